@@ -1,0 +1,47 @@
+# Warnings for one target; errors as well when the CI variable is set.
+function(brelvan_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(DEFINED ENV{CI} AND NOT "$ENV{CI}" STREQUAL "")
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    if(BRELVAN_SANITIZE)
+        target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                 -fno-sanitize-recover=undefined)
+        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    endif()
+endfunction()
+
+# One GoogleTest executable from all sources of a test folder.
+# brelvan_add_gtest(NAME name DIR dir LIBS libs...)
+function(brelvan_add_gtest)
+    cmake_parse_arguments(T "" "NAME;DIR" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${T_NAME} ${sources})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${T_NAME} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                                 BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    brelvan_warnings(${T_NAME})
+    gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# One Qt Test executable per source file of a folder (each file has its own QTEST_MAIN).
+# brelvan_add_qtests(DIR dir LIBS libs...)
+function(brelvan_add_qtests)
+    cmake_parse_arguments(T "" "DIR" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${T_DIR}/tst_*.cpp)
+    foreach(src IN LISTS sources)
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
+        target_compile_definitions(${name} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                                   BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}")
+        brelvan_warnings(${name})
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    endforeach()
+endfunction()

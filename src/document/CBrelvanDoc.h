@@ -1,0 +1,153 @@
+// The case document: everything that belongs to the one open case, its inputs, the inputs of
+// the J value tool and of the sensitivity search, and the results of the last computation.
+// Dialogs receive copies of the members and give them back on OK; views read the members.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "document/UserInterface.h"
+
+class ByteReader;
+class ByteWriter;
+
+// What a document needs of an application framework: title, file path and modified flag.
+class CDocumentBase {
+public:
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(const std::string& title) { m_strTitle = title; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    // Sets the path and, as the title, the file name without its folder.
+    void SetPathName(const std::string& path);
+    // No file yet: the untitled name, no path.
+    void SetUntitled() {
+        m_strPathName.clear();
+        m_strTitle = "Unbenannt";
+    }
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+private:
+    std::string m_strTitle = "Unbenannt";
+    std::string m_strPathName;
+    bool m_bModified = false;
+};
+
+class CBrelvanDoc : public CDocumentBase {
+public:
+    static constexpr int kSeriesSize = 300; // entry 0 is the production start
+    static constexpr int kMaxRows = kSeriesSize - 1;
+    static constexpr int kComponents = 15;
+
+    CBrelvanDoc();
+
+    // The user interface the document reports to and asks through (not owned). Until one is
+    // set, messages go nowhere, questions are answered No and dialogs are cancelled.
+    void setUserInterface(brelvan::UserInterface* ui);
+    brelvan::UserInterface& ui() const;
+
+    // ---- Run control and chart texts
+    bool m_bSensitivitaet = false;
+    int m_iGrafiktyp = 0;
+    int m_MaxWerte = 0;
+    int m_Max2Werte = 0;
+    std::string m_strXAchse;
+    std::string m_strY1Achse;
+    std::string m_strY2Achse;
+    std::string m_strLegende1;
+    std::string m_strLegende2;
+    std::string m_strLegende3;
+    bool m_bNeueDaten = true;
+
+    // ---- Result series
+    std::array<float, kSeriesSize> m_fXRechen{};
+    std::array<float, kSeriesSize> m_fPRechen{};
+    std::array<float, kSeriesSize> m_fWERechen{};
+    std::array<float, kSeriesSize> m_fXMess{};
+    std::array<float, kSeriesSize> m_fPMess{};
+
+    // ---- Lists
+    std::vector<std::string> m_Zeilen;
+    std::vector<std::string> m_Ausgabe;
+    std::vector<std::string> m_SensErgebnisse;
+    bool m_bGeaendert = true;
+
+    // ---- Gas composition, percent: H2S, CO2, N2, CH4, C2H6, C3H8, iC4H10, nC4H10, iC5H12,
+    // nC5H12, C6H14, C7H16, C8H18, C9H20, C10H22
+    std::array<float, kComponents> m_fGas{};
+
+    // ---- J value inputs
+    float m_fPermeabilitaet = 0; // mD
+    float m_fMaechtigkeit = 0;   // m
+    float m_fViskositaet = 0;    // cp
+    float m_fPorositaet = 0;     // fraction
+    float m_fRadiusGWC = 0;      // m
+    float m_fRadiusEnde = 0;     // m
+    float m_fTiefe = 0;          // m
+    float m_fBreite = 0;         // m
+    float m_fWinkel = 0;         // degrees
+
+    // ---- Sensitivity data
+    double m_dMaxGp = 0; // Mio m3
+    double m_dMaxJ = 0;
+    double m_dMinJ = 0;
+    double m_dMaxOGIP = 0;
+    double m_dMinOGIP = 0;
+    double m_dMaxWIP = 0;
+    double m_dMinWIP = 0;
+
+    // ---- Reservoir data
+    double m_dKompress = 0;   // 1E-5 per bar
+    double m_dJWert = 0;      // m3/(day bar)
+    double m_dOGIP = 0;       // Mio m3
+    double m_dDruck = 0;      // bar
+    double m_dTemperatur = 0; // degrees C
+    double m_dWIP = 0;        // Mio m3
+    double m_dZInit = 0;
+
+    // ---- Production start and name
+    int m_iJahr = 0;
+    int m_iMonat = 0;
+    int m_iTag = 0;
+    std::string m_strFeldname;
+
+    // ---- New case
+    void setdefaults();
+    // The framework's New: an untitled, unmodified case with the defaults and the captions.
+    bool OnNewDocument();
+
+    // ---- Case file. Loading reads into a fresh document and adopts it only when the file is
+    // complete; the open case stays untouched otherwise. Saving is atomic.
+    void Serialize(ByteWriter& ar) const;
+    // Reads the stored fields; false (and `error` set) when the bytes do not hold a case.
+    bool Serialize(ByteReader& ar, std::string& error);
+    // File Open: reads, adopts, runs the editing cycle and its post-load steps; on failure a
+    // German message through ui().error() and the case stays as it was.
+    bool OnOpenDocument(const std::string& path);
+    // File Save / Save As: writes atomically; on failure a German message and false.
+    bool OnSaveDocument(const std::string& path);
+
+    // ---- Document commands
+    void OnDataChange();
+    void OnFileNew();
+    void OnWriteAusTxt();
+    void OnReadAusTxt();
+    void OnHilfe();
+    // The folder of "aus.txt"; the current directory unless set.
+    std::string m_strAusTxtOrdner;
+
+    // ---- Computation
+    double compute();
+    void sensitivity();
+    void writeheader();
+    void pseudocrit(double& tpc, double& ppc) const;
+    void critcorrect(double tpc, double ppc, double& tpcKorr, double& ppcKorr) const;
+    double zfactor(double temperaturC, double druckBar, double tpc, double ppc) const;
+    double pzpressure(double temperaturC, double pzBar, double tpc, double ppc) const;
+    void extremes(double a, double b, double& pmin, double& pmax) const;
+    double tage(int tag, int monat, int jahr) const;
+
+private:
+    brelvan::UserInterface* m_pUI = nullptr;
+};
