@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "document/DlgJWertData.h"
+#include "document/DlgSensitivityData.h"
 #include "document/UserInterface.h"
 
 class DlgInputData {
@@ -69,6 +71,46 @@ public:
     float m_fBeginn = 0;
     int m_iAuswahl = -1;
 
+    // ---- The list box of measurement lines (control 1022) as the dialog shows it: its items
+    // and its selected index (-1: none). The window keeps its list control in step with these.
+    std::vector<std::string> m_ListDruck;
+    int m_iListSelection = -1;
+
     // The composition member that belongs to m_fGas[index] (control 1002 + index).
     float& gasField(int index);
+
+    // ---- Range checks of the exchange, in the order of the exchange. The window converts the
+    // texts of its fields; checkRanges checks the members themselves (for the batch tool and
+    // for values loaded from a file): the first field out of range shows its message and
+    // gives its control id; 0 when all are inside.
+    int checkRanges(brelvan::UserInterface& ui) const;
+
+    // ---- Handlers, each the part that follows "take all fields into the members"
+    void OnInitDialog(brelvan::UserInterface& ui); // steps 1-3, 5, 7 (list = m_Zeilen)
+    void OnKillfocusGas();                         // m_fGas and m_strSumme from the fields
+    void OnKillfocusBeginn(brelvan::UserInterface& ui);
+    int PruefeMesswerte(brelvan::UserInterface& ui); // 0 acceptable, -1 not
+    // The checks of OK after the exchange; true when the dialog may end with OK.
+    bool OnButtonOK(brelvan::UserInterface& ui);
+    // The batch form of OK: ranges in exchange order, then the checks of OnButtonOK.
+    bool checkAll(brelvan::UserInterface& ui);
+
+    // ---- Pressure list editing
+    // Double click: false (and nothing changed) when no line is selected.
+    bool OnDblclkListe();
+    void setOption(int option);                // the four radio buttons
+    void OnKillfocusZeile(brelvan::UserInterface& ui);
+
+    // ---- Pressure file import: replaces the list by the lines of the file at `path`
+    // (Windows-1252 text). A file that cannot be opened leaves the list as it was.
+    void importPressureFile(const std::string& path, brelvan::UserInterface& ui);
+
+    // ---- After the J value dialog ended with OK (question, then the nine inputs).
+    void takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& ui);
+    // The nine J inputs handed to the J value dialog when it opens.
+    void giveJWert(DlgJWertData& jwert) const;
+    // Before the sensitivity dialog: false when there are no lines (message shown).
+    bool mayOpenSensitivity(brelvan::UserInterface& ui) const;
+    void giveSensitivity(DlgSensitivityData& sens) const; // MAX. GP-WERT, ranges, flag 0
+    void takeSensitivity(const DlgSensitivityData& sens); // after OK: flag and ranges
 };

@@ -1,0 +1,28 @@
+// The conversions between field texts and members that the dialogs' data exchange uses, and
+// its German messages. Doubles are shown with up to 15 significant digits, floats with up to
+// 6, in the shortest general form; ranges are inclusive; a value that is not finite fails.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brelvan {
+
+std::string formatDouble(double v); // "%.15g"
+std::string formatFloat(float v);   // "%.6g"
+std::string formatInt(int v);
+
+// The whole text (blanks around it allowed) must be a number; nothing else is accepted.
+std::optional<double> parseDouble(std::string_view text);
+std::optional<float> parseFloat(std::string_view text);
+std::optional<int> parseInt(std::string_view text);
+
+// "Geben Sie eine Zahl ein." / "Geben Sie eine ganze Zahl ein."
+std::string notANumberMessage(bool integer);
+// "Geben Sie eine Zahl zwischen 7 und 13 ein." (bounds in the shortest form)
+std::string rangeMessage(double min, double max, bool integer);
+
+bool inRange(double v, double min, double max); // false for NaN and infinity
+
+} // namespace brelvan

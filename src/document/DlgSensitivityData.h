@@ -1,0 +1,26 @@
+// The sensitivity range dialog without its window. DlgSensitivity derives from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/UserInterface.h"
+
+class DlgSensitivityData {
+public:
+    int m_bSensitivitaet = 0; // set to 1 when the ranges are accepted
+    double m_dMaxJ = 0;       // 1053
+    double m_dMaxOGIP = 0;    // 1049
+    double m_dMaxWIP = 0;     // 1051
+    double m_dMinJ = 0;       // 1052
+    double m_dMinOGIP = 0;    // 1048
+    double m_dMinWIP = 0;     // 1050
+    double m_dMaxGp = 0;      // 1055, for information
+
+    // The checks after the exchange; true (and the flag set) when the ranges are accepted.
+    bool OnButtonOK(brelvan::UserInterface& ui);
+};
+
+// The order in which the results list shows the result lines of a search: by ascending error,
+// compared as numbers; lines without an error value (and empty ones) last.
+std::vector<std::string> sortSensResults(const std::vector<std::string>& lines);
