@@ -1,0 +1,100 @@
+#include "views/CGrafik.h"
+
+#include <QPainter>
+#include <cstdlib>
+
+#include "document/CBrelvanDoc.h"
+
+namespace brelvan::views {
+
+namespace {
+int g_instances = 0;
+}
+
+CGrafik::CGrafik(QWidget* parent) : CScrollViewBase(parent) {
+    setObjectName(QStringLiteral("CGrafik"));
+    ++g_instances;
+}
+
+int CGrafik::instanceCount() {
+    return g_instances;
+}
+
+void CGrafik::OnInitialUpdate() {
+    GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
+    const QSize total(2500, 2200);
+    SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
+                   QSize(total.width() / 50, total.height() / 50));
+    m_bHochformat = true;
+    m_bPrint = false;
+    m_bKurven = false;
+}
+
+void CGrafik::OnDraw(QPainter& painter, QPointF offset) {
+    CBrelvanDoc* doc = GetDocument();
+    GraphScaling::setDocument(doc);
+    if (doc && doc->m_bNeueDaten) {
+        OnCompute();
+    }
+    if (m_bKurven) {
+        plot(painter, offset);
+    }
+}
+
+void CGrafik::OnCompute() {
+    GraphScaling::setDocument(GetDocument());
+    m_bKurven = true;
+    OnGraf();
+    if (CBrelvanDoc* doc = GetDocument()) {
+        doc->m_bNeueDaten = false;
+    }
+}
+
+void CGrafik::OnGrafiklupe() {
+    m_bGrafiklupe = !m_bGrafiklupe;
+    OnCompute();
+    viewport()->update();
+}
+
+void CGrafik::OnUpdateGrafiklupe(cmd::CmdUI& ui) const {
+    ui.Enable(true);
+    ui.SetCheck(m_bGrafiklupe);
+}
+
+bool CGrafik::OnCmdMsg(int id) {
+    if (id == cmd::ID_GRAFIKLUPE) {
+        OnGrafiklupe();
+        return true;
+    }
+    return CScrollViewBase::OnCmdMsg(id);
+}
+
+bool CGrafik::OnUpdateCmdUI(int id, cmd::CmdUI& ui) {
+    if (id == cmd::ID_GRAFIKLUPE) {
+        OnUpdateGrafiklupe(ui);
+        return true;
+    }
+    return CScrollViewBase::OnUpdateCmdUI(id, ui);
+}
+
+int CGrafik::OnPreparePrinting() {
+    m_bPrint = true;
+    return 1;
+}
+
+void CGrafik::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
+    maxPage = 1;
+    m_rectDruck = drawRect;
+    m_bHochformat = std::abs(drawRect.height()) > drawRect.width();
+    worldtrans();
+    OnDraw(painter, QPointF());
+}
+
+void CGrafik::OnEndPrinting() {
+    m_bHochformat = true;
+    m_bPrint = false;
+    worldtrans();
+    viewport()->update();
+}
+
+} // namespace brelvan::views

@@ -1,0 +1,28 @@
+// Writes the chart of a computed case into a file (SVG, PNG or PDF, by the file's ending),
+// drawn by the same code as the chart view: the screen layout (1300 x 750, with the
+// magnifier 1950 x 1125) or the layout of a printed page (portrait or landscape).
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class CBrelvanDoc;
+
+namespace brelvan::views {
+
+struct ChartLayout {
+    enum class Page { Screen, Portrait, Landscape };
+    bool lupe = false;
+    Page page = Page::Screen;
+};
+
+// The area written, in logical units of 0.1 mm: the plot with its margins on screen, an A4
+// page for the printed layouts.
+QSize chartCanvasSize(const ChartLayout& layout);
+
+// Scales the document's series (a copy of the view's rescale, without touching the
+// document's rescale flag) and writes the file. False with a German message on failure.
+bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout& layout,
+                 QString* error = nullptr);
+
+} // namespace brelvan::views
