@@ -18,6 +18,12 @@ public:
     // How many chart views were ever created (the main frame creates one and reuses it).
     static int instanceCount();
 
+    // The view's document is the one the scaling reads.
+    void setDocument(CBrelvanDoc* doc) {
+        CScrollViewBase::setDocument(doc);
+        GraphScaling::setDocument(doc);
+    }
+
     void OnInitialUpdate() override;
     void OnDraw(QPainter& painter, QPointF offset) override;
     void OnCompute();
