@@ -25,6 +25,18 @@ Coefficients coefficients(double tr) {
     return k;
 }
 
+// The coefficients depend on the temperature only, which stays the same through a whole run;
+// the last ones are kept per thread.
+const Coefficients& cachedCoefficients(double tr) {
+    thread_local double lastTr = 1.0;
+    thread_local Coefficients last = coefficients(1.0);
+    if (tr != lastTr) {
+        last = coefficients(tr);
+        lastTr = tr;
+    }
+    return last;
+}
+
 double residual(const Coefficients& k, double pr, double y) {
     const double y2 = y * y;
     const double y3 = y2 * y;
@@ -63,7 +75,7 @@ double bisect(const Coefficients& k, double pr) {
 } // namespace
 
 double zHallYarborough(double tr, double pr) {
-    const Coefficients k = coefficients(tr);
+    const Coefficients& k = cachedCoefficients(tr);
     if (!std::isfinite(pr) || !positiveFinite(k.a1) || !std::isfinite(k.b) ||
         !std::isfinite(k.c1) || !std::isfinite(k.d))
         return 1.0;
@@ -74,7 +86,13 @@ double zHallYarborough(double tr, double pr) {
     for (int iteration = 0; iteration < 30; ++iteration) {
         if (y > 1)
             y = 0.6;
-        const double f = residual(k, pr, y);
+        const double y2 = y * y;
+        const double y3 = y2 * y;
+        const double y4 = y3 * y;
+        const double om = 1 - y;
+        const double om3 = om * om * om;
+        const double yd = std::pow(y, k.d);
+        const double f = -k.a1 * pr + (y + y2 + y3 - y4) / om3 - k.b * y2 + k.c1 * yd;
         if (!std::isfinite(f))
             break;
         if (std::fabs(1000 * f) < kTolerance) {
@@ -83,12 +101,9 @@ double zHallYarborough(double tr, double pr) {
                 return z;
             break;
         }
-        const double y2 = y * y;
-        const double y3 = y2 * y;
-        const double om = 1 - y;
-        const double om2 = om * om;
-        const double df = (1 + 4 * y + 4 * y2 - 4 * y3 + y3 * y) / (om2 * om2) - 2 * k.b * y +
-                          k.c1 * k.d * std::pow(y, k.d - 1);
+        // y^(d-1) as y^d / y
+        const double df =
+            (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (om3 * om) - 2 * k.b * y + k.c1 * k.d * (yd / y);
         const double step = f / df;
         if (!std::isfinite(step))
             break; // F' is 0 or not a number
