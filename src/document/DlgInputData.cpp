@@ -2,7 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
+#include <system_error>
 
 #include "document/Cp1252.h"
 #include "document/DataExchange.h"
@@ -55,6 +56,23 @@ float gasSum(const std::array<float, DlgInputData::kComponents>& gas) {
     for (float v : gas)
         sum += v;
     return sum;
+}
+
+// The bytes of a file; none when it cannot be opened or read (a folder, for example).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    std::string piece(std::size_t{1} << 16, '\0');
+    while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) || file.gcount() > 0)
+        bytes.append(piece, 0, static_cast<std::size_t>(file.gcount()));
+    if (file.bad())
+        return std::nullopt;
+    return bytes;
 }
 
 std::string sumText(float sum) {
@@ -280,15 +298,14 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
 }
 
 void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInterface& ui) {
-    // The path is UTF-8 text.
-    const std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
-    std::ifstream file(fsPath, std::ios::binary);
-    if (!file) {
+    // The path is UTF-8 text. The whole file is read before the list is touched, so that a
+    // file that cannot be read leaves the list as it was.
+    const std::optional<std::string> bytes =
+        readWholeFile(std::filesystem::path(std::u8string(path.begin(), path.end())));
+    if (!bytes) {
         ui.error("Die Datei " + path + " kann nicht geöffnet werden.");
         return;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    file.close();
 
     m_Zeilen.clear();
     m_ListDruck.clear();
@@ -300,12 +317,12 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
     // import.
     constexpr std::size_t kReadLimit = 99;
     std::size_t pos = 0;
-    for (int number = 0; pos < bytes.size(); ++number) {
+    for (int number = 0; pos < bytes->size(); ++number) {
         std::string raw;
         bool lineEnd = false;
-        while (pos < bytes.size()) {
-            char c = bytes[pos];
-            if (c == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') {
+        while (pos < bytes->size()) {
+            char c = (*bytes)[pos];
+            if (c == '\r' && pos + 1 < bytes->size() && (*bytes)[pos + 1] == '\n') {
                 ++pos;
                 continue;
             }
