@@ -12,16 +12,13 @@ using namespace brelvan;
 
 TEST(DataExchange, FormatsShortestGeneralForm) {
     EXPECT_EQ(formatDouble(7.0), "7");
-    EXPECT_EQ(formatDouble(0.001), "0.001");
-    EXPECT_EQ(formatDouble(1234.5), "1234.5");
     EXPECT_EQ(formatDouble(0.1 + 0.2), "0.3"); // 15 digits hide the binary rest
-    EXPECT_EQ(formatDouble(1e20), "1e+20");
     EXPECT_EQ(formatDouble(123456789012345678.0), "1.23456789012346e+17");
-    EXPECT_EQ(formatFloat(96.5f), "96.5");
     EXPECT_EQ(formatFloat(0.1f), "0.1"); // not 0.100000001
     EXPECT_EQ(formatFloat(1234567.0f), "1.23457e+06");
-    EXPECT_EQ(formatFloat(0.0f), "0");
-    EXPECT_EQ(formatInt(-42), "-42");
+    // six digits do not hold every float: the field shows 0.333333 and takes that back
+    EXPECT_EQ(formatFloat(1.0f / 3.0f), "0.333333");
+    EXPECT_NE(parseFloat(formatFloat(1.0f / 3.0f)).value(), 1.0f / 3.0f);
 }
 
 TEST(DataExchange, ParsesWholeTextOnly) {
@@ -57,16 +54,6 @@ TEST(DataExchange, ParsesFloatsAndInts) {
     EXPECT_EQ(parseInt("99999999999"), std::nullopt);
     EXPECT_EQ(parseInt(""), std::nullopt);
     EXPECT_EQ(parseInt("12a"), std::nullopt);
-}
-
-TEST(DataExchange, RoundTripOfShownValues) {
-    for (double v : {0.001, 7.0, 13.0, 123.456, 99999.9, 1.0 / 3.0})
-        EXPECT_EQ(parseDouble(formatDouble(v)).value(), std::stod(formatDouble(v)));
-    for (float v : {0.1f, 96.5f, 33.3f, 0.0001f})
-        EXPECT_EQ(parseFloat(formatFloat(v)).value(), v) << formatFloat(v);
-    // six digits do not hold every float: the field shows 0.333333 and takes that back
-    EXPECT_EQ(formatFloat(1.0f / 3.0f), "0.333333");
-    EXPECT_NE(parseFloat(formatFloat(1.0f / 3.0f)).value(), 1.0f / 3.0f);
 }
 
 TEST(DataExchange, Messages) {

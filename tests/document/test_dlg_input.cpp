@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "ScriptedUi.h"
+#include "document/DataExchange.h"
 #include "document/DlgInputData.h"
 
 namespace {
@@ -41,155 +43,127 @@ DlgInputData opened(DlgInputData d, ScriptedUi& ui) {
 
 } // namespace
 
-TEST(DlgInput, InitialisationFillsTheDialogOnlyState) {
+TEST(DlgInput, InitialisationAndCompositionSum) {
     ScriptedUi ui;
     DlgInputData d = validCase();
     d.m_fGas = {1.5f, 2, 0.5f, 90, 4, 1, 0.25f, 0.25f, 0.1f, 0.1f, 0.1f, 0.1f, 0.05f, 0.03f, 0.02f};
     d.OnInitDialog(ui);
-    for (int i = 0; i < DlgInputData::kComponents; ++i)
-        EXPECT_EQ(d.gasField(i), d.m_fGas[static_cast<std::size_t>(i)]) << i;
+    // index i of the composition belongs to the control 1002 + i
     EXPECT_EQ(d.m_fH2S, 1.5f);
+    EXPECT_EQ(d.m_fCO2, 2.0f);
     EXPECT_EQ(d.m_fCH4, 90.0f);
+    EXPECT_EQ(d.m_fnC5H12, 0.1f);
     EXPECT_EQ(d.m_fC10H22, 0.02f);
     EXPECT_EQ(d.m_strSumme, "100.00");
     EXPECT_EQ(d.m_fBeginn, 32874.0f); // 1.1.1990
     EXPECT_EQ(d.m_iOption, 0);
     EXPECT_EQ(d.m_ListDruck, d.m_Zeilen);
-    EXPECT_EQ(d.m_iListSelection, -1);
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST(DlgInput, CompositionSumAndStartDate) {
-    ScriptedUi ui;
-    DlgInputData d = opened(validCase(), ui);
-    d.m_fCH4 = 95.5f;
-    d.m_fCO2 = 2.25f;
+    d.m_fCH4 = 85.5f;
+    d.m_fC2H6 = 6.25f;
     d.OnKillfocusGas();
-    EXPECT_EQ(d.m_fGas[3], 95.5f);
-    EXPECT_EQ(d.m_fGas[1], 2.25f);
+    EXPECT_EQ(d.m_fGas[3], 85.5f);
+    EXPECT_EQ(d.m_fGas[4], 6.25f);
     EXPECT_EQ(d.m_strSumme, " 97.75");
 
     d.m_iTag = 31;
-    d.m_iMonat = 4; // does not exist
+    d.m_iMonat = 4; // no such date: every line date counts as later
     d.OnKillfocusBeginn(ui);
     EXPECT_EQ(d.m_fBeginn, 0.0f);
-    d.m_iTag = 1;
-    d.m_iMonat = 3;
-    d.m_iJahr = 1900;
-    d.OnKillfocusBeginn(ui);
-    EXPECT_EQ(d.m_fBeginn, 61.0f);
-    d.m_iJahr = 1899;
-    d.OnKillfocusBeginn(ui);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR JAHR < 1900"});
 }
 
-TEST(DlgInput, RangesInExchangeOrder) {
-    using Change = std::function<void(DlgInputData&)>;
-    struct Row {
-        const char* name;
-        Change change;
-        int id;
-        const char* message;
-    };
+// Every exchanged number with its inclusive range, in the order of the exchange.
+struct RangedField {
+    int id;
+    void (*set)(DlgInputData&, double);
+    double lo, hi;
+    bool integer;
+};
+#define DBL(m) [](DlgInputData& d, double v) { d.m = v; }
+#define FLT(m) [](DlgInputData& d, double v) { d.m = static_cast<float>(v); }
+#define INT(m) [](DlgInputData& d, double v) { d.m = static_cast<int>(v); }
+const RangedField kRanged[] = {
+    {1027, DBL(m_dKompress), 7.0, 13.0, false},
+    {1028, DBL(m_dJWert), 0.001, 10000.0, false},
+    {1024, DBL(m_dOGIP), 0.1, 100000.0, false},
+    {1026, DBL(m_dDruck), 1.0, 10000.0, false},
+    {1023, DBL(m_dTemperatur), 0.0, 1000.0, false},
+    {1025, DBL(m_dWIP), 0.1, 10000.0, false},
+    {1011, FLT(m_fnC5H12), 0, 100, false},
+    {1012, FLT(m_fC6H14), 0, 100, false},
+    {1013, FLT(m_fC7H16), 0, 100, false},
+    {1014, FLT(m_fC8H18), 0, 100, false},
+    {1015, FLT(m_fC9H20), 0, 100, false},
+    {1016, FLT(m_fC10H22), 0, 100, false},
+    {1003, FLT(m_fCO2), 0, 100, false},
+    {1004, FLT(m_fN2), 0, 100, false},
+    {1005, FLT(m_fCH4), 0, 100, false},
+    {1006, FLT(m_fC2H6), 0, 100, false},
+    {1007, FLT(m_fC3H8), 0, 100, false},
+    {1008, FLT(m_fiC4H10), 0, 100, false},
+    {1009, FLT(m_fnC4H10), 0, 100, false},
+    {1010, FLT(m_fiC5H12), 0, 100, false},
+    {1002, FLT(m_fH2S), 0, 100, false},
+    {1020, INT(m_iJahr), 1930, 2200, true},
+    {1019, INT(m_iMonat), 1, 12, true},
+    {1018, INT(m_iTag), 1, 31, true},
+};
+#undef DBL
+#undef FLT
+#undef INT
+
+// The nearest value outside the bound in the member's own type.
+double beyond(const RangedField& f, double bound, double direction) {
+    if (f.integer)
+        return bound + direction;
+    if (f.id >= 1002 && f.id <= 1016)
+        return std::nextafter(static_cast<float>(bound), static_cast<float>(bound + direction));
+    return std::nextafter(bound, bound + direction);
+}
+
+TEST(DlgInput, RangesAreInclusive) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const char* const pct = "Geben Sie eine Zahl zwischen 0 und 100 ein.";
-    const std::vector<Row> rows = {
-        {"valid", [](auto&) {}, 0, nullptr},
-        {"lower bounds",
-         [](auto& d) {
-             d.m_dKompress = 7.0;
-             d.m_dJWert = 0.001;
-             d.m_dOGIP = 0.1;
-             d.m_dDruck = 1.0;
-             d.m_dTemperatur = 0.0;
-             d.m_dWIP = 0.1;
-             d.m_iJahr = 1930;
-             d.m_iMonat = 1;
-             d.m_iTag = 1;
-         },
-         0, nullptr},
-        {"upper bounds",
-         [](auto& d) {
-             d.m_dKompress = 13.0;
-             d.m_dJWert = 10000.0;
-             d.m_dOGIP = 100000.0;
-             d.m_dDruck = 10000.0;
-             d.m_dTemperatur = 1000.0;
-             d.m_dWIP = 10000.0;
-             d.m_fCH4 = 100;
-             d.m_iJahr = 2200;
-             d.m_iMonat = 12;
-             d.m_iTag = 31;
-         },
-         0, nullptr},
-        {"compressibility low", [](auto& d) { d.m_dKompress = 6.999; }, 1027,
-         "Geben Sie eine Zahl zwischen 7 und 13 ein."},
-        {"compressibility high", [](auto& d) { d.m_dKompress = 13.001; }, 1027, nullptr},
-        {"J low", [](auto& d) { d.m_dJWert = 0.0009; }, 1028,
-         "Geben Sie eine Zahl zwischen 0.001 und 10000 ein."},
-        {"J high", [](auto& d) { d.m_dJWert = 10000.01; }, 1028, nullptr},
-        {"OGIP low", [](auto& d) { d.m_dOGIP = 0.09; }, 1024,
-         "Geben Sie eine Zahl zwischen 0.1 und 100000 ein."},
-        {"OGIP high", [](auto& d) { d.m_dOGIP = 100000.1; }, 1024, nullptr},
-        {"pressure low", [](auto& d) { d.m_dDruck = 0.99; }, 1026, nullptr},
-        {"pressure high", [](auto& d) { d.m_dDruck = 10000.5; }, 1026, nullptr},
-        {"temperature low", [](auto& d) { d.m_dTemperatur = -0.1; }, 1023,
-         "Geben Sie eine Zahl zwischen 0 und 1000 ein."},
-        {"temperature high", [](auto& d) { d.m_dTemperatur = 1000.1; }, 1023, nullptr},
-        {"WIP low", [](auto& d) { d.m_dWIP = 0.0; }, 1025, nullptr},
-        {"WIP high", [](auto& d) { d.m_dWIP = 10001; }, 1025, nullptr},
-        {"nC5H12 first of the composition",
-         [](auto& d) {
-             d.m_fH2S = -1;
-             d.m_fnC5H12 = 101;
-         },
-         1011, pct},
-        {"C10H22", [](auto& d) { d.m_fC10H22 = 100.01f; }, 1016, pct},
-        {"CO2 after C10H22", [](auto& d) { d.m_fCO2 = -0.01f; }, 1003, pct},
-        {"H2S last of the composition", [](auto& d) { d.m_fH2S = 100.5f; }, 1002, pct},
-        {"year low", [](auto& d) { d.m_iJahr = 1929; }, 1020,
-         "Geben Sie eine ganze Zahl zwischen 1930 und 2200 ein."},
-        {"year high", [](auto& d) { d.m_iJahr = 2201; }, 1020, nullptr},
-        {"month", [](auto& d) { d.m_iMonat = 13; }, 1019,
-         "Geben Sie eine ganze Zahl zwischen 1 und 12 ein."},
-        {"day", [](auto& d) { d.m_iTag = 0; }, 1018,
-         "Geben Sie eine ganze Zahl zwischen 1 und 31 ein."},
-        {"year before month and day",
-         [](auto& d) {
-             d.m_iTag = 32;
-             d.m_iMonat = 0;
-             d.m_iJahr = 1800;
-         },
-         1020, nullptr},
-        {"doubles before the composition",
-         [](auto& d) {
-             d.m_fCH4 = 200;
-             d.m_dWIP = 0;
-         },
-         1025, nullptr},
-        {"compressibility first",
-         [](auto& d) {
-             d.m_dKompress = 0;
-             d.m_dJWert = 0;
-         },
-         1027, nullptr},
-        {"NaN", [=](auto& d) { d.m_dOGIP = nan; }, 1024, nullptr},
-        {"infinity", [=](auto& d) { d.m_dTemperatur = inf; }, 1023, nullptr},
-        {"float NaN", [](auto& d) { d.m_fN2 = std::numeric_limits<float>::quiet_NaN(); }, 1004,
-         nullptr},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        ScriptedUi ui;
-        DlgInputData d = opened(validCase(), ui);
-        r.change(d);
-        EXPECT_EQ(d.checkRanges(ui), r.id);
-        EXPECT_EQ(ui.messages.size(), r.id ? 1u : 0u);
-        if (r.message && !ui.messages.empty()) {
-            EXPECT_EQ(ui.messages[0], r.message);
+    for (const RangedField& f : kRanged) {
+        SCOPED_TRACE(f.id);
+        for (double v : {f.lo, f.hi}) {
+            ScriptedUi ui;
+            DlgInputData d = opened(validCase(), ui);
+            f.set(d, v);
+            EXPECT_EQ(d.checkRanges(ui), 0) << v;
+            EXPECT_TRUE(ui.messages.empty());
+        }
+        std::vector<double> outside = {beyond(f, f.lo, -1), beyond(f, f.hi, +1)};
+        if (!f.integer)
+            outside.insert(outside.end(), {nan, inf, -inf});
+        for (double v : outside) {
+            ScriptedUi ui;
+            DlgInputData d = opened(validCase(), ui);
+            f.set(d, v);
+            EXPECT_EQ(d.checkRanges(ui), f.id) << v;
+            EXPECT_EQ(ui.messages,
+                      std::vector<std::string>{brelvan::rangeMessage(f.lo, f.hi, f.integer)});
         }
     }
+    EXPECT_EQ(brelvan::rangeMessage(0.001, 10000.0, false),
+              "Geben Sie eine Zahl zwischen 0.001 und 10000 ein.");
+    EXPECT_EQ(brelvan::rangeMessage(1930, 2200, true),
+              "Geben Sie eine ganze Zahl zwischen 1930 und 2200 ein.");
+}
+
+TEST(DlgInput, FirstFieldOutOfRangeInExchangeOrderIsReported) {
+    ScriptedUi ui;
+    DlgInputData d = opened(validCase(), ui);
+    for (const RangedField& f : kRanged)
+        f.set(d, beyond(f, f.hi, +1));
+    // correcting the reported field each time walks through the exchange order
+    for (const RangedField& f : kRanged) {
+        ASSERT_EQ(d.checkRanges(ui), f.id);
+        f.set(d, f.lo);
+    }
+    EXPECT_EQ(d.checkRanges(ui), 0);
+    EXPECT_EQ(ui.messages.size(), std::size(kRanged));
 }
 
 TEST(DlgInput, MeasurementCheckFindsTheLargestGpAfresh) {
@@ -286,19 +260,6 @@ TEST(DlgInput, OkConditionsAndMessagesInOrder) {
     }
 }
 
-TEST(DlgInput, OkTakesTheCompositionIntoTheCase) {
-    ScriptedUi ui;
-    DlgInputData d = opened(validCase(), ui);
-    d.m_fCH4 = 96.5f;
-    d.m_fCO2 = 2;
-    d.m_fH2S = 1.5f;
-    ASSERT_TRUE(d.OnButtonOK(ui));
-    EXPECT_EQ(d.m_fGas[0], 1.5f);
-    EXPECT_EQ(d.m_fGas[1], 2.0f);
-    EXPECT_EQ(d.m_fGas[3], 96.5f);
-    EXPECT_EQ(d.m_dMaxGp, 71.25);
-}
-
 TEST(DlgInput, CheckAllRunsRangesFirst) {
     ScriptedUi ui;
     DlgInputData d = opened(validCase(), ui);
@@ -311,9 +272,13 @@ TEST(DlgInput, CheckAllRunsRangesFirst) {
     EXPECT_FALSE(d.checkAll(ui));
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Bitte Gaskomponenten eingeben"});
     ui.clear();
-    d.m_fCH4 = 100;
+    d.m_fCH4 = 96.5f;
+    d.m_fH2S = 3.5f;
     EXPECT_TRUE(d.checkAll(ui));
     EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(d.m_fGas[0], 3.5f); // OK takes the composition into the case
+    EXPECT_EQ(d.m_fGas[3], 96.5f);
+    EXPECT_EQ(d.m_dMaxGp, 71.25);
 }
 
 TEST(DlgInput, JValueDialogHandOver) {
@@ -368,29 +333,25 @@ TEST(DlgInput, SensitivityDialogHandOver) {
     ScriptedUi ui;
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 71.25;
-    d.m_dMinOGIP = 100;
-    d.m_dMaxOGIP = 400;
-    d.m_dMinWIP = 10;
-    d.m_dMaxWIP = 40;
-    d.m_dMinJ = 1;
-    d.m_dMaxJ = 4;
     d.m_bSensitivitaet = 1;
-    EXPECT_TRUE(d.mayOpenSensitivity(ui));
-
+    ASSERT_TRUE(d.mayOpenSensitivity(ui));
     DlgSensitivityData s;
     d.giveSensitivity(s);
-    EXPECT_EQ(s.m_bSensitivitaet, 0);
+    EXPECT_EQ(s.m_bSensitivitaet, 0); // the dialog starts without a request
     EXPECT_EQ(s.m_dMaxGp, 71.25);
-    EXPECT_EQ(s.m_dMinOGIP, 100.0);
-    EXPECT_EQ(s.m_dMaxJ, 4.0);
 
-    s.m_dMinWIP = 20;
+    s.m_dMinOGIP = 100;
+    s.m_dMaxOGIP = 400;
+    s.m_dMinWIP = 10;
+    s.m_dMaxWIP = 40;
+    s.m_dMinJ = 1;
+    s.m_dMaxJ = 4;
     s.m_dMaxGp = 5; // an edit of MAX. GP-WERT has no effect
     ASSERT_TRUE(s.OnButtonOK(ui));
-    d.m_bSensitivitaet = 0;
     d.takeSensitivity(s);
     EXPECT_EQ(d.m_bSensitivitaet, 1);
-    EXPECT_EQ(d.m_dMinWIP, 20.0);
+    EXPECT_EQ(d.m_dMinOGIP, 100.0);
+    EXPECT_EQ(d.m_dMaxJ, 4.0);
     EXPECT_EQ(d.m_dMaxGp, 71.25);
 
     d.m_Zeilen.clear();
