@@ -37,7 +37,9 @@ private:
 
 class ByteReader {
 public:
+    // The reader does not own the bytes: they must outlive it.
     explicit ByteReader(std::string_view bytes) : m_bytes(bytes) {}
+    explicit ByteReader(std::string&&) = delete;
     ByteReader(const unsigned char* data, std::size_t size)
         : m_bytes(reinterpret_cast<const char*>(data), size) {}
 

@@ -85,8 +85,8 @@ fs::path temporaryBeside(const fs::path& target) {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     const unsigned long long salt = (static_cast<unsigned long long>(device()) << 32) ^
                                     static_cast<unsigned long long>(now) ^ counter.fetch_add(1);
-    std::string name = ".";
-    name += target.filename().string();
+    // Independent of the target's name, so that a name near the length limit still saves.
+    std::string name = ".~brelvan";
     name += cformat(".%llx.tmp", static_cast<long long>(salt >> 1));
     return target.parent_path() / name;
 }
