@@ -17,12 +17,20 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Paths are UTF-8 text.
+fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+} // namespace
+
 namespace brelvan {
 
 std::string ausTxtPath(const CBrelvanDoc& doc) {
     if (doc.m_strAusTxtOrdner.empty())
         return "aus.txt";
-    return (fs::path(doc.m_strAusTxtOrdner) / "aus.txt").string();
+    const std::u8string joined = (pathOf(doc.m_strAusTxtOrdner) / "aus.txt").u8string();
+    return std::string(joined.begin(), joined.end());
 }
 
 std::string reportFileText(const CBrelvanDoc& doc) {
@@ -55,11 +63,11 @@ std::vector<std::string> readReportLines(std::istream& in) {
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    if (fs::is_directory(pathOf(path), ec)) {
         error = "das ist ein Ordner";
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(pathOf(path), std::ios::binary);
     if (!in) {
         error = "die Datei kann nicht geöffnet werden";
         return false;
@@ -95,7 +103,7 @@ fs::path temporaryBeside(const fs::path& target) {
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, bool textMode,
                          std::string& error) {
-    const fs::path target(path);
+    const fs::path target = pathOf(path);
     if (target.filename().empty()) {
         error = "kein Dateiname";
         return false;
@@ -295,7 +303,7 @@ void CBrelvanDoc::OnWriteAusTxt() {
 
 void CBrelvanDoc::OnReadAusTxt() {
     m_Ausgabe.clear();
-    std::ifstream in(brelvan::ausTxtPath(*this), std::ios::binary);
+    std::ifstream in(pathOf(brelvan::ausTxtPath(*this)), std::ios::binary);
     if (in)
         m_Ausgabe = brelvan::readReportLines(in);
     ui().updateAllViews();
