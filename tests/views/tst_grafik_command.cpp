@@ -1,0 +1,128 @@
+// The batch command "grafik" end to end: the built brelvan-cli draws a case's chart into the
+// three formats, in the screen, magnified and page layouts, and reports usage and input errors.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "document/CBrelvanDoc.h"
+
+namespace {
+
+const QString kCli = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-cli");
+
+QString makeCase(const QString& folder, double wip) {
+    CBrelvanDoc doc;
+    doc.OnNewDocument();
+    doc.m_strFeldname = "Beispielfeld";
+    doc.m_dTemperatur = 80;
+    doc.m_dDruck = 250;
+    doc.m_dOGIP = 5000;
+    doc.m_dWIP = wip;
+    doc.m_dKompress = 9.5;
+    doc.m_dJWert = 50;
+    doc.m_iTag = 1;
+    doc.m_iMonat = 1;
+    doc.m_iJahr = 2000;
+    doc.m_Zeilen = {" 1. 1.2001        500.000             225.0",
+                    " 1. 1.2002       1000.000             205.0", " 1. 7.2002       1200.000",
+                    " 1. 1.2003       1500.000             185.0"};
+    doc.m_dMaxGp = 1500;
+    const QString path = folder + QStringLiteral("/fall.brv");
+    return doc.OnSaveDocument(path.toStdString()) ? path : QString();
+}
+
+int run(const QStringList& args, QString* err = nullptr) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(kCli, QStringList{QStringLiteral("grafik")} + args);
+    p.waitForFinished(60000);
+    if (err) {
+        *err = QString::fromUtf8(p.readAllStandardError());
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+} // namespace
+
+class TestGrafikCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (!QFile::exists(kCli)) {
+            QSKIP("brelvan-cli is not built");
+        }
+    }
+
+    void writesTheChart_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("pixels"); // for PNG files
+        QTest::newRow("screen png") << QStringList{} << "a.png" << QSize(794, 510);
+        QTest::newRow("magnified png") << QStringList{"--lupe"} << "b.png" << QSize(1039, 652);
+        QTest::newRow("landscape page png")
+            << QStringList{"--seite", "quer"} << "c.png" << QSize(1754, 1240);
+        QTest::newRow("cumulative production svg")
+            << QStringList{"--x", "gp"} << "d.svg" << QSize();
+        QTest::newRow("portrait page pdf") << QStringList{"--seite", "hoch"} << "e.pdf" << QSize();
+    }
+    void writesTheChart() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, name);
+        QFETCH(QSize, pixels);
+        QTemporaryDir dir;
+        const QString fall = makeCase(dir.path(), 10000);
+        QString err;
+        QCOMPARE(run(QStringList{fall, dir.filePath(name)} + options, &err), 0);
+        QVERIFY2(QFile(dir.filePath(name)).size() > 1000, qPrintable(err));
+        if (pixels.isValid()) {
+            const QImage image(dir.filePath(name));
+            QCOMPARE(image.size(), pixels);
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    red += (image.pixel(x, y) & 0xffffff) == 0xff0000;
+                }
+            }
+            QVERIFY(red > 100);
+        }
+        if (name.endsWith(".svg")) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains("Kum.Produktion in Mio m3"));
+        }
+    }
+
+    void errors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("no files") << QStringList{} << 1;
+        QTest::newRow("unknown ending") << QStringList{"FALL", "x.bmp"} << 1;
+        QTest::newRow("unknown option") << QStringList{"FALL", "x.png", "--farbe"} << 1;
+        QTest::newRow("bad x axis") << QStringList{"FALL", "x.png", "--x", "jahre"} << 1;
+        QTest::newRow("missing page value") << QStringList{"FALL", "x.png", "--seite"} << 1;
+        QTest::newRow("missing case file") << QStringList{"/nicht/da.brv", "x.png"} << 2;
+        QTest::newRow("input out of range") << QStringList{"BAD", "x.png"} << 2;
+        QTest::newRow("help") << QStringList{"--help"} << 0;
+    }
+    void errors() {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        for (QString& a : args) {
+            if (a == "FALL") {
+                a = makeCase(dir.path(), 10000);
+            } else if (a == "BAD") {
+                a = makeCase(dir.path(), 0.0); // water in place below its range
+            } else if (a == "x.png") {
+                a = dir.filePath(a);
+            }
+        }
+        QTEST(run(args), "status");
+    }
+};
+
+QTEST_MAIN(TestGrafikCommand)
+#include "tst_grafik_command.moc"
