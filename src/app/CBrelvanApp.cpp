@@ -95,6 +95,9 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
     if (!m_pFrame->OnCreate()) {
         return Start::Failed;
     }
+    if (m_frameCreated) {
+        m_frameCreated(m_pFrame.get());
+    }
     // The framework's New: defaults and captions, untitled, no data dialog.
     m_doc.OnNewDocument();
     m_pFrame->updateTitle();

@@ -13,6 +13,7 @@
 #include "views/CommandIds.h"
 
 class QPrinter;
+class QWidget;
 
 namespace brelvan::app {
 
@@ -65,6 +66,8 @@ public:
     // ---- Hooks for the dialogs of the framework; tests replace them.
     // The file dialog: save = Save As; returns the chosen path or an empty string.
     std::function<QString(bool save, const QString& suggested)> m_chooseFile;
+    // Called once the main frame exists (before a case named on the command line opens).
+    std::function<void(QWidget* frame)> m_frameCreated;
     // The save question: 0 Ja, 1 Nein, 2 Abbrechen.
     std::function<int(const QString& text)> m_askSave;
 

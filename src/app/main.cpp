@@ -28,8 +28,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTranslator);
     }
 
-    brelvan::dialogs::QtUserInterface ui;
+    QtUserInterface ui;
     brelvan::app::CBrelvanApp app(ui);
+    // Message boxes and dialogs belong to the main window as soon as it exists.
+    app.m_frameCreated = [&ui](QWidget* frame) { ui.setParentWidget(frame); };
     QStringList args = QApplication::arguments();
     args.removeFirst();
     switch (app.InitInstance(args)) {
