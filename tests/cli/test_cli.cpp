@@ -161,7 +161,7 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"neu", dir.file("x.brv"), "--ogip", "nan"}, 1, "keine gültige Zahl für --ogip"},
         {{"neu", dir.file("x.brv"), "--gas", "CH5=100"}, 1, "Unbekannte Gaskomponente"},
         {{"neu", dir.file("x.brv"), "--beginn", "1.1"}, 1, "kein Datum"},
-        {{"neu", dir.file("fehlt/x.brv")}, 2, "bisherige Datei bleibt unverändert"},
+        {{"neu", dir.file("fehlt/x.brv")}, 2, "ihren Ordner gibt es nicht"},
         {{"neu", dir.file("x.brv"), "--druckdatei", dir.file("fehlt.txt")},
          2,
          "kann nicht geöffnet werden"},
