@@ -289,6 +289,19 @@ TEST(Cli, SensitivitaetPrintsTheGridTheSummaryAndTheFinalReport) {
             ogip = line.substr(9);
     EXPECT_NE(lines[66].find(" OGIP: " + ogip + ".0 "), std::string::npos)
         << lines[66] << " / " << ogip;
+
+    // Every grid case below the production: no case has an error value; the summary says so
+    // and the case keeps its values.
+    const CliRun none = cli({"sensitivitaet", kBeispiel, "--ogip", "100:400", "--wip", "5000:20000",
+                             "--jwert", "20:80"},
+                            dir);
+    ASSERT_EQ(none.status, 0) << none.err;
+    const auto noneLines = none.lines();
+    ASSERT_GT(noneLines.size(), 70u);
+    EXPECT_EQ(noneLines[65], "Es wurden 65 Fälle gerechnet");
+    EXPECT_EQ(noneLines[66].rfind("Kein Fall ergab einen Fehlerwert", 0), 0u) << noneLines[66];
+    EXPECT_EQ(noneLines.back(), "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 2.28 BAR");
+    EXPECT_NE(none.err.find("ABBRUCH KUM.PRODUKTION"), std::string::npos);
 }
 
 TEST(Cli, JWertAndZWert) {
