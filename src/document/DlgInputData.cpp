@@ -1,21 +1,416 @@
 #include "document/DlgInputData.h"
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "document/Cp1252.h"
+#include "document/DataExchange.h"
+#include "document/PressureLine.h"
+#include "document/TextFormat.h"
+#include "engine/DayNumber.h"
+
 float& DlgInputData::gasField(int index) {
     switch (index) {
-    case 0: return m_fH2S;
-    case 1: return m_fCO2;
-    case 2: return m_fN2;
-    case 3: return m_fCH4;
-    case 4: return m_fC2H6;
-    case 5: return m_fC3H8;
-    case 6: return m_fiC4H10;
-    case 7: return m_fnC4H10;
-    case 8: return m_fiC5H12;
-    case 9: return m_fnC5H12;
-    case 10: return m_fC6H14;
-    case 11: return m_fC7H16;
-    case 12: return m_fC8H18;
-    case 13: return m_fC9H20;
-    default: return m_fC10H22;
+    case 0:
+        return m_fH2S;
+    case 1:
+        return m_fCO2;
+    case 2:
+        return m_fN2;
+    case 3:
+        return m_fCH4;
+    case 4:
+        return m_fC2H6;
+    case 5:
+        return m_fC3H8;
+    case 6:
+        return m_fiC4H10;
+    case 7:
+        return m_fnC4H10;
+    case 8:
+        return m_fiC5H12;
+    case 9:
+        return m_fnC5H12;
+    case 10:
+        return m_fC6H14;
+    case 11:
+        return m_fC7H16;
+    case 12:
+        return m_fC8H18;
+    case 13:
+        return m_fC9H20;
+    default:
+        return m_fC10H22;
     }
+}
+
+namespace {
+
+constexpr const char* kKeineDruckmesswerte = "Es liegen keine Druckmeßwerte vor!";
+
+// The composition summed in single precision, in component order, starting from 0.
+float gasSum(const std::array<float, DlgInputData::kComponents>& gas) {
+    float sum = 0.0f;
+    for (float v : gas)
+        sum += v;
+    return sum;
+}
+
+// The bytes of a file; none when it cannot be opened or read (a folder, for example).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    std::string piece(std::size_t{1} << 16, '\0');
+    while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) || file.gcount() > 0)
+        bytes.append(piece, 0, static_cast<std::size_t>(file.gcount()));
+    if (file.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::string sumText(float sum) {
+    return brelvan::cformat("%6.2f", sum);
+}
+
+// The list line written by hand editing, with the pressure column when it was read.
+std::string handLine(const brelvan::PressureLineF& l, bool withPressure) {
+    if (withPressure)
+        return brelvan::cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", l.day, l.month, l.year,
+                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
+    return brelvan::cformat("     %2d.%2d.%4d  %13.3f", l.day, l.month, l.year,
+                            static_cast<double>(l.gp));
+}
+
+// The list line written by the file import.
+std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
+    if (withPressure)
+        return brelvan::cformat("%7d.%2d.%4d  %13.3f  %16.1f", l.day, l.month, l.year,
+                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
+    return brelvan::cformat("%7d.%2d.%4d  %13.3f   ", l.day, l.month, l.year,
+                            static_cast<double>(l.gp));
+}
+
+} // namespace
+
+int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
+    struct Field {
+        int id;
+        double value;
+        double min, max;
+        bool integer;
+    };
+    const Field fields[] = {
+        {1027, m_dKompress, 7.0, 13.0, false},
+        {1028, m_dJWert, 0.001, 10000.0, false},
+        {1024, m_dOGIP, 0.1, 100000.0, false},
+        {1026, m_dDruck, 1.0, 10000.0, false},
+        {1023, m_dTemperatur, 0.0, 1000.0, false},
+        {1025, m_dWIP, 0.1, 10000.0, false},
+        {1011, m_fnC5H12, 0, 100, false},
+        {1012, m_fC6H14, 0, 100, false},
+        {1013, m_fC7H16, 0, 100, false},
+        {1014, m_fC8H18, 0, 100, false},
+        {1015, m_fC9H20, 0, 100, false},
+        {1016, m_fC10H22, 0, 100, false},
+        {1003, m_fCO2, 0, 100, false},
+        {1004, m_fN2, 0, 100, false},
+        {1005, m_fCH4, 0, 100, false},
+        {1006, m_fC2H6, 0, 100, false},
+        {1007, m_fC3H8, 0, 100, false},
+        {1008, m_fiC4H10, 0, 100, false},
+        {1009, m_fnC4H10, 0, 100, false},
+        {1010, m_fiC5H12, 0, 100, false},
+        {1002, m_fH2S, 0, 100, false},
+        {1020, static_cast<double>(m_iJahr), 1930, 2200, true},
+        {1019, static_cast<double>(m_iMonat), 1, 12, true},
+        {1018, static_cast<double>(m_iTag), 1, 31, true},
+    };
+    for (const Field& f : fields) {
+        if (!brelvan::inRange(f.value, f.min, f.max)) {
+            ui.message(brelvan::rangeMessage(f.min, f.max, f.integer));
+            return f.id;
+        }
+    }
+    return 0;
+}
+
+void DlgInputData::OnInitDialog(brelvan::UserInterface& ui) {
+    for (int i = 0; i < kComponents; ++i)
+        gasField(i) = m_fGas[static_cast<std::size_t>(i)];
+    m_strSumme = sumText(gasSum(m_fGas));
+    m_fBeginn = static_cast<float>(brelvan::tage(m_iTag, m_iMonat, m_iJahr, &ui));
+    m_iOption = 0;
+    m_ListDruck = m_Zeilen;
+    m_iListSelection = -1;
+}
+
+void DlgInputData::OnKillfocusGas() {
+    for (int i = 0; i < kComponents; ++i)
+        m_fGas[static_cast<std::size_t>(i)] = gasField(i);
+    m_strSumme = sumText(gasSum(m_fGas));
+}
+
+void DlgInputData::OnKillfocusBeginn(brelvan::UserInterface& ui) {
+    m_fBeginn = static_cast<float>(brelvan::tage(m_iTag, m_iMonat, m_iJahr, &ui));
+}
+
+int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
+    if (m_Zeilen.empty()) {
+        ui.message("Es liegen keine Meßwerte vor!");
+        return -1;
+    }
+    // The largest Gp is found afresh from the lines each time, so correcting or deleting the
+    // line with the largest Gp lowers it.
+    m_dMaxGp = 0;
+    int measured = 0;
+    for (const std::string& zeile : m_Zeilen) {
+        brelvan::PressureLine line;
+        if (brelvan::scanPressureLine(zeile, line) != 7)
+            continue;
+        if (line.gp > m_dMaxGp)
+            m_dMaxGp = line.gp;
+        ++measured;
+    }
+    if (measured == 0) {
+        ui.message(kKeineDruckmesswerte);
+        return -1;
+    }
+    return 0;
+}
+
+bool DlgInputData::OnButtonOK(brelvan::UserInterface& ui) {
+    if (PruefeMesswerte(ui) != 0)
+        return false;
+    for (int i = 0; i < kComponents; ++i)
+        m_fGas[static_cast<std::size_t>(i)] = gasField(i);
+    const float sum = gasSum(m_fGas);
+    const std::size_t n = m_ListDruck.size();
+    if (sum > 0 && sum <= 100 && n >= 1 && m_dMaxGp > 0 && m_dMaxGp < m_dOGIP)
+        return true;
+    if (n == 0)
+        ui.message("Es wurden keine Schließdruckwerte eingegeben");
+    else if (!(sum > 0))
+        ui.message("Bitte Gaskomponenten eingeben");
+    else if (sum > 100)
+        ui.message("Die Summe der Gaskomponenten ist > 100 !");
+    else if (m_dMaxGp >= m_dOGIP)
+        ui.message(
+            brelvan::cformat("Die max.Kum.Produktion %5.2f >= OGIP von %5.2f", m_dMaxGp, m_dOGIP));
+    else if (m_dMaxGp == 0)
+        ui.message(kKeineDruckmesswerte);
+    return false;
+}
+
+bool DlgInputData::checkAll(brelvan::UserInterface& ui) {
+    if (checkRanges(ui) != 0)
+        return false;
+    return OnButtonOK(ui);
+}
+
+bool DlgInputData::OnDblclkListe() {
+    if (m_iListSelection < 0 || static_cast<std::size_t>(m_iListSelection) >= m_ListDruck.size())
+        return false;
+    m_iAuswahl = m_iListSelection;
+    m_strZeile = m_ListDruck[static_cast<std::size_t>(m_iAuswahl)];
+    m_strStatus = brelvan::cformat("%d.Zeile ausgewählt", m_iAuswahl + 1);
+    return true;
+}
+
+void DlgInputData::setOption(int option) {
+    m_iOption = option;
+}
+
+void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
+    const bool selected =
+        m_iListSelection >= 0 && static_cast<std::size_t>(m_iListSelection) < m_ListDruck.size();
+    m_iAuswahl = selected ? m_iListSelection : -1;
+
+    brelvan::PressureLineF line;
+    const int fields = brelvan::scanPressureLine(m_strZeile, line);
+    if (fields < 6) {
+        ui.message("Die Zeile enthält zu wenig Daten");
+        return;
+    }
+    if (line.day < 1 || line.day > 31) {
+        ui.message("Fehler bei der Angabe der Tage");
+        return;
+    }
+    if (line.month < 1 || line.month > 12) {
+        ui.message("Fehler bei der Angabe der Monate");
+        return;
+    }
+    if (line.year < 1900 || line.year > 2200) {
+        ui.message("Fehler bei der Angabe des Jahres");
+        return;
+    }
+    // A date that does not exist has the day number 0 and fails here as well.
+    if (!(static_cast<float>(brelvan::tage(line.day, line.month, line.year, &ui)) > m_fBeginn)) {
+        ui.message("Keine zeitliche Reihenfolge");
+        return;
+    }
+
+    const std::string text = handLine(line, fields == 7);
+    const auto at = [this](int index) {
+        return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
+    };
+    switch (m_iOption) {
+    case 0: // change
+        if (m_iAuswahl >= 0 && ui.question("Soll diese Zeile geändert werden?\n" + m_strZeile)) {
+            *at(m_iAuswahl) = text;
+            m_iListSelection = -1;
+            m_strStatus = brelvan::cformat("%d.Zeile wurde geändert", m_iAuswahl + 1);
+        }
+        break;
+    case 1: // append
+        if (ui.question("Soll diese Zeile angehängt werden?\n" + m_strZeile)) {
+            m_ListDruck.push_back(text);
+            m_strStatus = brelvan::cformat("%d.Zeile angehängt", m_ListDruck.size());
+        }
+        break;
+    case 2: // insert before the selected line; refused without one
+        if (m_iAuswahl >= 0 &&
+            ui.question("Soll diese Zeile vor der markarkierten eingefügt werden?\n" +
+                        m_strZeile)) {
+            m_ListDruck.insert(at(m_iAuswahl), text);
+            m_iListSelection = m_iAuswahl + 1; // the selection stays on the line it marked
+            m_strStatus = brelvan::cformat("%d.Zeile eingefügt", m_iAuswahl + 1);
+        }
+        break;
+    case 3: // delete the selected line; refused without one
+        if (m_iAuswahl >= 0 &&
+            ui.question("Soll diese Zeile wirklich gelöscht werden?\n" + m_strZeile)) {
+            m_ListDruck.erase(at(m_iAuswahl));
+            m_iListSelection = -1;
+            m_strStatus = brelvan::cformat("%d.Zeile gelöscht", m_iAuswahl + 1);
+        }
+        break;
+    default:
+        break;
+    }
+    m_Zeilen = m_ListDruck;
+}
+
+void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInterface& ui) {
+    // The path is UTF-8 text. The whole file is read before the list is touched, so that a
+    // file that cannot be read leaves the list as it was.
+    const std::optional<std::string> bytes =
+        readWholeFile(std::filesystem::path(std::u8string(path.begin(), path.end())));
+    if (!bytes) {
+        ui.error("Die Datei " + path + " kann nicht geöffnet werden.");
+        return;
+    }
+
+    m_Zeilen.clear();
+    m_ListDruck.clear();
+    m_iListSelection = -1;
+    ui.message(path + " wird geöffnet");
+
+    // Lines are read as text: a carriage return before a line feed is dropped. A read takes
+    // at most 99 characters of a line (its line feed included); a line that fills it ends the
+    // import.
+    constexpr std::size_t kReadLimit = 99;
+    std::size_t pos = 0;
+    for (int number = 0; pos < bytes->size(); ++number) {
+        std::string raw;
+        bool lineEnd = false;
+        while (pos < bytes->size()) {
+            char c = (*bytes)[pos];
+            if (c == '\r' && pos + 1 < bytes->size() && (*bytes)[pos + 1] == '\n') {
+                ++pos;
+                continue;
+            }
+            ++pos;
+            if (c == '\n') {
+                lineEnd = true;
+                break;
+            }
+            raw.push_back(c);
+        }
+        if (raw.size() + (lineEnd ? 1 : 0) >= kReadLimit) {
+            ui.message(brelvan::cformat("In der %d.Zeile 100 Zeichen gelesen", number + 1));
+            break;
+        }
+        const std::string text = brelvan::cp1252ToUtf8(raw);
+        if (number == 0)
+            continue; // the heading
+        brelvan::PressureLineF line;
+        const int fields = brelvan::scanPressureLine(text, line);
+        if (fields < 6) {
+            ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
+            break;
+        }
+        const std::string listLine = importLine(line, fields == 7);
+        m_Zeilen.push_back(listLine);
+        m_ListDruck.push_back(listLine);
+    }
+
+    m_strStatus = brelvan::cformat("%d Zeilen wurden eingelesen", m_Zeilen.size());
+    m_strZeile.assign(1, ' '); // one blank
+}
+
+void DlgInputData::takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& ui) {
+    if (jwert.m_dJWert != m_dJWert &&
+        ui.question(brelvan::cformat("Soll der neue J-Wert von %5.2f und der neue WI-Wert von "
+                                     "%5.1f genommen werden?",
+                                     jwert.m_dJWert, jwert.m_dWIP))) {
+        m_dJWert = jwert.m_dJWert;
+        m_dWIP = jwert.m_dWIP;
+    }
+    m_fPermeabilitaet = jwert.m_fPermeabilitaet;
+    m_fMaechtigkeit = jwert.m_fMaechtigkeit;
+    m_fViskositaet = jwert.m_fViskositaet;
+    m_fPorositaet = jwert.m_fPorositaet;
+    m_fRadiusGWC = jwert.m_fRadiusGWC;
+    m_fRadiusEnde = jwert.m_fRadiusEnde;
+    m_fTiefe = jwert.m_fTiefe;
+    m_fBreite = jwert.m_fBreite;
+    m_fWinkel = jwert.m_fWinkel;
+}
+
+void DlgInputData::giveJWert(DlgJWertData& jwert) const {
+    jwert.m_fPermeabilitaet = m_fPermeabilitaet;
+    jwert.m_fMaechtigkeit = m_fMaechtigkeit;
+    jwert.m_fViskositaet = m_fViskositaet;
+    jwert.m_fPorositaet = m_fPorositaet;
+    jwert.m_fRadiusGWC = m_fRadiusGWC;
+    jwert.m_fRadiusEnde = m_fRadiusEnde;
+    jwert.m_fTiefe = m_fTiefe;
+    jwert.m_fBreite = m_fBreite;
+    jwert.m_fWinkel = m_fWinkel;
+}
+
+bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
+    if (m_Zeilen.empty()) {
+        ui.message(kKeineDruckmesswerte);
+        return false;
+    }
+    return true;
+}
+
+void DlgInputData::giveSensitivity(DlgSensitivityData& sens) const {
+    sens.m_dMaxGp = m_dMaxGp;
+    sens.m_dMinOGIP = m_dMinOGIP;
+    sens.m_dMaxOGIP = m_dMaxOGIP;
+    sens.m_dMinWIP = m_dMinWIP;
+    sens.m_dMaxWIP = m_dMaxWIP;
+    sens.m_dMinJ = m_dMinJ;
+    sens.m_dMaxJ = m_dMaxJ;
+    sens.m_bSensitivitaet = 0;
+}
+
+void DlgInputData::takeSensitivity(const DlgSensitivityData& sens) {
+    m_bSensitivitaet = sens.m_bSensitivitaet;
+    m_dMinOGIP = sens.m_dMinOGIP;
+    m_dMaxOGIP = sens.m_dMaxOGIP;
+    m_dMinWIP = sens.m_dMinWIP;
+    m_dMaxWIP = sens.m_dMaxWIP;
+    m_dMinJ = sens.m_dMinJ;
+    m_dMaxJ = sens.m_dMaxJ;
 }

@@ -17,36 +17,36 @@ public:
     static constexpr int kComponents = 15;
 
     // ---- Exchanged with controls (in the order of the exchange)
-    double m_dKompress = 0;   // 1027, 7.0 to 13.0
+    double m_dKompress = 0;    // 1027, 7.0 to 13.0
     std::string m_strFeldname; // 1001
-    double m_dJWert = 0;      // 1028, 0.001 to 10000.0
-    double m_dOGIP = 0;       // 1024, 0.1 to 100000.0
-    double m_dDruck = 0;      // 1026, 1.0 to 10000.0
-    double m_dTemperatur = 0; // 1023, 0.0 to 1000.0
-    double m_dWIP = 0;        // 1025, 0.1 to 10000.0
-    float m_fnC5H12 = 0;      // 1011 (the fifteen composition fields: 0 to 100)
-    float m_fC6H14 = 0;       // 1012
-    float m_fC7H16 = 0;       // 1013
-    float m_fC8H18 = 0;       // 1014
-    float m_fC9H20 = 0;       // 1015
-    float m_fC10H22 = 0;      // 1016
-    float m_fCO2 = 0;         // 1003
-    float m_fN2 = 0;          // 1004
-    float m_fCH4 = 0;         // 1005
-    float m_fC2H6 = 0;        // 1006
-    float m_fC3H8 = 0;        // 1007
-    float m_fiC4H10 = 0;      // 1008
-    float m_fnC4H10 = 0;      // 1009
-    float m_fiC5H12 = 0;      // 1010
-    float m_fH2S = 0;         // 1002
-    std::string m_strSumme;   // 1017
-    int m_iJahr = 0;          // 1020, 1930 to 2200
-    int m_iMonat = 0;         // 1019, 1 to 12
-    int m_iTag = 0;           // 1018, 1 to 31
-    std::string m_strZeile;   // 1021
-    int m_iOption = -1;       // 1030 to 1033
-    std::string m_strStatus;  // 1044
-    int m_iGrafiktyp = -1;    // 1045, 1046
+    double m_dJWert = 0;       // 1028, 0.001 to 10000.0
+    double m_dOGIP = 0;        // 1024, 0.1 to 100000.0
+    double m_dDruck = 0;       // 1026, 1.0 to 10000.0
+    double m_dTemperatur = 0;  // 1023, 0.0 to 1000.0
+    double m_dWIP = 0;         // 1025, 0.1 to 10000.0
+    float m_fnC5H12 = 0;       // 1011 (the fifteen composition fields: 0 to 100)
+    float m_fC6H14 = 0;        // 1012
+    float m_fC7H16 = 0;        // 1013
+    float m_fC8H18 = 0;        // 1014
+    float m_fC9H20 = 0;        // 1015
+    float m_fC10H22 = 0;       // 1016
+    float m_fCO2 = 0;          // 1003
+    float m_fN2 = 0;           // 1004
+    float m_fCH4 = 0;          // 1005
+    float m_fC2H6 = 0;         // 1006
+    float m_fC3H8 = 0;         // 1007
+    float m_fiC4H10 = 0;       // 1008
+    float m_fnC4H10 = 0;       // 1009
+    float m_fiC5H12 = 0;       // 1010
+    float m_fH2S = 0;          // 1002
+    std::string m_strSumme;    // 1017
+    int m_iJahr = 0;           // 1020, 1930 to 2200
+    int m_iMonat = 0;          // 1019, 1 to 12
+    int m_iTag = 0;            // 1018, 1 to 31
+    std::string m_strZeile;    // 1021
+    int m_iOption = -1;        // 1030 to 1033
+    std::string m_strStatus;   // 1044
+    int m_iGrafiktyp = -1;     // 1045, 1046
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;
@@ -85,27 +85,46 @@ public:
     // gives its control id; 0 when all are inside.
     int checkRanges(brelvan::UserInterface& ui) const;
 
-    // ---- Handlers, each the part that follows "take all fields into the members"
-    void OnInitDialog(brelvan::UserInterface& ui); // steps 1-3, 5, 7 (list = m_Zeilen)
-    void OnKillfocusGas();                         // m_fGas and m_strSumme from the fields
-    void OnKillfocusBeginn(brelvan::UserInterface& ui);
-    int PruefeMesswerte(brelvan::UserInterface& ui); // 0 acceptable, -1 not
-    // The checks of OK after the exchange; true when the dialog may end with OK.
+    // ---- Handlers, each the part that follows "take all fields into the members"; the window
+    // refills its controls from the members afterwards.
+    // The fifteen composition members from m_fGas, m_strSumme, m_fBeginn (a year before 1900
+    // shows "ERROR JAHR < 1900"), m_iOption = 0, the list = m_Zeilen with no selection.
+    void OnInitDialog(brelvan::UserInterface& ui);
+    void OnKillfocusGas(); // m_fGas and m_strSumme from the composition members
+    void OnKillfocusBeginn(brelvan::UserInterface& ui); // m_fBeginn from the start date
+    // The measurement check of m_Zeilen: 0 acceptable, -1 not (its message shown). Sets
+    // m_dMaxGp afresh, from 0, to the largest Gp of the lines that carry a pressure, so that
+    // correcting or deleting the line with the largest Gp lowers it.
+    int PruefeMesswerte(brelvan::UserInterface& ui);
+    // The checks of OK after the exchange (measurement check, composition sum into m_fGas,
+    // lines, largest Gp against OGIP); true when the dialog may end with OK.
     bool OnButtonOK(brelvan::UserInterface& ui);
-    // The batch form of OK: ranges in exchange order, then the checks of OnButtonOK.
+    // The batch form of OK: checkRanges, then the checks of OnButtonOK. Run OnInitDialog
+    // first, as the dialog does, so that the composition members and the list hold the case.
     bool checkAll(brelvan::UserInterface& ui);
 
-    // ---- Pressure list editing
-    // Double click: false (and nothing changed) when no line is selected.
+    // ---- Pressure list editing (m_ListDruck with m_iListSelection is the list box)
+    // Double click: the selected line into m_strZeile, m_iAuswahl and m_strStatus; false (and
+    // nothing changed) when no line is selected. On true the window refills its controls and
+    // moves the focus to the edit line.
     bool OnDblclkListe();
-    void setOption(int option);                // the four radio buttons
+    // The four radio buttons: 0 change, 1 append, 2 insert, 3 delete ("Zeile ändern" also
+    // makes the window refill its controls).
+    void setOption(int option);
+    // The edit line lost the focus: check m_strZeile, ask the operation's question and carry
+    // it out on Yes; whenever the checks passed, m_Zeilen is rebuilt from the list. Change,
+    // insert and delete need a selected line: without one they ask nothing and change
+    // nothing. After a change or a delete no line is selected; after an insert the selection
+    // stays on the line it marked (now one further down).
     void OnKillfocusZeile(brelvan::UserInterface& ui);
 
-    // ---- Pressure file import: replaces the list by the lines of the file at `path`
-    // (Windows-1252 text). A file that cannot be opened leaves the list as it was.
+    // ---- Pressure file import: replaces the list by the lines of the file at `path` (UTF-8
+    // path, Windows-1252 text). A file that cannot be opened shows a message and leaves the
+    // list as it was. Afterwards m_strStatus gives the number of lines and m_strZeile is " ".
     void importPressureFile(const std::string& path, brelvan::UserInterface& ui);
 
-    // ---- After the J value dialog ended with OK (question, then the nine inputs).
+    // ---- After the J value dialog ended with OK: when its J value differs, the question
+    // whether to take J and WIP; the nine inputs are taken in any case.
     void takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& ui);
     // The nine J inputs handed to the J value dialog when it opens.
     void giveJWert(DlgJWertData& jwert) const;

@@ -17,10 +17,13 @@ public:
     double m_dMinWIP = 0;     // 1050
     double m_dMaxGp = 0;      // 1055, for information
 
-    // The checks after the exchange; true (and the flag set) when the ranges are accepted.
+    // The checks after "take all fields into the members", in the order J value, OGIP, WIP;
+    // only the first failing pair is reported. True (and the flag set to 1) when the ranges
+    // are accepted; the dialog may then end with OK.
     bool OnButtonOK(brelvan::UserInterface& ui);
 };
 
 // The order in which the results list shows the result lines of a search: by ascending error,
-// compared as numbers; lines without an error value (and empty ones) last.
+// compared as numbers; lines without an error value (a text in place of the number, or empty
+// ones) last. Lines with equal errors, and the lines without one, keep their order.
 std::vector<std::string> sortSensResults(const std::vector<std::string>& lines);

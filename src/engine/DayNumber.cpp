@@ -7,7 +7,9 @@ namespace {
 
 constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-bool isLeap(long long year) { return year % 4 == 0; }
+bool isLeap(long long year) {
+    return year % 4 == 0;
+}
 
 } // namespace
 

@@ -1,0 +1,87 @@
+// The lines of the result report (m_Ausgabe): the header block, the table, the lines of the
+// aborts and the closing lines. Every line is a printf format applied through
+// brelvan::cformat; the column alignment rests on the exact widths and blanks below.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace brelvan::report {
+
+// ---- Header block
+inline constexpr std::string_view kTitle =
+    "   GASLAGERSTAETTE MIT INVASION EINES BRELVANS NACH FETKOVITCH";
+inline constexpr std::string_view kField = "   FELD :%s";
+// An empty-looking line is a single blank, never an empty string.
+inline constexpr std::string_view kBlank = " ";
+inline constexpr std::string_view kCompositionTitle = "   GASZUSAMMENSETZUNG (PROZENT)";
+inline constexpr std::string_view kComponent = "   %s :%7.2f";
+// Labels of the 15 components, 7 characters each, in the order of m_fGas.
+inline constexpr std::array<std::string_view, 15> kComponentLabels = {
+    " H2S   ", " CO2   ", " N2    ", " CH4   ", " C2H6  ", " C3H8  ", " iC4H10", " nC4H10",
+    " iC5H12", " nC5H12", " C6H14 ", " C7H16 ", " C8H18 ", " C9H20 ", " C10H22"};
+inline constexpr std::string_view kTemperature = "   LAGERSTAETTENTEMPERATUR    (GRAD C):%8.1f";
+inline constexpr std::string_view kOgip = "   ORIGINAL-GAS-IN-PLACE     (MIO M*3):%8.1f";
+inline constexpr std::string_view kWip = "   ORIGINAL-WASSER-IN-PLACE  (MIO M*3):%8.1f";
+inline constexpr std::string_view kPressure = "   INITIALER LAGERSTAETTENDRUCK  (BAR):%8.1f";
+inline constexpr std::string_view kZInit = "   INITIALER Z-WERT                (-):%8.3f";
+inline constexpr std::string_view kCompressibility = "   KOMRESSIBILITAET          (E-5/BAR):%8.1f";
+inline constexpr std::string_view kJValue = "   J-WERT NACH FETKOVITCH (M3/TAG BAR):%8.1f";
+inline constexpr std::string_view kStart = "   FOERDERBEGINN                      :%2d.%2d.%4d";
+
+// ---- Table header, added once when the first list row has been read
+inline constexpr std::array<std::string_view, 4> kTableHeader = {
+    "       DATUM    ZEIT   KUM.   DRUCK   DRUCK    P/Z    P/Z     WE     OGIP",
+    "                      PRODKT.   P    MESSWERT       MESSWERT            ",
+    "                TAGE  MIO M3   BAR     BAR     BAR    BAR   MIO M3  MIO M3", " "};
+
+// ---- Table lines
+// day, month, year, days, Gp, p, measured p, p/z, measured p/z, WE, gas-in-place estimate
+inline constexpr std::string_view kMeasuredRow =
+    "  %4d.%2d.%d %5.0f %7.1f %6.1f %7.1f %7.1f %6.1f %7.3f %7.1f";
+// day, month, year, days, Gp, p, p/z, WE
+inline constexpr std::string_view kProductionRow =
+    "  %4d.%2d.%d %5.0f %7.1f  %5.1f     *   %7.1f    *   %7.3f    *";
+
+// ---- Negative decay factor and aborts
+inline constexpr std::string_view kNegativeDecay = "NEGATIVES DWE expwert:%6.2f bei Gp:%6.2f\n";
+inline constexpr std::string_view kTimeAbort = "ABBRUCH WEGEN FALSCHER ZEIT: %d.%d.%d ";
+inline constexpr std::string_view kProductionAbort =
+    "ABBRUCH KUM.PRODUKTION %7.1f > OGIP VON %7.1f\n";
+inline constexpr std::string_view kInvasion1 =
+    "DIE WASSERINVASION IST GROESSER ALS DAS INITIALE GASGEFUELLTE";
+inline constexpr std::string_view kInvasion2 =
+    "PORENVOLUMEN VON:%7.2f MIO M3.DER ZEITSCHRITT IST ZUGROSS.";
+inline constexpr std::string_view kInvasion3 =
+    "EVENTUELL ZUSAETZLICHEN GP-WERT VOR %d.%d.%d EINFUEGEN.";
+// A case whose values admit no computation (a value that is not a number, a temperature at or
+// below absolute zero, an initial pressure that is not positive).
+inline constexpr std::string_view kInvalidCase =
+    "ABBRUCH WEGEN UNGUELTIGER FALLDATEN (TEMPERATUR, DRUCK, OGIP, WIP, KOMPRESSIBILITAET "
+    "ODER J-WERT)";
+// A row whose computation left the range of numbers (possible only with absurd values).
+inline constexpr std::string_view kNumericAbort =
+    "ABBRUCH WEGEN UNGUELTIGER RECHENWERTE BEI %d.%d.%d ";
+
+// ---- Closing lines
+inline constexpr std::string_view kMeanErrorPrefix =
+    "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG :";
+inline constexpr std::string_view kMeanError =
+    "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG :%5.2f BAR";
+// The mean-error line of a run that compared no measured pressure.
+inline constexpr std::string_view kMeanErrorNone =
+    "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : kein Meßwert verglichen";
+
+// ---- The lines as the report holds them
+std::string componentLine(int index, double percent);
+std::string startLine(int day, int month, int year);
+std::string measuredRow(int day, int month, int year, double days, double gp, double p,
+                        double pMeasured, double pz, double pzMeasured, double we,
+                        double ogipEstimate);
+std::string productionRow(int day, int month, int year, double days, double gp, double p, double pz,
+                          double we);
+// The mean-error line; the text kMeanErrorNone when `error` is not a number.
+std::string meanErrorLine(double error);
+
+} // namespace brelvan::report
