@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 std::function<int(QDialog&)> BrelvanDialog::s_modalHook;
@@ -62,8 +62,8 @@ BrelvanDialog::BrelvanDialog(brelvan::UserInterface& ui, QWidget* parent)
     // Dialog base units as Windows derives them from the dialog's font: the mean width of the
     // 52 letters and the character height.
     const QFontMetrics fm(font());
-    const int letters =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_baseX = std::max(1, (letters / 26 + 1) / 2);
     m_baseY = std::max(1, fm.height());
 }
@@ -97,8 +97,12 @@ int BrelvanDialog::runModal(QDialog& dialog) {
     return dialog.exec();
 }
 
-int BrelvanDialog::unitsToPixelsX(int x) const { return (x * m_baseX + 2) / 4; }
-int BrelvanDialog::unitsToPixelsY(int y) const { return (y * m_baseY + 4) / 8; }
+int BrelvanDialog::unitsToPixelsX(int x) const {
+    return (x * m_baseX + 2) / 4;
+}
+int BrelvanDialog::unitsToPixelsY(int y) const {
+    return (y * m_baseY + 4) / 8;
+}
 
 QRect BrelvanDialog::unitRect(int x, int y, int width, int height) const {
     const int left = unitsToPixelsX(x);
@@ -157,8 +161,8 @@ QGroupBox* BrelvanDialog::addGroup(const QString& title, int x, int y, int width
     return group;
 }
 
-QRadioButton* BrelvanDialog::addRadio(QGroupBox* group, int id, const QString& text, int x,
-                                      int y, int width, int height) {
+QRadioButton* BrelvanDialog::addRadio(QGroupBox* group, int id, const QString& text, int x, int y,
+                                      int width, int height) {
     auto* radio = new QRadioButton(text, group);
     // Placed in dialog units of the dialog, relative to the group box that holds it.
     const QRect outer = unitRect(x, y, width, height);

@@ -64,8 +64,8 @@ protected:
     QLabel* addLabel(const QString& text, int x, int y, int width, int height = 8);
     QPushButton* addButton(int id, const QString& text, int x, int y, int width, int height);
     QGroupBox* addGroup(const QString& title, int x, int y, int width, int height);
-    QRadioButton* addRadio(QGroupBox* group, int id, const QString& text, int x, int y,
-                           int width, int height);
+    QRadioButton* addRadio(QGroupBox* group, int id, const QString& text, int x, int y, int width,
+                           int height);
     void registerControl(int id, QWidget* widget);
 
     // ---- Data exchange

@@ -9,7 +9,9 @@
 
 namespace {
 
-QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
+QString fromUtf8(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Only a changed text is written: an unchanged field keeps its cursor and selection.
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
@@ -45,20 +47,29 @@ void DataExchangeQt::addRadioGroup(std::vector<QRadioButton*> buttons, int* memb
     m_fields.push_back({Kind::Radio, first, member, {}, std::move(buttons)});
 }
 
-QString DataExchangeQt::formatted(double v) { return fromUtf8(brelvan::formatDouble(v)); }
-QString DataExchangeQt::formatted(float v) { return fromUtf8(brelvan::formatFloat(v)); }
-QString DataExchangeQt::formatted(int v) { return fromUtf8(brelvan::formatInt(v)); }
+QString DataExchangeQt::formatted(double v) {
+    return fromUtf8(brelvan::formatDouble(v));
+}
+QString DataExchangeQt::formatted(float v) {
+    return fromUtf8(brelvan::formatFloat(v));
+}
+QString DataExchangeQt::formatted(int v) {
+    return fromUtf8(brelvan::formatInt(v));
+}
 
 void DataExchangeQt::show(const Field& f) {
     switch (f.kind) {
     case Kind::Double:
-        setTextIfChanged(static_cast<QLineEdit*>(f.widget), formatted(*static_cast<double*>(f.member)));
+        setTextIfChanged(static_cast<QLineEdit*>(f.widget),
+                         formatted(*static_cast<double*>(f.member)));
         break;
     case Kind::Float:
-        setTextIfChanged(static_cast<QLineEdit*>(f.widget), formatted(*static_cast<float*>(f.member)));
+        setTextIfChanged(static_cast<QLineEdit*>(f.widget),
+                         formatted(*static_cast<float*>(f.member)));
         break;
     case Kind::Int:
-        setTextIfChanged(static_cast<QLineEdit*>(f.widget), formatted(*static_cast<int*>(f.member)));
+        setTextIfChanged(static_cast<QLineEdit*>(f.widget),
+                         formatted(*static_cast<int*>(f.member)));
         break;
     case Kind::Text:
         setTextIfChanged(static_cast<QLineEdit*>(f.widget),
@@ -85,7 +96,8 @@ void DataExchangeQt::show(const Field& f) {
 DataExchangeQt::Take DataExchangeQt::take(const Field& f) {
     switch (f.kind) {
     case Kind::Double: {
-        const auto v = brelvan::parseDouble(static_cast<QLineEdit*>(f.widget)->text().toStdString());
+        const auto v =
+            brelvan::parseDouble(static_cast<QLineEdit*>(f.widget)->text().toStdString());
         if (!v) {
             return Take::NotANumber;
         }
@@ -140,10 +152,14 @@ DataExchangeQt::Take DataExchangeQt::take(const Field& f) {
 
 std::variant<double, float, int> DataExchangeQt::memberValue(const Field& f) {
     switch (f.kind) {
-    case Kind::Double: return *static_cast<double*>(f.member);
-    case Kind::Float: return *static_cast<float*>(f.member);
-    case Kind::Int: return *static_cast<int*>(f.member);
-    default: return 0;
+    case Kind::Double:
+        return *static_cast<double*>(f.member);
+    case Kind::Float:
+        return *static_cast<float*>(f.member);
+    case Kind::Int:
+        return *static_cast<int*>(f.member);
+    default:
+        return 0;
     }
 }
 

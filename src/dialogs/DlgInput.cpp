@@ -30,14 +30,13 @@ constexpr ReservoirField kReservoir[] = {
      10000.0},
     {1026, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck, 1.0, 10000.0},
     {1027, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)", &DlgInputData::m_dKompress, 7.0, 13.0},
-    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert, 0.001,
-     10000.0},
+    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert, 0.001, 10000.0},
 };
 
 // The component names in the case's order; component i has the control 1002 + i.
 constexpr const char* kComponentNames[DlgInputData::kComponents] = {
-    "H2S",    "CO2",    "N2",     "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
-    "iC5H12", "nC5H12", "C6H14",  "C7H16", "C8H18", "C9H20", "C10H22"};
+    "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
+    "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
 
 constexpr int kIdName = 1001;
 constexpr int kIdGasFirst = 1002;
@@ -56,12 +55,8 @@ constexpr int kIdKumProduktion = 1046;
 constexpr int kIdSensitivitaet = 1047;
 
 QString chooseTextFile(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Öffnen"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(
-        {QStringLiteral("Textdateien (*.txt *.TXT)"), QStringLiteral("Alle Dateien (*)")});
-    dialog.selectFile(QStringLiteral("*.TXT"));
+    QFileDialog dialog(parent);
+    DlgInput::prepareFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -69,6 +64,16 @@ QString chooseTextFile(QWidget* parent) {
 }
 
 } // namespace
+
+void DlgInput::prepareFileDialog(QFileDialog& dialog) {
+    dialog.setWindowTitle(QStringLiteral("Öffnen"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {QStringLiteral("Textdateien (*.txt *.TXT)"), QStringLiteral("Alle Dateien (*)")});
+    // The name field starts with the pattern of measurement files.
+    dialog.selectFile(QStringLiteral("*.TXT"));
+}
 
 std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
@@ -112,8 +117,8 @@ void DlgInput::buildControls() {
     addLabel(QStringLiteral("Tag"), 250, 50, 28);
     addLabel(QStringLiteral("Monat"), 280, 50, 33);
     addLabel(QStringLiteral("Jahr"), 315, 50, 35);
-    for (const auto& [id, x, width] :
-         {std::tuple{kIdTag, 250, 25}, std::tuple{kIdMonat, 280, 30}, std::tuple{kIdJahr, 315, 35}}) {
+    for (const auto& [id, x, width] : {std::tuple{kIdTag, 250, 25}, std::tuple{kIdMonat, 280, 30},
+                                       std::tuple{kIdJahr, 315, 35}}) {
         QLineEdit* edit = addEdit(id, x, 60, width, 14);
         onFocusLeave(edit, [this] { onKillfocusBeginn(); });
     }
@@ -140,13 +145,12 @@ void DlgInput::buildControls() {
     registerControl(kIdStatus, status);
 
     QGroupBox* options = addGroup(QString(), 220, 219, 80, 50);
-    const QString optionTexts[] = {QStringLiteral("Zeile ändern"),
-                                   QStringLiteral("Zeile anhängen"),
+    const QString optionTexts[] = {QStringLiteral("Zeile ändern"), QStringLiteral("Zeile anhängen"),
                                    QStringLiteral("Zeile einfügen"),
                                    QStringLiteral("Zeile löschen")};
     for (int i = 0; i < 4; ++i) {
-        QRadioButton* radio = addRadio(options, kIdOptionFirst + i, optionTexts[i], 225,
-                                       225 + 10 * i, 72, 10);
+        QRadioButton* radio =
+            addRadio(options, kIdOptionFirst + i, optionTexts[i], 225, 225 + 10 * i, 72, 10);
         onClicked(radio, [this, i] { onOption(i); });
     }
     QPushButton* druckdatei =

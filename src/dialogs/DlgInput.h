@@ -11,6 +11,7 @@
 #include "dialogs/BrelvanDialog.h"
 #include "document/DlgInputData.h"
 
+class QFileDialog;
 class QListWidget;
 class QListWidgetItem;
 
@@ -22,6 +23,8 @@ public:
     // The file dialog of the import: the chosen path, empty when none was chosen. Tests replace
     // it.
     static std::function<QString(QWidget* parent)> s_chooseFile;
+    // The presets of that file dialog: text files and all files, "*.TXT" in the name field.
+    static void prepareFileDialog(QFileDialog& dialog);
 
     QListWidget* list() const { return m_list; }
 

@@ -90,7 +90,9 @@ void DlgJWert::onKillfocusRadiusEnde() {
     }
 }
 
-void DlgJWert::onKillfocusFeld() { takeFields(); }
+void DlgJWert::onKillfocusFeld() {
+    takeFields();
+}
 
 void DlgJWert::onButtonOK() {
     // The computation works on what the fields show, so the J value and the water in place

@@ -17,8 +17,7 @@ DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     addLabel(QStringLiteral("Fehler           OGIP            WIP           J-Wert"), 20, 30, 160);
-    addLabel(QStringLiteral("(Bar)           (Mio m3)      (Mio m3)    (m3/d  Bar)"), 20, 40,
-             160);
+    addLabel(QStringLiteral("(Bar)           (Mio m3)      (Mio m3)    (m3/d  Bar)"), 20, 40, 160);
     m_ListErgebnisse = new QListWidget(this);
     m_ListErgebnisse->setGeometry(unitRect(15, 50, 155, 80));
     m_ListErgebnisse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

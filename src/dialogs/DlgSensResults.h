@@ -14,7 +14,7 @@ class DlgSensResults : public BrelvanDialog {
 public:
     explicit DlgSensResults(brelvan::UserInterface& ui, QWidget* parent = nullptr);
 
-    std::vector<std::string> m_Ergebnisse; // filled by the caller before the dialog is shown
+    std::vector<std::string> m_Ergebnisse;   // filled by the caller before the dialog is shown
     QListWidget* m_ListErgebnisse = nullptr; // control 1056
 
 protected:

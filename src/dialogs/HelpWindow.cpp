@@ -10,7 +10,9 @@
 
 // The help page is compiled into the dialogs library; a static library needs its resources
 // registered by name.
-static void registerHelpResources() { Q_INIT_RESOURCE(brelvan_help); }
+static void registerHelpResources() {
+    Q_INIT_RESOURCE(brelvan_help);
+}
 
 namespace {
 
@@ -27,7 +29,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBr
     setModal(false);
     m_browser->setOpenExternalLinks(false);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);
@@ -35,7 +38,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBr
     resize(720, 640);
 }
 
-HelpWindow* HelpWindow::current() { return openWindow().data(); }
+HelpWindow* HelpWindow::current() {
+    return openWindow().data();
+}
 
 bool HelpWindow::showPage(const QString& page, QWidget* parent) {
     registerHelpResources();

@@ -32,8 +32,8 @@ void QtUserInterface::message(const std::string& text) {
         s_answer(Box::Message, text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text),
-                    QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text), QMessageBox::Ok,
+                    owner());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }

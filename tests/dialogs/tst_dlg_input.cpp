@@ -194,10 +194,18 @@ private slots:
         s_variant = variant;
         DlgInput& d = open([](DlgInputData& data) {
             switch (s_variant) {
-            case 0: data.m_Zeilen.clear(); break;
-            case 1: data.m_Zeilen = {"      1. 1.2001        500.000"}; break;
-            case 2: data.m_fGas = {}; break;
-            case 3: data.m_fGas[1] = 0.5f; break;
+            case 0:
+                data.m_Zeilen.clear();
+                break;
+            case 1:
+                data.m_Zeilen = {"      1. 1.2001        500.000"};
+                break;
+            case 2:
+                data.m_fGas = {};
+                break;
+            case 3:
+                data.m_fGas[1] = 0.5f;
+                break;
             case 4:
                 data.m_fGas = {};
                 data.m_fGas[3] = 90.5f;
@@ -218,7 +226,7 @@ private slots:
 
     void okTakesEveryField() {
         DlgInput& d = open();
-        typeInto(d, 1001, QStringLiteral("Feld Süd"));
+        editOf(d, 1001)->setText(QStringLiteral("Feld Süd"));
         editOf(d, 1003)->setText(QStringLiteral("2.5"));
         editOf(d, 1005)->setText(QStringLiteral("97.5"));
         editOf(d, 1026)->setText(QStringLiteral("260"));
@@ -260,7 +268,8 @@ private slots:
         }
         {
             DlgInput& d = open();
-            editOf(d, 1024)->setText(QStringLiteral("kaputt"));
+            m_boxes->clear();
+            typeInto(d, 1003, QStringLiteral("kaputt"));
             QTest::mouseClick(d.control(BrelvanDialog::kIdCancel), Qt::LeftButton);
             settle();
             QCOMPARE(d.result(), int(QDialog::Rejected));
@@ -435,8 +444,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         QTest::mouseClick(d.control(1047), Qt::LeftButton);
-        QCOMPARE(m_boxes->texts(),
-                 std::vector<std::string>{"Es liegen keine Druckmeßwerte vor!"});
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{"Es liegen keine Druckmeßwerte vor!"});
         QVERIFY(!opened);
         m_boxes->clear();
         editOf(d, 1026)->setText(QStringLiteral("0"));
