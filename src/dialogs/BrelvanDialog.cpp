@@ -1,5 +1,7 @@
 #include "dialogs/BrelvanDialog.h"
 
+#include "dialogs/FittedText.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -9,31 +11,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
 std::function<int(QDialog&)> BrelvanDialog::s_modalHook;
 
-namespace {
-
-class TallerEntries : public QStyledItemDelegate {
-public:
-    TallerEntries(int extra, QObject* parent) : QStyledItemDelegate(parent), m_extra(extra) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(size.height() + m_extra);
-        return size;
-    }
-
-private:
-    int m_extra;
-};
-
-} // namespace
-
 void BrelvanDialog::makeEntriesTaller(QListWidget* list, int extra) {
-    list->setItemDelegate(new TallerEntries(extra, list));
+    list->setItemDelegate(new FittedEntries(extra, list));
 }
 
 void BrelvanDialog::CountingUi::message(const std::string& text) {
@@ -126,22 +111,38 @@ QLineEdit* BrelvanDialog::addEdit(int id, int x, int y, int width, int height) {
     return edit;
 }
 
+void BrelvanDialog::fitListLines(QListWidget* list, const QStringList& lines) {
+    auto* entries = dynamic_cast<FittedEntries*>(list->itemDelegate());
+    if (!entries) {
+        return;
+    }
+    list->setTextElideMode(Qt::ElideNone);
+    QStyle* style = list->style();
+    const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int available = list->width() - 2 * list->frameWidth() - scrollBar - margins - 2;
+    const QFontMetricsF fm(list->font());
+    const qreal blank = fitted::blankToFit(fm, lines, available);
+    entries->setBlankWidth(blank < fm.horizontalAdvance(QLatin1Char(' ')) ? blank : -1);
+    list->viewport()->update();
+}
+
 QLabel* BrelvanDialog::addLabel(const QString& text, int x, int y, int width, int height) {
-    auto* label = new QLabel(this);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
+    auto* label = new FittedLabel(text, this);
     QRect r = unitRect(x, y, width, height);
-    // The room the visible text needs (trailing blanks show nothing).
-    const QFontMetrics fm(label->font());
-    const int needed = fm.horizontalAdvance(QString(text).remove(QRegularExpression(" +$"))) + 1;
-    if (needed > r.width()) {
-        r.setWidth(needed);
+    // The box is the room up to the next control; a text that needs more first gets narrower
+    // blanks, then an earlier start, then a wider box.
+    label->fitInto(r.width() - 1);
+    const QSize hint = label->sizeHint();
+    if (hint.width() > r.width()) {
+        // Still too wide: the box starts further left, as far as the dialog's margin allows,
+        // and keeps its right end.
+        const int left = std::max(unitsToPixelsX(2), r.right() + 1 - hint.width());
+        r.setLeft(std::min(r.left(), left));
     }
-    if (fm.height() > r.height()) {
-        r.setHeight(fm.height());
-    }
+    r.setWidth(std::max(r.width(), hint.width()));
+    r.setHeight(std::max(r.height(), hint.height()));
     label->setGeometry(r);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -208,9 +209,13 @@ bool BrelvanDialog::eventFilter(QObject* watched, QEvent* event) {
             if (m_pending && m_pending != widget) {
                 // Two departures before the first handler had its turn: the earlier one runs
                 // first.
+                // When that one showed a message, the focus has gone back to its failing field
+                // and this departure is void.
                 QWidget* earlier = m_pending;
                 m_pending = nullptr;
-                runHandler(m_leaveHandlers[earlier]);
+                if (!runHandler(m_leaveHandlers[earlier])) {
+                    return QDialog::eventFilter(watched, event);
+                }
             }
             m_pending = widget;
             runPendingLater();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -60,8 +61,12 @@ protected:
     void setClientSize(int width, int height);
     QRect unitRect(int x, int y, int width, int height) const;
     QLineEdit* addEdit(int id, int x, int y, int width, int height);
-    // A static text; its box is widened when the text needs more room than the template gives.
+    // A static text in the room of `width` units up to the next control; a text that needs
+    // more gets narrower blanks (FittedLabel), and only then a wider box.
     QLabel* addLabel(const QString& text, int x, int y, int width, int height = 8);
+    // The blanks of a list's entries narrowed so that the widest of `lines` fits the entries'
+    // width (for lists prepared with makeEntriesTaller).
+    static void fitListLines(QListWidget* list, const QStringList& lines);
     QPushButton* addButton(int id, const QString& text, int x, int y, int width, int height);
     QGroupBox* addGroup(const QString& title, int x, int y, int width, int height);
     QRadioButton* addRadio(QGroupBox* group, int id, const QString& text, int x, int y, int width,

@@ -87,7 +87,7 @@ DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(
 void DlgInput::buildControls() {
     // Created in the tab order: name, composition, reservoir data, production start, the
     // measurement block, the tool buttons, the chart's axis, OK and Abbrechen.
-    addLabel(QStringLiteral("Name des Gasfeldes"), 5, 8, 68);
+    addLabel(QStringLiteral("Name des Gasfeldes"), 3, 8, 70);
     addEdit(kIdName, 75, 5, 170, 14);
 
     addLabel(QStringLiteral("Gaszusammensetzung in Prozent"), 10, 27, 150);
@@ -156,9 +156,9 @@ void DlgInput::buildControls() {
     QPushButton* druckdatei =
         addButton(kIdDruckdatei, QStringLiteral("Druckdatei öffnen"), 305, 220, 75, 14);
     onClicked(druckdatei, [this] { onFileOpen(); });
-    addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 92);
-    addLabel(QStringLiteral("Option auswählen"), 305, 250, 92);
-    addLabel(QStringLiteral("Zeile editieren"), 305, 260, 92);
+    addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 95);
+    addLabel(QStringLiteral("Option auswählen"), 305, 250, 95);
+    addLabel(QStringLiteral("Zeile editieren"), 305, 260, 95);
 
     QPushButton* jwert = addButton(kIdJWert, QStringLiteral("JWERT berechnen"), 10, 255, 85, 14);
     onClicked(jwert, [this] { onJWert(); });
@@ -226,9 +226,12 @@ void DlgInput::showList() {
     }
     if (!same) {
         m_list->clear();
+        QStringList lines;
         for (const std::string& line : m_ListDruck) {
-            m_list->addItem(QString::fromStdString(line));
+            lines.push_back(QString::fromStdString(line));
         }
+        m_list->addItems(lines);
+        fitListLines(m_list, lines);
     }
     if (m_iListSelection >= 0 && m_iListSelection < m_list->count()) {
         m_list->setCurrentRow(m_iListSelection, QItemSelectionModel::ClearAndSelect);

@@ -16,7 +16,7 @@ DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 95, 5, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    addLabel(QStringLiteral("Fehler           OGIP            WIP           J-Wert"), 20, 30, 160);
+    addLabel(QStringLiteral("Fehler           OGIP            WIP           J-Wert"), 20, 30, 164);
     addLabel(QStringLiteral("(Bar)           (Mio m3)      (Mio m3)    (m3/d  Bar)"), 20, 40, 160);
     m_ListErgebnisse = new QListWidget(this);
     m_ListErgebnisse->setGeometry(unitRect(15, 50, 155, 80));
@@ -29,8 +29,11 @@ void DlgSensResults::initDialog() {
     makeEntriesTaller(m_ListErgebnisse, 2);
     // By ascending error, compared as numbers; cases without an error value last.
     m_ListErgebnisse->clear();
+    QStringList lines;
     for (const std::string& line : sortSensResults(m_Ergebnisse)) {
-        m_ListErgebnisse->addItem(QString::fromStdString(line));
+        lines.push_back(QString::fromStdString(line));
     }
+    m_ListErgebnisse->addItems(lines);
+    fitListLines(m_ListErgebnisse, lines);
     m_ListErgebnisse->setFocus(Qt::OtherFocusReason);
 }
