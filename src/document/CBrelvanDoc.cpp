@@ -1,5 +1,11 @@
 #include "document/CBrelvanDoc.h"
 
+#include <cstdint>
+#include <tuple>
+#include <utility>
+
+#include "document/Archive.h"
+
 namespace {
 
 // Used until the program sets its own user interface: tells nothing, answers No, cancels.
@@ -23,9 +29,13 @@ void CDocumentBase::SetPathName(const std::string& path) {
 
 CBrelvanDoc::CBrelvanDoc() = default;
 
-void CBrelvanDoc::setUserInterface(brelvan::UserInterface* ui) { m_pUI = ui; }
+void CBrelvanDoc::setUserInterface(brelvan::UserInterface* ui) {
+    m_pUI = ui;
+}
 
-brelvan::UserInterface& CBrelvanDoc::ui() const { return m_pUI ? *m_pUI : g_silent; }
+brelvan::UserInterface& CBrelvanDoc::ui() const {
+    return m_pUI ? *m_pUI : g_silent;
+}
 
 void CBrelvanDoc::setdefaults() {
     m_fGas.fill(0.0f);
@@ -67,5 +77,77 @@ bool CBrelvanDoc::OnNewDocument() {
     m_strLegende1 = "Druck (Bar)";
     m_strLegende2 = "WE (Mio m3)";
     m_strLegende3 = "Meßwerte (Bar)";
+    return true;
+}
+
+// ---- Case file
+
+namespace {
+
+// The stored fields in file order, except the composition (after m_dMaxGp) and the lines
+// (last); every entry is read back into the member it was written from, with the same width.
+constexpr auto kStoredFields = std::make_tuple(
+    &CBrelvanDoc::m_dKompress, &CBrelvanDoc::m_strFeldname, &CBrelvanDoc::m_iJahr,
+    &CBrelvanDoc::m_iMonat, &CBrelvanDoc::m_iTag, &CBrelvanDoc::m_dJWert, &CBrelvanDoc::m_dOGIP,
+    &CBrelvanDoc::m_dDruck, &CBrelvanDoc::m_dTemperatur, &CBrelvanDoc::m_dWIP,
+    &CBrelvanDoc::m_fPermeabilitaet, &CBrelvanDoc::m_fMaechtigkeit, &CBrelvanDoc::m_fViskositaet,
+    &CBrelvanDoc::m_fPorositaet, &CBrelvanDoc::m_fRadiusGWC, &CBrelvanDoc::m_fRadiusEnde,
+    &CBrelvanDoc::m_fTiefe, &CBrelvanDoc::m_fBreite, &CBrelvanDoc::m_fWinkel,
+    &CBrelvanDoc::m_dMaxGp);
+
+void put(ByteWriter& ar, double v) {
+    ar.writeDouble(v);
+}
+void put(ByteWriter& ar, float v) {
+    ar.writeFloat(v);
+}
+void put(ByteWriter& ar, int v) {
+    ar.writeInt32(v);
+}
+void put(ByteWriter& ar, const std::string& v) {
+    ar.writeString(v);
+}
+
+bool get(ByteReader& ar, double& v) {
+    return ar.readDouble(v);
+}
+bool get(ByteReader& ar, float& v) {
+    return ar.readFloat(v);
+}
+bool get(ByteReader& ar, int& v) {
+    std::int32_t i = 0;
+    if (!ar.readInt32(i))
+        return false;
+    v = i;
+    return true;
+}
+bool get(ByteReader& ar, std::string& v) {
+    return ar.readString(v);
+}
+
+} // namespace
+
+void CBrelvanDoc::Serialize(ByteWriter& ar) const {
+    std::apply([&](auto... field) { (put(ar, this->*field), ...); }, kStoredFields);
+    for (float percent : m_fGas)
+        ar.writeFloat(percent);
+    ar.writeStringList(m_Zeilen);
+}
+
+bool CBrelvanDoc::Serialize(ByteReader& ar, std::string& error) {
+    // Read into a fresh object; the stored fields are taken over only when all have been read.
+    CBrelvanDoc fresh;
+    std::apply([&](auto... field) { (get(ar, fresh.*field) && ...); }, kStoredFields);
+    for (float& percent : fresh.m_fGas)
+        ar.readFloat(percent);
+    ar.readStringList(fresh.m_Zeilen);
+    if (ar.failed()) {
+        error = ar.failure();
+        return false;
+    }
+    std::apply([&](auto... field) { ((this->*field = std::move(fresh.*field)), ...); },
+               kStoredFields);
+    m_fGas = fresh.m_fGas;
+    m_Zeilen = std::move(fresh.m_Zeilen);
     return true;
 }

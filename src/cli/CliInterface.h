@@ -1,0 +1,28 @@
+// The batch tool's user interface: what the desktop program shows in a message box goes to
+// standard error, one message after the other; questions are answered as the command needs;
+// the input dialog is the dialog's OK checks, run by the command's own function.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/UserInterface.h"
+
+class CliInterface : public brelvan::UserInterface {
+public:
+    void message(const std::string& text) override;
+    void error(const std::string& text) override;
+    // Answers `answer`; the summary question of the sensitivity search is kept in
+    // `sensSummary` instead of being written out.
+    bool question(const std::string& text) override;
+    void showSensResults(const std::vector<std::string>& lines) override;
+    // Runs `inputDialog`; remembers whether it accepted.
+    bool runInputDialog(DlgInputData& data) override;
+
+    bool answer = false;
+    std::function<bool(DlgInputData&)> inputDialog;
+    bool dialogShown = false;
+    bool dialogAccepted = false;
+    std::string sensSummary;
+};

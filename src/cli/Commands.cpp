@@ -1,0 +1,517 @@
+#include "cli/Commands.h"
+
+#include <array>
+#include <optional>
+
+#include "cli/CliInterface.h"
+#include "cli/Options.h"
+#include "document/Archive.h"
+#include "document/CBrelvanDoc.h"
+#include "document/DataExchange.h"
+#include "document/DlgInputData.h"
+#include "document/DlgJWertData.h"
+#include "document/DlgSensitivityData.h"
+#include "document/DocumentCommands.h"
+#include "document/TextFormat.h"
+
+using brelvan::cformat;
+
+namespace {
+
+// Parses the arguments of `command`; on a usage error the message and the command's help go
+// to stderr and `status` is set; with --help the help goes to stdout and `status` is 0.
+bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
+             const char* help, cli::Parsed& parsed, int& status) {
+    std::string error;
+    if (!cli::parseArgs(args, known, parsed, error)) {
+        cli::printErr(error);
+        cli::printErr(help);
+        status = cli::kUsage;
+        return false;
+    }
+    if (parsed.help) {
+        cli::printOut(help);
+        status = cli::kOk;
+        return false;
+    }
+    return true;
+}
+
+int usage(const std::string& error, const char* help) {
+    cli::printErr(error);
+    cli::printErr(help);
+    return cli::kUsage;
+}
+
+// A number option: absent leaves `target`, a bad value is a usage error.
+template <class T>
+bool numberOption(const cli::Parsed& p, const char* name, T& target, std::string& error) {
+    const auto it = p.options.find(name);
+    if (it == p.options.end())
+        return true;
+    std::optional<T> v;
+    if constexpr (std::is_same_v<T, float>)
+        v = cli::numberF(it->second);
+    else
+        v = cli::number(it->second);
+    if (!v) {
+        error = cformat("„%s“ ist keine gültige Zahl für --%s.", it->second, name);
+        return false;
+    }
+    target = *v;
+    return true;
+}
+
+// "--x tage|gp" as the chart type: 0 days, 1 cumulative production.
+bool chartType(const cli::Parsed& p, std::optional<int>& type, std::string& error) {
+    const auto it = p.options.find("x");
+    if (it == p.options.end())
+        return true;
+    if (it->second == "tage")
+        type = 0;
+    else if (it->second == "gp")
+        type = 1;
+    else {
+        error = cformat("--x erwartet „tage“ oder „gp“, nicht „%s“.", it->second);
+        return false;
+    }
+    return true;
+}
+
+void printLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        cli::printOut(line);
+}
+
+// The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
+bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type) {
+    if (type)
+        dlg.m_iGrafiktyp = *type;
+    dlg.OnInitDialog(ui);
+    return dlg.checkAll(ui);
+}
+
+// ---- bericht
+
+const char* const kBerichtHelp =
+    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--aus DATEI]\n"
+    "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
+    "Ergebnisbericht aus.\n"
+    "  --x tage|gp   x-Achse der Grafik: Tage (Vorgabe) oder kumulative Produktion\n"
+    "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI";
+
+} // namespace
+
+int cmdBericht(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepare(args, {"x", "aus"}, kBerichtHelp, p, status))
+        return status;
+    if (p.positional.size() != 1)
+        return usage("Bitte genau eine Falldatei angeben.", kBerichtHelp);
+    std::string error;
+    std::optional<int> type;
+    if (!chartType(p, type, error))
+        return usage(error, kBerichtHelp);
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type); };
+    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+        return cli::kFailed;
+    printLines(doc.m_Ausgabe);
+    if (const auto it = p.options.find("aus"); it != p.options.end()) {
+        if (!brelvan::writeReportFile(doc, it->second, error)) {
+            ui.error(
+                cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second, error));
+            return cli::kFailed;
+        }
+    }
+    return cli::kOk;
+}
+
+// ---- sensitivitaet
+
+namespace {
+
+const char* const kSensHelp =
+    "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
+    "                                  [--x tage|gp] [--speichern NEU.brv]\n"
+    "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
+    "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
+    "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
+    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten";
+
+} // namespace
+
+int cmdSensitivitaet(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepare(args, {"ogip", "wip", "jwert", "x", "speichern"}, kSensHelp, p, status))
+        return status;
+    if (p.positional.size() != 1)
+        return usage("Bitte genau eine Falldatei angeben.", kSensHelp);
+    std::string error;
+    std::optional<int> type;
+    if (!chartType(p, type, error))
+        return usage(error, kSensHelp);
+    DlgSensitivityData ranges;
+    const struct {
+        const char* name;
+        double* min;
+        double* max;
+    } wanted[] = {{"ogip", &ranges.m_dMinOGIP, &ranges.m_dMaxOGIP},
+                  {"wip", &ranges.m_dMinWIP, &ranges.m_dMaxWIP},
+                  {"jwert", &ranges.m_dMinJ, &ranges.m_dMaxJ}};
+    for (const auto& w : wanted) {
+        const auto it = p.options.find(w.name);
+        if (it == p.options.end())
+            return usage(cformat("Die Option --%s MIN:MAX fehlt.", w.name), kSensHelp);
+        if (!cli::range(it->second, *w.min, *w.max))
+            return usage(cformat("„%s“ ist kein Bereich MIN:MAX für --%s.", it->second, w.name),
+                         kSensHelp);
+    }
+
+    CliInterface ui;
+    ui.answer = false; // "Einzelergebnisse sehen?": No
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    ui.inputDialog = [&](DlgInputData& dlg) {
+        if (!confirmInput(dlg, ui, type))
+            return false;
+        // "Sensitivität berechnen" with the ranges of the command line.
+        if (!dlg.mayOpenSensitivity(ui))
+            return false;
+        DlgSensitivityData sens;
+        dlg.giveSensitivity(sens);
+        sens.m_dMinOGIP = ranges.m_dMinOGIP;
+        sens.m_dMaxOGIP = ranges.m_dMaxOGIP;
+        sens.m_dMinWIP = ranges.m_dMinWIP;
+        sens.m_dMaxWIP = ranges.m_dMaxWIP;
+        sens.m_dMinJ = ranges.m_dMinJ;
+        sens.m_dMaxJ = ranges.m_dMaxJ;
+        if (!sens.OnButtonOK(ui))
+            return false;
+        dlg.takeSensitivity(sens);
+        return true;
+    };
+    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+        return cli::kFailed;
+
+    printLines(doc.m_SensErgebnisse);
+    cli::printOut(" ");
+    // The summary without its question.
+    std::size_t start = 0;
+    for (int i = 0; i < 2 && start <= ui.sensSummary.size(); ++i) {
+        auto end = ui.sensSummary.find('\n', start);
+        if (end == std::string::npos)
+            end = ui.sensSummary.size();
+        cli::printOut(ui.sensSummary.substr(start, end - start));
+        start = end + 1;
+    }
+    cli::printOut(" ");
+    printLines(doc.m_Ausgabe);
+    if (const auto it = p.options.find("speichern"); it != p.options.end()) {
+        if (!doc.OnSaveDocument(it->second))
+            return cli::kFailed;
+    }
+    return cli::kOk;
+}
+
+// ---- jwert
+
+namespace {
+
+const char* const kJWertHelp =
+    "Aufruf: brelvan-cli jwert --winkel A --k K --h H --mu MU --phi PHI\n"
+    "                          [--rw RW --re RE] [--tiefe L --breite B]\n"
+    "Berechnet den J-Wert nach Fetkovich und das Wasser-in-place des Brelvans.\n"
+    "  --winkel A    360 voller Kreis, < 360 Teilkreis, 0 lineares Brelvan (Grad)\n"
+    "  --k K         Permeabilität (mD)\n"
+    "  --h H         Mächtigkeit (m)\n"
+    "  --mu MU       Wasserviskosität (cp)\n"
+    "  --phi PHI     Porosität (-)\n"
+    "  --rw RW       Radius bis GWC (m), --re RE Radius bis Brelvanende (m)\n"
+    "  --tiefe L     Tiefe, --breite B Breite des linearen Brelvans (m)";
+
+} // namespace
+
+int cmdJWert(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    const std::vector<std::string> known = {"winkel", "k",  "h",     "mu",    "phi",
+                                            "rw",     "re", "tiefe", "breite"};
+    if (!prepare(args, known, kJWertHelp, p, status))
+        return status;
+    if (!p.positional.empty())
+        return usage("Der Befehl jwert nimmt keine Datei.", kJWertHelp);
+    for (const char* required : {"winkel", "k", "h", "mu", "phi"})
+        if (!p.options.count(required))
+            return usage(cformat("Die Option --%s fehlt.", required), kJWertHelp);
+    DlgJWertData d;
+    std::string error;
+    if (!numberOption(p, "winkel", d.m_fWinkel, error) ||
+        !numberOption(p, "k", d.m_fPermeabilitaet, error) ||
+        !numberOption(p, "h", d.m_fMaechtigkeit, error) ||
+        !numberOption(p, "mu", d.m_fViskositaet, error) ||
+        !numberOption(p, "phi", d.m_fPorositaet, error) ||
+        !numberOption(p, "rw", d.m_fRadiusGWC, error) ||
+        !numberOption(p, "re", d.m_fRadiusEnde, error) ||
+        !numberOption(p, "tiefe", d.m_fTiefe, error) ||
+        !numberOption(p, "breite", d.m_fBreite, error))
+        return usage(error, kJWertHelp);
+
+    CliInterface ui;
+    if (d.checkRanges(ui) != 0)
+        return cli::kFailed;
+    d.OnInitDialog();
+    if (d.m_fWinkel > 0)
+        d.OnKillfocusRadiusEnde(ui);
+    if (!d.OnButtonOK(ui))
+        return cli::kFailed;
+    cli::printOut(cformat("J-Wert: %.6f", d.m_dJWert));
+    cli::printOut(cformat("WIP: %.6f", d.m_dWIP));
+    return cli::kOk;
+}
+
+// ---- zwert
+
+namespace {
+
+const char* const kZWertHelp =
+    "Aufruf: brelvan-cli zwert (FALL.brv | --gas LISTE) --temperatur T --druck P\n"
+    "Gibt die korrigierten pseudokritischen Werte Tpc (°R) und Ppc (psia) und den z-Wert bei\n"
+    "T (Grad C) und P (Bar) aus. Die Gaszusammensetzung kommt aus dem Fall oder aus LISTE,\n"
+    "z.B. „H2S=1.5,CO2=2,CH4=96.5“ (Prozent; nicht genannte Komponenten sind 0).\n"
+    "Komponenten: H2S CO2 N2 CH4 C2H6 C3H8 iC4H10 nC4H10 iC5H12 nC5H12 C6H14 C7H16 C8H18\n"
+    "C9H20 C10H22";
+
+// Reads a case file into `doc` without the input dialog; false after the German message.
+bool loadCase(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
+    std::string bytes;
+    std::string error;
+    if (!brelvan::readWholeFile(path, bytes, error)) {
+        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
+        return false;
+    }
+    ByteReader ar(bytes);
+    if (!doc.Serialize(ar, error)) {
+        ui.error(
+            cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s.", path, error));
+        return false;
+    }
+    return true;
+}
+
+// The composition checks of the input dialog: each percentage 0 to 100, a sum above 0 and
+// not above 100 (formed in single precision, in component order).
+bool checkGas(const std::array<float, 15>& gas, CliInterface& ui) {
+    float sum = 0.0f;
+    for (int i = 0; i < 15; ++i) {
+        if (!brelvan::inRange(gas[i], 0.0, 100.0)) {
+            ui.message(cli::kComponentNames[i] + std::string(": ") +
+                       brelvan::rangeMessage(0.0, 100.0, false));
+            return false;
+        }
+        sum += gas[i];
+    }
+    if (sum <= 0.0f) {
+        ui.message("Bitte Gaskomponenten eingeben");
+        return false;
+    }
+    if (sum > 100.0f) {
+        ui.message("Die Summe der Gaskomponenten ist > 100 !");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int cmdZWert(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepare(args, {"gas", "temperatur", "druck"}, kZWertHelp, p, status))
+        return status;
+    const bool haveGas = p.options.count("gas") != 0;
+    if (haveGas == (p.positional.size() == 1) || p.positional.size() > 1)
+        return usage("Bitte entweder eine Falldatei oder --gas angeben.", kZWertHelp);
+    for (const char* required : {"temperatur", "druck"})
+        if (!p.options.count(required))
+            return usage(cformat("Die Option --%s fehlt.", required), kZWertHelp);
+    double temperatur = 0;
+    double druck = 0;
+    std::string error;
+    if (!numberOption(p, "temperatur", temperatur, error) ||
+        !numberOption(p, "druck", druck, error))
+        return usage(error, kZWertHelp);
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    if (haveGas) {
+        if (!cli::gasList(p.options["gas"], doc.m_fGas, error))
+            return usage(error, kZWertHelp);
+    } else if (!loadCase(p.positional[0], doc, ui)) {
+        return cli::kFailed;
+    }
+    if (!checkGas(doc.m_fGas, ui))
+        return cli::kFailed;
+    // The input dialog's ranges of the reservoir temperature and the pressure.
+    if (!brelvan::inRange(temperatur, 0.0, 1000.0)) {
+        ui.message("Temperatur: " + brelvan::rangeMessage(0.0, 1000.0, false));
+        return cli::kFailed;
+    }
+    if (!brelvan::inRange(druck, 1.0, 10000.0)) {
+        ui.message("Druck: " + brelvan::rangeMessage(1.0, 10000.0, false));
+        return cli::kFailed;
+    }
+    double tpc = 0;
+    double ppc = 0;
+    doc.pseudocrit(tpc, ppc);
+    const double z = doc.zfactor(temperatur, druck, tpc, ppc);
+    cli::printOut(cformat("Tpc: %.6f", tpc));
+    cli::printOut(cformat("Ppc: %.6f", ppc));
+    cli::printOut(cformat("z: %.8f", z));
+    return cli::kOk;
+}
+
+// ---- neu
+
+namespace {
+
+const char* const kNeuHelp =
+    "Aufruf: brelvan-cli neu NEU.brv [--feld NAME] [--gas LISTE] [--temperatur T] [--druck P]\n"
+    "                        [--ogip G] [--wip W] [--kompress C] [--jwert J]\n"
+    "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt]\n"
+    "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
+    "                        [--tiefe L] [--breite B] [--winkel A]\n"
+    "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
+    "speichert ihn in NEU.brv.\n"
+    "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
+    "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
+    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck])\n"
+    "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
+    "                       (wie bei „brelvan-cli jwert“)";
+
+} // namespace
+
+int cmdNeu(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    const std::vector<std::string> known = {
+        "feld",  "gas",    "temperatur", "druck",  "ogip",  "wip", "kompress",
+        "jwert", "beginn", "druckdatei", "k",      "h",     "mu",  "phi",
+        "rw",    "re",     "tiefe",      "breite", "winkel"};
+    if (!prepare(args, known, kNeuHelp, p, status))
+        return status;
+    if (p.positional.size() != 1)
+        return usage("Bitte genau eine neue Falldatei angeben.", kNeuHelp);
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    std::string error;
+    if (!numberOption(p, "temperatur", doc.m_dTemperatur, error) ||
+        !numberOption(p, "druck", doc.m_dDruck, error) ||
+        !numberOption(p, "ogip", doc.m_dOGIP, error) ||
+        !numberOption(p, "wip", doc.m_dWIP, error) ||
+        !numberOption(p, "kompress", doc.m_dKompress, error) ||
+        !numberOption(p, "jwert", doc.m_dJWert, error) ||
+        !numberOption(p, "k", doc.m_fPermeabilitaet, error) ||
+        !numberOption(p, "h", doc.m_fMaechtigkeit, error) ||
+        !numberOption(p, "mu", doc.m_fViskositaet, error) ||
+        !numberOption(p, "phi", doc.m_fPorositaet, error) ||
+        !numberOption(p, "rw", doc.m_fRadiusGWC, error) ||
+        !numberOption(p, "re", doc.m_fRadiusEnde, error) ||
+        !numberOption(p, "tiefe", doc.m_fTiefe, error) ||
+        !numberOption(p, "breite", doc.m_fBreite, error) ||
+        !numberOption(p, "winkel", doc.m_fWinkel, error))
+        return usage(error, kNeuHelp);
+    if (const auto it = p.options.find("feld"); it != p.options.end())
+        doc.m_strFeldname = it->second;
+    if (const auto it = p.options.find("gas"); it != p.options.end()) {
+        if (!cli::gasList(it->second, doc.m_fGas, error))
+            return usage(error, kNeuHelp);
+    }
+    if (const auto it = p.options.find("beginn"); it != p.options.end()) {
+        if (!cli::date(it->second, doc.m_iTag, doc.m_iMonat, doc.m_iJahr))
+            return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second),
+                         kNeuHelp);
+    }
+    if (const auto it = p.options.find("druckdatei"); it != p.options.end()) {
+        std::string bytes;
+        if (!brelvan::readWholeFile(it->second, bytes, error)) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", it->second, error));
+            return cli::kFailed;
+        }
+        DlgInputData dlg;
+        dlg.importPressureFile(it->second, ui);
+        // The largest Gp of the lines with a pressure, as the measurement check finds it.
+        dlg.m_dMaxGp = 0;
+        dlg.PruefeMesswerte(ui);
+        doc.m_Zeilen = dlg.m_Zeilen;
+        doc.m_dMaxGp = dlg.m_dMaxGp;
+    }
+    if (!doc.OnSaveDocument(p.positional[0]))
+        return cli::kFailed;
+    return cli::kOk;
+}
+
+// ---- zeigen
+
+namespace {
+
+const char* const kZeigenHelp =
+    "Aufruf: brelvan-cli zeigen FALL.brv\n"
+    "Zeigt jedes gespeicherte Feld des Falls als „Name: Wert“, danach die Zeilen.";
+
+} // namespace
+
+int cmdZeigen(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepare(args, {}, kZeigenHelp, p, status))
+        return status;
+    if (p.positional.size() != 1)
+        return usage("Bitte genau eine Falldatei angeben.", kZeigenHelp);
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    if (!loadCase(p.positional[0], doc, ui))
+        return cli::kFailed;
+    const auto d = [](const char* name, double v) { cli::printOut(cformat("%s: %.17g", name, v)); };
+    const auto f = [](const char* name, float v) { cli::printOut(cformat("%s: %.9g", name, v)); };
+    const auto i = [](const char* name, int v) { cli::printOut(cformat("%s: %d", name, v)); };
+    d("m_dKompress", doc.m_dKompress);
+    cli::printOut("m_strFeldname: " + doc.m_strFeldname);
+    i("m_iJahr", doc.m_iJahr);
+    i("m_iMonat", doc.m_iMonat);
+    i("m_iTag", doc.m_iTag);
+    d("m_dJWert", doc.m_dJWert);
+    d("m_dOGIP", doc.m_dOGIP);
+    d("m_dDruck", doc.m_dDruck);
+    d("m_dTemperatur", doc.m_dTemperatur);
+    d("m_dWIP", doc.m_dWIP);
+    f("m_fPermeabilitaet", doc.m_fPermeabilitaet);
+    f("m_fMaechtigkeit", doc.m_fMaechtigkeit);
+    f("m_fViskositaet", doc.m_fViskositaet);
+    f("m_fPorositaet", doc.m_fPorositaet);
+    f("m_fRadiusGWC", doc.m_fRadiusGWC);
+    f("m_fRadiusEnde", doc.m_fRadiusEnde);
+    f("m_fTiefe", doc.m_fTiefe);
+    f("m_fBreite", doc.m_fBreite);
+    f("m_fWinkel", doc.m_fWinkel);
+    d("m_dMaxGp", doc.m_dMaxGp);
+    for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
+        cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
+    i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
+    printLines(doc.m_Zeilen);
+    return cli::kOk;
+}

@@ -1,0 +1,47 @@
+// Command-line reading of the batch tool: positional arguments, "--name value" (or
+// "--name=value") options from a fixed set, "--help", and numbers read without the C locale.
+#pragma once
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kUsage = 1;
+inline constexpr int kFailed = 2; // a file cannot be read or written, or an input is refused
+
+struct Parsed {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options; // without the leading "--"
+    bool help = false;
+};
+
+// Reads `args` with the option names `known` (without "--"); false and `error` (German) for
+// an unknown option, a missing value or an option given twice.
+bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
+               Parsed& out, std::string& error);
+
+// A finite number, the whole text; nothing for anything else.
+std::optional<double> number(const std::string& text);
+std::optional<float> numberF(const std::string& text);
+std::optional<int> integer(const std::string& text);
+
+// "MIN:MAX"
+bool range(const std::string& text, double& min, double& max);
+// "T.M.JJJJ"
+bool date(const std::string& text, int& day, int& month, int& year);
+// "H2S=1.5,CO2=2,CH4=96.5" with the component names, in any case; the components not named
+// are 0. False and `error` (German) for an unknown name, a name given twice or a bad number.
+bool gasList(const std::string& text, std::array<float, 15>& gas, std::string& error);
+
+extern const std::array<const char*, 15> kComponentNames;
+
+void printOut(const std::string& line); // stdout, with a line break
+void printErr(const std::string& line); // stderr, with a line break
+
+} // namespace cli

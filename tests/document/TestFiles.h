@@ -1,0 +1,92 @@
+// Temporary folders, whole-file reading and writing, and the cases the document's tests use.
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <unistd.h>
+
+#include "document/Archive.h"
+#include "document/CBrelvanDoc.h"
+#include "document/TextFormat.h"
+
+inline int processId() {
+    return static_cast<int>(::getpid());
+}
+
+// A fresh folder of its own, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<int> counter{0};
+        const auto base = std::filesystem::temp_directory_path();
+        for (int attempt = 0;; ++attempt) {
+            m_path = base / brelvan::cformat("brelvan-test-%d-%d-%d", static_cast<int>(processId()),
+                                             counter.fetch_add(1), attempt);
+            if (std::filesystem::create_directory(m_path))
+                break;
+        }
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string caseBytes(const CBrelvanDoc& doc) {
+    ByteWriter w;
+    doc.Serialize(w);
+    return std::string(w.bytes().begin(), w.bytes().end());
+}
+
+// Everything of a document a failed open or save must leave as it was.
+inline std::string documentState(const CBrelvanDoc& doc) {
+    std::string s = caseBytes(doc);
+    s += brelvan::cformat("|%s|%s|%d|%d|%d|%d|%d|%d|%.17g %.17g %.17g %.17g %.17g %.17g|%zu|%zu",
+                          doc.GetTitle(), doc.GetPathName(), doc.IsModified(), doc.m_iGrafiktyp,
+                          doc.m_bSensitivitaet, doc.m_bGeaendert, doc.m_bNeueDaten, doc.m_MaxWerte,
+                          doc.m_dMinOGIP, doc.m_dMaxOGIP, doc.m_dMinWIP, doc.m_dMaxWIP, doc.m_dMinJ,
+                          doc.m_dMaxJ, doc.m_Ausgabe.size(), doc.m_SensErgebnisse.size());
+    for (const auto& line : doc.m_Ausgabe)
+        s += "|" + line;
+    return s;
+}
+
+// The worked case: pure methane, 80 degrees C, 250 bar, OGIP 5000, WIP 20000, c 9.5, J 50,
+// production start 1.1.2000, three measured lines and one production-only line.
+inline void workedCase(CBrelvanDoc& doc) {
+    doc.OnNewDocument();
+    doc.m_strFeldname = "Beispielfeld";
+    doc.m_dTemperatur = 80;
+    doc.m_dDruck = 250;
+    doc.m_dOGIP = 5000;
+    doc.m_dWIP = 20000;
+    doc.m_dKompress = 9.5;
+    doc.m_dJWert = 50;
+    doc.m_Zeilen = {"      1. 1.2001        500.000             225.0",
+                    "      1. 1.2002       1000.000             205.0",
+                    "      1. 7.2002       1200.000   ",
+                    "      1. 1.2003       1500.000             185.0"};
+    doc.m_dMaxGp = 1500;
+}
