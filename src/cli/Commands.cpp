@@ -203,15 +203,18 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
 
     printLines(doc.m_SensErgebnisse);
     cli::printOut(" ");
-    // The summary without its question.
-    std::size_t start = 0;
-    for (int i = 0; i < 2 && start <= ui.sensSummary.size(); ++i) {
+    // The summary without its question (its last line).
+    std::vector<std::string> summary;
+    for (std::size_t start = 0; start <= ui.sensSummary.size();) {
         auto end = ui.sensSummary.find('\n', start);
         if (end == std::string::npos)
             end = ui.sensSummary.size();
-        cli::printOut(ui.sensSummary.substr(start, end - start));
+        summary.push_back(ui.sensSummary.substr(start, end - start));
         start = end + 1;
     }
+    if (!summary.empty())
+        summary.pop_back();
+    printLines(summary);
     cli::printOut(" ");
     printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("speichern"); it != p.options.end()) {

@@ -112,7 +112,9 @@ int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
         {1024, m_dOGIP, 0.1, 100000.0, false},
         {1026, m_dDruck, 1.0, 10000.0, false},
         {1023, m_dTemperatur, 0.0, 1000.0, false},
-        {1025, m_dWIP, 0.1, 10000.0, false},
+        // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
+        // worked case has 20000), and the sensitivity search adopts values without a bound.
+        {1025, m_dWIP, 0.1, 100000.0, false},
         {1011, m_fnC5H12, 0, 100, false},
         {1012, m_fC6H14, 0, 100, false},
         {1013, m_fC7H16, 0, 100, false},

@@ -20,7 +20,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Paths are UTF-8 text.
-fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+fs::path pathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 } // namespace
 
@@ -63,13 +65,14 @@ std::vector<std::string> readReportLines(std::istream& in) {
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
     std::error_code ec;
-    if (fs::is_directory(pathOf(path), ec)) {
-        error = "das ist ein Ordner";
+    const fs::path p = pathOf(path);
+    if (fs::is_directory(p, ec)) {
+        error = "es ist ein Ordner";
         return false;
     }
-    std::ifstream in(pathOf(path), std::ios::binary);
+    std::ifstream in(p, std::ios::binary);
     if (!in) {
-        error = "die Datei kann nicht geöffnet werden";
+        error = fs::exists(p, ec) ? "sie ist nicht lesbar" : "sie existiert nicht";
         return false;
     }
     std::string read;
@@ -77,7 +80,7 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& err
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
         read.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
-        error = "die Datei kann nicht gelesen werden";
+        error = "beim Lesen ist ein Fehler aufgetreten";
         return false;
     }
     bytes = std::move(read);
@@ -114,7 +117,11 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, bool t
         std::ofstream out(temp, textMode ? std::ios::out | std::ios::trunc
                                          : std::ios::out | std::ios::trunc | std::ios::binary);
         if (!out) {
-            error = "die Datei kann in diesem Ordner nicht angelegt werden";
+            const fs::path folder =
+                target.parent_path().empty() ? fs::path(".") : target.parent_path();
+            error = fs::is_directory(folder, ec)
+                        ? "in ihrem Ordner kann keine Datei angelegt werden"
+                        : "ihren Ordner gibt es nicht";
             return false;
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -129,7 +136,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, bool t
     fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
-        error = "die Datei kann nicht ersetzt werden";
+        error = "die Datei kann nicht ersetzt werden (ist sie ein Ordner?)";
         return false;
     }
     return true;
@@ -277,9 +284,12 @@ bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
     if (!brelvan::writeFileAtomically(
             path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
             false, error)) {
+        std::error_code ec;
+        const bool existed = fs::exists(pathOf(path), ec);
         ui().error(brelvan::cformat("Der Fall konnte nicht in der Datei „%s“ gespeichert werden: "
-                                    "%s.\nDie bisherige Datei bleibt unverändert.",
-                                    path, error));
+                                    "%s.%s",
+                                    path, error,
+                                    existed ? "\nDie bisherige Datei bleibt unverändert." : ""));
         return false;
     }
     SetPathName(path);

@@ -4,7 +4,6 @@
 #include <climits>
 #include <cmath>
 #include <limits>
-#include <string>
 #include <system_error>
 
 namespace brelvan {
@@ -12,6 +11,21 @@ namespace {
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Whether a number too large in magnitude for its type is near zero (a negative exponent, or no
+// exponent and nothing but zeros before the point) rather than beyond the largest value.
+bool isTiny(std::string_view number) {
+    const auto e = number.find_first_of("eE");
+    if (e != std::string_view::npos)
+        return e + 1 < number.size() && number[e + 1] == '-';
+    for (char c : number) {
+        if (c == '.')
+            return true;
+        if (c >= '1' && c <= '9')
+            return false;
+    }
+    return true;
 }
 
 class Scanner {
@@ -89,8 +103,7 @@ public:
             // The text is a number, only too large or too small: take infinity or zero.
             const char* end = r.ptr;
             m_pos = static_cast<std::size_t>(end - m_s.data());
-            std::string digits(first, end);
-            const bool tiny = std::strtod(digits.c_str(), nullptr) == 0.0;
+            const bool tiny = isTiny(std::string_view(first, static_cast<std::size_t>(end - first)));
             value = tiny ? Real(0) : std::numeric_limits<Real>::infinity();
             out = negative ? -value : value;
             return 0;

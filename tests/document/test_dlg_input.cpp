@@ -89,7 +89,7 @@ const RangedField kRanged[] = {
     {1024, DBL(m_dOGIP), 0.1, 100000.0, false},
     {1026, DBL(m_dDruck), 1.0, 10000.0, false},
     {1023, DBL(m_dTemperatur), 0.0, 1000.0, false},
-    {1025, DBL(m_dWIP), 0.1, 10000.0, false},
+    {1025, DBL(m_dWIP), 0.1, 100000.0, false},
     {1011, FLT(m_fnC5H12), 0, 100, false},
     {1012, FLT(m_fC6H14), 0, 100, false},
     {1013, FLT(m_fC7H16), 0, 100, false},

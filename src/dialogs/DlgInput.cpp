@@ -1,0 +1,355 @@
+#include "dialogs/DlgInput.h"
+
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialogs/DlgJWert.h"
+#include "dialogs/DlgSensitivity.h"
+
+namespace {
+
+// The controls of the reservoir data, top to bottom, with their labels and ranges.
+struct ReservoirField {
+    int id;
+    const char* label;
+    double DlgInputData::*member;
+    double min;
+    double max;
+};
+
+constexpr ReservoirField kReservoir[] = {
+    {1023, "LAGERSTÄTTENTEMPERATUR         (Grad C )", &DlgInputData::m_dTemperatur, 0.0, 1000.0},
+    {1024, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)", &DlgInputData::m_dOGIP, 0.1,
+     100000.0},
+    {1025, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ", &DlgInputData::m_dWIP, 0.1,
+     10000.0},
+    {1026, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck, 1.0, 10000.0},
+    {1027, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)", &DlgInputData::m_dKompress, 7.0, 13.0},
+    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert, 0.001, 10000.0},
+};
+
+// The component names in the case's order; component i has the control 1002 + i.
+constexpr const char* kComponentNames[DlgInputData::kComponents] = {
+    "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
+    "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
+
+constexpr int kIdName = 1001;
+constexpr int kIdGasFirst = 1002;
+constexpr int kIdSumme = 1017;
+constexpr int kIdTag = 1018;
+constexpr int kIdMonat = 1019;
+constexpr int kIdJahr = 1020;
+constexpr int kIdZeile = 1021;
+constexpr int kIdListe = 1022;
+constexpr int kIdJWert = 1029;
+constexpr int kIdOptionFirst = 1030;
+constexpr int kIdDruckdatei = 1034;
+constexpr int kIdStatus = 1044;
+constexpr int kIdTage = 1045;
+constexpr int kIdKumProduktion = 1046;
+constexpr int kIdSensitivitaet = 1047;
+
+QString chooseTextFile(QWidget* parent) {
+    QFileDialog dialog(parent);
+    DlgInput::prepareFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+void DlgInput::prepareFileDialog(QFileDialog& dialog) {
+    dialog.setWindowTitle(QStringLiteral("Öffnen"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {QStringLiteral("Textdateien (*.txt *.TXT)"), QStringLiteral("Alle Dateien (*)")});
+    // The name field starts with the pattern of measurement files.
+    dialog.selectFile(QStringLiteral("*.TXT"));
+}
+
+std::function<QString(QWidget*)> DlgInput::s_chooseFile;
+
+DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
+    setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
+    setClientSize(402, 295);
+    buildControls();
+    buildExchange();
+}
+
+void DlgInput::buildControls() {
+    // Created in the tab order: name, composition, reservoir data, production start, the
+    // measurement block, the tool buttons, the chart's axis, OK and Abbrechen.
+    addLabel(QStringLiteral("Name des Gasfeldes"), 3, 8, 70);
+    addEdit(kIdName, 75, 5, 170, 14);
+
+    addLabel(QStringLiteral("Gaszusammensetzung in Prozent"), 10, 27, 150);
+    for (int i = 0; i < kComponents; ++i) {
+        const bool first = i < 8;
+        const int row = first ? i : i - 8;
+        const int y = 40 + 15 * row;
+        addLabel(QString::fromUtf8(kComponentNames[i]), first ? 10 : 110, y + 3, 28);
+        QLineEdit* edit = addEdit(kIdGasFirst + i, first ? 40 : 140, y, 40, 14);
+        onFocusLeave(edit, [this] { onKillfocusGas(); });
+    }
+    addLabel(QStringLiteral("Summe"), 110, 148, 28);
+    auto* summe = new QLabel(this);
+    summe->setGeometry(unitRect(140, 145, 40, 14));
+    summe->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    summe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    summe->setTextFormat(Qt::PlainText);
+    registerControl(kIdSumme, summe);
+
+    for (int i = 0; i < 6; ++i) {
+        const int y = 165 + 15 * i;
+        addLabel(QString::fromUtf8(kReservoir[i].label), 10, y + 3, 155);
+        addEdit(kReservoir[i].id, 170, y, 40, 14);
+    }
+
+    addLabel(QStringLiteral("FÖRDERBEGINN"), 250, 38, 100);
+    addLabel(QStringLiteral("Tag"), 250, 50, 28);
+    addLabel(QStringLiteral("Monat"), 280, 50, 33);
+    addLabel(QStringLiteral("Jahr"), 315, 50, 35);
+    for (const auto& [id, x, width] : {std::tuple{kIdTag, 250, 25}, std::tuple{kIdMonat, 280, 30},
+                                       std::tuple{kIdJahr, 315, 35}}) {
+        QLineEdit* edit = addEdit(id, x, 60, width, 14);
+        onFocusLeave(edit, [this] { onKillfocusBeginn(); });
+    }
+
+    addLabel(QStringLiteral("Schließdruckwerte eingeben"), 220, 82, 160);
+    addLabel(QStringLiteral("Tag.Monat.Jahr"), 225, 94, 55);
+    addLabel(QStringLiteral("Gp  (Mio m3)"), 285, 94, 48);
+    addLabel(QStringLiteral("Druck (Bar)"), 337, 94, 43);
+    m_list = new QListWidget(this);
+    m_list->setGeometry(unitRect(220, 125, 160, 85));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setSortingEnabled(false);
+    registerControl(kIdListe, m_list);
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { onDblclkListe(item); });
+    // The edit line follows the list in the tab order: a double click moves on to it.
+    QLineEdit* zeile = addEdit(kIdZeile, 220, 105, 160, 14);
+    onFocusLeave(zeile, [this] { onKillfocusZeile(); });
+    auto* status = new QLabel(this);
+    status->setGeometry(unitRect(220, 210, 160, 8));
+    status->setTextFormat(Qt::PlainText);
+    status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    registerControl(kIdStatus, status);
+
+    QGroupBox* options = addGroup(QString(), 220, 219, 80, 50);
+    const QString optionTexts[] = {QStringLiteral("Zeile ändern"), QStringLiteral("Zeile anhängen"),
+                                   QStringLiteral("Zeile einfügen"),
+                                   QStringLiteral("Zeile löschen")};
+    for (int i = 0; i < 4; ++i) {
+        QRadioButton* radio =
+            addRadio(options, kIdOptionFirst + i, optionTexts[i], 225, 225 + 10 * i, 72, 10);
+        onClicked(radio, [this, i] { onOption(i); });
+    }
+    QPushButton* druckdatei =
+        addButton(kIdDruckdatei, QStringLiteral("Druckdatei öffnen"), 305, 220, 75, 14);
+    onClicked(druckdatei, [this] { onFileOpen(); });
+    addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 95);
+    addLabel(QStringLiteral("Option auswählen"), 305, 250, 95);
+    addLabel(QStringLiteral("Zeile editieren"), 305, 260, 95);
+
+    QPushButton* jwert = addButton(kIdJWert, QStringLiteral("JWERT berechnen"), 10, 255, 85, 14);
+    onClicked(jwert, [this] { onJWert(); });
+    QPushButton* sens =
+        addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
+    onClicked(sens, [this] { onSensitivitaet(); });
+    QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
+    addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
+    addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
+
+    QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 270, 5, 50, 14);
+    ok->setDefault(true);
+    onClicked(ok, [this] { onButtonOK(); });
+    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 330, 5, 50, 14);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DlgInput::buildExchange() {
+    auto edit = [this](int id) { return static_cast<QLineEdit*>(control(id)); };
+    auto reservoir = [&](int id) {
+        for (const ReservoirField& f : kReservoir) {
+            if (f.id == id) {
+                m_dx.addDouble(edit(id), &(this->*f.member), DataExchangeQt::Range{f.min, f.max});
+            }
+        }
+    };
+    reservoir(1027);
+    m_dx.addText(edit(kIdName), &m_strFeldname);
+    reservoir(1028);
+    reservoir(1024);
+    reservoir(1026);
+    reservoir(1023);
+    reservoir(1025);
+    // nC5H12 to C10H22, then CO2 to iC5H12, then H2S.
+    for (int i : {9, 10, 11, 12, 13, 14, 1, 2, 3, 4, 5, 6, 7, 8, 0}) {
+        m_dx.addFloat(edit(kIdGasFirst + i), &gasField(i), DataExchangeQt::Range{0, 100});
+    }
+    m_dx.addStatic(static_cast<QLabel*>(control(kIdSumme)), &m_strSumme);
+    m_dx.addInt(edit(kIdJahr), &m_iJahr, DataExchangeQt::Range{1930, 2200});
+    m_dx.addInt(edit(kIdMonat), &m_iMonat, DataExchangeQt::Range{1, 12});
+    m_dx.addInt(edit(kIdTag), &m_iTag, DataExchangeQt::Range{1, 31});
+    m_dx.addText(edit(kIdZeile), &m_strZeile);
+    std::vector<QRadioButton*> options;
+    for (int i = 0; i < 4; ++i) {
+        options.push_back(static_cast<QRadioButton*>(control(kIdOptionFirst + i)));
+    }
+    m_dx.addRadioGroup(options, &m_iOption);
+    m_dx.addStatic(static_cast<QLabel*>(control(kIdStatus)), &m_strStatus);
+    m_dx.addRadioGroup({static_cast<QRadioButton*>(control(kIdTage)),
+                        static_cast<QRadioButton*>(control(kIdKumProduktion))},
+                       &m_iGrafiktyp);
+}
+
+void DlgInput::initDialog() {
+    DlgInputData::OnInitDialog(ui());
+    makeEntriesTaller(m_list, 2);
+    fillAll();
+    control(kIdName)->setFocus(Qt::OtherFocusReason);
+}
+
+void DlgInput::showList() {
+    bool same = m_list->count() == static_cast<int>(m_ListDruck.size());
+    for (int i = 0; same && i < m_list->count(); ++i) {
+        same = m_list->item(i)->text().toStdString() == m_ListDruck[static_cast<std::size_t>(i)];
+    }
+    if (!same) {
+        m_list->clear();
+        QStringList lines;
+        for (const std::string& line : m_ListDruck) {
+            lines.push_back(QString::fromStdString(line));
+        }
+        m_list->addItems(lines);
+        fitListLines(m_list, lines);
+    }
+    if (m_iListSelection >= 0 && m_iListSelection < m_list->count()) {
+        m_list->setCurrentRow(m_iListSelection, QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_list->clearSelection();
+    }
+}
+
+void DlgInput::readSelection() {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    m_iListSelection = selected.isEmpty() ? -1 : m_list->row(selected.front());
+}
+
+void DlgInput::fillAll(const DataExchangeQt::Kept& kept) {
+    m_dx.toControlsKeeping(kept);
+    showList();
+}
+
+void DlgInput::onKillfocusGas() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    DlgInputData::OnKillfocusGas();
+    fillAll();
+}
+
+void DlgInput::onKillfocusBeginn() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    DlgInputData::OnKillfocusBeginn(ui());
+}
+
+void DlgInput::onKillfocusZeile() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    DlgInputData::OnKillfocusZeile(ui());
+    fillAll();
+}
+
+void DlgInput::onDblclkListe(QListWidgetItem* item) {
+    if (handlerRunning() || !flushPendingHandler()) {
+        return;
+    }
+    runHandler([this, item] {
+        if (!item) {
+            return;
+        }
+        // What the user typed into the other fields stays.
+        const DataExchangeQt::Kept kept = m_dx.takeQuietly();
+        m_iListSelection = m_list->row(item);
+        if (!DlgInputData::OnDblclkListe()) {
+            return;
+        }
+        fillAll(kept);
+        control(kIdZeile)->setFocus(Qt::TabFocusReason);
+    });
+}
+
+void DlgInput::onOption(int option) {
+    if (option != 0) {
+        setOption(option);
+        return;
+    }
+    const DataExchangeQt::Kept kept = m_dx.takeQuietly();
+    readSelection();
+    setOption(0);
+    fillAll(kept);
+}
+
+void DlgInput::onButtonOK() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    if (DlgInputData::OnButtonOK(ui())) {
+        endWithOk();
+    }
+}
+
+void DlgInput::onJWert() {
+    const DataExchangeQt::Kept kept = m_dx.takeQuietly();
+    readSelection();
+    DlgJWert dialog(ui(), this);
+    giveJWert(dialog);
+    if (runModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    takeJWert(dialog, ui());
+    fillAll(kept);
+}
+
+void DlgInput::onSensitivitaet() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    if (!mayOpenSensitivity(ui())) {
+        return;
+    }
+    DlgSensitivity dialog(ui(), this);
+    giveSensitivity(dialog);
+    if (runModal(dialog) == QDialog::Accepted) {
+        takeSensitivity(dialog);
+    }
+}
+
+void DlgInput::onFileOpen() {
+    const QString path = s_chooseFile ? s_chooseFile(this) : chooseTextFile(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    const DataExchangeQt::Kept kept = m_dx.takeQuietly();
+    readSelection();
+    importPressureFile(path.toStdString(), ui());
+    fillAll(kept);
+}

@@ -1,0 +1,56 @@
+// The case input dialog "Dialogfeld zur Dateneingabe": all inputs of a case, the list of shut-in
+// pressure lines with its editing and file import, and the buttons to the J value and the
+// sensitivity dialogs. The rules live in DlgInputData; this window keeps its controls in step
+// with those members.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+#include "dialogs/BrelvanDialog.h"
+#include "document/DlgInputData.h"
+
+class QFileDialog;
+class QListWidget;
+class QListWidgetItem;
+
+class DlgInput : public BrelvanDialog, public DlgInputData {
+    Q_OBJECT
+public:
+    explicit DlgInput(brelvan::UserInterface& ui, QWidget* parent = nullptr);
+
+    // The file dialog of the import: the chosen path, empty when none was chosen. Tests replace
+    // it.
+    static std::function<QString(QWidget* parent)> s_chooseFile;
+    // The presets of that file dialog: text files and all files, "*.TXT" in the name field.
+    static void prepareFileDialog(QFileDialog& dialog);
+
+    QListWidget* list() const { return m_list; }
+
+protected:
+    void initDialog() override;
+
+private:
+    void buildControls();
+    void buildExchange();
+
+    // The list control shows m_ListDruck with m_iListSelection selected.
+    void showList();
+    // m_iListSelection from the list control.
+    void readSelection();
+    // Members (and the list) into the controls, with the texts kept by a quiet take.
+    void fillAll(const DataExchangeQt::Kept& kept = {});
+
+    void onKillfocusGas();
+    void onKillfocusBeginn();
+    void onKillfocusZeile();
+    void onDblclkListe(QListWidgetItem* item);
+    void onOption(int option);
+    void onButtonOK();
+    void onJWert();
+    void onSensitivitaet();
+    void onFileOpen();
+
+    QListWidget* m_list = nullptr;
+};

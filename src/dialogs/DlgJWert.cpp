@@ -1,0 +1,112 @@
+#include "dialogs/DlgJWert.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kIdPermeabilitaet = 1035;
+constexpr int kIdMaechtigkeit = 1036;
+constexpr int kIdPorositaet = 1037;
+constexpr int kIdViskositaet = 1038;
+constexpr int kIdRadiusGWC = 1039;
+constexpr int kIdRadiusEnde = 1040;
+constexpr int kIdTiefe = 1041;
+constexpr int kIdBreite = 1042;
+constexpr int kIdWinkel = 1043;
+
+} // namespace
+
+DlgJWert::DlgJWert(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
+    setWindowTitle(QStringLiteral("Dialogfeld zur Berechnung des J-Wertes"));
+    setClientSize(302, 135);
+
+    const struct {
+        int id;
+        const char* label;
+    } fields[] = {
+        {kIdPermeabilitaet, "Permeabilität               (mD)"},
+        {kIdMaechtigkeit, "Mächtigkeit                  ( m)"},
+        {kIdPorositaet, "Porosität                        ( - )"},
+        {kIdViskositaet, "Wasserviskosität          (cp)"},
+        {kIdRadiusGWC, "Radius bis  GWC           (m)"},
+        {kIdRadiusEnde, "Radius bis Brelvanende  (m)"},
+        {kIdTiefe, "Tiefe des Brelvans          (m)"},
+        {kIdBreite, "Breite des Brelvans         (m)"},
+    };
+    int y = 5;
+    for (const auto& f : fields) {
+        addLabel(QString::fromUtf8(f.label), 10, y + 3, 88);
+        QLineEdit* edit = addEdit(f.id, 100, y, 40, 14);
+        if (f.id == kIdRadiusEnde) {
+            onFocusLeave(edit, [this] { onKillfocusRadiusEnde(); });
+        } else {
+            onFocusLeave(edit, [this] { onKillfocusFeld(); });
+        }
+        y += 15;
+    }
+
+    addLabel(QStringLiteral("Brelvan festlegen"), 155, 55, 90);
+    addLabel(QStringLiteral("Ringförmig voller Kreis    360°"), 155, 65, 93);
+    addLabel(QStringLiteral("Ringförmig Teilkreis      <360°"), 155, 75, 93);
+    addLabel(QStringLiteral("Lineares Brelvan                 0°"), 155, 85, 93);
+    QLineEdit* winkel = addEdit(kIdWinkel, 250, 70, 40, 14);
+    onFocusLeave(winkel, [this] { onKillfocusWinkel(); });
+
+    QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 230, 25, 50, 14);
+    ok->setDefault(true);
+    onClicked(ok, [this] { onButtonOK(); });
+    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 170, 25, 50, 14);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto edit = [this](int id) { return static_cast<QLineEdit*>(control(id)); };
+    m_dx.addFloat(edit(kIdWinkel), &m_fWinkel, DataExchangeQt::Range{0, 360});
+    m_dx.addFloat(edit(kIdBreite), &m_fBreite);
+    m_dx.addFloat(edit(kIdMaechtigkeit), &m_fMaechtigkeit);
+    m_dx.addFloat(edit(kIdPermeabilitaet), &m_fPermeabilitaet);
+    m_dx.addFloat(edit(kIdTiefe), &m_fTiefe);
+    m_dx.addFloat(edit(kIdViskositaet), &m_fViskositaet);
+    m_dx.addFloat(edit(kIdPorositaet), &m_fPorositaet, DataExchangeQt::Range{0, 1});
+    m_dx.addFloat(edit(kIdRadiusGWC), &m_fRadiusGWC);
+    m_dx.addFloat(edit(kIdRadiusEnde), &m_fRadiusEnde);
+}
+
+void DlgJWert::initDialog() {
+    DlgJWertData::OnInitDialog();
+    fillControls();
+    control(kIdPermeabilitaet)->setFocus(Qt::OtherFocusReason);
+}
+
+void DlgJWert::onKillfocusWinkel() {
+    if (takeFields()) {
+        DlgJWertData::OnKillfocusWinkel();
+    }
+}
+
+void DlgJWert::onKillfocusRadiusEnde() {
+    if (takeFields() && DlgJWertData::OnKillfocusRadiusEnde(ui())) {
+        fillControls();
+    }
+}
+
+void DlgJWert::onKillfocusFeld() {
+    takeFields();
+}
+
+void DlgJWert::onButtonOK() {
+    // The computation works on what the fields show, so the J value and the water in place
+    // returned belong to the inputs returned. A field still holding the focus (Enter pressed in
+    // it) is finished first, as when the focus leaves it for the button.
+    if (!takeFields()) {
+        return;
+    }
+    if (QApplication::focusWidget() == control(kIdRadiusEnde) &&
+        !runHandler([this] { onKillfocusRadiusEnde(); })) {
+        return;
+    }
+    DlgJWertData::OnKillfocusWinkel();
+    if (DlgJWertData::OnButtonOK(ui())) {
+        endWithOk();
+    }
+}

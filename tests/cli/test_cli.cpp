@@ -1,0 +1,339 @@
+// The batch tool end to end: the built binary on the bundled examples.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <sstream>
+
+#include "../document/TestFiles.h"
+#include "document/TextFormat.h"
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);)
+            result.push_back(line);
+        return result;
+    }
+};
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+CliRun cli(const std::vector<std::string>& args, const TempDir& dir) {
+    std::string command = quoted(BRELVAN_CLI);
+    for (const std::string& a : args) {
+        command += ' ';
+        command += quoted(a);
+    }
+    const std::string out = dir.file("stdout.txt");
+    const std::string err = dir.file("stderr.txt");
+    command += " >";
+    command += quoted(out);
+    command += " 2>";
+    command += quoted(err);
+    CliRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(out);
+    run.err = readFile(err);
+    return run;
+}
+
+const std::string kExamples = std::string(BRELVAN_SOURCE_DIR) + "/examples/";
+const std::string kBeispiel = kExamples + "beispiel.brv";
+const std::string kSauergas = kExamples + "sauergas.brv";
+
+bool contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+} // namespace
+
+TEST(Cli, BerichtOfTheWorkedCase) {
+    TempDir dir;
+    const CliRun r = cli({"bericht", kBeispiel}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto lines = r.lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "   GASLAGERSTAETTE MIT INVASION EINES BRELVANS NACH FETKOVITCH");
+    EXPECT_TRUE(contains(lines, "   FELD :Beispielfeld"));
+    EXPECT_TRUE(contains(lines, "   INITIALER Z-WERT                (-):   0.935"));
+    // Computed pressures 223.8, 201.8, 194.4, 182.5 bar, p/z, WE and the estimates.
+    EXPECT_TRUE(contains(
+        lines, "     1. 1.2001   366   500.0  223.8   225.0   242.9  244.1   0.238  5746.6"));
+    EXPECT_TRUE(contains(
+        lines, "     1. 1.2002   731  1000.0  201.8   205.0   221.0  224.3   0.792  6210.5"));
+    EXPECT_TRUE(
+        contains(lines, "     1. 7.2002   912  1200.0  194.4     *     213.4    *     1.178    *"));
+    EXPECT_TRUE(contains(
+        lines, "     1. 1.2003  1096  1500.0  182.5   185.0   200.9  203.5   1.680  6285.3"));
+    EXPECT_EQ(lines.back(), "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 2.28 BAR");
+    EXPECT_EQ(cli({"bericht", kBeispiel, "--x", "gp"}, dir).out, r.out);
+}
+
+TEST(Cli, BerichtWritesTheReportFileAsAusTxt) {
+    TempDir dir;
+    const std::string aus = dir.file("bericht.txt");
+    const CliRun r = cli({"bericht", kBeispiel, "--aus", aus}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(aus), "beispiel.brv\n" + r.out);
+
+    const CliRun bad = cli({"bericht", kBeispiel, "--aus", dir.file("fehlt/bericht.txt")}, dir);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("fehlt/bericht.txt"), std::string::npos) << bad.err;
+}
+
+TEST(Cli, TheSourGasCaseComputesToAFewBar) {
+    TempDir dir;
+    const CliRun r = cli({"bericht", kSauergas}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = r.lines();
+    EXPECT_EQ(lines.back(), "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 3.24 BAR");
+    int rows = 0;
+    int productionOnly = 0;
+    for (const auto& line : lines) {
+        if (line.size() > 10 && line[6] == '.' && line[9] == '.') {
+            ++rows;
+            productionOnly += line.find('*') != std::string::npos;
+        }
+    }
+    EXPECT_EQ(rows, 48);
+    EXPECT_GE(productionOnly, 10);
+}
+
+TEST(Cli, ExitStatusesAndMessages) {
+    TempDir dir;
+    CBrelvanDoc truncated;
+    workedCase(truncated);
+    writeFile(dir.file("kurz.brv"), caseBytes(truncated).substr(0, 100));
+    const std::string noLines = dir.file("leer.brv");
+    ASSERT_EQ(cli({"neu", noLines}, dir).status, 0);
+    const std::string bigCase = dir.file("gross.brv");
+    ASSERT_EQ(
+        cli({"neu", bigCase, "--druckdatei", kExamples + "druckwerte.txt", "--ogip", "1e6"}, dir)
+            .status,
+        0);
+    // A damaged file may hold a number that is not finite.
+    CBrelvanDoc damaged;
+    workedCase(damaged);
+    damaged.m_dTemperatur = std::numeric_limits<double>::quiet_NaN();
+    const std::string nanCase = dir.file("nan.brv");
+    writeFile(nanCase, caseBytes(damaged));
+
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        const char* inErr; // part of the German message
+    };
+    const Row rows[] = {
+        {{}, 1, "Aufruf: brelvan-cli BEFEHL"},
+        {{"rechne"}, 1, "Unbekannter Befehl „rechne“"},
+        {{"bericht"}, 1, "Bitte genau eine Falldatei angeben."},
+        {{"bericht", kBeispiel, "--y", "1"}, 1, "Unbekannte Option „--y“"},
+        {{"bericht", kBeispiel, "--x"}, 1, "fehlt ihr Wert"},
+        {{"bericht", kBeispiel, "--x", "jahre"}, 1, "--x erwartet"},
+        {{"bericht", dir.file("fehlt.brv")}, 2, "kann nicht geöffnet werden"},
+        {{"bericht", dir.file("kurz.brv")}, 2, "keine vollständige Brelvan-Falldatei"},
+        {{"zeigen", dir.file("kurz.brv")}, 2, "keine vollständige Brelvan-Falldatei"},
+        {{"bericht", noLines}, 2, "Es liegen keine Meßwerte vor!"},
+        {{"bericht", bigCase}, 2, "Geben Sie eine Zahl zwischen 0.1 und 100000 ein."},
+        {{"bericht", nanCase}, 2, "Geben Sie eine Zahl zwischen 0 und 1000 ein."},
+        {{"neu", dir.file("x.brv"), "--ogip", "viel"}, 1, "keine gültige Zahl für --ogip"},
+        {{"neu", dir.file("x.brv"), "--ogip", "nan"}, 1, "keine gültige Zahl für --ogip"},
+        {{"neu", dir.file("x.brv"), "--gas", "CH5=100"}, 1, "Unbekannte Gaskomponente"},
+        {{"neu", dir.file("x.brv"), "--beginn", "1.1"}, 1, "kein Datum"},
+        {{"neu", dir.file("fehlt/x.brv")}, 2, "ihren Ordner gibt es nicht"},
+        {{"neu", dir.file("x.brv"), "--druckdatei", dir.file("fehlt.txt")},
+         2,
+         "kann nicht geöffnet werden"},
+        {{"sensitivitaet", kBeispiel, "--ogip", "4000:6000", "--wip", "1000:30000"},
+         1,
+         "--jwert MIN:MAX fehlt"},
+        {{"sensitivitaet", kBeispiel, "--ogip", "0:6000", "--wip", "1000:30000", "--jwert",
+          "10:100"},
+         2,
+         "OGIP=0 bzw Max.Wert<=Min.Wert"},
+        {{"jwert", "--winkel", "0", "--k", "100", "--h", "10", "--mu", "0.5"},
+         1,
+         "Die Option --phi fehlt."},
+        {{"jwert", "--winkel", "0", "--k", "0", "--h", "10", "--mu", "0.5", "--phi", "0.2"},
+         2,
+         "Die Permeabilität bzw.die Mächtigkeit sind Null"},
+        {{"zwert", "--temperatur", "100", "--druck", "200"}, 1, "entweder eine Falldatei"},
+        {{"zwert", "--gas", "CH4=60,CO2=50", "--temperatur", "100", "--druck", "200"},
+         2,
+         "Die Summe der Gaskomponenten ist > 100 !"},
+        {{"grafik", "--help"}, -2, ""},
+    };
+    for (const Row& r : rows) {
+        const CliRun run = cli(r.args, dir);
+        std::string what;
+        for (const auto& a : r.args)
+            what += a + " ";
+        if (r.status == -2) { // with or without a chart: no crash, a known status
+            EXPECT_TRUE(run.status == 0 || run.status == 1) << what;
+            continue;
+        }
+        EXPECT_EQ(run.status, r.status) << what << "\n" << run.err;
+        EXPECT_NE(run.err.find(r.inErr), std::string::npos) << what << "\n" << run.err;
+    }
+}
+
+TEST(Cli, HelpOnEveryCommand) {
+    TempDir dir;
+    const CliRun general = cli({"--help"}, dir);
+    EXPECT_EQ(general.status, 0);
+    for (const char* command :
+         {"bericht", "sensitivitaet", "jwert", "zwert", "neu", "zeigen", "grafik"})
+        EXPECT_NE(general.out.find(command), std::string::npos) << command;
+    for (const char* command : {"bericht", "sensitivitaet", "jwert", "zwert", "neu", "zeigen"}) {
+        const CliRun r = cli({command, "--help"}, dir);
+        EXPECT_EQ(r.status, 0) << command;
+        EXPECT_EQ(r.out.rfind(std::string("Aufruf: brelvan-cli ") + command, 0), 0u) << r.out;
+    }
+}
+
+TEST(Cli, NeuAndZeigenKeepEveryStoredValue) {
+    TempDir dir;
+    const std::string path = dir.file("neu.brv");
+    const CliRun made = cli({"neu",          path,
+                             "--feld",       "Meßfeld Ost",
+                             "--gas",        "h2s=1.5,CO2=2,CH4=96.5",
+                             "--temperatur", "95.25",
+                             "--druck",      "310",
+                             "--ogip",       "0.1",
+                             "--wip",        "12000",
+                             "--kompress",   "8.5",
+                             "--jwert",      "+75",
+                             "--beginn",     "15.6.1994",
+                             "--k",          "0.1",
+                             "--winkel",     "90",
+                             "--druckdatei", kExamples + "druckwerte.txt"},
+                            dir);
+    ASSERT_EQ(made.status, 0) << made.err;
+    const CliRun shown = cli({"zeigen", path}, dir);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const auto lines = shown.lines();
+    for (const char* expected : {"m_dKompress: 8.5",
+                                 "m_strFeldname: Meßfeld Ost",
+                                 "m_iJahr: 1994",
+                                 "m_iMonat: 6",
+                                 "m_iTag: 15",
+                                 "m_dJWert: 75",
+                                 "m_dOGIP: 0.10000000000000001",
+                                 "m_dDruck: 310",
+                                 "m_dTemperatur: 95.25",
+                                 "m_dWIP: 12000",
+                                 "m_fPermeabilitaet: 0.100000001",
+                                 "m_fViskositaet: 1",
+                                 "m_fWinkel: 90",
+                                 "m_dMaxGp: 1500",
+                                 "m_fGas[0]: 1.5",
+                                 "m_fGas[1]: 2",
+                                 "m_fGas[3]: 96.5",
+                                 "m_fGas[14]: 0",
+                                 "m_Zeilen: 4",
+                                 "      1. 7.2002       1200.000   "})
+        EXPECT_TRUE(contains(lines, expected)) << expected << "\n" << shown.out;
+    EXPECT_EQ(lines.size(), 20u + 15u + 1u + 4u);
+}
+
+TEST(Cli, SensitivitaetPrintsTheGridTheSummaryAndTheFinalReport) {
+    TempDir dir;
+    const std::string saved = dir.file("angepasst.brv");
+    const CliRun r = cli({"sensitivitaet", kBeispiel, "--ogip", "4000:7000", "--wip", "5000:20000",
+                          "--jwert", "20:80", "--speichern", saved},
+                         dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = r.lines();
+    ASSERT_GT(lines.size(), 70u);
+    // Case order: the J value changes fastest.
+    EXPECT_NE(lines[0].find("         4000.0         5000.0           20.0"), std::string::npos)
+        << lines[0];
+    EXPECT_NE(lines[1].find("         4000.0         5000.0           40.0"), std::string::npos)
+        << lines[1];
+    EXPECT_NE(lines[63].find("         7000.0        20000.0           80.0"), std::string::npos)
+        << lines[63];
+    EXPECT_EQ(lines[64], " ");
+    EXPECT_EQ(lines[65], "Es wurden 65 Fälle gerechnet");
+    EXPECT_EQ(lines[66].rfind("Min.Error: ", 0), 0u) << lines[66];
+    EXPECT_EQ(lines[67], " ");
+    EXPECT_EQ(lines[68], "   GASLAGERSTAETTE MIT INVASION EINES BRELVANS NACH FETKOVITCH");
+    EXPECT_EQ(r.err.find("Wollen Sie"), std::string::npos);
+
+    // The saved case carries the adopted values, which the summary names.
+    const CliRun shown = cli({"zeigen", saved}, dir);
+    ASSERT_EQ(shown.status, 0);
+    std::string ogip;
+    for (const auto& line : shown.lines())
+        if (line.rfind("m_dOGIP: ", 0) == 0)
+            ogip = line.substr(9);
+    EXPECT_NE(lines[66].find(" OGIP: " + ogip + ".0 "), std::string::npos)
+        << lines[66] << " / " << ogip;
+
+    // Every grid case below the production: no case has an error value; the summary says so
+    // and the case keeps its values.
+    const CliRun none = cli({"sensitivitaet", kBeispiel, "--ogip", "100:400", "--wip", "5000:20000",
+                             "--jwert", "20:80"},
+                            dir);
+    ASSERT_EQ(none.status, 0) << none.err;
+    const auto noneLines = none.lines();
+    ASSERT_GT(noneLines.size(), 70u);
+    EXPECT_EQ(noneLines[65], "Es wurden 65 Fälle gerechnet");
+    EXPECT_EQ(noneLines[66].rfind("Kein Fall ergab einen Fehlerwert", 0), 0u) << noneLines[66];
+    EXPECT_EQ(noneLines.back(), "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 2.28 BAR");
+    EXPECT_NE(none.err.find("ABBRUCH KUM.PRODUKTION"), std::string::npos);
+}
+
+TEST(Cli, JWertAndZWert) {
+    TempDir dir;
+    const CliRun linear = cli({"jwert", "--winkel", "0", "--k", "100", "--h", "10", "--mu", "0.5",
+                               "--phi", "0.2", "--tiefe", "5000", "--breite", "1000"},
+                              dir);
+    EXPECT_EQ(linear.status, 0) << linear.err;
+    EXPECT_EQ(linear.out, "J-Wert: 10.172000\nWIP: 10.000000\n");
+
+    const CliRun thin = cli({"jwert", "--winkel", "90", "--k", "100", "--h", "10", "--mu", "1",
+                             "--phi", "0.2", "--rw", "1000", "--re", "2000"},
+                            dir);
+    EXPECT_EQ(thin.status, 0) << thin.err;
+    EXPECT_NE(thin.err.find("B: 2356.19 und der Tiefe L: 1000.00"), std::string::npos) << thin.err;
+
+    const CliRun methane =
+        cli({"zwert", "--gas", "CH4=100", "--temperatur", "80", "--druck", "250"}, dir);
+    ASSERT_EQ(methane.status, 0) << methane.err;
+    EXPECT_EQ(methane.lines().at(0), "Tpc: 343.500000");
+    // The worked case's initial z-value, and the same from its case file.
+    EXPECT_EQ(methane.lines().at(2).rfind("z: 0.935", 0), 0u) << methane.out;
+    EXPECT_EQ(cli({"zwert", kBeispiel, "--temperatur", "80", "--druck", "250"}, dir).out,
+              methane.out);
+}
+
+TEST(Cli, TheExamplesAreWhatTheScriptMakes) {
+    TempDir dir;
+    const std::string command =
+        quoted(std::string(BRELVAN_SOURCE_DIR) + "/examples/make-examples.sh") + " " +
+        quoted(BRELVAN_CLI) + " " + quoted(dir.path().string()) + " 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const char* name : {"beispiel.brv", "sauergas.brv"})
+        EXPECT_EQ(readFile(dir.file(name)), readFile(kExamples + name)) << name;
+}

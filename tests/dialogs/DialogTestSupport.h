@@ -1,0 +1,129 @@
+// Shared helpers of the dialog tests: message boxes answered by a script, the example case,
+// and focus moves that let the focus-leave handlers run.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "dialogs/BrelvanDialog.h"
+#include "dialogs/DlgInput.h"
+#include "dialogs/QtUserInterface.h"
+
+// Records every box the program shows and answers its questions from a queue (No when the
+// queue is empty).
+struct ScriptedBoxes {
+    struct Shown {
+        QtUserInterface::Box box;
+        std::string text;
+    };
+    std::vector<Shown> shown;
+    std::deque<bool> answers;
+
+    ScriptedBoxes() {
+        QtUserInterface::s_answer = [this](QtUserInterface::Box box, const std::string& text) {
+            shown.push_back({box, text});
+            if (box != QtUserInterface::Box::Question || answers.empty()) {
+                return false;
+            }
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+    }
+    ~ScriptedBoxes() {
+        QtUserInterface::s_answer = nullptr;
+        BrelvanDialog::s_modalHook = nullptr;
+        DlgInput::s_chooseFile = nullptr;
+    }
+    ScriptedBoxes(const ScriptedBoxes&) = delete;
+    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const Shown& s : shown) {
+            result.push_back(s.text);
+        }
+        return result;
+    }
+    void clear() { shown.clear(); }
+};
+
+// Lets queued handlers and timers run.
+inline void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+inline QLineEdit* editOf(BrelvanDialog& dialog, int id) {
+    return qobject_cast<QLineEdit*>(dialog.control(id));
+}
+
+// Replaces the text of a field as the user would, with the focus in it.
+inline void typeInto(BrelvanDialog& dialog, int id, const QString& text) {
+    QLineEdit* edit = editOf(dialog, id);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+// The focus leaves the focused control with the Tab key; the handlers then run.
+inline void tabAway() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+}
+
+// The example case as the document hands it to the input dialog.
+inline void fillExampleCase(DlgInputData& d) {
+    d.m_strFeldname = "Feld A";
+    d.m_fGas = {};
+    d.m_fGas[3] = 100.0f; // CH4
+    d.m_dTemperatur = 80;
+    d.m_dOGIP = 5000;
+    d.m_dWIP = 2000;
+    d.m_dDruck = 250;
+    d.m_dKompress = 9.5;
+    d.m_dJWert = 50;
+    d.m_iTag = 1;
+    d.m_iMonat = 1;
+    d.m_iJahr = 2000;
+    d.m_iGrafiktyp = 0;
+    d.m_Zeilen = {"      1. 1.2001        500.000             225.0 ",
+                  "      1. 1.2002       1000.000             205.0 ",
+                  "      1. 7.2002       1200.000",
+                  "      1. 1.2003       1500.000             185.0 "};
+    d.m_fPermeabilitaet = 100;
+    d.m_fMaechtigkeit = 10;
+    d.m_fViskositaet = 0.5f;
+    d.m_fPorositaet = 0.2f;
+    d.m_fRadiusGWC = 1000;
+    d.m_fRadiusEnde = 10000;
+    d.m_fTiefe = 5000;
+    d.m_fBreite = 1000;
+    d.m_fWinkel = 0;
+    d.m_dMaxGp = 0;
+    d.m_dMinOGIP = 4000;
+    d.m_dMaxOGIP = 6000;
+    d.m_dMinWIP = 1000;
+    d.m_dMaxWIP = 3000;
+    d.m_dMinJ = 10;
+    d.m_dMaxJ = 100;
+    d.m_bSensitivitaet = 0;
+}
+
+// Shows a dialog and waits until it has the focus of the application.
+inline bool showActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}

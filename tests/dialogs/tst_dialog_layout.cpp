@@ -1,0 +1,193 @@
+// The arrangement of the four dialogs at the system font: every control inside its window,
+// no two controls overlapping, no text cut off. Each dialog is also rendered with the example
+// case into a PNG in the build folder, to be looked at.
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "DialogTestSupport.h"
+#include "dialogs/DlgJWert.h"
+#include "dialogs/DlgSensResults.h"
+#include "dialogs/DlgSensitivity.h"
+
+namespace {
+
+std::unique_ptr<BrelvanDialog> makeDialog(const QString& which, brelvan::UserInterface& ui) {
+    if (which == QLatin1String("input")) {
+        auto d = std::make_unique<DlgInput>(ui);
+        fillExampleCase(*d);
+        return d;
+    }
+    if (which == QLatin1String("jwert")) {
+        auto d = std::make_unique<DlgJWert>(ui);
+        d->m_fPermeabilitaet = 100;
+        d->m_fMaechtigkeit = 10;
+        d->m_fPorositaet = 0.2f;
+        d->m_fViskositaet = 0.5f;
+        d->m_fRadiusGWC = 1000;
+        d->m_fRadiusEnde = 10000;
+        d->m_fWinkel = 360;
+        return d;
+    }
+    if (which == QLatin1String("sensitivity")) {
+        auto d = std::make_unique<DlgSensitivity>(ui);
+        d->m_dMinOGIP = 4000;
+        d->m_dMaxOGIP = 6000;
+        d->m_dMinWIP = 1000;
+        d->m_dMaxWIP = 3000;
+        d->m_dMinJ = 10;
+        d->m_dMaxJ = 100;
+        d->m_dMaxGp = 1500;
+        return d;
+    }
+    auto d = std::make_unique<DlgSensResults>(ui);
+    for (int i = 0; i < 12; ++i) {
+        d->m_Ergebnisse.push_back(QStringLiteral("%1   %2   %3   %4")
+                                      .arg(2.0 + i * 0.37, 6, 'f', 4)
+                                      .arg(4000.0 + 500 * (i % 4), 12, 'f', 1)
+                                      .arg(1000.0 + 1000 * (i / 4), 12, 'f', 1)
+                                      .arg(10.0 + 30 * (i % 3), 12, 'f', 1)
+                                      .toStdString());
+    }
+    return d;
+}
+
+// The width the visible text of a control needs.
+int textWidth(const QWidget* w, const QString& text) {
+    return w->fontMetrics().horizontalAdvance(QString(text).remove(QRegularExpression(" +$")));
+}
+
+} // namespace
+
+class TestDialogLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void arrangement_data() {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("DlgInput") << QStringLiteral("input");
+        QTest::newRow("DlgJWert") << QStringLiteral("jwert");
+        QTest::newRow("DlgSensitivity") << QStringLiteral("sensitivity");
+        QTest::newRow("DlgSensResults") << QStringLiteral("results");
+    }
+    void arrangement() {
+        QFETCH(QString, which);
+        ScriptedBoxes boxes;
+        QtUserInterface ui;
+        std::unique_ptr<BrelvanDialog> dialog = makeDialog(which, ui);
+        QVERIFY(showActive(*dialog));
+        QVERIFY(boxes.shown.empty());
+        const QString file = QDir(QStringLiteral(BRELVAN_BINARY_DIR))
+                                 .filePath(QStringLiteral("dialog-%1.png").arg(which));
+        QVERIFY(dialog->grab().save(file));
+
+        // Every parent's visible children: inside the parent, apart from each other, and wide
+        // enough for their texts.
+        std::function<void(QWidget*)> check = [&](QWidget* parent) {
+            QList<QWidget*> children;
+            for (QObject* o : parent->children()) {
+                auto* w = qobject_cast<QWidget*>(o);
+                if (w && w->isVisibleTo(parent) && !w->isWindow() && !w->inherits("QFocusFrame")) {
+                    children.push_back(w);
+                }
+            }
+            const QRect area = parent->rect();
+            for (int i = 0; i < children.size(); ++i) {
+                QWidget* a = children[i];
+                if (qobject_cast<QScrollBar*>(a) ||
+                    a->parentWidget()->inherits("QAbstractScrollArea")) {
+                    continue;
+                }
+                QVERIFY2(area.contains(a->geometry()),
+                         qPrintable(QStringLiteral("%1 '%2' leaves its window")
+                                        .arg(a->metaObject()->className(), a->objectName())));
+                for (int k = i + 1; k < children.size(); ++k) {
+                    QWidget* b = children[k];
+                    QVERIFY2(
+                        !a->geometry().intersects(b->geometry()),
+                        qPrintable(QStringLiteral("'%1' overlaps '%2'")
+                                       .arg(a->property("text").toString() + a->objectName(),
+                                            b->property("text").toString() + b->objectName())));
+                }
+                if (auto* label = qobject_cast<QLabel*>(a)) {
+                    QVERIFY2(label->sizeHint().width() <= label->width(),
+                             qPrintable(QStringLiteral("'%1' is cut off").arg(label->text())));
+                    QVERIFY(label->fontMetrics().height() <= label->contentsRect().height());
+                } else if (auto* button = qobject_cast<QAbstractButton*>(a)) {
+                    QVERIFY2(button->sizeHint().width() <= button->width() ||
+                                 (qobject_cast<QPushButton*>(button) &&
+                                  textWidth(button, button->text()) + 8 <= button->width()),
+                             qPrintable(QStringLiteral("'%1' is cut off").arg(button->text())));
+                    QVERIFY(button->fontMetrics().height() <= button->height());
+                } else if (auto* edit = qobject_cast<QLineEdit*>(a)) {
+                    QVERIFY2(edit->minimumSizeHint().height() <= edit->height(),
+                             qPrintable(edit->objectName()));
+                    QVERIFY2(textWidth(edit, edit->text()) < edit->width() ||
+                                 edit->objectName() == QLatin1String("1021"),
+                             qPrintable(QStringLiteral("%1 shows '%2' cut off")
+                                            .arg(edit->objectName(), edit->text())));
+                } else if (auto* group = qobject_cast<QGroupBox*>(a)) {
+                    QVERIFY(textWidth(group, group->title()) + 16 <= group->width());
+                    check(group);
+                }
+            }
+        };
+        check(dialog.get());
+
+        // Every edit field and button can be reached with the Tab key, starting from the
+        // first field.
+        int stops = 0;
+        QWidget* start = QApplication::focusWidget();
+        QVERIFY(start && start->window() == dialog.get());
+        QWidget* w = start;
+        do {
+            w = w->nextInFocusChain();
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) &&
+                w->window() == dialog.get()) {
+                ++stops;
+            }
+        } while (w != start && stops < 200);
+        int focusable = 0;
+        for (QWidget* c : dialog->findChildren<QWidget*>()) {
+            if ((qobject_cast<QLineEdit*>(c) || qobject_cast<QPushButton*>(c) ||
+                 qobject_cast<QListWidget*>(c)) &&
+                c->isVisible()) {
+                ++focusable;
+            }
+        }
+        QVERIFY(stops >= focusable);
+    }
+
+    // The positions of the templates, converted with the dialog's font.
+    void dialogUnits() {
+        QtUserInterface ui;
+        DlgInput d(ui);
+        const QFontMetrics fm(d.font());
+        const int letters = fm.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        const int baseX = (letters / 26 + 1) / 2;
+        QCOMPARE(d.unitsToPixelsX(402), (402 * baseX + 2) / 4);
+        QCOMPARE(d.unitsToPixelsY(295), (295 * fm.height() + 4) / 8);
+        QCOMPARE(d.size(), QSize(d.unitsToPixelsX(402), d.unitsToPixelsY(295)));
+        QCOMPARE(d.control(1022)->geometry().topLeft(),
+                 QPoint(d.unitsToPixelsX(220), d.unitsToPixelsY(125)));
+        QCOMPARE(d.control(1000)->geometry(), QRect(d.unitsToPixelsX(270), d.unitsToPixelsY(5),
+                                                    d.unitsToPixelsX(320) - d.unitsToPixelsX(270),
+                                                    d.unitsToPixelsY(19) - d.unitsToPixelsY(5)));
+        QCOMPARE(d.control(1024)->x(), d.unitsToPixelsX(170));
+    }
+};
+
+QTEST_MAIN(TestDialogLayout)
+#include "tst_dialog_layout.moc"

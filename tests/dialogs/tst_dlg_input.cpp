@@ -1,0 +1,459 @@
+// The case input dialog: the exchange with its ranges and order, the checks of OK, the
+// focus-leave handlers, Enter and Escape, and the buttons to the J value and sensitivity
+// dialogs.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+#include "DialogTestSupport.h"
+#include "dialogs/DlgJWert.h"
+#include "dialogs/DlgSensitivity.h"
+#include "document/DataExchange.h"
+#include "document/TextFormat.h"
+
+namespace {
+
+std::string range(double min, double max, bool integer = false) {
+    return brelvan::rangeMessage(min, max, integer);
+}
+
+} // namespace
+
+class TestDlgInput : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedBoxes> m_boxes;
+    std::unique_ptr<QtUserInterface> m_ui;
+    std::unique_ptr<DlgInput> m_dlg;
+
+    DlgInput& open(void (*adjust)(DlgInputData&) = nullptr) {
+        m_dlg = std::make_unique<DlgInput>(*m_ui);
+        fillExampleCase(*m_dlg);
+        if (adjust) {
+            adjust(*m_dlg);
+        }
+        if (!showActive(*m_dlg)) {
+            qWarning("input dialog did not become active");
+        }
+        return *m_dlg;
+    }
+    void clickOk() {
+        QTest::mouseClick(m_dlg->control(BrelvanDialog::kIdOk), Qt::LeftButton);
+        settle();
+    }
+
+private slots:
+    void init() {
+        m_boxes = std::make_unique<ScriptedBoxes>();
+        m_ui = std::make_unique<QtUserInterface>();
+    }
+    void cleanup() {
+        m_dlg.reset();
+        m_ui.reset();
+        m_boxes.reset();
+    }
+
+    void initialisationShowsTheCase() {
+        DlgInput& d = open();
+        QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Dateneingabe"));
+        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld A"));
+        QCOMPARE(editOf(d, 1005)->text(), QStringLiteral("100"));
+        QCOMPARE(editOf(d, 1027)->text(), QStringLiteral("9.5"));
+        QCOMPARE(editOf(d, 1020)->text(), QStringLiteral("2000"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("100.00"));
+        QVERIFY(qobject_cast<QRadioButton*>(d.control(1030))->isChecked());
+        QVERIFY(qobject_cast<QRadioButton*>(d.control(1045))->isChecked());
+        QCOMPARE(d.list()->count(), 4);
+        QCOMPARE(d.list()->item(2)->text(), QStringLiteral("      1. 7.2002       1200.000"));
+        QCOMPARE(QApplication::focusWidget(), d.control(1001));
+        QVERIFY(m_boxes->shown.empty());
+    }
+
+    // One field at a time set just inside or just outside its range; OK either ends the
+    // dialog or names the range, with the focus on that field and the dialog open.
+    void okRanges_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: the dialog ends with OK
+        auto row = [](const char* name, int id, const char* text, const std::string& msg) {
+            QTest::newRow(name) << id << QString::fromUtf8(text) << QString::fromStdString(msg);
+        };
+        row("Kompress 7", 1027, "7", "");
+        row("Kompress 6.99", 1027, "6.99", range(7, 13));
+        row("Kompress 13", 1027, "13", "");
+        row("Kompress 13.01", 1027, "13.01", range(7, 13));
+        row("J 0.001", 1028, "0.001", "");
+        row("J 0.0009", 1028, "0.0009", range(0.001, 10000));
+        row("J 10000", 1028, "10000", "");
+        row("J 10000.1", 1028, "10000.1", range(0.001, 10000));
+        row("OGIP 100000", 1024, "100000", "");
+        row("OGIP 0.09", 1024, "0.09", range(0.1, 100000));
+        row("OGIP 100000.5", 1024, "100000.5", range(0.1, 100000));
+        row("OGIP below Gp", 1024, "1500",
+            brelvan::cformat("Die max.Kum.Produktion %5.2f >= OGIP von %5.2f", 1500.0, 1500.0));
+        row("Druck 1", 1026, "1", "");
+        row("Druck 0.9", 1026, "0.9", range(1, 10000));
+        row("Druck 10001", 1026, "10001", range(1, 10000));
+        row("Temperatur 0", 1023, "0", "");
+        row("Temperatur -0.1", 1023, "-0.1", range(0, 1000));
+        row("Temperatur 1000.1", 1023, "1000.1", range(0, 1000));
+        row("WIP 0.1", 1025, "0.1", "");
+        row("WIP 10000", 1025, "10000", "");
+        row("WIP 10000.01", 1025, "10000.01", range(0.1, 10000));
+        row("CO2 -1", 1003, "-1", range(0, 100));
+        row("C10H22 100.5", 1016, "100.5", range(0, 100));
+        row("H2S 0", 1002, "0", "");
+        row("Jahr 1930", 1020, "1930", "");
+        row("Jahr 1929", 1020, "1929", range(1930, 2200, true));
+        row("Jahr 2201", 1020, "2201", range(1930, 2200, true));
+        row("Monat 12", 1019, "12", "");
+        row("Monat 0", 1019, "0", range(1, 12, true));
+        row("Monat 13", 1019, "13", range(1, 12, true));
+        row("Tag 31", 1018, "31", "");
+        row("Tag 0", 1018, "0", range(1, 31, true));
+        row("Tag 32", 1018, "32", range(1, 31, true));
+        row("OGIP no number", 1024, "5000x", brelvan::notANumberMessage(false));
+        row("OGIP empty", 1024, "", brelvan::notANumberMessage(false));
+        row("Tag decimal", 1018, "1.5", brelvan::notANumberMessage(true));
+        row("CH4 in words", 1005, "hundert", brelvan::notANumberMessage(false));
+    }
+    void okRanges() {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        DlgInput& d = open();
+        if (id == 1002 || id == 1003 || id == 1016) {
+            editOf(d, id)->setText(text); // the composition's own leave handler is not tested here
+        } else {
+            typeInto(d, id, text);
+        }
+        m_boxes->clear();
+        clickOk();
+        if (message.isEmpty()) {
+            QVERIFY2(m_boxes->shown.empty(),
+                     m_boxes->shown.empty() ? "" : m_boxes->shown.front().text.c_str());
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QVERIFY(!d.isVisible());
+            return;
+        }
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{message.toStdString()});
+        QVERIFY(d.isVisible());
+        if (!message.startsWith(QStringLiteral("Die max."))) {
+            QCOMPARE(QApplication::focusWidget(), d.control(id));
+            QCOMPARE(editOf(d, id)->selectedText(), text);
+        }
+        QCOMPARE(editOf(d, id)->text(), text); // the user's text stays for correction
+    }
+
+    // The first failing field in the exchange's order is the one reported.
+    void exchangeOrder_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("Kompress before name and J") << 1027 << 1028;
+        QTest::newRow("OGIP before Druck") << 1024 << 1026;
+        QTest::newRow("WIP before the composition") << 1025 << 1011;
+        QTest::newRow("nC5H12 before CO2") << 1011 << 1003;
+        QTest::newRow("iC5H12 before H2S") << 1010 << 1002;
+        QTest::newRow("H2S before Jahr") << 1002 << 1020;
+        QTest::newRow("Jahr before Monat") << 1020 << 1019;
+        QTest::newRow("Monat before Tag") << 1019 << 1018;
+    }
+    void exchangeOrder() {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        DlgInput& d = open();
+        editOf(d, second)->setText(QStringLiteral("x"));
+        editOf(d, first)->setText(QStringLiteral("y"));
+        editOf(d, 1001)->setFocus();
+        clickOk();
+        QCOMPARE(m_boxes->shown.size(), std::size_t(1));
+        QCOMPARE(QApplication::focusWidget(), d.control(first));
+        QVERIFY(d.isVisible());
+    }
+
+    // The checks after the exchange, in their order; the dialog stays open after each.
+    void okChecks_data() {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no lines") << 0 << QStringLiteral("Es liegen keine Meßwerte vor!");
+        QTest::newRow("no pressures") << 1 << QStringLiteral("Es liegen keine Druckmeßwerte vor!");
+        QTest::newRow("no components") << 2 << QStringLiteral("Bitte Gaskomponenten eingeben");
+        QTest::newRow("sum above 100")
+            << 3 << QStringLiteral("Die Summe der Gaskomponenten ist > 100 !");
+        QTest::newRow("sum exactly 100") << 4 << QString();
+    }
+    void okChecks() {
+        QFETCH(int, variant);
+        QFETCH(QString, message);
+        static int s_variant;
+        s_variant = variant;
+        DlgInput& d = open([](DlgInputData& data) {
+            switch (s_variant) {
+            case 0:
+                data.m_Zeilen.clear();
+                break;
+            case 1:
+                data.m_Zeilen = {"      1. 1.2001        500.000"};
+                break;
+            case 2:
+                data.m_fGas = {};
+                break;
+            case 3:
+                data.m_fGas[1] = 0.5f;
+                break;
+            case 4:
+                data.m_fGas = {};
+                data.m_fGas[3] = 90.5f;
+                data.m_fGas[1] = 7.25f;
+                data.m_fGas[2] = 2.25f;
+                break;
+            }
+        });
+        clickOk();
+        if (message.isEmpty()) {
+            QVERIFY(m_boxes->shown.empty());
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            return;
+        }
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{message.toStdString()});
+        QVERIFY(d.isVisible());
+    }
+
+    void okTakesEveryField() {
+        DlgInput& d = open();
+        editOf(d, 1001)->setText(QStringLiteral("Feld Süd"));
+        editOf(d, 1003)->setText(QStringLiteral("2.5"));
+        editOf(d, 1005)->setText(QStringLiteral("97.5"));
+        editOf(d, 1026)->setText(QStringLiteral("260"));
+        QTest::mouseClick(d.control(1046), Qt::LeftButton);
+        editOf(d, 1001)->setFocus();
+        clickOk();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.m_strFeldname, std::string("Feld Süd"));
+        QCOMPARE(d.m_fGas[1], 2.5f);
+        QCOMPARE(d.m_fGas[3], 97.5f);
+        QCOMPARE(d.m_dDruck, 260.0);
+        QCOMPARE(d.m_iGrafiktyp, 1);
+        QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
+    }
+
+    // Enter presses OK (its checks included); Escape and "Abbrechen" cancel; the framework's
+    // standard accept does nothing.
+    void enterEscapeAndStandardOk() {
+        {
+            DlgInput& d = open();
+            typeInto(d, 1024, QStringLiteral("0.05"));
+            QTest::keyClick(editOf(d, 1024), Qt::Key_Return);
+            settle();
+            QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(0.1, 100000)});
+            QVERIFY(d.isVisible());
+            typeInto(d, 1024, QStringLiteral("6000"));
+            QTest::keyClick(editOf(d, 1024), Qt::Key_Enter);
+            settle();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(d.m_dOGIP, 6000.0);
+        }
+        {
+            DlgInput& d = open();
+            d.accept();
+            QVERIFY(d.isVisible());
+            QTest::keyClick(editOf(d, 1001), Qt::Key_Escape);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+        }
+        {
+            DlgInput& d = open();
+            m_boxes->clear();
+            typeInto(d, 1003, QStringLiteral("kaputt"));
+            QTest::mouseClick(d.control(BrelvanDialog::kIdCancel), Qt::LeftButton);
+            settle();
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            QVERIFY(m_boxes->shown.empty());
+        }
+        QVERIFY(qobject_cast<QPushButton*>(m_dlg->control(1000))->isDefault());
+    }
+
+    void compositionSumOnLeavingAField() {
+        DlgInput& d = open();
+        typeInto(d, 1003, QStringLiteral("5"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("100.00"));
+        tabAway();
+        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("105.00"));
+        QCOMPARE(d.m_fGas[1], 5.0f);
+        QVERIFY(m_boxes->shown.empty());
+        // The sum is not shown on keystrokes, only when a composition field is left.
+        typeInto(d, 1004, QStringLiteral("1"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("105.00"));
+        QTest::mouseClick(d.control(1027), Qt::LeftButton);
+        editOf(d, 1027)->setFocus(Qt::MouseFocusReason);
+        settle();
+        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("106.00"));
+    }
+
+    // A failing field in a focus-leave handler: one message, the focus back on the field, and
+    // neither the message nor that focus change starts a handler again.
+    void leaveHandlerFailureIsReportedOnce() {
+        DlgInput& d = open();
+        typeInto(d, 1003, QStringLiteral("abc"));
+        tabAway();
+        settle();
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{brelvan::notANumberMessage(false)});
+        QCOMPARE(QApplication::focusWidget(), d.control(1003));
+        QCOMPARE(editOf(d, 1003)->text(), QStringLiteral("abc"));
+        QCOMPARE(editOf(d, 1003)->selectedText(), QStringLiteral("abc"));
+        // A bad field elsewhere: leaving a composition field reports that field.
+        m_boxes->clear();
+        editOf(d, 1003)->setText(QStringLiteral("0"));
+        editOf(d, 1020)->setText(QStringLiteral("1800"));
+        tabAway();
+        settle();
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(1930, 2200, true)});
+        QCOMPARE(QApplication::focusWidget(), d.control(1020));
+        // Leaving the year field again after correcting it: no message.
+        m_boxes->clear();
+        typeInto(d, 1020, QStringLiteral("1995"));
+        tabAway();
+        QVERIFY(m_boxes->shown.empty());
+    }
+
+    // Another window taking the focus is not a departure from the field.
+    void otherWindowDoesNotRunHandlers() {
+        DlgInput& d = open();
+        typeInto(d, 1003, QStringLiteral("abc"));
+        QWidget other;
+        QVERIFY(showActive(other));
+        settle();
+        QVERIFY(m_boxes->shown.empty());
+        other.hide();
+        QVERIFY(showActive(d));
+        settle();
+        QVERIFY(m_boxes->shown.empty());
+        QCOMPARE(QApplication::focusWidget(), d.control(1003));
+    }
+
+    void productionStartOnLeavingADateField() {
+        DlgInput& d = open();
+        typeInto(d, 1018, QStringLiteral("15"));
+        tabAway();
+        QCOMPARE(d.m_iTag, 15);
+        QCOMPARE(d.m_fBeginn, 36540.0f); // 15.1.2000
+        typeInto(d, 1019, QStringLiteral("4"));
+        typeInto(d, 1018, QStringLiteral("31"));
+        tabAway();
+        QCOMPARE(d.m_fBeginn, 0.0f); // 31.4. does not exist
+    }
+
+    // The J value dialog: its result and inputs come back; what the user typed into the other
+    // fields of the input dialog stays.
+    void jValueDialog_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nein") << false;
+    }
+    void jValueDialog() {
+        QFETCH(bool, yes);
+        DlgInput& d = open();
+        typeInto(d, 1001, QStringLiteral("Feld B"));
+        editOf(d, 1023)->setText(QStringLiteral("85,5")); // not a number: kept as typed
+        editOf(d, 1026)->setText(QStringLiteral("255"));
+        BrelvanDialog::s_modalHook = [](QDialog& dialog) {
+            auto& j = static_cast<DlgJWert&>(dialog);
+            if (j.m_fPermeabilitaet != 100.0f || j.m_fTiefe != 5000.0f) {
+                return int(QDialog::Rejected);
+            }
+            editOf(j, 1042)->setText(QStringLiteral("2000")); // width
+            QTest::mouseClick(j.control(BrelvanDialog::kIdOk), Qt::LeftButton);
+            return j.result();
+        };
+        m_boxes->answers = {yes};
+        QTest::mouseClick(d.control(1029), Qt::LeftButton);
+        settle();
+        const double j = 100 * 0.02543 * 10 * 2000 / (0.5 * 5000.0);
+        QCOMPARE(m_boxes->texts(),
+                 std::vector<std::string>{brelvan::cformat(
+                     "Soll der neue J-Wert von %5.2f und der neue WI-Wert von %5.1f genommen "
+                     "werden?",
+                     j, 20.0)});
+        QCOMPARE(d.m_fBreite, 2000.0f);
+        if (yes) {
+            QVERIFY(qAbs(d.m_dJWert - j) < 1e-4);
+            QCOMPARE(editOf(d, 1028)->text(), DataExchangeQt::formatted(d.m_dJWert));
+            QVERIFY(qAbs(d.m_dWIP - 20.0) < 1e-5);
+            QCOMPARE(editOf(d, 1025)->text(), DataExchangeQt::formatted(d.m_dWIP));
+        } else {
+            QCOMPARE(d.m_dJWert, 50.0);
+            QCOMPARE(editOf(d, 1028)->text(), QStringLiteral("50"));
+        }
+        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld B"));
+        QCOMPARE(editOf(d, 1023)->text(), QStringLiteral("85,5"));
+        QCOMPARE(editOf(d, 1026)->text(), QStringLiteral("255"));
+        QVERIFY(d.isVisible());
+    }
+
+    void jValueDialogCancelled() {
+        DlgInput& d = open();
+        BrelvanDialog::s_modalHook = [](QDialog& dialog) {
+            editOf(static_cast<BrelvanDialog&>(dialog), 1035)->setText(QStringLiteral("7"));
+            QTest::mouseClick(static_cast<BrelvanDialog&>(dialog).control(2), Qt::LeftButton);
+            return dialog.result();
+        };
+        QTest::mouseClick(d.control(1029), Qt::LeftButton);
+        QVERIFY(m_boxes->shown.empty());
+        QCOMPARE(d.m_fPermeabilitaet, 100.0f);
+        QCOMPARE(d.m_dJWert, 50.0);
+    }
+
+    void sensitivityDialog_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Abbrechen") << false;
+    }
+    void sensitivityDialog() {
+        QFETCH(bool, accept);
+        DlgInput& d = open();
+        d.m_dMaxGp = 1500;
+        static bool s_accept;
+        static double s_shownMaxGp;
+        s_accept = accept;
+        BrelvanDialog::s_modalHook = [](QDialog& dialog) {
+            auto& s = static_cast<DlgSensitivity&>(dialog);
+            s_shownMaxGp = editOf(s, 1055)->text().toDouble();
+            editOf(s, 1048)->setText(QStringLiteral("4500"));
+            editOf(s, 1055)->setText(QStringLiteral("99999"));
+            QTest::mouseClick(s.control(s_accept ? 1000 : 2), Qt::LeftButton);
+            return s.result();
+        };
+        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        QCOMPARE(s_shownMaxGp, 1500.0);
+        QVERIFY(m_boxes->shown.empty());
+        QCOMPARE(d.m_bSensitivitaet, accept ? 1 : 0);
+        QCOMPARE(d.m_dMinOGIP, accept ? 4500.0 : 4000.0);
+        QCOMPARE(d.m_dMaxGp, 1500.0); // the information field is not taken back
+    }
+
+    void sensitivityNeedsLinesAndValidFields() {
+        DlgInput& d = open([](DlgInputData& data) { data.m_Zeilen.clear(); });
+        bool opened = false;
+        BrelvanDialog::s_modalHook = [&opened](QDialog&) {
+            opened = true;
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{"Es liegen keine Druckmeßwerte vor!"});
+        QVERIFY(!opened);
+        m_boxes->clear();
+        editOf(d, 1026)->setText(QStringLiteral("0"));
+        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(1, 10000)});
+        QCOMPARE(QApplication::focusWidget(), d.control(1026));
+        QVERIFY(!opened);
+    }
+};
+
+QTEST_MAIN(TestDlgInput)
+#include "tst_dlg_input.moc"

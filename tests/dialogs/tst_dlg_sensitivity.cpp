@@ -1,0 +1,143 @@
+// The sensitivity range dialog and the results list of the search.
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "DialogTestSupport.h"
+#include "dialogs/DlgSensResults.h"
+#include "dialogs/DlgSensitivity.h"
+#include "document/DataExchange.h"
+
+class TestDlgSensitivity : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedBoxes> m_boxes;
+    std::unique_ptr<QtUserInterface> m_ui;
+
+private slots:
+    void init() {
+        m_boxes = std::make_unique<ScriptedBoxes>();
+        m_ui = std::make_unique<QtUserInterface>();
+    }
+    void cleanup() {
+        m_ui.reset();
+        m_boxes.reset();
+    }
+
+    // Only the first failing pair is reported, J before OGIP before WIP.
+    void checks_data() {
+        QTest::addColumn<QStringList>(
+            "values");                        // min OGIP, max OGIP, min WIP, max WIP, min J, max J
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString j = QStringLiteral("JWert=0 bzw Max.Wert<=Min.Wert");
+        const QString o = QStringLiteral("OGIP=0 bzw Max.Wert<=Min.Wert");
+        const QString w = QStringLiteral("WIP=0 bzw Max.Wert<=Min.Wert");
+        auto row = [](const char* name, QStringList v, const QString& m) {
+            QTest::newRow(name) << v << m;
+        };
+        row("valid", {"4000", "6000", "1000", "3000", "10", "100"}, QString());
+        row("negative but ordered", {"-6000", "-4000", "1000", "3000", "-100", "-10"}, QString());
+        row("OGIP minimum 0", {"0", "6000", "1000", "3000", "10", "100"}, o);
+        row("OGIP and J invalid", {"0", "6000", "1000", "3000", "10", "0"}, j);
+        row("equal J values", {"4000", "6000", "1000", "3000", "10", "10"}, j);
+        row("J reversed", {"4000", "6000", "1000", "3000", "100", "10"}, j);
+        row("OGIP reversed", {"6000", "4000", "1000", "3000", "10", "100"}, o);
+        row("WIP maximum 0", {"4000", "6000", "1000", "0", "10", "100"}, w);
+        row("WIP equal", {"4000", "6000", "2000", "2000", "10", "100"}, w);
+    }
+    void checks() {
+        QFETCH(QStringList, values);
+        QFETCH(QString, message);
+        DlgSensitivity d(*m_ui);
+        QVERIFY(showActive(d));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Sensitivitätsberechnung"));
+        const int ids[] = {1048, 1049, 1050, 1051, 1052, 1053};
+        for (int i = 0; i < 6; ++i) {
+            editOf(d, ids[i])->setText(values[i]);
+        }
+        QTest::keyClick(editOf(d, 1048), Qt::Key_Return);
+        settle();
+        if (message.isEmpty()) {
+            QVERIFY(m_boxes->shown.empty());
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(d.m_bSensitivitaet, 1);
+            QCOMPARE(d.m_dMinOGIP, values[0].toDouble());
+            QCOMPARE(d.m_dMaxJ, values[5].toDouble());
+            return;
+        }
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{message.toStdString()});
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.m_bSensitivitaet, 0);
+    }
+
+    // A field that is not a number keeps the dialog open with the focus on it; the search is
+    // not requested with values the fields do not show.
+    void notANumberKeepsTheDialogOpen() {
+        DlgSensitivity d(*m_ui);
+        d.m_dMinOGIP = 4000;
+        d.m_dMaxOGIP = 6000;
+        d.m_dMinWIP = 1000;
+        d.m_dMaxWIP = 3000;
+        d.m_dMinJ = 10;
+        d.m_dMaxJ = 100;
+        d.m_dMaxGp = 1500;
+        QVERIFY(showActive(d));
+        QCOMPARE(editOf(d, 1055)->text(), QStringLiteral("1500"));
+        QCOMPARE(editOf(d, 1049)->text(), QStringLiteral("6000"));
+        editOf(d, 1051)->setText(QStringLiteral("3000 Mio"));
+        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        settle();
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{brelvan::notANumberMessage(false)});
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.m_bSensitivitaet, 0);
+        QCOMPARE(QApplication::focusWidget(), d.control(1051));
+        editOf(d, 1051)->setText(QStringLiteral("3500"));
+        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.m_dMaxWIP, 3500.0);
+    }
+
+    void cancelAndEscape() {
+        DlgSensitivity d(*m_ui);
+        QVERIFY(showActive(d));
+        d.accept();
+        QVERIFY(d.isVisible());
+        QTest::keyClick(editOf(d, 1048), Qt::Key_Escape);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(d.m_bSensitivitaet, 0);
+    }
+
+    // The results list: by ascending error compared as numbers, cases without an error last;
+    // OK and Abbrechen both close it.
+    void resultsInOrderOfError() {
+        DlgSensResults d(*m_ui);
+        d.m_Ergebnisse = {"2.5000         4000.0         1000.0           10.0",
+                          "12.2500         5000.0         1000.0           10.0", "",
+                          "0.7500         6000.0         3000.0          100.0",
+                          "1.0000         4000.0         2000.0           40.0"};
+        QVERIFY(showActive(d));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Ergebnisse der Sensitivitätsberechnung"));
+        QListWidget* list = qobject_cast<QListWidget*>(d.control(1056));
+        QVERIFY(list);
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(list->item(0)->text().left(6), QStringLiteral("0.7500"));
+        QCOMPARE(list->item(1)->text().left(6), QStringLiteral("1.0000"));
+        QCOMPARE(list->item(2)->text().left(6), QStringLiteral("2.5000"));
+        QCOMPARE(list->item(3)->text().left(7), QStringLiteral("12.2500"));
+        QCOMPARE(list->item(4)->text(), QString());
+        QVERIFY(qobject_cast<QPushButton*>(d.control(1000))->isDefault());
+        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+
+        DlgSensResults e(*m_ui);
+        QVERIFY(showActive(e));
+        QTest::mouseClick(e.control(2), Qt::LeftButton);
+        QCOMPARE(e.result(), int(QDialog::Rejected));
+        QVERIFY(m_boxes->shown.empty());
+    }
+};
+
+QTEST_MAIN(TestDlgSensitivity)
+#include "tst_dlg_sensitivity.moc"
