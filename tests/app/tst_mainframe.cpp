@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -13,10 +14,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QUrl>
+#include <QWindow>
 
 #include "app/AboutDialog.h"
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
+#include "app/KeyState.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "views/CBrelvanView.h"
@@ -471,6 +475,45 @@ private slots:
         QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                   QStringLiteral("brelvan"))
             .clear();
+    }
+
+    void droppedCaseFileOpens() {
+        QTemporaryDir dir;
+        const QString example = makeExample(dir.path());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dir.filePath("andere.txt"))});
+        QDragEnterEvent other(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame(), &other);
+        QVERIFY(!other.isAccepted());
+        data.setUrls({QUrl::fromLocalFile(example)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame(), &drop);
+        QCOMPARE(m_ui->dialogs, 1);
+        QCOMPARE(QString::fromStdString(m_app->document().GetTitle()),
+                 QStringLiteral("beispiel.brv"));
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
+                  QStringLiteral("brelvan"))
+            .clear();
+    }
+
+    // Without X11 the indicators follow the lock keys pressed in the program's windows.
+    void indicatorsFollowLockKeys() {
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        KeyStateWatcher watcher(&frame());
+        qApp->installEventFilter(&watcher);
+        QWindow* window = frame().windowHandle();
+        const bool before = frame().indicator(0)->isEnabled();
+        QTest::keyClick(window, Qt::Key_CapsLock);
+        QCOMPARE(frame().indicator(0)->isEnabled(), !before);
+        QTest::keyClick(window, Qt::Key_ScrollLock);
+        QTest::keyClick(window, Qt::Key_CapsLock);
+        QCOMPARE(frame().indicator(0)->isEnabled(), before);
+        QVERIFY(frame().indicator(2)->isEnabled());
+        qApp->removeEventFilter(&watcher);
     }
 
     void startUpWithFileAndPrintSwitches() {
