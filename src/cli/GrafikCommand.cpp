@@ -1,6 +1,9 @@
 // brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe] [--seite hoch|quer]
 #include "cli/GrafikCommand.h"
 
+// Without the desktop program's views (a build without Qt) the batch tool has no chart.
+#ifdef BRELVAN_HAVE_CHART
+
 #include <QGuiApplication>
 #include <QString>
 #include <cstdlib>
@@ -129,3 +132,5 @@ int brelvanGrafikCommand(const std::vector<std::string>& args) {
     }
     return 0;
 }
+
+#endif // BRELVAN_HAVE_CHART
