@@ -28,9 +28,10 @@ Coefficients coefficients(double tr) {
 // The coefficients depend on the temperature only, which stays the same through a whole run;
 // the last ones are kept per thread.
 const Coefficients& cachedCoefficients(double tr) {
-    thread_local double lastTr = 1.0;
-    thread_local Coefficients last = coefficients(1.0);
-    if (tr != lastTr) {
+    // Constant-initialised, so that no guard runs on each access.
+    thread_local double lastTr = 0.0;
+    thread_local Coefficients last{0.0, 0.0, 0.0, 0.0};
+    if (tr != lastTr || last.d == 0.0) {
         last = coefficients(tr);
         lastTr = tr;
     }
@@ -89,10 +90,10 @@ double zHallYarborough(double tr, double pr) {
         const double y2 = y * y;
         const double y3 = y2 * y;
         const double y4 = y3 * y;
-        const double om = 1 - y;
-        const double om3 = om * om * om;
-        const double yd = std::pow(y, k.d);
-        const double f = -k.a1 * pr + (y + y2 + y3 - y4) / om3 - k.b * y2 + k.c1 * yd;
+        const double inv = 1 / (1 - y);
+        const double inv3 = inv * inv * inv;
+        const double yd = std::exp(k.d * std::log(y)); // y^d
+        const double f = -k.a1 * pr + (y + y2 + y3 - y4) * inv3 - k.b * y2 + k.c1 * yd;
         if (!std::isfinite(f))
             break;
         if (std::fabs(1000 * f) < kTolerance) {
@@ -103,7 +104,7 @@ double zHallYarborough(double tr, double pr) {
         }
         // y^(d-1) as y^d / y
         const double df =
-            (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (om3 * om) - 2 * k.b * y + k.c1 * k.d * (yd / y);
+            (1 + 4 * y + 4 * y2 - 4 * y3 + y4) * (inv3 * inv) - 2 * k.b * y + k.c1 * k.d * (yd / y);
         const double step = f / df;
         if (!std::isfinite(step))
             break; // F' is 0 or not a number

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/CBrelvanDoc.h"
 #include "engine/DayNumber.h"
 
 namespace {
@@ -65,4 +66,16 @@ TEST(DayNumber, HugeYearsAnswerAtOnce) {
     const double d = brelvan::tage(31, 12, INT_MAX, nullptr);
     EXPECT_GT(d, 7.8e11);
     EXPECT_EQ(brelvan::tage(1, 1, 2147483647, nullptr) + 364, d);
+}
+
+TEST(DayNumber, DocumentReportsThroughItsInterface) {
+    CBrelvanDoc doc;
+    Recorder ui;
+    doc.setUserInterface(&ui);
+    EXPECT_EQ(doc.tage(1, 3, 1900), 61);
+    EXPECT_EQ(doc.tage(1, 1, 1850), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR JAHR < 1900"});
+    // Without an interface the message goes nowhere.
+    CBrelvanDoc silent;
+    EXPECT_EQ(silent.tage(1, 1, 1850), 0);
 }

@@ -81,14 +81,3 @@ TEST(ReportHeader, UnreadableFirstLine) {
     EXPECT_EQ(findLine(doc.m_Ausgabe, "       DATUM"), -1);
     EXPECT_EQ(doc.m_MaxWerte, 0);
 }
-
-TEST(ReportHeader, ShowsTheInitialZOfTheRun) {
-    CBrelvanDoc doc;
-    setWorkedCase(doc);
-    doc.m_dTemperatur = 150;
-    doc.compute();
-    const std::string& line = doc.m_Ausgabe[10];
-    ASSERT_EQ(line.substr(0, 39), "   INITIALER Z-WERT                (-):");
-    EXPECT_NEAR(std::stod(line.substr(39)), doc.m_dZInit, 5e-4);
-    EXPECT_GT(doc.m_dZInit, 0.95); // hotter than the worked case's 0.935
-}

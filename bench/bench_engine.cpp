@@ -1,0 +1,88 @@
+// brelvan-bench: the z-factor, one 299-row computation and the whole sensitivity search.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "document/CBrelvanDoc.h"
+#include "document/TextFormat.h"
+
+namespace {
+
+// Silent, answers No: the search shows no results dialog.
+class QuietInterface : public brelvan::UserInterface {
+public:
+    void message(const std::string&) override {}
+    bool question(const std::string&) override { return false; }
+    void showSensResults(const std::vector<std::string>&) override {}
+    bool runInputDialog(DlgInputData&) override { return false; }
+};
+
+// The worked case's reservoir with 299 monthly rows over 25 years, every third one measured.
+void setBenchCase(CBrelvanDoc& doc) {
+    doc.OnNewDocument();
+    doc.m_strFeldname = "Bench";
+    doc.m_dTemperatur = 80;
+    doc.m_dDruck = 250;
+    doc.m_dOGIP = 5000;
+    doc.m_dWIP = 20000;
+    doc.m_dKompress = 9.5;
+    doc.m_dJWert = 50;
+    doc.m_Zeilen.clear();
+    for (int i = 0; i < 299; ++i) {
+        const int month = i % 12 + 1, year = 2000 + i / 12;
+        const double gp = 5.0 * (i + 1);
+        // Measured pressures near the computed decline (about 0.045 bar per Mio m3).
+        const double p = 250 - 0.045 * gp + (i % 2 ? 0.8 : -0.8);
+        doc.m_Zeilen.push_back(i % 3 == 0
+                                   ? brelvan::cformat("1.%d.%d %.1f %.1f", month, year + 1, gp, p)
+                                   : brelvan::cformat("1.%d.%d %.1f", month, year + 1, gp));
+    }
+}
+
+void BM_zfactor(benchmark::State& state) {
+    CBrelvanDoc doc;
+    doc.OnNewDocument();
+    double tpc = 0, ppc = 0;
+    doc.pseudocrit(tpc, ppc);
+    double p = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(doc.zfactor(80, p, tpc, ppc));
+        p = p >= 300 ? 100 : p + 0.37;
+    }
+}
+BENCHMARK(BM_zfactor);
+
+void BM_compute299(benchmark::State& state) {
+    CBrelvanDoc doc;
+    QuietInterface ui;
+    doc.setUserInterface(&ui);
+    setBenchCase(doc);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.compute());
+    state.counters["rows"] = doc.m_MaxWerte;
+}
+BENCHMARK(BM_compute299)->Unit(benchmark::kMillisecond);
+
+void BM_sensitivity(benchmark::State& state) {
+    CBrelvanDoc doc;
+    QuietInterface ui;
+    doc.setUserInterface(&ui);
+    for (auto _ : state) {
+        state.PauseTiming();
+        setBenchCase(doc);
+        doc.m_dMinOGIP = 4000;
+        doc.m_dMaxOGIP = 7000;
+        doc.m_dMinWIP = 10000;
+        doc.m_dMaxWIP = 40000;
+        doc.m_dMinJ = 20;
+        doc.m_dMaxJ = 80;
+        doc.m_bSensitivitaet = true;
+        state.ResumeTiming();
+        doc.sensitivity();
+    }
+}
+BENCHMARK(BM_sensitivity)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
