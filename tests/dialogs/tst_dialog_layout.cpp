@@ -169,24 +169,6 @@ private slots:
         QVERIFY(stops >= focusable);
     }
 
-    // The positions of the templates, converted with the dialog's font.
-    void dialogUnits() {
-        QtUserInterface ui;
-        DlgInput d(ui);
-        const QFontMetrics fm(d.font());
-        const int letters = fm.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-        const int baseX = (letters / 26 + 1) / 2;
-        QCOMPARE(d.unitsToPixelsX(402), (402 * baseX + 2) / 4);
-        QCOMPARE(d.unitsToPixelsY(295), (295 * fm.height() + 4) / 8);
-        QCOMPARE(d.size(), QSize(d.unitsToPixelsX(402), d.unitsToPixelsY(295)));
-        QCOMPARE(d.control(1022)->geometry().topLeft(),
-                 QPoint(d.unitsToPixelsX(220), d.unitsToPixelsY(125)));
-        QCOMPARE(d.control(1000)->geometry(), QRect(d.unitsToPixelsX(270), d.unitsToPixelsY(5),
-                                                    d.unitsToPixelsX(320) - d.unitsToPixelsX(270),
-                                                    d.unitsToPixelsY(19) - d.unitsToPixelsY(5)));
-        QCOMPARE(d.control(1024)->x(), d.unitsToPixelsX(170));
-    }
 };
 
 QTEST_MAIN(TestDialogLayout)

@@ -99,16 +99,6 @@ private slots:
         QCOMPARE(d.m_dMaxWIP, 3500.0);
     }
 
-    void cancelAndEscape() {
-        DlgSensitivity d(*m_ui);
-        QVERIFY(showActive(d));
-        d.accept();
-        QVERIFY(d.isVisible());
-        QTest::keyClick(editOf(d, 1048), Qt::Key_Escape);
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(d.m_bSensitivitaet, 0);
-    }
-
     // The results list: by ascending error compared as numbers, cases without an error last;
     // OK and Abbrechen both close it.
     void resultsInOrderOfError() {

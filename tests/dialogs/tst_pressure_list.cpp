@@ -1,7 +1,6 @@
 // The shut-in pressure list of the input dialog, driven through its widgets: double click,
 // the four operations with their questions and status texts, the line checks, and the import
 // of a measurement file.
-#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -380,14 +379,6 @@ private slots:
         QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
     }
 
-    void fileDialogPresets() {
-        QFileDialog dialog;
-        DlgInput::prepareFileDialog(dialog);
-        QCOMPARE(dialog.nameFilters(), QStringList({QStringLiteral("Textdateien (*.txt *.TXT)"),
-                                                    QStringLiteral("Alle Dateien (*)")}));
-        QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
-        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
-    }
 };
 
 QTEST_MAIN(TestPressureList)

@@ -96,19 +96,6 @@ private slots:
         QCOMPARE(seen, QStringList{QStringLiteral("OK")});
     }
 
-    void hookAnswersInsteadOfBoxes() {
-        ScriptedBoxes boxes;
-        QtUserInterface ui;
-        boxes.answers = {true, false};
-        ui.message("eins");
-        QVERIFY(ui.question("zwei"));
-        QVERIFY(!ui.question("drei"));
-        QVERIFY(!ui.question("vier")); // nothing scripted: No
-        QCOMPARE(boxes.texts(), (std::vector<std::string>{"eins", "zwei", "drei", "vier"}));
-        QCOMPARE(boxes.shown[0].box, QtUserInterface::Box::Message);
-        QCOMPARE(boxes.shown[1].box, QtUserInterface::Box::Question);
-    }
-
     void waitCursorNests() {
         QtUserInterface ui;
         ui.beginWaitCursor();
