@@ -13,30 +13,32 @@
 
 namespace {
 
-// The controls of the reservoir data, top to bottom, with their labels and ranges.
+// The controls of the reservoir data, top to bottom, with their labels.
 struct ReservoirField {
     int id;
     const char* label;
     double DlgInputData::*member;
-    double min;
-    double max;
 };
 
 constexpr ReservoirField kReservoir[] = {
-    {1023, "LAGERSTÄTTENTEMPERATUR         (Grad C )", &DlgInputData::m_dTemperatur, 0.0, 1000.0},
-    {1024, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)", &DlgInputData::m_dOGIP, 0.1,
-     100000.0},
-    {1025, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ", &DlgInputData::m_dWIP, 0.1,
-     10000.0},
-    {1026, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck, 1.0, 10000.0},
-    {1027, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)", &DlgInputData::m_dKompress, 7.0, 13.0},
-    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert, 0.001, 10000.0},
+    {1023, "LAGERSTÄTTENTEMPERATUR         (Grad C )", &DlgInputData::m_dTemperatur},
+    {1024, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)", &DlgInputData::m_dOGIP},
+    {1025, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ", &DlgInputData::m_dWIP},
+    {1026, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck},
+    {1027, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)", &DlgInputData::m_dKompress},
+    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert},
 };
 
 // The component names in the case's order; component i has the control 1002 + i.
 constexpr const char* kComponentNames[DlgInputData::kComponents] = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
     "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
+
+// The range of an exchanged field; the rules live with the dialog's model.
+DataExchangeQt::Range range(int id) {
+    const DlgInputData::FieldRange r = DlgInputData::rangeOf(id);
+    return DataExchangeQt::Range{r.min, r.max};
+}
 
 constexpr int kIdName = 1001;
 constexpr int kIdGasFirst = 1002;
@@ -181,7 +183,7 @@ void DlgInput::buildExchange() {
     auto reservoir = [&](int id) {
         for (const ReservoirField& f : kReservoir) {
             if (f.id == id) {
-                m_dx.addDouble(edit(id), &(this->*f.member), DataExchangeQt::Range{f.min, f.max});
+                m_dx.addDouble(edit(id), &(this->*f.member), range(f.id));
             }
         }
     };
@@ -194,12 +196,12 @@ void DlgInput::buildExchange() {
     reservoir(1025);
     // nC5H12 to C10H22, then CO2 to iC5H12, then H2S.
     for (int i : {9, 10, 11, 12, 13, 14, 1, 2, 3, 4, 5, 6, 7, 8, 0}) {
-        m_dx.addFloat(edit(kIdGasFirst + i), &gasField(i), DataExchangeQt::Range{0, 100});
+        m_dx.addFloat(edit(kIdGasFirst + i), &gasField(i), range(kIdGasFirst + i));
     }
     m_dx.addStatic(static_cast<QLabel*>(control(kIdSumme)), &m_strSumme);
-    m_dx.addInt(edit(kIdJahr), &m_iJahr, DataExchangeQt::Range{1930, 2200});
-    m_dx.addInt(edit(kIdMonat), &m_iMonat, DataExchangeQt::Range{1, 12});
-    m_dx.addInt(edit(kIdTag), &m_iTag, DataExchangeQt::Range{1, 31});
+    m_dx.addInt(edit(kIdJahr), &m_iJahr, range(kIdJahr));
+    m_dx.addInt(edit(kIdMonat), &m_iMonat, range(kIdMonat));
+    m_dx.addInt(edit(kIdTag), &m_iTag, range(kIdTag));
     m_dx.addText(edit(kIdZeile), &m_strZeile);
     std::vector<QRadioButton*> options;
     for (int i = 0; i < 4; ++i) {

@@ -99,43 +99,62 @@ std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
 
 } // namespace
 
-int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
-    struct Field {
-        int id;
-        double value;
-        double min, max;
-        bool integer;
-    };
-    const Field fields[] = {
-        {1027, m_dKompress, 7.0, 13.0, false},
-        {1028, m_dJWert, 0.001, 10000.0, false},
-        {1024, m_dOGIP, 0.1, 100000.0, false},
-        {1026, m_dDruck, 1.0, 10000.0, false},
-        {1023, m_dTemperatur, 0.0, 1000.0, false},
+const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
+    static const std::vector<FieldRange> ranges = {
+        {1027, 7.0, 13.0, false},
+        {1028, 0.001, 10000.0, false},
+        {1024, 0.1, 100000.0, false},
+        {1026, 1.0, 10000.0, false},
+        {1023, 0.0, 1000.0, false},
         // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
         // worked case has 20000), and the sensitivity search adopts values without a bound.
-        {1025, m_dWIP, 0.1, 100000.0, false},
-        {1011, m_fnC5H12, 0, 100, false},
-        {1012, m_fC6H14, 0, 100, false},
-        {1013, m_fC7H16, 0, 100, false},
-        {1014, m_fC8H18, 0, 100, false},
-        {1015, m_fC9H20, 0, 100, false},
-        {1016, m_fC10H22, 0, 100, false},
-        {1003, m_fCO2, 0, 100, false},
-        {1004, m_fN2, 0, 100, false},
-        {1005, m_fCH4, 0, 100, false},
-        {1006, m_fC2H6, 0, 100, false},
-        {1007, m_fC3H8, 0, 100, false},
-        {1008, m_fiC4H10, 0, 100, false},
-        {1009, m_fnC4H10, 0, 100, false},
-        {1010, m_fiC5H12, 0, 100, false},
-        {1002, m_fH2S, 0, 100, false},
-        {1020, static_cast<double>(m_iJahr), 1930, 2200, true},
-        {1019, static_cast<double>(m_iMonat), 1, 12, true},
-        {1018, static_cast<double>(m_iTag), 1, 31, true},
+        {1025, 0.1, 100000.0, false},
+        {1011, 0, 100, false},
+        {1012, 0, 100, false},
+        {1013, 0, 100, false},
+        {1014, 0, 100, false},
+        {1015, 0, 100, false},
+        {1016, 0, 100, false},
+        {1003, 0, 100, false},
+        {1004, 0, 100, false},
+        {1005, 0, 100, false},
+        {1006, 0, 100, false},
+        {1007, 0, 100, false},
+        {1008, 0, 100, false},
+        {1009, 0, 100, false},
+        {1010, 0, 100, false},
+        {1002, 0, 100, false},
+        {1020, 1930, 2200, true},
+        {1019, 1, 12, true},
+        {1018, 1, 31, true},
     };
-    for (const Field& f : fields) {
-        if (!brelvan::inRange(f.value, f.min, f.max)) {
+    return ranges;
+}
+
+DlgInputData::FieldRange DlgInputData::rangeOf(int id) {
+    for (const FieldRange& r : exchangeRanges())
+        if (r.id == id)
+            return r;
+    return {id, 0, 0, false};
+}
+
+int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
+    auto value = [this](int id) -> double {
+        switch (id) {
+        case 1027: return m_dKompress;
+        case 1028: return m_dJWert;
+        case 1024: return m_dOGIP;
+        case 1026: return m_dDruck;
+        case 1023: return m_dTemperatur;
+        case 1025: return m_dWIP;
+        case 1020: return m_iJahr;
+        case 1019: return m_iMonat;
+        case 1018: return m_iTag;
+        default: return gasField(id - 1002);
+        }
+    };
+    for (const FieldRange& f : exchangeRanges()) {
+        if (!brelvan::inRange(value(f.id), f.min, f.max)) {
             ui.message(brelvan::rangeMessage(f.min, f.max, f.integer));
             return f.id;
         }

@@ -78,12 +78,25 @@ public:
 
     // The composition member that belongs to m_fGas[index] (control 1002 + index).
     float& gasField(int index);
+    float gasField(int index) const { return const_cast<DlgInputData*>(this)->gasField(index); }
 
     // ---- Range checks of the exchange, in the order of the exchange. The window converts the
     // texts of its fields; checkRanges checks the members themselves (for the batch tool and
     // for values loaded from a file): the first field out of range shows its message and
     // gives its control id; 0 when all are inside.
     int checkRanges(brelvan::UserInterface& ui) const;
+
+    // The inclusive range of an exchanged number field, by control id.
+    struct FieldRange {
+        int id;
+        double min;
+        double max;
+        bool integer;
+    };
+    // Every ranged field, in the order of the exchange.
+    static const std::vector<FieldRange>& exchangeRanges();
+    // The range of the field `id`; the control ids without a range give {id, 0, 0, false}.
+    static FieldRange rangeOf(int id);
 
     // ---- Handlers, each the part that follows "take all fields into the members"; the window
     // refills its controls from the members afterwards.
