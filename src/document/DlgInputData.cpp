@@ -141,16 +141,26 @@ DlgInputData::FieldRange DlgInputData::rangeOf(int id) {
 int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
     auto value = [this](int id) -> double {
         switch (id) {
-        case 1027: return m_dKompress;
-        case 1028: return m_dJWert;
-        case 1024: return m_dOGIP;
-        case 1026: return m_dDruck;
-        case 1023: return m_dTemperatur;
-        case 1025: return m_dWIP;
-        case 1020: return m_iJahr;
-        case 1019: return m_iMonat;
-        case 1018: return m_iTag;
-        default: return gasField(id - 1002);
+        case 1027:
+            return m_dKompress;
+        case 1028:
+            return m_dJWert;
+        case 1024:
+            return m_dOGIP;
+        case 1026:
+            return m_dDruck;
+        case 1023:
+            return m_dTemperatur;
+        case 1025:
+            return m_dWIP;
+        case 1020:
+            return m_iJahr;
+        case 1019:
+            return m_iMonat;
+        case 1018:
+            return m_iTag;
+        default:
+            return gasField(id - 1002);
         }
     };
     for (const FieldRange& f : exchangeRanges()) {

@@ -103,7 +103,8 @@ public:
             // The text is a number, only too large or too small: take infinity or zero.
             const char* end = r.ptr;
             m_pos = static_cast<std::size_t>(end - m_s.data());
-            const bool tiny = isTiny(std::string_view(first, static_cast<std::size_t>(end - first)));
+            const bool tiny =
+                isTiny(std::string_view(first, static_cast<std::size_t>(end - first)));
             value = tiny ? Real(0) : std::numeric_limits<Real>::infinity();
             out = negative ? -value : value;
             return 0;
@@ -152,7 +153,11 @@ template <class Real> int scan(std::string_view text, PressureLineT<Real>& line)
 
 } // namespace
 
-int scanPressureLine(std::string_view text, PressureLine& line) { return scan(text, line); }
-int scanPressureLine(std::string_view text, PressureLineF& line) { return scan(text, line); }
+int scanPressureLine(std::string_view text, PressureLine& line) {
+    return scan(text, line);
+}
+int scanPressureLine(std::string_view text, PressureLineF& line) {
+    return scan(text, line);
+}
 
 } // namespace brelvan

@@ -22,8 +22,8 @@ template <class Real> struct PressureLineT {
     Real pressure = 0;
 };
 
-using PressureLine = PressureLineT<double>;   // "%d%c%d%c%d %lf %lf"
-using PressureLineF = PressureLineT<float>;   // "%d%c%d%c%d %f %f"
+using PressureLine = PressureLineT<double>; // "%d%c%d%c%d %lf %lf"
+using PressureLineF = PressureLineT<float>; // "%d%c%d%c%d %f %f"
 
 // Reads `text` into `line`; fields not read keep the values `line` held before.
 int scanPressureLine(std::string_view text, PressureLine& line);

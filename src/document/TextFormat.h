@@ -22,8 +22,9 @@ public:
     enum class Kind { Int, Double, Text, Char };
 
     template <class T>
-        requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
-    FormatArg(T v) : m_kind(Kind::Int), m_int(static_cast<long long>(v)) {}
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
+        FormatArg(T v)
+        : m_kind(Kind::Int), m_int(static_cast<long long>(v)) {}
     FormatArg(bool v) : m_kind(Kind::Int), m_int(v ? 1 : 0) {}
     FormatArg(char c) : m_kind(Kind::Char), m_int(static_cast<unsigned char>(c)) {}
     FormatArg(float v) : m_kind(Kind::Double), m_double(static_cast<double>(v)) {}

@@ -168,7 +168,6 @@ private slots:
         }
         QVERIFY(stops >= focusable);
     }
-
 };
 
 QTEST_MAIN(TestDialogLayout)

@@ -378,7 +378,6 @@ private slots:
         QCOMPARE(d.list()->count(), 4);
         QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
     }
-
 };
 
 QTEST_MAIN(TestPressureList)
