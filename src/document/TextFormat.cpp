@@ -93,9 +93,14 @@ void pad(std::string& out, std::string_view sign, std::string_view body, const S
 }
 
 std::string toChars(double v, std::chars_format fmt, int precision) {
-    // Large enough for any double in fixed notation with a long precision.
+    // Report numbers fit the small buffer; to_chars says when one does not, and then a buffer
+    // large enough for any double in fixed notation with that precision takes it.
+    std::array<char, 64> small;
+    auto r = std::to_chars(small.data(), small.data() + small.size(), v, fmt, precision);
+    if (r.ec == std::errc())
+        return std::string(small.data(), r.ptr);
     std::vector<char> buf(static_cast<std::size_t>(400 + (precision > 0 ? precision : 0)));
-    auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, fmt, precision);
+    r = std::to_chars(buf.data(), buf.data() + buf.size(), v, fmt, precision);
     if (r.ec != std::errc())
         return "?";
     return std::string(buf.data(), r.ptr);
