@@ -10,6 +10,7 @@
 
 #include "../document/TestFiles.h"
 #include "document/TextFormat.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ TEST(Cli, TheSourGasCaseComputesToAFewBar) {
 TEST(Cli, ExitStatusesAndMessages) {
     TempDir dir;
     CBrelvanDoc truncated;
-    workedCase(truncated);
+    worked_case::set(truncated);
     writeFile(dir.file("kurz.brv"), caseBytes(truncated).substr(0, 100));
     const std::string noLines = dir.file("leer.brv");
     ASSERT_EQ(cli({"neu", noLines}, dir).status, 0);
@@ -134,7 +135,7 @@ TEST(Cli, ExitStatusesAndMessages) {
         0);
     // A damaged file may hold a number that is not finite.
     CBrelvanDoc damaged;
-    workedCase(damaged);
+    worked_case::set(damaged);
     damaged.m_dTemperatur = std::numeric_limits<double>::quiet_NaN();
     const std::string nanCase = dir.file("nan.brv");
     writeFile(nanCase, caseBytes(damaged));

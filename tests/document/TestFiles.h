@@ -1,4 +1,4 @@
-// Temporary folders, whole-file reading and writing, and the cases the document's tests use.
+// Temporary folders, whole-file reading and writing, and a document's bytes and state.
 #pragma once
 
 #include <atomic>
@@ -71,22 +71,4 @@ inline std::string documentState(const CBrelvanDoc& doc) {
     for (const auto& line : doc.m_Ausgabe)
         s += "|" + line;
     return s;
-}
-
-// The worked case: pure methane, 80 degrees C, 250 bar, OGIP 5000, WIP 20000, c 9.5, J 50,
-// production start 1.1.2000, three measured lines and one production-only line.
-inline void workedCase(CBrelvanDoc& doc) {
-    doc.OnNewDocument();
-    doc.m_strFeldname = "Beispielfeld";
-    doc.m_dTemperatur = 80;
-    doc.m_dDruck = 250;
-    doc.m_dOGIP = 5000;
-    doc.m_dWIP = 20000;
-    doc.m_dKompress = 9.5;
-    doc.m_dJWert = 50;
-    doc.m_Zeilen = {"      1. 1.2001        500.000             225.0",
-                    "      1. 1.2002       1000.000             205.0",
-                    "      1. 7.2002       1200.000   ",
-                    "      1. 1.2003       1500.000             185.0"};
-    doc.m_dMaxGp = 1500;
 }

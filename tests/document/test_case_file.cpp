@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(CaseFile, StringAndListPrefixes) {
 
 TEST(CaseFile, RoundTripKeepsStoredFieldsAndLeavesTheOthers) {
     CBrelvanDoc doc;
-    workedCase(doc);
+    worked_case::set(doc);
     doc.m_strFeldname = "Meß-Feld Süd";
     doc.m_dKompress = 0.1;
     doc.m_dJWert = 1.0 / 3.0;
@@ -155,7 +156,7 @@ TEST(CaseFile, TextIsWindows1252InTheFile) {
 
 TEST(CaseFile, ImpossibleLengthsAndCountsAreRefusedBeforeAllocating) {
     CBrelvanDoc doc;
-    workedCase(doc);
+    worked_case::set(doc);
     const std::string good = caseBytes(doc);
     const std::size_t nameAt = 8;
     CBrelvanDoc empty;
@@ -179,7 +180,7 @@ TEST(CaseFile, ImpossibleLengthsAndCountsAreRefusedBeforeAllocating) {
     };
     for (const Row& r : rows) {
         CBrelvanDoc target;
-        workedCase(target);
+        worked_case::set(target);
         const std::string before = documentState(target);
         ByteReader reader(r.bytes);
         std::string error;
@@ -221,7 +222,7 @@ struct OpenFixture {
     CBrelvanDoc doc;
     OpenFixture() {
         doc.setUserInterface(&ui);
-        workedCase(doc);
+        worked_case::set(doc);
         doc.m_strFeldname = "Offener Fall";
         doc.SetPathName("/irgendwo/offen.brv");
         doc.SetModifiedFlag(true);
@@ -236,7 +237,7 @@ struct OpenFixture {
 TEST(CaseFile, TruncationAtEveryOffsetLeavesTheOpenCaseUnchanged) {
     TempDir dir;
     CBrelvanDoc source;
-    workedCase(source);
+    worked_case::set(source);
     source.m_strFeldname = "Abgeschnitten";
     const std::string bytes = caseBytes(source);
     const std::string path = dir.file("kaputt.brv");
@@ -256,7 +257,7 @@ TEST(CaseFile, TruncationAtEveryOffsetLeavesTheOpenCaseUnchanged) {
 TEST(CaseFile, OpenAdoptsRunsTheCycleAndItsPostLoadSteps) {
     TempDir dir;
     CBrelvanDoc source;
-    workedCase(source);
+    worked_case::set(source);
     const std::string path = dir.file("fall.brv");
     writeFile(path, caseBytes(source));
 

@@ -8,6 +8,7 @@
 #include "FakeUi.h"
 #include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ struct DataChange : ::testing::Test {
     CBrelvanDoc doc;
     void SetUp() override {
         doc.setUserInterface(&ui);
-        workedCase(doc);
+        worked_case::set(doc);
         doc.m_dMinOGIP = 4000;
         doc.m_dMaxOGIP = 6000;
         doc.m_dMinWIP = 10000;
@@ -122,7 +123,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         FakeUi rowUi;
         CBrelvanDoc rowDoc;
         rowDoc.setUserInterface(&rowUi);
-        workedCase(rowDoc);
+        worked_case::set(rowDoc);
         rowDoc.m_bNeueDaten = false;
         rowDoc.m_bGeaendert = !r.changes;
         DlgInputData ended;
