@@ -5,22 +5,13 @@
 #include <vector>
 
 #include "document/CBrelvanDoc.h"
+#include "support/WorkedCase.h"
 
-// The published worked case: pure methane, 80 degrees C, 250 bar, OGIP 5000, WIP 20000,
-// compressibility 9.5, J 50, production start 1.1.2000, four lines.
-inline void setWorkedCase(CBrelvanDoc& doc, double jValue = 50) {
-    doc.OnNewDocument();
+// The worked case under the engine's field name, with J at will.
+inline void setWorkedCase(CBrelvanDoc& doc, double jValue = worked_case::kJWert) {
+    worked_case::set(doc);
     doc.m_strFeldname = "Testfeld";
-    doc.m_dTemperatur = 80;
-    doc.m_dDruck = 250;
-    doc.m_dOGIP = 5000;
-    doc.m_dWIP = 20000;
-    doc.m_dKompress = 9.5;
     doc.m_dJWert = jValue;
-    doc.m_iTag = 1;
-    doc.m_iMonat = 1;
-    doc.m_iJahr = 2000;
-    doc.m_Zeilen = {"1.1.2001 500 225", "1.1.2002 1000 205", "1.7.2002 1200", "1.1.2003 1500 185"};
 }
 
 // The index of the first report line that begins with `prefix`; -1 when there is none.
