@@ -23,6 +23,7 @@
 #include "app/KeyState.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
+#include "support/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
 
@@ -55,24 +56,12 @@ public:
     }
 };
 
-// The worked example case, written by the core into a folder of the test.
+// The worked example case with 10000 in the water zone, written by the core into a folder of
+// the test.
 QString makeExample(const QString& folder) {
     CBrelvanDoc doc;
-    doc.OnNewDocument();
-    doc.m_strFeldname = "Beispielfeld";
-    doc.m_dTemperatur = 80;
-    doc.m_dDruck = 250;
-    doc.m_dOGIP = 5000;
+    worked_case::set(doc);
     doc.m_dWIP = 10000;
-    doc.m_dKompress = 9.5;
-    doc.m_dJWert = 50;
-    doc.m_iTag = 1;
-    doc.m_iMonat = 1;
-    doc.m_iJahr = 2000;
-    doc.m_Zeilen = {" 1. 1.2001        500.000             225.0",
-                    " 1. 1.2002       1000.000             205.0", " 1. 7.2002       1200.000",
-                    " 1. 1.2003       1500.000             185.0"};
-    doc.m_dMaxGp = 1500;
     const QString path = folder + QStringLiteral("/beispiel.brv");
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
 }

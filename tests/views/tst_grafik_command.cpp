@@ -7,28 +7,17 @@
 #include <QTest>
 
 #include "document/CBrelvanDoc.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
 const QString kCli = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-cli");
 
+// The worked case with the given water in place, written by the core into a folder of the test.
 QString makeCase(const QString& folder, double wip) {
     CBrelvanDoc doc;
-    doc.OnNewDocument();
-    doc.m_strFeldname = "Beispielfeld";
-    doc.m_dTemperatur = 80;
-    doc.m_dDruck = 250;
-    doc.m_dOGIP = 5000;
+    worked_case::set(doc);
     doc.m_dWIP = wip;
-    doc.m_dKompress = 9.5;
-    doc.m_dJWert = 50;
-    doc.m_iTag = 1;
-    doc.m_iMonat = 1;
-    doc.m_iJahr = 2000;
-    doc.m_Zeilen = {" 1. 1.2001        500.000             225.0",
-                    " 1. 1.2002       1000.000             205.0", " 1. 7.2002       1200.000",
-                    " 1. 1.2003       1500.000             185.0"};
-    doc.m_dMaxGp = 1500;
     const QString path = folder + QStringLiteral("/fall.brv");
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
 }
