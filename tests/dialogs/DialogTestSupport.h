@@ -14,6 +14,7 @@
 #include "dialogs/BrelvanDialog.h"
 #include "dialogs/DlgInput.h"
 #include "dialogs/QtUserInterface.h"
+#include "support/WorkedCase.h"
 
 // Records every box the program shows and answers its questions from a queue (No when the
 // queue is empty).
@@ -83,20 +84,15 @@ inline void tabAway() {
     settle();
 }
 
-// The example case as the document hands it to the input dialog.
+// The example case as the document hands it to the input dialog: the worked reservoir with
+// 2000 in the water zone (inside the sensitivity range below), and lines whose blanks differ
+// from the dialog's own layout (the list shows them as they stand).
 inline void fillExampleCase(DlgInputData& d) {
     d.m_strFeldname = "Feld A";
     d.m_fGas = {};
     d.m_fGas[3] = 100.0f; // CH4
-    d.m_dTemperatur = 80;
-    d.m_dOGIP = 5000;
+    worked_case::setReservoir(d);
     d.m_dWIP = 2000;
-    d.m_dDruck = 250;
-    d.m_dKompress = 9.5;
-    d.m_dJWert = 50;
-    d.m_iTag = 1;
-    d.m_iMonat = 1;
-    d.m_iJahr = 2000;
     d.m_iGrafiktyp = 0;
     d.m_Zeilen = {"      1. 1.2001        500.000             225.0 ",
                   "      1. 1.2002       1000.000             205.0 ",
