@@ -5,6 +5,7 @@
 
 #include "document/CBrelvanDoc.h"
 #include "document/TextFormat.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ public:
 void setBenchCase(CBrelvanDoc& doc) {
     doc.OnNewDocument();
     doc.m_strFeldname = "Bench";
-    doc.m_dTemperatur = 80;
-    doc.m_dDruck = 250;
-    doc.m_dOGIP = 5000;
-    doc.m_dWIP = 20000;
-    doc.m_dKompress = 9.5;
-    doc.m_dJWert = 50;
-    doc.m_Zeilen.clear();
+    worked_case::setReservoir(doc);
     for (int i = 0; i < 299; ++i) {
         const int month = i % 12 + 1, year = 2000 + i / 12;
         const double gp = 5.0 * (i + 1);
