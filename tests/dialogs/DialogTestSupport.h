@@ -84,8 +84,19 @@ inline void tabAway() {
     settle();
 }
 
+// The example case's sensitivity ranges: OGIP 4000 to 6000, WIP 1000 to 3000, J 10 to 100, on
+// the input dialog's data or on the sensitivity dialog (both name these fields alike).
+template <class Ranges> void setExampleRanges(Ranges& d) {
+    d.m_dMinOGIP = 4000;
+    d.m_dMaxOGIP = 6000;
+    d.m_dMinWIP = 1000;
+    d.m_dMaxWIP = 3000;
+    d.m_dMinJ = 10;
+    d.m_dMaxJ = 100;
+}
+
 // The example case as the document hands it to the input dialog: the worked reservoir with
-// 2000 in the water zone (inside the sensitivity range below), and lines whose blanks differ
+// 2000 in the water zone (inside its sensitivity range), and lines whose blanks differ
 // from the dialog's own layout (the list shows them as they stand).
 inline void fillExampleCase(DlgInputData& d) {
     d.m_strFeldname = "Feld A";
@@ -108,12 +119,7 @@ inline void fillExampleCase(DlgInputData& d) {
     d.m_fBreite = 1000;
     d.m_fWinkel = 0;
     d.m_dMaxGp = 0;
-    d.m_dMinOGIP = 4000;
-    d.m_dMaxOGIP = 6000;
-    d.m_dMinWIP = 1000;
-    d.m_dMaxWIP = 3000;
-    d.m_dMinJ = 10;
-    d.m_dMaxJ = 100;
+    setExampleRanges(d);
     d.m_bSensitivitaet = 0;
 }
 

@@ -42,12 +42,7 @@ std::unique_ptr<BrelvanDialog> makeDialog(const QString& which, brelvan::UserInt
     }
     if (which == QLatin1String("sensitivity")) {
         auto d = std::make_unique<DlgSensitivity>(ui);
-        d->m_dMinOGIP = 4000;
-        d->m_dMaxOGIP = 6000;
-        d->m_dMinWIP = 1000;
-        d->m_dMaxWIP = 3000;
-        d->m_dMinJ = 10;
-        d->m_dMaxJ = 100;
+        setExampleRanges(*d);
         d->m_dMaxGp = 1500;
         return d;
     }

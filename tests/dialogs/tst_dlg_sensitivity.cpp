@@ -76,12 +76,7 @@ private slots:
     // not requested with values the fields do not show.
     void notANumberKeepsTheDialogOpen() {
         DlgSensitivity d(*m_ui);
-        d.m_dMinOGIP = 4000;
-        d.m_dMaxOGIP = 6000;
-        d.m_dMinWIP = 1000;
-        d.m_dMaxWIP = 3000;
-        d.m_dMinJ = 10;
-        d.m_dMaxJ = 100;
+        setExampleRanges(d);
         d.m_dMaxGp = 1500;
         QVERIFY(showActive(d));
         QCOMPARE(editOf(d, 1055)->text(), QStringLiteral("1500"));
