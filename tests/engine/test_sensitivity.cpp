@@ -8,6 +8,7 @@
 #include "FakeUserInterface.h"
 #include "document/CBrelvanDoc.h"
 #include "document/TextFormat.h"
+#include "support/WorkedCase.h"
 
 namespace {
 
@@ -23,12 +24,8 @@ struct Sensitivity : ::testing::Test {
     void SetUp() override {
         doc.setUserInterface(&ui);
         doc.OnNewDocument();
-        doc.m_dTemperatur = 80;
-        doc.m_dDruck = 250;
-        doc.m_dKompress = 9.5;
-        doc.m_dOGIP = 5000;
-        doc.m_dWIP = 20000;
-        doc.m_dJWert = 50;
+        // The worked reservoir, with productions below the smallest OGIP the search tries.
+        worked_case::setReservoir(doc);
         doc.m_Zeilen = {"1.1.2001 20 240", "1.1.2002 40 230", "1.7.2002 50", "1.1.2003 60 220"};
         setRanges(100, 400, 10, 40, 1, 4);
         doc.m_bSensitivitaet = true;
