@@ -98,7 +98,7 @@ public:
     // The range of the field `id`; the control ids without a range give {id, 0, 0, false}.
     static FieldRange rangeOf(int id);
 
-    // ---- Handlers, each the part that follows "take all fields into the members"; the window
+    // ---- Handlers, each the step that follows "take all fields into the members"; the window
     // refills its controls from the members afterwards.
     // The fifteen composition members from m_fGas, m_strSumme, m_fBeginn (a year before 1900
     // shows "ERROR JAHR < 1900"), m_iOption = 0, the list = m_Zeilen with no selection.

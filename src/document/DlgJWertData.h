@@ -24,7 +24,7 @@ public:
     // pass.
     int checkRanges(brelvan::UserInterface& ui) const;
 
-    // Each handler is the part after "take all fields into the members": the window exchanges
+    // Each handler is the step after "take all fields into the members": the window exchanges
     // its fields first (and stops on a failed range check), then calls the handler, then
     // refills its controls where the handler says so.
     void OnInitDialog();      // m_fAnteil from the angle

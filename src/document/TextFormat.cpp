@@ -43,7 +43,7 @@ double FormatArg::asDouble() const {
 
 namespace {
 
-struct Spec {
+struct Conversion {
     bool left = false, plus = false, space = false, alt = false, zero = false;
     int width = 0;
     int precision = -1;
@@ -72,7 +72,7 @@ std::size_t utf8Prefix(std::string_view s, std::size_t chars) {
     return i;
 }
 
-void pad(std::string& out, std::string_view sign, std::string_view body, const Spec& sp,
+void pad(std::string& out, std::string_view sign, std::string_view body, const Conversion& sp,
          std::size_t bodyChars, bool zeroAllowed) {
     const std::size_t len = sign.size() + bodyChars;
     const std::size_t width = sp.width > 0 ? static_cast<std::size_t>(sp.width) : 0;
@@ -106,7 +106,7 @@ std::string toChars(double v, std::chars_format fmt, int precision) {
     return std::string(buf.data(), r.ptr);
 }
 
-void formatFloat(std::string& out, double v, const Spec& sp) {
+void formatFloat(std::string& out, double v, const Conversion& sp) {
     const bool upper = sp.conv == 'F' || sp.conv == 'E' || sp.conv == 'G';
     std::string sign;
     if (std::signbit(v)) {
@@ -146,7 +146,7 @@ void formatFloat(std::string& out, double v, const Spec& sp) {
     pad(out, sign, body, sp, body.size(), finite);
 }
 
-void formatInt(std::string& out, long long v, const Spec& sp) {
+void formatInt(std::string& out, long long v, const Conversion& sp) {
     std::string sign;
     unsigned long long mag;
     const bool isSigned = sp.conv == 'd' || sp.conv == 'i';
@@ -209,7 +209,7 @@ std::string vcformat(std::string_view f, std::span<const FormatArg> args) {
             out += '%';
             break;
         }
-        Spec sp;
+        Conversion sp;
         for (; i < f.size(); ++i) {
             const char fl = f[i];
             if (fl == '-')
