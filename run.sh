@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh gui
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target brelvan brelvan-cli
 case_file="${1:-examples/beispiel.brv}"
 if [ -x build/brelvan ]; then
     exec build/brelvan "$case_file"
