@@ -187,12 +187,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
             return false;
         DlgSensitivityData sens;
         dlg.giveSensitivity(sens);
-        sens.m_dMinOGIP = ranges.m_dMinOGIP;
-        sens.m_dMaxOGIP = ranges.m_dMaxOGIP;
-        sens.m_dMinWIP = ranges.m_dMinWIP;
-        sens.m_dMaxWIP = ranges.m_dMaxWIP;
-        sens.m_dMinJ = ranges.m_dMinJ;
-        sens.m_dMaxJ = ranges.m_dMaxJ;
+        sens.ranges() = ranges.ranges();
         if (!sens.OnButtonOK(ui))
             return false;
         dlg.takeSensitivity(sens);

@@ -5,11 +5,11 @@
 #include <optional>
 #include <system_error>
 
-#include "support/Cp1252.h"
 #include "document/DataExchange.h"
+#include "engine/DayNumber.h"
+#include "support/Cp1252.h"
 #include "support/PressureLine.h"
 #include "support/TextFormat.h"
-#include "engine/DayNumber.h"
 
 float& DlgInputData::gasField(int index) {
     switch (index) {
@@ -394,27 +394,11 @@ void DlgInputData::takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& 
         m_dJWert = jwert.m_dJWert;
         m_dWIP = jwert.m_dWIP;
     }
-    m_fPermeabilitaet = jwert.m_fPermeabilitaet;
-    m_fMaechtigkeit = jwert.m_fMaechtigkeit;
-    m_fViskositaet = jwert.m_fViskositaet;
-    m_fPorositaet = jwert.m_fPorositaet;
-    m_fRadiusGWC = jwert.m_fRadiusGWC;
-    m_fRadiusEnde = jwert.m_fRadiusEnde;
-    m_fTiefe = jwert.m_fTiefe;
-    m_fBreite = jwert.m_fBreite;
-    m_fWinkel = jwert.m_fWinkel;
+    jInputs() = jwert.jInputs();
 }
 
 void DlgInputData::giveJWert(DlgJWertData& jwert) const {
-    jwert.m_fPermeabilitaet = m_fPermeabilitaet;
-    jwert.m_fMaechtigkeit = m_fMaechtigkeit;
-    jwert.m_fViskositaet = m_fViskositaet;
-    jwert.m_fPorositaet = m_fPorositaet;
-    jwert.m_fRadiusGWC = m_fRadiusGWC;
-    jwert.m_fRadiusEnde = m_fRadiusEnde;
-    jwert.m_fTiefe = m_fTiefe;
-    jwert.m_fBreite = m_fBreite;
-    jwert.m_fWinkel = m_fWinkel;
+    jwert.jInputs() = jInputs();
 }
 
 bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
@@ -427,21 +411,11 @@ bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
 
 void DlgInputData::giveSensitivity(DlgSensitivityData& sens) const {
     sens.m_dMaxGp = m_dMaxGp;
-    sens.m_dMinOGIP = m_dMinOGIP;
-    sens.m_dMaxOGIP = m_dMaxOGIP;
-    sens.m_dMinWIP = m_dMinWIP;
-    sens.m_dMaxWIP = m_dMaxWIP;
-    sens.m_dMinJ = m_dMinJ;
-    sens.m_dMaxJ = m_dMaxJ;
+    sens.ranges() = ranges();
     sens.m_bSensitivitaet = 0;
 }
 
 void DlgInputData::takeSensitivity(const DlgSensitivityData& sens) {
     m_bSensitivitaet = sens.m_bSensitivitaet;
-    m_dMinOGIP = sens.m_dMinOGIP;
-    m_dMaxOGIP = sens.m_dMaxOGIP;
-    m_dMinWIP = sens.m_dMinWIP;
-    m_dMaxWIP = sens.m_dMaxWIP;
-    m_dMinJ = sens.m_dMinJ;
-    m_dMaxJ = sens.m_dMaxJ;
+    ranges() = sens.ranges();
 }

@@ -1,22 +1,17 @@
 // The J value dialog without its window: its members and its rules. DlgJWert derives from it.
 #pragma once
 
+#include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-class DlgJWertData {
+// The inputs are the J inputs of CaseFields.h, exchanged with the controls m_fWinkel 1043 (0 to
+// 360), m_fBreite 1042, m_fMaechtigkeit 1036, m_fPermeabilitaet 1035, m_fTiefe 1041,
+// m_fViskositaet 1038, m_fPorositaet 1037 (0 to 1), m_fRadiusGWC 1039, m_fRadiusEnde 1040.
+class DlgJWertData : public JInputs {
 public:
-    double m_dJWert = 0;         // result, m3/(day bar)
-    double m_dWIP = 0;           // result, Mio m3
-    float m_fWinkel = 0;         // 1043, 0 to 360
-    float m_fBreite = 0;         // 1042
-    float m_fMaechtigkeit = 0;   // 1036
-    float m_fPermeabilitaet = 0; // 1035
-    float m_fTiefe = 0;          // 1041
-    float m_fViskositaet = 0;    // 1038
-    float m_fPorositaet = 0;     // 1037, 0 to 1
-    float m_fRadiusGWC = 0;      // 1039
-    float m_fRadiusEnde = 0;     // 1040
-    float m_fAnteil = 0;         // angle / 360
+    double m_dJWert = 0; // result, m3/(day bar)
+    double m_dWIP = 0;   // result, Mio m3
+    float m_fAnteil = 0; // angle / 360
 
     // Checks of the members in the exchange order (1043, 1042, 1036, 1035, 1041, 1038, 1037,
     // 1039, 1040): the angle 0 to 360 and the porosity 0 to 1; a field without a range must

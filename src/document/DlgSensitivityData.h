@@ -4,17 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-class DlgSensitivityData {
+// The ranges are the sensitivity ranges of CaseFields.h, exchanged with the controls m_dMaxJ
+// 1053, m_dMaxOGIP 1049, m_dMaxWIP 1051, m_dMinJ 1052, m_dMinOGIP 1048, m_dMinWIP 1050.
+class DlgSensitivityData : public SensitivityRanges {
 public:
     int m_bSensitivitaet = 0; // set to 1 when the ranges are accepted
-    double m_dMaxJ = 0;       // 1053
-    double m_dMaxOGIP = 0;    // 1049
-    double m_dMaxWIP = 0;     // 1051
-    double m_dMinJ = 0;       // 1052
-    double m_dMinOGIP = 0;    // 1048
-    double m_dMinWIP = 0;     // 1050
     double m_dMaxGp = 0;      // 1055, for information
 
     // The checks after "take all fields into the members", in the order J value, OGIP, WIP;
