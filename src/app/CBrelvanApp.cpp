@@ -98,7 +98,7 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
     if (m_frameCreated) {
         m_frameCreated(m_pFrame.get());
     }
-    // The framework's New: defaults and captions, untitled, no data dialog.
+    // A new case: defaults and captions, untitled, no data dialog.
     m_doc.OnNewDocument();
     m_pFrame->updateTitle();
 
@@ -116,7 +116,7 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
                 m_ui.error("Aufruf: brelvan --print-to DRUCKER FALL.brv");
                 return Start::Failed;
             }
-            // The framework's "/pt FILE PRINTER ..." names the file first, "--print-to" the
+            // The Windows-style "/pt FILE PRINTER ..." names the file first, "--print-to" the
             // printer first; a case file is recognised by its ending in either order.
             QString file = args[2];
             QString printerName = args[1];

@@ -145,7 +145,7 @@ bool CMainFrame::OnCreate() {
     createContextMenu();
     m_pStack = new QStackedWidget(this);
     setCentralWidget(m_pStack);
-    // The report view of the document template, active from the start.
+    // The report view, active from the start.
     CScrollViewBase* view = createView(1);
     if (!view || !m_pToolBar || !statusBar()) {
         return false;

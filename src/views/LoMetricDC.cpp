@@ -86,7 +86,7 @@ void LoMetricDC::textOut(int x, int y, const QString& text) {
     p.ry() += metrics.ascent();
     m_painter.save();
     m_painter.setFont(m_font);
-    m_painter.setPen(QPen(m_textColor)); // text keeps its own colour, whatever the pen
+    m_painter.setPen(QPen(Qt::black)); // text is black, whatever the pen
     m_painter.drawText(p, text);
     m_painter.restore();
 }

@@ -36,7 +36,6 @@ public:
     double dpiY() const { return m_dpiY; }
 
     void setWindowOrigin(int x, int y) { m_origin = QPoint(x, y); }
-    QPoint windowOrigin() const { return m_origin; }
 
     // Logical point to device point and back; logical length to device length.
     QPointF toDevice(double x, double y) const;
@@ -51,7 +50,6 @@ public:
     void setFont(int height, int weight, const QString& face = {});
     const QFont& font() const { return m_font; }
 
-    void setTextColor(QColor color) { m_textColor = color; }
     void setTextAlign(unsigned align) { m_align = align; }
     unsigned textAlign() const { return m_align; }
 
@@ -83,7 +81,6 @@ private:
     QPoint m_current{0, 0};
     QFont m_font;
     unsigned m_align = TA_LEFT | TA_TOP;
-    QColor m_textColor = Qt::black;
 };
 
 } // namespace brelvan::views
