@@ -30,28 +30,19 @@ QSettings settings() {
 
 } // namespace
 
-class CBrelvanApp::FrameInterface : public brelvan::UserInterface {
+// The program's user interface, and the main frame's views are redrawn with the document's.
+class CBrelvanApp::FrameInterface : public brelvan::ForwardingInterface {
 public:
-    FrameInterface(brelvan::UserInterface& inner, CBrelvanApp& app) : m_inner(inner), m_app(app) {}
-    void message(const std::string& text) override { m_inner.message(text); }
-    void error(const std::string& text) override { m_inner.error(text); }
-    bool question(const std::string& text) override { return m_inner.question(text); }
-    void beginWaitCursor() override { m_inner.beginWaitCursor(); }
-    void endWaitCursor() override { m_inner.endWaitCursor(); }
-    void showSensResults(const std::vector<std::string>& lines) override {
-        m_inner.showSensResults(lines);
-    }
-    bool runInputDialog(DlgInputData& data) override { return m_inner.runInputDialog(data); }
-    bool showHelp() override { return m_inner.showHelp(); }
+    FrameInterface(brelvan::UserInterface& inner, CBrelvanApp& app)
+        : ForwardingInterface(inner), m_app(app) {}
     void updateAllViews() override {
-        m_inner.updateAllViews();
+        ForwardingInterface::updateAllViews();
         if (CMainFrame* frame = m_app.frame()) {
             frame->UpdateAllViews();
         }
     }
 
 private:
-    brelvan::UserInterface& m_inner;
     CBrelvanApp& m_app;
 };
 

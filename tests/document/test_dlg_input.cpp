@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ DlgInputData validCase() {
     return d;
 }
 
-DlgInputData opened(DlgInputData d, ScriptedUi& ui) {
+DlgInputData opened(DlgInputData d, FakeUserInterface& ui) {
     d.OnInitDialog(ui);
     return d;
 }
@@ -44,7 +44,7 @@ DlgInputData opened(DlgInputData d, ScriptedUi& ui) {
 } // namespace
 
 TEST(DlgInput, InitialisationAndCompositionSum) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = validCase();
     d.m_fGas = {1.5f, 2, 0.5f, 90, 4, 1, 0.25f, 0.25f, 0.1f, 0.1f, 0.1f, 0.1f, 0.05f, 0.03f, 0.02f};
     d.OnInitDialog(ui);
@@ -128,7 +128,7 @@ TEST(DlgInput, RangesAreInclusive) {
     for (const RangedField& f : kRanged) {
         SCOPED_TRACE(f.id);
         for (double v : {f.lo, f.hi}) {
-            ScriptedUi ui;
+            FakeUserInterface ui{FakeUserInterface::Strict};
             DlgInputData d = opened(validCase(), ui);
             f.set(d, v);
             EXPECT_EQ(d.checkRanges(ui), 0) << v;
@@ -138,7 +138,7 @@ TEST(DlgInput, RangesAreInclusive) {
         if (!f.integer)
             outside.insert(outside.end(), {nan, inf, -inf});
         for (double v : outside) {
-            ScriptedUi ui;
+            FakeUserInterface ui{FakeUserInterface::Strict};
             DlgInputData d = opened(validCase(), ui);
             f.set(d, v);
             EXPECT_EQ(d.checkRanges(ui), f.id) << v;
@@ -153,7 +153,7 @@ TEST(DlgInput, RangesAreInclusive) {
 }
 
 TEST(DlgInput, FirstFieldOutOfRangeInExchangeOrderIsReported) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     for (const RangedField& f : kRanged)
         f.set(d, beyond(f, f.hi, +1));
@@ -167,7 +167,7 @@ TEST(DlgInput, FirstFieldOutOfRangeInExchangeOrderIsReported) {
 }
 
 TEST(DlgInput, MeasurementCheckFindsTheLargestGpAfresh) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 900; // stale value from the case
     EXPECT_EQ(d.PruefeMesswerte(ui), 0);
@@ -248,7 +248,7 @@ TEST(DlgInput, OkConditionsAndMessagesInOrder) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgInputData d = opened(validCase(), ui);
         r.change(d);
         EXPECT_EQ(d.OnButtonOK(ui), r.message == nullptr);
@@ -261,7 +261,7 @@ TEST(DlgInput, OkConditionsAndMessagesInOrder) {
 }
 
 TEST(DlgInput, CheckAllRunsRangesFirst) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dKompress = 20;
     d.m_fCH4 = 0;
@@ -282,7 +282,7 @@ TEST(DlgInput, CheckAllRunsRangesFirst) {
 }
 
 TEST(DlgInput, JValueDialogHandOver) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_fPermeabilitaet = 100;
     d.m_fMaechtigkeit = 10;
@@ -330,7 +330,7 @@ TEST(DlgInput, JValueDialogHandOver) {
 }
 
 TEST(DlgInput, SensitivityDialogHandOver) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 71.25;
     d.m_bSensitivitaet = 1;

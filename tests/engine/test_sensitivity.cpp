@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "FakeUserInterface.h"
 #include "document/CBrelvanDoc.h"
 #include "document/TextFormat.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {
