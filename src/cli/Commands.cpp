@@ -13,6 +13,7 @@
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
 #include "document/TextFormat.h"
+#include "engine/Sensitivity.h"
 
 using brelvan::cformat;
 
@@ -136,6 +137,8 @@ int cmdBericht(const std::vector<std::string>& args) {
 
 namespace {
 
+// The help names the grid size; it must follow the search's constants.
+static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
 const char* const kSensHelp =
     "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
     "                                  [--x tage|gp] [--speichern NEU.brv]\n"

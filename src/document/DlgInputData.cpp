@@ -203,7 +203,7 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     int measured = 0;
     for (const std::string& zeile : m_Zeilen) {
         brelvan::PressureLine line;
-        if (brelvan::scanPressureLine(zeile, line) != 7)
+        if (brelvan::scanPressureLine(zeile, line) != brelvan::kMeasuredLineFields)
             continue;
         if (line.gp > m_dMaxGp)
             m_dMaxGp = line.gp;
@@ -265,7 +265,7 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
 
     brelvan::PressureLineF line;
     const int fields = brelvan::scanPressureLine(m_strZeile, line);
-    if (fields < 6) {
+    if (fields < brelvan::kProductionLineFields) {
         ui.message("Die Zeile enthält zu wenig Daten");
         return;
     }
@@ -287,7 +287,7 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
         return;
     }
 
-    const std::string text = handLine(line, fields == 7);
+    const std::string text = handLine(line, fields == brelvan::kMeasuredLineFields);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
     };
@@ -373,11 +373,11 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
             continue; // the heading
         brelvan::PressureLineF line;
         const int fields = brelvan::scanPressureLine(text, line);
-        if (fields < 6) {
+        if (fields < brelvan::kProductionLineFields) {
             ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
             break;
         }
-        const std::string listLine = importLine(line, fields == 7);
+        const std::string listLine = importLine(line, fields == brelvan::kMeasuredLineFields);
         m_Zeilen.push_back(listLine);
         m_ListDruck.push_back(listLine);
     }

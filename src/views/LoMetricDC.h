@@ -4,6 +4,7 @@
 // (less the scroll offset on screen). Fonts are chosen by their cell height in logical units.
 #pragma once
 
+#include "views/ChartGeometry.h"
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -40,8 +41,8 @@ public:
     // Logical point to device point and back; logical length to device length.
     QPointF toDevice(double x, double y) const;
     QPointF toLogical(QPointF device) const;
-    double toDeviceX(double length) const { return length * m_dpiX / 254.0; }
-    double toDeviceY(double length) const { return length * m_dpiY / 254.0; }
+    double toDeviceX(double length) const { return length * m_dpiX / kTenthsMmPerInch; }
+    double toDeviceY(double length) const { return length * m_dpiY / kTenthsMmPerInch; }
 
     // A pen of the given width in logical units; at least one device pixel wide.
     void setPen(PenStyle style, int width, QColor color);

@@ -310,19 +310,19 @@ private slots:
 
     void switchingCreatesTheChartOnce() {
         const int before = CGrafik::instanceCount();
-        QVERIFY(!frame().findView(2));
+        QVERIFY(!frame().findView(CMainFrame::kChartView));
         frame().OnCommand(ID_GRAFIK);
         auto* chart = frame().GetActiveView();
         frame().OnCommand(ID_TEXT);
-        QCOMPARE(frame().findView(2), chart); // hidden, kept with id 2
+        QCOMPARE(frame().findView(CMainFrame::kChartView), chart); // hidden, kept with id 2
         QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(CMainFrame::kFirstPaneId)));
         frame().OnCommand(ID_GRAFIK);
         QCOMPARE(frame().GetActiveView(), chart);
-        QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(1)));
+        QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(CMainFrame::kReportView)));
         frame().OnGrafik(); // already shown: nothing new
         QCOMPARE(CGrafik::instanceCount() - before, 1);
         QCOMPARE(chart->GetDocument(), &m_app->document());
-        QCOMPARE(frame().findView(1)->GetDocument(), &m_app->document());
+        QCOMPARE(frame().findView(CMainFrame::kReportView)->GetDocument(), &m_app->document());
     }
 
     void contextMenu() {
