@@ -7,6 +7,7 @@
 // of Request and a branch in writeChart; opening, checking and the output file are shared.
 #include <QGuiApplication>
 #include <QString>
+#include <clocale>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
+    // The core reads and writes numbers itself; the user's locale must never reach it.
+    std::setlocale(LC_NUMERIC, "C");
 
     // The case opens as in the desktop program; its input dialog is confirmed at once.
     CliInterface ui;

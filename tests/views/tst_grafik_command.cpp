@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 #include "document/CBrelvanDoc.h"
 #include "support/WorkedCase.h"
@@ -23,10 +24,14 @@ QString makeCase(const QString& folder, double wip) {
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
 }
 
-int run(const QStringList& args, QString* err = nullptr, const QString& cli = kCli) {
+int run(const QStringList& args, QString* err = nullptr, const QString& cli = kCli,
+        const QString& locale = QString()) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
+    if (!locale.isEmpty()) {
+        env.insert(QStringLiteral("LC_ALL"), locale);
+    }
     p.setProcessEnvironment(env);
     p.start(cli, QStringList{QStringLiteral("grafik")} + args);
     p.waitForFinished(60000);
@@ -114,6 +119,28 @@ private slots:
             }
         }
         QTEST(run(args), "status");
+    }
+
+    // Qt takes the user's locale when the chart program starts; the chart stays the same.
+    void decimalCommaLocaleChangesNoByte() {
+        const locale_t comma = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+        if (comma == nullptr) {
+            QSKIP("Die Locale de_DE.UTF-8 fehlt; tools/install-deps.sh erzeugt sie.");
+        }
+        freelocale(comma);
+        QTemporaryDir dir;
+        const QString fall = makeCase(dir.path(), 10000);
+        QByteArray charts[2];
+        const QString locales[2] = {QStringLiteral("C"), QStringLiteral("de_DE.UTF-8")};
+        for (int i = 0; i < 2; ++i) {
+            const QString svg = dir.filePath(locales[i] + ".svg");
+            QCOMPARE(run(QStringList{fall, svg}, nullptr, kCli, locales[i]), 0);
+            QFile f(svg);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            charts[i] = f.readAll();
+        }
+        QVERIFY(charts[0].size() > 1000);
+        QCOMPARE(charts[1], charts[0]);
     }
 
     // The chart is drawn by brelvan-grafik from the folder of brelvan-cli; a batch tool
