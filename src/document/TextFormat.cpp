@@ -207,7 +207,6 @@ void formatInt(std::string& out, long long v, const Conversion& sp) {
         sign += sp.conv == 'X' ? "0X" : "0x";
     else if (sp.alt && base == 8 && (digits.empty() || digits.front() != '0'))
         digits.insert(0, 1, '0'); // also the 0 that precision 0 leaves out
-
     pad(out, sign, digits, sp, digits.size(), sp.precision < 0);
 }
 
