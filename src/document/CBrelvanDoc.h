@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/UserInterface.h"
+#include "engine/Run.h"
 
 class ByteReader;
 class ByteWriter;
@@ -71,6 +72,13 @@ public:
     std::vector<std::string> m_Zeilen;
     std::vector<std::string> m_Ausgabe;
     std::vector<std::string> m_SensErgebnisse;
+    // The numbers behind the lines, for the export: the table rows of the last normal run and
+    // the grid cases of the last sensitivity search (error NaN when nothing was compared).
+    std::vector<brelvan::engine::RowRecord> m_Tabelle;
+    struct SensWert {
+        double error, ogip, wip, jWert;
+    };
+    std::vector<SensWert> m_SensWerte;
     bool m_bGeaendert = true;
 
     // ---- Gas composition, percent: H2S, CO2, N2, CH4, C2H6, C3H8, iC4H10, nC4H10, iC5H12,

@@ -68,8 +68,10 @@ double CBrelvanDoc::compute() {
     // The initial gas-filled pore volume, G / E_i.
     const double vInit = ogip / eInit;
 
-    if (!quiet)
+    if (!quiet) {
         writeheader();
+        m_Tabelle.clear();
+    }
 
     m_MaxWerte = 0;
     m_Max2Werte = 0;
@@ -201,6 +203,8 @@ double CBrelvanDoc::compute() {
             m_Ausgabe.push_back(measured ? measuredRow(day, month, year, tRel, gp, p, pMeasured, pz,
                                                        pzMeasured, we, ogipEstimate)
                                          : productionRow(day, month, year, tRel, gp, p, pz, we));
+            m_Tabelle.push_back({day, month, year, tRel, gp, p, pz, we, measured, pMeasured,
+                                 pzMeasured, ogipEstimate, settled});
             const double x = m_iGrafiktyp == 0 ? tRel : gp;
             m_strXAchse = m_iGrafiktyp == 0 ? "Zeit in Tagen" : "Kum.Produktion in Mio m3";
             m_strY1Achse = "Druck(Bar)";

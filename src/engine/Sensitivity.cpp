@@ -20,6 +20,7 @@ void CBrelvanDoc::sensitivity() {
     using namespace brelvan::sens;
     ui().beginWaitCursor();
     m_SensErgebnisse.assign(kCases, std::string());
+    m_SensWerte.assign(kCases, SensWert{});
 
     const double stepOgip = (m_dMaxOGIP - m_dMinOGIP) / 3;
     const double stepWip = (m_dMaxWIP - m_dMinWIP) / 3;
@@ -38,6 +39,7 @@ void CBrelvanDoc::sensitivity() {
             for (int l = 0; l < kValues; ++l) {
                 m_dJWert = m_dMinJ + l * stepJ;
                 const double error = compute();
+                m_SensWerte[c] = {error, m_dOGIP, m_dWIP, m_dJWert};
                 m_SensErgebnisse[c++] = resultLine(error, m_dOGIP, m_dWIP, m_dJWert);
                 // A case without an error value is listed but never the best; ties keep the
                 // earlier case.
