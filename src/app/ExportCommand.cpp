@@ -22,8 +22,25 @@ namespace {
 
 QString chooseFile(QWidget* window, const QString& proposal, QString& filter) {
     const QStringList filters = exportFilters();
-    return QFileDialog::getSaveFileName(window, QStringLiteral("Exportieren"), proposal,
-                                        filters.join(QStringLiteral(";;")), &filter);
+    QFileDialog dialog(window, QStringLiteral("Exportieren"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filter);
+    dialog.selectFile(proposal);
+    // Choosing a file type gives the name that type's ending.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters](const QString& f) {
+                         const QStringList chosen = dialog.selectedFiles();
+                         if (chosen.isEmpty())
+                             return;
+                         const QString base = QFileInfo(chosen.front()).completeBaseName();
+                         dialog.selectFile(base + (f == filters[2] ? QStringLiteral(".xlsx")
+                                                                   : QStringLiteral(".csv")));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().front();
 }
 
 void exportCase(QWidget* window, CBrelvanDoc& doc, UserInterface& ui) {
