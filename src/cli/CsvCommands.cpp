@@ -6,8 +6,8 @@
 #include "document/CsvImport.h"
 #include "document/DlgInputData.h"
 #include "document/DocumentCommands.h"
-#include "document/TextFormat.h"
 #include "engine/DayNumber.h"
+#include "support/TextFormat.h"
 
 using brelvan::cformat;
 

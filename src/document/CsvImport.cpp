@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "document/Cp1252.h"
 #include "document/DocumentCommands.h"
-#include "document/TextFormat.h"
 #include "engine/DayNumber.h"
+#include "support/Cp1252.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::csv {
 

@@ -1,5 +1,5 @@
 #include "document/DlgInputData.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 void DlgInputData::takeCsvLines(const std::vector<std::string>& lines, bool append) {
     if (!append)

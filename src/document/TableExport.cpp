@@ -9,7 +9,7 @@
 #include <xlsxwriter.h>
 
 #include "document/DocumentCommands.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::table {
 
