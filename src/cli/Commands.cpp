@@ -414,6 +414,7 @@ const char* const kNeuHelp =
     "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
     "                       Spalten Datum, Gp, Druck nach der Überschrift; Zeilen, die die\n"
     "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
+    "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)";
 
@@ -423,9 +424,9 @@ int cmdNeu(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::vector<std::string> known = {
-        "feld",  "gas",    "temperatur", "druck",  "ogip",  "wip", "kompress",
-        "jwert", "beginn", "druckdatei", "k",      "h",     "mu",  "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel"};
+        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",        "kompress",
+        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",         "phi",
+        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten"};
     if (!prepare(args, known, kNeuHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -465,7 +466,9 @@ int cmdNeu(const std::vector<std::string>& args) {
     }
     const auto druckdatei = p.options.find("druckdatei");
     if (druckdatei != p.options.end() && brelvan::csv::isCsvPath(druckdatei->second)) {
-        if (!cli::importCsvLines(druckdatei->second, doc, ui))
+        const auto spalten = p.options.find("csv-spalten");
+        if (!cli::importCsvLines(druckdatei->second, doc, ui,
+                                 spalten == p.options.end() ? nullptr : &spalten->second))
             return cli::kFailed;
     } else if (const auto it = druckdatei; it != p.options.end()) {
         std::string bytes;

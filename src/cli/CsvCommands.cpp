@@ -20,7 +20,29 @@ const char* const kExportHelp =
     "  --xlsx DATEI.xlsx    schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
     "                       zweiten Blatt";
 
-bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
+bool csvColumns(const std::string& text, brelvan::csv::Options& options) {
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(',', start);
+        const std::optional<int> n = integer(text.substr(start, end - start));
+        if (!n || *n < 0 || *n > 1000)
+            return false;
+        numbers.push_back(*n);
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    if (numbers.size() < 2 || numbers.size() > 3 || numbers[0] < 1 || numbers[1] < 1)
+        return false;
+    options.columnDate = numbers[0] - 1;
+    options.columnGp = numbers[1] - 1;
+    options.columnPressure = numbers.size() == 3 ? numbers[2] - 1 : -1;
+    return true;
+}
+
+bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
+                    const std::string* columns) {
     std::string bytes;
     std::string error;
     if (!brelvan::csv::readFile(path, bytes, error)) {
@@ -28,6 +50,11 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui)
         return false;
     }
     brelvan::csv::Options options;
+    if (columns && !csvColumns(*columns, options)) {
+        ui.error(
+            cformat("„%s“ ist keine Spaltenangabe DATUM,GP[,DRUCK] für --csv-spalten.", *columns));
+        return false;
+    }
     options.beginn = static_cast<float>(brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, &ui));
     const brelvan::csv::Result r = brelvan::csv::read(bytes, options);
     if (!r.error.empty()) {

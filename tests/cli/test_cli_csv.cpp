@@ -63,6 +63,18 @@ TEST(CliCsv, ACaseFromACsvFileComputesAndExports) {
         run("bericht '" + dir.file("fall.brv") + "' --xlsx '" + dir.file("nein/b.xlsx") + "'", dir),
         2);
     EXPECT_NE(readFile(dir.file("err.txt")).find("ihren Ordner gibt es nicht"), std::string::npos);
+    // Columns chosen on the command line; a bad choice is refused.
+    std::ofstream(dir.file("spalten.csv")) << "500;225;1.1.2001\n1000;205;1.1.2002\n";
+    const std::string chosen =
+        "neu '" + dir.file("s.brv") + "' --druckdatei '" + dir.file("spalten.csv") + "'";
+    ASSERT_EQ(run(chosen + " --csv-spalten 3,1,0", dir), 0) << readFile(dir.file("err.txt"));
+    ASSERT_EQ(run("zeigen '" + dir.file("s.brv") + "'", dir), 0);
+    EXPECT_NE(readFile(dir.file("out.txt")).find("m_Zeilen: 2\n      1. 1.2001        500.000\n"),
+              std::string::npos)
+        << readFile(dir.file("out.txt"));
+    EXPECT_EQ(run(chosen + " --csv-spalten 3", dir), 2);
+    EXPECT_EQ(run(chosen + " --csv-spalten 0,1", dir), 2);
+
     // A CSV file without a date column: no case is written.
     std::ofstream(dir.file("leer.csv")) << "Gp;Druck\n1;2\n";
     EXPECT_EQ(
