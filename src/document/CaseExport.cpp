@@ -1,6 +1,7 @@
 #include "document/CaseExport.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "document/CBrelvanDoc.h"
@@ -20,6 +21,18 @@ constexpr const char* kComponentNames[CBrelvanDoc::kComponents] = {
 
 Cell number(double v) {
     return std::isfinite(v) ? Cell(v) : Cell();
+}
+
+// A single-precision input as the number it was typed as (0.2f as 0.2, not 0.200000003).
+Cell number(float v) {
+    if (!std::isfinite(v))
+        return Cell();
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+    double d = v;
+    if (ec == std::errc())
+        std::from_chars(buffer, end, d);
+    return Cell(d);
 }
 
 } // namespace

@@ -120,6 +120,23 @@ TEST(TableExport, TheReportTableHoldsTheNumbersTheReportPrints) {
     EXPECT_EQ(exportTables(c.doc, ExportFormat::Xlsx).size(), 3u);
 }
 
+TEST(TableExport, CaseDataKeepTheTypedValues) {
+    Computed c;
+    c.doc.m_fPorositaet = 0.2f;
+    const table::Table t = caseTable(c.doc);
+    auto value = [&t](const std::string& name) -> const table::Cell& {
+        for (const auto& row : t.rows)
+            if (std::get<std::string>(row[0]) == name)
+                return row[1];
+        static const table::Cell none;
+        return none;
+    };
+    EXPECT_EQ(std::get<double>(value("Porosität")), 0.2);
+    EXPECT_EQ(std::get<double>(value("CH4")), 100.0);
+    EXPECT_EQ(std::get<std::string>(value("Feld")), "Beispielfeld");
+    EXPECT_EQ(std::get<table::Date>(value("Förderbeginn")).year, 2000);
+}
+
 TEST(TableExport, FilesAreWrittenWholeOrNotAtAll) {
     Computed c;
     TempDir dir;
