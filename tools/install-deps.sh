@@ -3,11 +3,12 @@
 # Usage: tools/install-deps.sh [gui] [test]
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev locales)
 for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
-    test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth) ;;
+    test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
+                     dpkg-dev file lintian desktop-file-utils shared-mime-info appstream) ;;
     esac
 done
 

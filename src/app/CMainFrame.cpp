@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "app/CBrelvanApp.h"
+#include "app/ExportCommand.h"
 #include "app/Icons.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
@@ -198,6 +199,7 @@ void CMainFrame::createMenus() {
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
         m_pFileMenu->addAction(action(id));
     }
+    m_pFileMenu->addAction(createExportAction(this, m_doc, m_app.ui()));
     m_pFileMenu->addSeparator();
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP}) {
         m_pFileMenu->addAction(action(id));

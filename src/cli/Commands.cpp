@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "cli/CliInterface.h"
+#include "cli/CsvCommands.h"
 #include "cli/Options.h"
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
+#include "document/CsvImport.h"
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
 #include "document/DlgJWertData.h"
@@ -95,25 +97,28 @@ bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type) 
 // ---- bericht
 
 const char* const kBerichtHelp =
-    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--aus DATEI]\n"
+    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--aus DATEI] [--csv DATEI.csv]\n"
+    "                            [--csv-format komma|punkt] [--xlsx DATEI.xlsx]\n"
     "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
     "Ergebnisbericht aus.\n"
     "  --x tage|gp   x-Achse der Grafik: Tage (Vorgabe) oder kumulative Produktion\n"
-    "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI";
+    "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
+    "%s";
 
 } // namespace
 
 int cmdBericht(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepare(args, {"x", "aus"}, kBerichtHelp, p, status))
+    const std::string help = cformat(kBerichtHelp, cli::kExportHelp);
+    if (!prepare(args, {"x", "aus", "csv", "csv-format", "xlsx"}, help.c_str(), p, status))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine Falldatei angeben.", kBerichtHelp);
+        return usage("Bitte genau eine Falldatei angeben.", help.c_str());
     std::string error;
     std::optional<int> type;
     if (!chartType(p, type, error))
-        return usage(error, kBerichtHelp);
+        return usage(error, help.c_str());
 
     CliInterface ui;
     CBrelvanDoc doc;
@@ -130,6 +135,8 @@ int cmdBericht(const std::vector<std::string>& args) {
             return cli::kFailed;
         }
     }
+    if (!cli::exportComputed(p, doc, ui))
+        return cli::kFailed;
     return cli::kOk;
 }
 
@@ -145,21 +152,25 @@ const char* const kSensHelp =
     "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
     "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
     "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
-    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten";
+    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten\n"
+    "%s";
 
 } // namespace
 
 int cmdSensitivitaet(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepare(args, {"ogip", "wip", "jwert", "x", "speichern"}, kSensHelp, p, status))
+    const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
+    const char* const help = helpText.c_str();
+    if (!prepare(args, {"ogip", "wip", "jwert", "x", "speichern", "csv", "csv-format", "xlsx"},
+                 help, p, status))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine Falldatei angeben.", kSensHelp);
+        return usage("Bitte genau eine Falldatei angeben.", help);
     std::string error;
     std::optional<int> type;
     if (!chartType(p, type, error))
-        return usage(error, kSensHelp);
+        return usage(error, help);
     DlgSensitivityData ranges;
     const struct {
         const char* name;
@@ -171,10 +182,10 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     for (const auto& w : wanted) {
         const auto it = p.options.find(w.name);
         if (it == p.options.end())
-            return usage(cformat("Die Option --%s MIN:MAX fehlt.", w.name), kSensHelp);
+            return usage(cformat("Die Option --%s MIN:MAX fehlt.", w.name), help);
         if (!cli::range(it->second, *w.min, *w.max))
             return usage(cformat("„%s“ ist kein Bereich MIN:MAX für --%s.", it->second, w.name),
-                         kSensHelp);
+                         help);
     }
 
     CliInterface ui;
@@ -219,6 +230,8 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         if (!doc.OnSaveDocument(it->second))
             return cli::kFailed;
     }
+    if (!cli::exportComputed(p, doc, ui))
+        return cli::kFailed;
     return cli::kOk;
 }
 
@@ -388,7 +401,7 @@ namespace {
 const char* const kNeuHelp =
     "Aufruf: brelvan-cli neu NEU.brv [--feld NAME] [--gas LISTE] [--temperatur T] [--druck P]\n"
     "                        [--ogip G] [--wip W] [--kompress C] [--jwert J]\n"
-    "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt]\n"
+    "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt|DATEI.csv]\n"
     "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
     "                        [--tiefe L] [--breite B] [--winkel A]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
@@ -396,6 +409,10 @@ const char* const kNeuHelp =
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
     "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
     "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck])\n"
+    "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
+    "                       Spalten Datum, Gp, Druck nach der Überschrift; Zeilen, die die\n"
+    "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
+    "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)";
 
@@ -405,9 +422,9 @@ int cmdNeu(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::vector<std::string> known = {
-        "feld",  "gas",    "temperatur", "druck",  "ogip",  "wip", "kompress",
-        "jwert", "beginn", "druckdatei", "k",      "h",     "mu",  "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel"};
+        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",        "kompress",
+        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",         "phi",
+        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten"};
     if (!prepare(args, known, kNeuHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -445,7 +462,13 @@ int cmdNeu(const std::vector<std::string>& args) {
             return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second),
                          kNeuHelp);
     }
-    if (const auto it = p.options.find("druckdatei"); it != p.options.end()) {
+    const auto druckdatei = p.options.find("druckdatei");
+    if (druckdatei != p.options.end() && brelvan::csv::isCsvPath(druckdatei->second)) {
+        const auto spalten = p.options.find("csv-spalten");
+        if (!cli::importCsvLines(druckdatei->second, doc, ui,
+                                 spalten == p.options.end() ? nullptr : &spalten->second))
+            return cli::kFailed;
+    } else if (const auto it = druckdatei; it != p.options.end()) {
         std::string bytes;
         if (!brelvan::readWholeFile(it->second, bytes, error)) {
             ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", it->second, error));

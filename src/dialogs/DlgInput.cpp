@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/DlgCsvImport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
+#include "document/CsvImport.h"
+#include "engine/DayNumber.h"
 
 namespace {
 
@@ -51,6 +54,7 @@ constexpr int kIdListe = 1022;
 constexpr int kIdJWert = 1029;
 constexpr int kIdOptionFirst = 1030;
 constexpr int kIdDruckdatei = 1034;
+constexpr int kIdCsvImport = 1060;
 constexpr int kIdStatus = 1044;
 constexpr int kIdTage = 1045;
 constexpr int kIdKumProduktion = 1046;
@@ -158,6 +162,9 @@ void DlgInput::buildControls() {
     QPushButton* druckdatei =
         addButton(kIdDruckdatei, QStringLiteral("Druckdatei öffnen"), 305, 220, 75, 14);
     onClicked(druckdatei, [this] { onFileOpen(); });
+    QPushButton* csv =
+        addButton(kIdCsvImport, QStringLiteral("CSV importieren …"), 305, 272, 75, 14);
+    onClicked(csv, [this] { onCsvImport(); });
     addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 95);
     addLabel(QStringLiteral("Option auswählen"), 305, 250, 95);
     addLabel(QStringLiteral("Zeile editieren"), 305, 260, 95);
@@ -353,5 +360,41 @@ void DlgInput::onFileOpen() {
     const DataExchangeQt::Kept kept = m_dx.takeQuietly();
     readSelection();
     importPressureFile(path.toStdString(), ui());
+    fillAll(kept);
+}
+
+std::function<QString(QWidget*)> DlgInput::s_chooseCsvFile;
+std::function<bool(DlgCsvImport&)> DlgInput::s_runCsvPreview;
+
+void DlgInput::onCsvImport() {
+    QString path;
+    if (s_chooseCsvFile) {
+        path = s_chooseCsvFile(this);
+    } else {
+        path = QFileDialog::getOpenFileName(
+            this, QStringLiteral("CSV-Datei importieren"), QString(),
+            QStringLiteral(
+                "CSV-Dateien (*.csv *.CSV);;Textdateien (*.txt *.TXT);;Alle Dateien (*)"));
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string bytes;
+    std::string error;
+    if (!brelvan::csv::readFile(path.toStdString(), bytes, error)) {
+        ui().error("Die Datei " + path.toStdString() + " kann nicht geöffnet werden: " + error +
+                   ".");
+        return;
+    }
+    // The lines must lie after the production start as the dialog's fields give it now.
+    const DataExchangeQt::Kept kept = m_dx.takeQuietly();
+    readSelection();
+    const auto beginn = static_cast<float>(brelvan::tage(m_iTag, m_iMonat, m_iJahr, nullptr));
+    DlgCsvImport preview(path, std::move(bytes), beginn, this);
+    const bool take =
+        s_runCsvPreview ? s_runCsvPreview(preview) : runModal(preview) == QDialog::Accepted;
+    if (take) {
+        takeCsvLines(preview.lines(), preview.append());
+    }
     fillAll(kept);
 }

@@ -11,6 +11,7 @@
 #include "dialogs/BrelvanDialog.h"
 #include "document/DlgInputData.h"
 
+class DlgCsvImport;
 class QFileDialog;
 class QListWidget;
 class QListWidgetItem;
@@ -25,6 +26,11 @@ public:
     static std::function<QString(QWidget* parent)> s_chooseFile;
     // The presets of that file dialog: text files and all files, "*.TXT" in the name field.
     static void prepareFileDialog(QFileDialog& dialog);
+
+    // The CSV import: its file dialog and the preview, shown modally (true to take the lines).
+    // Tests replace them.
+    static std::function<QString(QWidget* parent)> s_chooseCsvFile;
+    static std::function<bool(DlgCsvImport& preview)> s_runCsvPreview;
 
     QListWidget* list() const { return m_list; }
 
@@ -51,6 +57,7 @@ private:
     void onJWert();
     void onSensitivitaet();
     void onFileOpen();
+    void onCsvImport();
 
     QListWidget* m_list = nullptr;
 };

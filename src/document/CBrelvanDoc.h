@@ -77,6 +77,13 @@ public:
     std::vector<std::string> m_Zeilen;
     std::vector<std::string> m_Ausgabe;
     std::vector<std::string> m_SensErgebnisse;
+    // The numbers behind the lines, for the export: the table rows of the last normal run and
+    // the grid cases of the last sensitivity search (error NaN when nothing was compared).
+    std::vector<brelvan::engine::RowRecord> m_Tabelle;
+    struct SensWert {
+        double error, ogip, wip, jWert;
+    };
+    std::vector<SensWert> m_SensWerte;
     bool m_bGeaendert = true;
 
     // ---- Sensitivity data besides the ranges

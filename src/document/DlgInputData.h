@@ -114,6 +114,10 @@ public:
     // path, Windows-1252 text). A file that cannot be opened shows a message and leaves the
     // list as it was. Afterwards m_strStatus gives the number of lines and m_strZeile is " ".
     void importPressureFile(const std::string& path, brelvan::UserInterface& ui);
+    // ---- CSV import, after its preview: `lines` (list lines as typed lines are written)
+    // replace the list, or follow it when `append`. m_strStatus gives the number of lines now
+    // in the list, m_strZeile is " ".
+    void takeCsvLines(const std::vector<std::string>& lines, bool append);
 
     // ---- After the J value dialog ended with OK: when its J value differs, the question
     // whether to take J and WIP; the nine inputs are taken in any case.

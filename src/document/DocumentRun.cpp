@@ -32,6 +32,8 @@ RunInputs CBrelvanDoc::runInputs() const {
 
 void CBrelvanDoc::applyRunResult(RunResult&& r) {
     m_dZInit = r.zInit;
+    if (r.headerWritten)
+        m_Tabelle = std::move(r.rows); // the table of a normal run, for the export
     if (r.headerWritten) {
         m_Ausgabe = std::move(r.report);
     } else {
@@ -76,6 +78,11 @@ void CBrelvanDoc::sensitivity() {
                      std::make_move_iterator(s.report.end()));
     for (const std::string& text : s.messages)
         ui().message(text);
+    m_SensWerte.clear();
+    for (int c = 0; c < kCases; ++c) {
+        const GridValues v = gridValues(ranges, c);
+        m_SensWerte.push_back({s.errors[static_cast<std::size_t>(c)], v.ogip, v.wip, v.jValue});
+    }
     m_SensErgebnisse = std::move(s.lines);
     ui().endWaitCursor();
 

@@ -89,6 +89,7 @@ SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigne
         CaseOutcome& o = outcomes[static_cast<std::size_t>(c)];
         const GridValues v = gridValues(ranges, c);
         s.lines.push_back(resultLine(o.error, v.ogip, v.wip, v.jValue));
+        s.errors.push_back(o.error);
         s.messages.insert(s.messages.end(), std::make_move_iterator(o.messages.begin()),
                           std::make_move_iterator(o.messages.end()));
         s.report.insert(s.report.end(), std::make_move_iterator(o.report.begin()),

@@ -48,6 +48,7 @@ GridValues gridValues(const Ranges& ranges, int c);
 
 struct SearchResult {
     std::vector<std::string> lines;    // one result line per grid case, in grid order
+    std::vector<double> errors;        // the mean error of each grid case, NaN without one
     std::vector<std::string> messages; // the grid cases' messages, case after case
     std::vector<std::string> report;   // the lines the grid cases add to the report
     double lastZInit = 0;              // z at the initial pressure, of the last grid case

@@ -121,6 +121,7 @@ private slots:
                                               {"Ö&ffnen...\tStrg+O", 57601},
                                               {"S&peichern\tStrg+S", 57603},
                                               {"Speichern &unter...", 57604},
+                                              {"E&xportieren …", 0},
                                               {"", 0},
                                               {"&Drucken...\tStrg+P", 57607},
                                               {"Sei&tenansicht", 57609},

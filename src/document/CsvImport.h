@@ -1,0 +1,74 @@
+// Shut-in pressure lines from CSV files as spreadsheets write them: the separator ";", "," or
+// tab, a decimal comma or point, dates as T.M.JJJJ, JJJJ-MM-TT or TT/MM/JJJJ, an optional
+// heading row whose names (German or English) tell the columns of date, Gp and pressure.
+//
+// Every row becomes either a list line, written as a line typed into the list is written and
+// checked by the same rules, or a skipped row with the reason. Nothing is dropped unreported
+// except rows whose cells are all empty.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brelvan::csv {
+
+// What the reader is told; every "automatic" is found from the file.
+struct Options {
+    char separator = 0;      // ';', ',', '\t'; 0 automatic
+    char decimal = 0;        // ',' or '.'; 0 automatic
+    int header = -1;         // 1 the first row is a heading, 0 it is not, -1 automatic
+    int columnDate = -2;     // column index from 0; -2 automatic
+    int columnGp = -2;       // column index from 0; -2 automatic
+    int columnPressure = -2; // column index from 0; -1 none; -2 automatic
+    float beginn = 0;        // day number of the production start; lines must lie after it
+};
+
+struct Row {
+    int lineNumber = 0; // in the file, from 1
+    int day = 0, month = 0, year = 0;
+    float gp = 0;
+    std::optional<float> pressure;
+    std::string listLine; // the line as it enters the list
+};
+
+struct Skipped {
+    int lineNumber = 0;
+    std::string text;   // the row as it stands in the file
+    std::string reason; // German
+};
+
+struct Result {
+    std::string error; // German; set when the file as a whole cannot be read
+    char separator = ';';
+    char decimal = ',';
+    bool header = false;
+    int columnCount = 0;
+    std::vector<std::string> columnNames; // the heading's names, or "Spalte 1", ...
+    int columnDate = -1, columnGp = -1, columnPressure = -1;
+    bool columnsFromNames = false; // date and Gp were found by their heading names
+    std::vector<Row> rows;
+    std::vector<Skipped> skipped;
+};
+
+// Largest file the reader takes, in bytes.
+inline constexpr std::size_t kMaxBytes = std::size_t{32} << 20;
+
+// Reads the bytes of a CSV file (UTF-8, with or without a byte order mark, or Windows-1252).
+Result read(std::string_view bytes, const Options& options);
+
+// One date cell in one of the three forms; false for anything else.
+bool parseDate(std::string_view text, int& day, int& month, int& year);
+// One number cell with the decimal character `decimal` ('.' or ','); the other character may
+// group thousands by threes. False for anything else, also for a value that is not finite.
+bool parseNumber(std::string_view text, char decimal, double& value);
+
+// True when `path` ends in ".csv" (any case).
+bool isCsvPath(std::string_view path);
+
+// The bytes of the file at `path` (UTF-8); false and `error` (German) when it cannot be read
+// or is larger than kMaxBytes.
+bool readFile(const std::string& path, std::string& bytes, std::string& error);
+
+} // namespace brelvan::csv
