@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FakeUi.h"
+#include "support/FakeUserInterface.h"
 #include "document/CsvImport.h"
 #include "document/DlgInputData.h"
 #include "engine/DayNumber.h"
@@ -29,8 +29,8 @@ std::vector<std::string> listLines(const csv::Result& r) {
 // The lines a typed line gives when appended in the input dialog.
 std::string typed(const std::string& text) {
     DlgInputData d;
-    FakeUi ui;
-    ui.answer = true;
+    FakeUserInterface ui;
+    ui.defaultAnswer = true;
     d.m_iTag = 1;
     d.m_iMonat = 1;
     d.m_iJahr = 1990;
@@ -214,7 +214,7 @@ TEST(CsvImport, LargeAndOddFilesAreRefusedOrReadWithoutLoss) {
 
 TEST(CsvImport, TheDialogTakesThePreviewedLinesAsTheList) {
     DlgInputData d;
-    FakeUi ui;
+    FakeUserInterface ui;
     d.m_Zeilen = {"hand"};
     d.OnInitDialog(ui);
     d.takeCsvLines({"a", "b"}, true);

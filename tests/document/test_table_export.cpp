@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FakeUi.h"
+#include "support/FakeUserInterface.h"
 #include "TestFiles.h"
 #include "document/CaseExport.h"
 #include "document/CsvImport.h"
@@ -30,7 +30,7 @@ std::vector<std::string> split(const std::string& text, const std::string& by) {
 }
 
 struct Computed {
-    FakeUi ui;
+    FakeUserInterface ui;
     CBrelvanDoc doc;
     Computed() {
         doc.setUserInterface(&ui);
