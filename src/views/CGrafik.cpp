@@ -36,7 +36,8 @@ void CGrafik::OnDraw(QPainter& painter, QPointF offset) {
     if (doc && doc->m_bNeueDaten) {
         OnCompute();
     }
-    if (m_bKurven) {
+    // A case not yet computed has no chart (its series are empty, not another case's).
+    if (m_bKurven && (!doc || doc->m_bBerechnet)) {
         plot(painter, offset);
     }
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -287,9 +288,6 @@ private slots:
         CBrelvanView view;
         view.setDocument(&doc);
         view.OnInitialUpdate();
-        QCOMPARE(view.totalSize(), QSize(2000, 11000));
-        QCOMPARE(view.pageSize(), QSize(1000, 5500));
-        QCOMPARE(view.lineSize(), QSize(40, 220));
         view.resize(600, 400);
         const QImage empty = view.viewport()->grab().toImage();
         QCOMPARE(countColour(empty, empty.rect(), qRgb(0, 0, 0)), 0); // no report: nothing
@@ -297,6 +295,83 @@ private slots:
         view.OnUpdate();
         const QImage shown = view.viewport()->grab().toImage();
         QVERIFY(shown != empty);
+    }
+
+    // A long report can be scrolled to its last line; the keys move by screens and to the
+    // ends.
+    void longReportScrollsToItsEnd() {
+        CBrelvanDoc doc;
+        doc.OnNewDocument();
+        for (int i = 1; i <= 250; ++i) {
+            doc.m_Ausgabe.push_back("Zeile " + std::to_string(i));
+        }
+        doc.m_Ausgabe.push_back("     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 2.28 BAR");
+        CBrelvanView view;
+        view.setDocument(&doc);
+        view.OnInitialUpdate();
+        view.resize(600, 400);
+        view.OnUpdate();
+        // The line height the view draws with, in logical units.
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDotsPerMeterX(qRound(view.viewport()->logicalDpiX() / 0.0254));
+        probe.setDotsPerMeterY(qRound(view.viewport()->logicalDpiY() / 0.0254));
+        QPainter painter(&probe);
+        LoMetricDC dc(painter);
+        dc.setFont(55, 600, QStringLiteral("Courier New"));
+        const int h = dc.textExtent(QStringLiteral("0")).height();
+        QVERIFY(view.totalSize().height() >= 252 * h);
+
+        QScrollBar* bar = view.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QTest::keyClick(&view, Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QCOMPARE(bar->value(), bar->maximum() - view.viewport()->height());
+        QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), view.viewport()->height());
+        QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(bar->value(), bar->maximum());
+        // At the end, the last line is drawn in the lower part of the screen.
+        const QImage end = view.viewport()->grab().toImage();
+        const QRect lower(0, end.height() / 2, end.width(), end.height() / 2);
+        QVERIFY(countColour(end, lower, qRgb(0, 0, 0)) > 0);
+
+        // A short report has a short range again.
+        doc.m_Ausgabe.resize(3);
+        view.OnUpdate();
+        QCOMPARE(bar->maximum(), 0);
+    }
+
+    // While the case on view is not computed, the report says so and the chart is empty.
+    void aCaseNotYetComputedShowsNoOtherResults() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        doc.m_Ausgabe = {"BERICHT DES VORIGEN FALLS"};
+        doc.forgetResults();
+        QCOMPARE(CBrelvanView::shownLines(doc),
+                 std::vector<std::string>{"Der Fall ist noch nicht berechnet."});
+        CBrelvanView report;
+        report.setDocument(&doc);
+        report.OnInitialUpdate();
+        report.resize(600, 400);
+        const QImage text = report.viewport()->grab().toImage();
+        QVERIFY(countColour(text, text.rect(), qRgb(0, 0, 0)) > 0);
+
+        fillCase(doc); // the series of another case
+        doc.m_bBerechnet = false;
+        CGrafik chart;
+        chart.setDocument(&doc);
+        chart.OnInitialUpdate();
+        chart.resize(900, 700);
+        const QImage image = chart.viewport()->grab().toImage();
+        QCOMPARE(countColour(image, image.rect(), qRgb(255, 0, 0)), 0);
+        QCOMPARE(countColour(image, image.rect(), qRgb(0, 0, 0)), 0);
+        doc.m_bBerechnet = true;
+        doc.m_bNeueDaten = true;
+        const QImage drawn = chart.viewport()->grab().toImage();
+        QVERIFY(countColour(drawn, drawn.rect(), qRgb(255, 0, 0)) > 10);
     }
 
     void exportWritesEveryFormat_data() {
