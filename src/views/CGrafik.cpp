@@ -1,9 +1,11 @@
 #include "views/CGrafik.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 #include "document/CBrelvanDoc.h"
+#include "views/ChartExport.h"
 
 namespace brelvan::views {
 
@@ -20,11 +22,17 @@ int CGrafik::instanceCount() {
     return g_instances;
 }
 
-void CGrafik::OnInitialUpdate() {
-    GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
-    const QSize total(2500, 2200);
+void CGrafik::updateScrollSizes() {
+    // At least the whole chart with its margins: with the magnifier it is wider.
+    const QSize canvas = chartCanvasSize({m_bGrafiklupe, ChartLayout::Page::Screen});
+    const QSize total(std::max(2500, canvas.width()), std::max(2200, canvas.height()));
     SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
                    QSize(total.width() / 50, total.height() / 50));
+}
+
+void CGrafik::OnInitialUpdate() {
+    GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
+    updateScrollSizes();
     m_bHochformat = true;
     m_bPrint = false;
     m_bKurven = false;
@@ -53,6 +61,7 @@ void CGrafik::OnCompute() {
 
 void CGrafik::OnGrafiklupe() {
     m_bGrafiklupe = !m_bGrafiklupe;
+    updateScrollSizes();
     OnCompute();
     viewport()->update();
 }

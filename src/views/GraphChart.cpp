@@ -27,6 +27,18 @@ QString label(const char* format, double v) {
     return QString::fromStdString(brelvan::cformat(format, v));
 }
 
+// Room kept free at the canvas edges, in logical units.
+constexpr int kEdgeMargin = 20;
+
+// Sets the font of `height` and `weight`, smaller where `text` would be wider than `room`.
+void setFittingFont(LoMetricDC& dc, const QString& text, int height, int weight, int room) {
+    dc.setFont(height, weight);
+    const int width = dc.textExtent(text).width();
+    if (width > room && width > 0) {
+        dc.setFont(std::max(10, height * room / width), weight);
+    }
+}
+
 } // namespace
 
 int GraphChart::xPos(double v) const {
@@ -77,10 +89,15 @@ void GraphChart::plot(LoMetricDC& dc) {
     dc.setWindowOrigin(kOriginX, kOriginY);
     dc.rectangle(0, 0, w, -h);
 
-    dc.setFont(80, 600);
+    // The canvas reaches from kOriginX to w - kOriginX; a long field name or file name gets a
+    // smaller font rather than running over its edges.
+    const int left = kOriginX + kEdgeMargin;
+    const int right = w - kOriginX - kEdgeMargin;
     dc.setTextAlign(TA_CENTER | TA_TOP);
     if (doc) {
-        dc.textOut(half, 200, doc->m_strFeldname);
+        const QString name = QString::fromStdString(doc->m_strFeldname);
+        setFittingFont(dc, name, 80, 600, right - left);
+        dc.textOut(half, 200, name);
     }
     dc.setFont(60, 700);
     dc.textOut(half, 130, QStringLiteral("Schließdrücke und Wasserinvasion"));
@@ -96,8 +113,18 @@ void GraphChart::plot(LoMetricDC& dc) {
     y1axis(dc);
 
     if (doc) {
-        // Still right-aligned from the right axis: the line ends at x = 100.
-        dc.textOut(100, -h - 200, QString::fromStdString(cformat("Dokument %s", doc->GetTitle())));
+        // Right-aligned to end at x = 100; a text too long for the room left of that starts
+        // at the canvas's left edge instead.
+        const QString title = QString::fromStdString(cformat("Dokument %s", doc->GetTitle()));
+        setFittingFont(dc, title, 45, 700, right - left);
+        const int width = dc.textExtent(title).width();
+        if (100 - width >= left) {
+            dc.textOut(100, -h - 200, title);
+        } else {
+            dc.setTextAlign(TA_LEFT | TA_TOP);
+            dc.textOut(left, -h - 200, title);
+        }
+        dc.setFont(45, 700);
     }
 
     dc.setTextAlign(TA_CENTER | TA_TOP);

@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <string>
 
@@ -59,6 +60,8 @@ public:
     QSize textExtent(const QString& text) const;
     // Text at a reference point, placed as the current alignment says.
     void textOut(int x, int y, const QString& text);
+    // The device rectangle all texts drawn so far cover (empty before the first).
+    QRectF textBounds() const { return m_textBounds; }
     void textOut(int x, int y, const std::string& utf8) {
         textOut(x, y, QString::fromStdString(utf8));
     }
@@ -84,6 +87,7 @@ private:
     QFont m_font;
     unsigned m_align = TA_LEFT | TA_TOP;
     QColor m_textColor = Qt::black;
+    QRectF m_textBounds;
 };
 
 } // namespace brelvan::views

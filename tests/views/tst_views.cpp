@@ -196,11 +196,12 @@ private slots:
         QCOMPARE(view.m_breite, 1950);
         QVERIFY(view.OnUpdateCmdUI(brelvan::cmd::ID_GRAFIKLUPE, ui));
         QVERIFY(ui.enabled && ui.checked);
+        // The magnified chart is wider than the usual range: the range grows with it.
+        QCOMPARE(view.totalSize(), QSize(2750, 2200));
         QVERIFY(view.viewport()->grab().toImage() != before);
         view.OnCmdMsg(brelvan::cmd::ID_GRAFIKLUPE);
         QCOMPARE(view.m_breite, 1300);
         QCOMPARE(view.viewport()->grab().toImage(), before);
-        // The scroll sizes stay those of the chart whatever the magnifier.
         QCOMPARE(view.totalSize(), QSize(2500, 2200));
     }
 
@@ -235,6 +236,56 @@ private slots:
         QVERIFY(view.m_bHochformat);
         QCOMPARE(view.m_breite, lupe ? 1950 : 1300);
         QCOMPARE(view.m_hoehe, lupe ? 1125 : 750);
+    }
+
+    // Every text of the chart lies inside the area it is drawn on, also with a long file
+    // name and field name, on screen (with and without the magnifier) and on both pages.
+    void nothingTheChartDrawsIsClipped_data() {
+        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        const QString longName = QStringLiteral("Lagerstätte Nord-West Erweiterung 2019 bis 2031 "
+                                                "Variante B");
+        QTest::newRow("screen, short") << false << 0 << QStringLiteral("fall");
+        QTest::newRow("screen") << false << 0 << longName;
+        QTest::newRow("screen, magnifier") << true << 0 << longName;
+        QTest::newRow("portrait") << false << 1 << longName;
+        QTest::newRow("landscape") << false << 2 << longName;
+        QTest::newRow("screen, very long") << false << 0 << longName.repeated(4);
+    }
+    void nothingTheChartDrawsIsClipped() {
+        QFETCH(bool, lupe);
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        CBrelvanDoc doc;
+        fillCase(doc);
+        doc.SetPathName("/daten/" + name.toStdString() + ".brv");
+        doc.m_strFeldname = name.toStdString();
+        GraphChart chart(&doc);
+        chart.m_bGrafiklupe = lupe;
+        chart.OnGraf();
+        if (page != 0) {
+            chart.setPageLayout(page == 1);
+        }
+        const int dpi = 96;
+        const QSize canvas =
+            chartCanvasSize({lupe, static_cast<ChartLayout::Page>(page)}) * dpi / 254;
+        QImage image(canvas, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        LoMetricDC dc(painter);
+        chart.plot(dc);
+        const QRectF texts = dc.textBounds();
+        QVERIFY2(QRectF(image.rect()).contains(texts),
+                 qPrintable(QStringLiteral("texts %1,%2 %3x%4 on %5x%6")
+                                .arg(texts.x())
+                                .arg(texts.y())
+                                .arg(texts.width())
+                                .arg(texts.height())
+                                .arg(image.width())
+                                .arg(image.height())));
     }
 
     void printedChartSizes() {
