@@ -30,13 +30,22 @@ QString label(const char* format, double v) {
 // Room kept free at the canvas edges, in logical units.
 constexpr int kEdgeMargin = 20;
 
-// Sets the font of `height` and `weight`, smaller where `text` would be wider than `room`.
-void setFittingFont(LoMetricDC& dc, const QString& text, int height, int weight, int room) {
+// Sets the font of `height` and `weight`, smaller where `text` would be wider than `room`
+// (down to a height of 2.5 mm); a text that is wider still loses characters from its middle
+// for an ellipsis. Returns the text to draw.
+QString fitText(LoMetricDC& dc, QString text, int height, int weight, int room) {
+    constexpr int kSmallest = 25;
     dc.setFont(height, weight);
     const int width = dc.textExtent(text).width();
-    if (width > room && width > 0) {
-        dc.setFont(std::max(10, height * room / width), weight);
+    if (width <= room || width <= 0) {
+        return text;
     }
+    dc.setFont(std::max(kSmallest, height * room / width), weight);
+    while (text.size() > 12 && dc.textExtent(text).width() > room) {
+        const auto middle = text.size() / 2;
+        text.replace(middle - 2, 3, QStringLiteral("…"));
+    }
+    return text;
 }
 
 } // namespace
@@ -95,9 +104,8 @@ void GraphChart::plot(LoMetricDC& dc) {
     const int right = w - kOriginX - kEdgeMargin;
     dc.setTextAlign(TA_CENTER | TA_TOP);
     if (doc) {
-        const QString name = QString::fromStdString(doc->m_strFeldname);
-        setFittingFont(dc, name, 80, 600, right - left);
-        dc.textOut(half, 200, name);
+        dc.textOut(half, 200,
+                   fitText(dc, QString::fromStdString(doc->m_strFeldname), 80, 600, right - left));
     }
     dc.setFont(60, 700);
     dc.textOut(half, 130, QStringLiteral("Schließdrücke und Wasserinvasion"));
@@ -113,18 +121,25 @@ void GraphChart::plot(LoMetricDC& dc) {
     y1axis(dc);
 
     if (doc) {
-        // Right-aligned to end at x = 100; a text too long for the room left of that starts
-        // at the canvas's left edge instead.
+        // Right-aligned to end at x = 100. A longer text starts at the canvas's left edge and
+        // ends before the legend (centred under the plot), in a smaller font where needed, and
+        // as a last resort with the middle of the name left out.
         const QString title = QString::fromStdString(cformat("Dokument %s", doc->GetTitle()));
-        setFittingFont(dc, title, 45, 700, right - left);
-        const int width = dc.textExtent(title).width();
-        if (100 - width >= left) {
+        dc.setFont(45, 700);
+        if (100 - dc.textExtent(title).width() >= left) {
             dc.textOut(100, -h - 200, title);
         } else {
+            int legendWidth = 0;
+            for (const std::string* legend :
+                 {&doc->m_strLegende1, &doc->m_strLegende2, &doc->m_strLegende3}) {
+                legendWidth =
+                    std::max(legendWidth, dc.textExtent(QString::fromStdString(*legend)).width());
+            }
+            const int room = std::max(200, half - legendWidth / 2 - 40 - left);
             dc.setTextAlign(TA_LEFT | TA_TOP);
-            dc.textOut(left, -h - 200, title);
+            dc.textOut(left, -h - 200, fitText(dc, title, 45, 700, room));
+            dc.setFont(45, 700);
         }
-        dc.setFont(45, 700);
     }
 
     dc.setTextAlign(TA_CENTER | TA_TOP);
