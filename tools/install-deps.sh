@@ -7,7 +7,8 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
-    test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth) ;;
+    test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
+                     clang libclang-rt-14-dev) ;;
     esac
 done
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "document/DlgSensitivityData.h"
@@ -70,6 +71,14 @@ DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     m_ListErgebnisse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ListErgebnisse->setSortingEnabled(false);
     registerControl(1056, m_ListErgebnisse);
+
+    // The heading starts where the entries' text starts: after the list's frame and the
+    // margin of an entry's text.
+    const int textMargin = m_ListErgebnisse->frameWidth() +
+                           m_ListErgebnisse->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                  nullptr, m_ListErgebnisse) +
+                           1;
+    m_heading->setContentsMargins(textMargin, 0, 0, 0);
 
     // Resizable: the list takes what the window gains.
     auto* buttons = new QHBoxLayout;
