@@ -2,6 +2,7 @@
 // the plot area, legend), its sizes on screen, with the magnifier and on printed pages, the
 // rescale on new data, and the page counts of the printed report.
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -9,6 +10,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
@@ -452,6 +455,24 @@ private slots:
         }
         QVERIFY(!exportChart(doc, dir.filePath("a.bmpx"), layout, &error));
         QVERIFY(error.contains("Dateiendung"));
+    }
+
+    // The chart file is written like a case file: through a link, never onto a FIFO.
+    void exportLeavesLinksAndSpecialFiles() {
+        QTemporaryDir dir;
+        CBrelvanDoc doc;
+        fillCase(doc);
+        const QString target = dir.filePath("ziel.png");
+        const QString link = dir.filePath("grafik.png");
+        QVERIFY(QFile::link(target, link));
+        QString error;
+        QVERIFY2(exportChart(doc, link, {}, &error), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFile(target).size() > 1000);
+        const QString fifo = dir.filePath("rohr.svg");
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
+        QVERIFY(!exportChart(doc, fifo, {}, &error));
+        QVERIFY2(error.contains("keine gewöhnliche Datei"), qPrintable(error));
     }
 };
 
