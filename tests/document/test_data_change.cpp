@@ -82,6 +82,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         const char* what;
         std::function<void(DlgInputData&)> edit;
         bool changes;
+        bool storedOnly = false; // a stored field the chart's comparison leaves out
     };
     const Row rows[] = {
         {"nothing", [](DlgInputData&) {}, false},
@@ -104,14 +105,14 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
          [](DlgInputData& d) {
              d.m_Zeilen[1] = "      1. 1.2002       1000.000             206.0";
          },
-         false},
+         false, true},
         {"J inputs",
          [](DlgInputData& d) {
              d.m_fPermeabilitaet = 5;
              d.m_fWinkel = 90;
              d.m_fTiefe = 7;
          },
-         false},
+         false, true},
         {"sensitivity ranges",
          [](DlgInputData& d) {
              d.m_dMinOGIP = 1;
@@ -134,9 +135,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         };
         rowDoc.OnDataChange();
         EXPECT_EQ(rowDoc.m_bGeaendert, r.changes) << r.what;
-        const bool stored =
-            std::string(r.what) == "a measured pressure" || std::string(r.what) == "J inputs";
-        EXPECT_EQ(rowDoc.IsModified(), r.changes || stored) << r.what;
+        EXPECT_EQ(rowDoc.IsModified(), r.changes || r.storedOnly) << r.what;
         EXPECT_EQ(rowDoc.m_bNeueDaten, r.changes) << r.what;
         EXPECT_EQ(rowUi.updates, 1) << r.what;
         // Copied back, compared or not.
