@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <functional>
+
 #include "app/AboutDialog.h"
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
@@ -40,6 +42,7 @@ public:
     QStringList messages;
     int dialogs = 0;
     bool confirm = true;
+    std::function<void(DlgInputData&)> edit; // what the user changes before OK
     void message(const std::string& text) override { messages << QString::fromStdString(text); }
     bool question(const std::string& text) override {
         messages << QString::fromStdString(text);
@@ -52,6 +55,9 @@ public:
             return false;
         }
         data.OnInitDialog(*this);
+        if (edit) {
+            edit(data);
+        }
         return data.checkAll(*this);
     }
 };
@@ -464,6 +470,37 @@ private slots:
         QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                   QStringLiteral("brelvan"))
             .clear();
+    }
+
+    // What is confirmed in the dialog after Open is an edit: the title says so and leaving
+    // asks. Cancelled, the views show no results of the case before.
+    void editsConfirmedAfterOpenAreNotLost() {
+        QTemporaryDir dir;
+        const QString example = makeExample(dir.path());
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QVERIFY(!frame().isWindowModified());
+        QVERIFY(!m_app->document().m_Ausgabe.empty());
+
+        m_ui->confirm = false;
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QCOMPARE(CBrelvanView::shownLines(m_app->document()),
+                 std::vector<std::string>{"Der Fall ist noch nicht berechnet."});
+        QCOMPARE(m_app->document().m_MaxWerte, 0);
+
+        m_ui->confirm = true;
+        m_ui->edit = [](DlgInputData& d) { d.m_dOGIP = 5500; };
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QVERIFY(frame().isWindowModified());
+        QStringList asked;
+        m_app->m_askSave = [&](const QString& text) {
+            asked << text;
+            return 2;
+        };
+        frame().show();
+        frame().OnCommand(ID_APP_EXIT);
+        QCOMPARE(asked, QStringList({"Möchten Sie die Änderungen an beispiel.brv speichern?"}));
+        QVERIFY(frame().isVisible());
+        m_app->m_askSave = [](const QString&) { return 1; };
     }
 
     void droppedCaseFileOpens() {
