@@ -8,7 +8,8 @@ for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
     test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
-                     dpkg-dev file lintian desktop-file-utils shared-mime-info appstream) ;;
+                     dpkg-dev file lintian desktop-file-utils shared-mime-info appstream
+                     clang libclang-rt-14-dev) ;;
     esac
 done
 

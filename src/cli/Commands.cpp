@@ -129,9 +129,9 @@ int cmdBericht(const std::vector<std::string>& args) {
         return cli::kFailed;
     printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("aus"); it != p.options.end()) {
-        if (!brelvan::writeReportFile(doc, it->second, error)) {
-            ui.error(
-                cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second, error));
+        if (const auto written = brelvan::writeReportFile(doc, it->second); !written) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+                             written.error()));
             return cli::kFailed;
         }
     }
@@ -305,13 +305,13 @@ const char* const kZWertHelp =
 
 // Reads a case file into `doc` without the input dialog; false after the German message.
 bool loadCase(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
-    std::string bytes;
-    std::string error;
-    if (!brelvan::readWholeFile(path, bytes, error)) {
-        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
+    const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
+    if (!bytes) {
+        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, bytes.error()));
         return false;
     }
-    ByteReader ar(bytes);
+    ByteReader ar(bytes.value());
+    std::string error;
     if (!doc.Serialize(ar, error)) {
         ui.error(
             cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s.", path, error));
@@ -416,6 +416,73 @@ const char* const kNeuHelp =
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)";
 
+// The checks of the input dialog's fields and of the J value dialog, before a new case is
+// written: every ranged field in its range, the composition as OK wants it.
+bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
+    DlgInputData dlg;
+    dlg.m_dKompress = doc.m_dKompress;
+    dlg.m_dJWert = doc.m_dJWert;
+    dlg.m_dOGIP = doc.m_dOGIP;
+    dlg.m_dDruck = doc.m_dDruck;
+    dlg.m_dTemperatur = doc.m_dTemperatur;
+    dlg.m_dWIP = doc.m_dWIP;
+    dlg.m_iJahr = doc.m_iJahr;
+    dlg.m_iMonat = doc.m_iMonat;
+    dlg.m_iTag = doc.m_iTag;
+    for (int i = 0; i < CBrelvanDoc::kComponents; ++i)
+        dlg.gasField(i) = doc.m_fGas[static_cast<std::size_t>(i)];
+    // Which option gave the field, for the message.
+    const auto option = [](int id) -> std::string {
+        switch (id) {
+        case 1027:
+            return "--kompress";
+        case 1028:
+            return "--jwert";
+        case 1024:
+            return "--ogip";
+        case 1026:
+            return "--druck";
+        case 1023:
+            return "--temperatur";
+        case 1025:
+            return "--wip";
+        case 1018:
+        case 1019:
+        case 1020:
+            return "--beginn";
+        default:
+            return std::string("--gas ") +
+                   cli::kComponentNames[static_cast<std::size_t>(id - 1002)];
+        }
+    };
+    // The range check names the field; its own message (without the option) stays unsaid.
+    class Quiet : public brelvan::UserInterface {
+    public:
+        void message(const std::string&) override {}
+        bool question(const std::string&) override { return false; }
+        void showSensResults(const std::vector<std::string>&) override {}
+        bool runInputDialog(DlgInputData&) override { return false; }
+    } quiet;
+    if (const int id = dlg.checkRanges(quiet); id != 0) {
+        const DlgInputData::FieldRange f = DlgInputData::rangeOf(id);
+        ui.message(cformat("%s: %s", option(id), brelvan::rangeMessage(f.min, f.max, f.integer)));
+        return false;
+    }
+    if (!checkGas(doc.m_fGas, ui))
+        return false;
+    DlgJWertData jwert;
+    jwert.m_fPermeabilitaet = doc.m_fPermeabilitaet;
+    jwert.m_fMaechtigkeit = doc.m_fMaechtigkeit;
+    jwert.m_fViskositaet = doc.m_fViskositaet;
+    jwert.m_fPorositaet = doc.m_fPorositaet;
+    jwert.m_fRadiusGWC = doc.m_fRadiusGWC;
+    jwert.m_fRadiusEnde = doc.m_fRadiusEnde;
+    jwert.m_fTiefe = doc.m_fTiefe;
+    jwert.m_fBreite = doc.m_fBreite;
+    jwert.m_fWinkel = doc.m_fWinkel;
+    return jwert.checkRanges(ui) == 0;
+}
+
 } // namespace
 
 int cmdNeu(const std::vector<std::string>& args) {
@@ -462,6 +529,8 @@ int cmdNeu(const std::vector<std::string>& args) {
             return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second),
                          kNeuHelp);
     }
+    if (!checkNewCase(doc, ui))
+        return cli::kFailed;
     const auto druckdatei = p.options.find("druckdatei");
     if (druckdatei != p.options.end() && brelvan::csv::isCsvPath(druckdatei->second)) {
         const auto spalten = p.options.find("csv-spalten");
@@ -469,13 +538,15 @@ int cmdNeu(const std::vector<std::string>& args) {
                                  spalten == p.options.end() ? nullptr : &spalten->second))
             return cli::kFailed;
     } else if (const auto it = druckdatei; it != p.options.end()) {
-        std::string bytes;
-        if (!brelvan::readWholeFile(it->second, bytes, error)) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", it->second, error));
+        // Read once: the file may be a FIFO.
+        const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(it->second);
+        if (!bytes) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", it->second,
+                             bytes.error()));
             return cli::kFailed;
         }
         DlgInputData dlg;
-        dlg.importPressureFile(it->second, ui);
+        dlg.importPressureText(it->second, bytes.value(), ui);
         // The largest Gp of the lines with a pressure, as the measurement check finds it.
         dlg.m_dMaxGp = 0;
         dlg.PruefeMesswerte(ui);

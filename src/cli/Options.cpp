@@ -1,12 +1,11 @@
 #include "cli/Options.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <type_traits>
 
 #include "document/TextFormat.h"
+#include "support/Numbers.h"
 
 namespace cli {
 
@@ -62,39 +61,14 @@ bool parseArgs(const std::vector<std::string>& args, const std::vector<std::stri
     return true;
 }
 
-namespace {
-
-template <class T> std::optional<T> readNumber(const std::string& text) {
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') {
-        ++first;
-        if (first != last && (*first == '+' || *first == '-'))
-            return std::nullopt;
-    }
-    if (first == last)
-        return std::nullopt;
-    T value{};
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last)
-        return std::nullopt;
-    if constexpr (std::is_floating_point_v<T>) {
-        if (!std::isfinite(value))
-            return std::nullopt;
-    }
-    return value;
-}
-
-} // namespace
-
 std::optional<double> number(const std::string& text) {
-    return readNumber<double>(text);
+    return brelvan::parseDouble(text);
 }
 std::optional<float> numberF(const std::string& text) {
-    return readNumber<float>(text);
+    return brelvan::parseFloat(text);
 }
 std::optional<int> integer(const std::string& text) {
-    return readNumber<int>(text);
+    return brelvan::parseInt(text);
 }
 
 bool range(const std::string& text, double& min, double& max) {

@@ -30,7 +30,7 @@ struct Parsed {
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
                Parsed& out, std::string& error, const std::vector<std::string>& switches = {});
 
-// A finite number, the whole text; nothing for anything else.
+// A finite number, the whole text (blanks around it allowed); nothing for anything else.
 std::optional<double> number(const std::string& text);
 std::optional<float> numberF(const std::string& text);
 std::optional<int> integer(const std::string& text);

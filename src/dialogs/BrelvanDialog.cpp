@@ -11,9 +11,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QVBoxLayout>
 
 std::function<int(QDialog&)> BrelvanDialog::s_modalHook;
 
@@ -69,7 +72,53 @@ void BrelvanDialog::ensureInitialized() {
 
 void BrelvanDialog::showEvent(QShowEvent* event) {
     ensureInitialized();
+    fitIntoScreen();
     QDialog::showEvent(event);
+}
+
+void BrelvanDialog::fitIntoScreen() {
+    const QScreen* s = screen();
+    if (!s) {
+        return;
+    }
+    // Room for the window frame and title bar around the client area.
+    const QSize room = s->availableGeometry().size() - QSize(16, 48);
+    if (layout()) {
+        resize(size().boundedTo(room)); // a laid-out dialog resizes itself
+        return;
+    }
+    if (m_scrolled || (width() <= room.width() && height() <= room.height())) {
+        return;
+    }
+    // Larger than the screen (a large scale factor, a small screen): the controls keep their
+    // places on a page that scrolls inside a resizable window.
+    const QSize full = size();
+    auto* page = new QWidget;
+    const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (child->isWindow()) {
+            continue;
+        }
+        const bool hidden = child->isHidden();
+        const QRect geometry = child->geometry();
+        child->setParent(page);
+        child->setGeometry(geometry);
+        if (!hidden) {
+            child->show();
+        }
+    }
+    page->setFixedSize(full);
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(area);
+    setMinimumSize(QSize(160, 120).boundedTo(room));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(full.boundedTo(room));
+    setSizeGripEnabled(true);
+    m_scrolled = true;
 }
 
 int BrelvanDialog::runModal(QDialog& dialog) {

@@ -53,6 +53,9 @@ public:
 protected:
     virtual void initDialog() {}
     void showEvent(QShowEvent* event) override;
+    // A dialog larger than its screen's available area becomes a resizable window whose
+    // controls scroll; a laid-out dialog is made no larger than the screen.
+    void fitIntoScreen();
 
     // The user interface the handlers report through; it counts what it shows.
     brelvan::UserInterface& ui() { return m_countingUi; }
@@ -132,4 +135,5 @@ private:
     QWidget* m_pending = nullptr;
     bool m_handlerRunning = false;
     bool m_initialized = false;
+    bool m_scrolled = false;
 };

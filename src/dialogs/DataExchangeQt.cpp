@@ -17,6 +17,10 @@ QString fromUtf8(const std::string& s) {
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
     if (edit->text() != text) {
         edit->setText(text);
+        // A text longer than the field shows from its first character, not from its end.
+        if (!edit->hasFocus()) {
+            edit->setCursorPosition(0);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,6 +145,8 @@ void DlgInput::buildControls() {
     // The edit line follows the list in the tab order: a double click moves on to it.
     QLineEdit* zeile = addEdit(kIdZeile, 220, 105, 160, 14);
     onFocusLeave(zeile, [this] { onKillfocusZeile(); });
+    connect(zeile, &QLineEdit::textEdited, this, [this] { m_bZeileBearbeitet = true; });
+    zeile->installEventFilter(this);
     auto* status = new QLabel(this);
     status->setGeometry(unitRect(220, 210, 160, 8));
     status->setTextFormat(Qt::PlainText);
@@ -277,12 +280,34 @@ void DlgInput::onKillfocusBeginn() {
 }
 
 void DlgInput::onKillfocusZeile() {
+    // A line the user has neither typed nor chosen is no request (tabbing through the empty
+    // edit line, clicking OK from it).
+    if (!m_bZeileBearbeitet) {
+        return;
+    }
     if (!takeFields()) {
         return;
     }
     readSelection();
-    DlgInputData::OnKillfocusZeile(ui());
+    if (DlgInputData::OnKillfocusZeile(ui())) {
+        m_bZeileBearbeitet = false;
+    }
     fillAll();
+}
+
+bool DlgInput::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the edit line applies the chosen operation, as leaving the line does, and
+    // keeps the dialog open (it is not the default button's Enter).
+    if (watched == control(kIdZeile) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!handlerRunning() && flushPendingHandler()) {
+                runHandler([this] { onKillfocusZeile(); });
+            }
+            return true;
+        }
+    }
+    return BrelvanDialog::eventFilter(watched, event);
 }
 
 void DlgInput::onDblclkListe(QListWidgetItem* item) {
@@ -300,6 +325,7 @@ void DlgInput::onDblclkListe(QListWidgetItem* item) {
             return;
         }
         fillAll(kept);
+        m_bZeileBearbeitet = true; // the chosen line is there to be changed or deleted
         control(kIdZeile)->setFocus(Qt::TabFocusReason);
     });
 }
@@ -360,6 +386,7 @@ void DlgInput::onFileOpen() {
     const DataExchangeQt::Kept kept = m_dx.takeQuietly();
     readSelection();
     importPressureFile(path.toStdString(), ui());
+    m_bZeileBearbeitet = false;
     fillAll(kept);
 }
 

@@ -36,6 +36,7 @@ public:
 
 protected:
     void initDialog() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -60,4 +61,7 @@ private:
     void onCsvImport();
 
     QListWidget* m_list = nullptr;
+    // The edit line holds a line the user typed or chose by double click and has not yet
+    // applied: only then does leaving it (or Enter) apply the chosen operation.
+    bool m_bZeileBearbeitet = false;
 };

@@ -2,11 +2,14 @@
 // first.
 #pragma once
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
 #include "dialogs/BrelvanDialog.h"
 
+class QLabel;
 class QListWidget;
 
 class DlgSensResults : public BrelvanDialog {
@@ -17,6 +20,14 @@ public:
     std::vector<std::string> m_Ergebnisse;   // filled by the caller before the dialog is shown
     QListWidget* m_ListErgebnisse = nullptr; // control 1056
 
+    // A result line with its columns right-aligned under the heading (other lines as they
+    // are), and the two heading lines.
+    static QString alignedLine(const std::string& line);
+    static QString heading();
+
 protected:
     void initDialog() override;
+
+private:
+    QLabel* m_heading = nullptr;
 };

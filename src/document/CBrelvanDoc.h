@@ -65,6 +65,9 @@ public:
     std::string m_strLegende2;
     std::string m_strLegende3;
     bool m_bNeueDaten = true;
+    // Whether the report and the series belong to the case as it is: false from Open or New
+    // until the case is computed, and the views say so instead of showing other results.
+    bool m_bBerechnet = true;
 
     // ---- Result series
     std::array<float, kSeriesSize> m_fXRechen{};
@@ -114,6 +117,8 @@ public:
     void OnWriteAusTxt();
     void OnReadAusTxt();
     void OnHilfe();
+    // Empties the report, the search results and the series: the case is not computed.
+    void forgetResults();
     // The folder of "aus.txt"; the current directory unless set.
     std::string m_strAusTxtOrdner;
 

@@ -1,5 +1,7 @@
 #include "document/CsvImport.h"
 
+#include "support/FileIo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cfloat>
@@ -393,14 +395,14 @@ bool isCsvPath(std::string_view path) {
 }
 
 bool readFile(const std::string& path, std::string& bytes, std::string& error) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(
-        std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
-    if (!ec && size > kMaxBytes) {
-        error = cformat("sie ist größer als %d MB", static_cast<int>(kMaxBytes >> 20));
+    // Read once and bounded: the file may be a FIFO.
+    IoResult<std::string> read = readFileBounded(path, kMaxBytes);
+    if (!read) {
+        error = read.error();
         return false;
     }
-    return readWholeFile(path, bytes, error);
+    bytes = std::move(read.value());
+    return true;
 }
 
 Result read(std::string_view bytes, const Options& options) {

@@ -3,20 +3,15 @@
 // 6, in the shortest general form; ranges are inclusive; a value that is not finite fails.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
+
+#include "support/Numbers.h" // parseDouble, parseFloat, parseInt
 
 namespace brelvan {
 
 std::string formatDouble(double v); // "%.15g"
 std::string formatFloat(float v);   // "%.6g"
 std::string formatInt(int v);
-
-// The whole text (blanks around it allowed) must be a number; nothing else is accepted.
-std::optional<double> parseDouble(std::string_view text);
-std::optional<float> parseFloat(std::string_view text);
-std::optional<int> parseInt(std::string_view text);
 
 // "Geben Sie eine Zahl ein." / "Geben Sie eine ganze Zahl ein."
 std::string notANumberMessage(bool integer);

@@ -1,13 +1,9 @@
 #include "document/DlgInputData.h"
 
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <system_error>
-
 #include "document/DataExchange.h"
 #include "engine/DayNumber.h"
 #include "support/Cp1252.h"
+#include "support/FileIo.h"
 #include "support/PressureLine.h"
 #include "support/TextFormat.h"
 
@@ -56,23 +52,6 @@ float gasSum(const std::array<float, DlgInputData::kComponents>& gas) {
     for (float v : gas)
         sum += v;
     return sum;
-}
-
-// The bytes of a file; none when it cannot be opened or read (a folder, for example).
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::string bytes;
-    std::string piece(std::size_t{1} << 16, '\0');
-    while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) || file.gcount() > 0)
-        bytes.append(piece, 0, static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        return std::nullopt;
-    return bytes;
 }
 
 std::string sumText(float sum) {
@@ -200,6 +179,15 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     // The largest Gp is found afresh from the lines each time, so correcting or deleting the
     // line with the largest Gp lowers it.
     m_dMaxGp = 0;
+    // A line whose Gp or pressure is no possible number (from an old or a damaged file) is
+    // refused before anything is computed from it.
+    for (std::size_t i = 0; i < m_Zeilen.size(); ++i) {
+        const std::string problem = brelvan::pressureLineProblem(m_Zeilen[i]);
+        if (!problem.empty()) {
+            ui.message(brelvan::cformat("%d.Zeile: %s.\n%s", i + 1, problem, m_Zeilen[i]));
+            return -1;
+        }
+    }
     int measured = 0;
     for (const std::string& zeile : m_Zeilen) {
         brelvan::PressureLine line;
@@ -258,35 +246,52 @@ void DlgInputData::setOption(int option) {
     m_iOption = option;
 }
 
-void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
+bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
     const bool selected =
         m_iListSelection >= 0 && static_cast<std::size_t>(m_iListSelection) < m_ListDruck.size();
     m_iAuswahl = selected ? m_iListSelection : -1;
 
     brelvan::PressureLineF line;
+    const std::string problem = brelvan::pressureLineProblem(m_strZeile);
+    if (!problem.empty()) {
+        ui.message(problem + ".");
+        return false;
+    }
     const int fields = brelvan::scanPressureLine(m_strZeile, line);
     if (fields < brelvan::kProductionLineFields) {
         ui.message("Die Zeile enthält zu wenig Daten");
-        return;
+        return false;
     }
     if (line.day < 1 || line.day > 31) {
         ui.message("Fehler bei der Angabe der Tage");
-        return;
+        return false;
     }
     if (line.month < 1 || line.month > 12) {
         ui.message("Fehler bei der Angabe der Monate");
-        return;
+        return false;
     }
     if (line.year < 1900 || line.year > 2200) {
         ui.message("Fehler bei der Angabe des Jahres");
-        return;
+        return false;
     }
     // A date that does not exist has the day number 0 and fails here as well.
     if (!(static_cast<float>(brelvan::tage(line.day, line.month, line.year, &ui)) > m_fBeginn)) {
         ui.message("Keine zeitliche Reihenfolge");
-        return;
+        return false;
     }
 
+    // Change, insert and delete work on the line chosen in the list.
+    if (m_iOption >= 0 && m_iOption != 1 && m_iOption <= 3 && m_iAuswahl < 0) {
+        static const char* const kWhich[] = {"die zu ändernde Zeile", nullptr,
+                                             "die Zeile, vor der eingefügt werden soll,",
+                                             "die zu löschende Zeile"};
+        ui.message(brelvan::cformat("Keine Zeile ausgewählt: Bitte wählen Sie zuerst %s in der "
+                                    "Liste mit Doppelklick aus.",
+                                    kWhich[m_iOption]));
+        m_Zeilen = m_ListDruck;
+        return false;
+    }
+    bool applied = false;
     const std::string text = handLine(line, fields == brelvan::kMeasuredLineFields);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
@@ -297,12 +302,14 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
             *at(m_iAuswahl) = text;
             m_iListSelection = -1;
             m_strStatus = brelvan::cformat("%d.Zeile wurde geändert", m_iAuswahl + 1);
+            applied = true;
         }
         break;
     case 1: // append
         if (ui.question("Soll diese Zeile angehängt werden?\n" + m_strZeile)) {
             m_ListDruck.push_back(text);
             m_strStatus = brelvan::cformat("%d.Zeile angehängt", m_ListDruck.size());
+            applied = true;
         }
         break;
     case 2: // insert before the selected line; refused without one
@@ -312,6 +319,7 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
             m_ListDruck.insert(at(m_iAuswahl), text);
             m_iListSelection = m_iAuswahl + 1; // the selection stays on the line it marked
             m_strStatus = brelvan::cformat("%d.Zeile eingefügt", m_iAuswahl + 1);
+            applied = true;
         }
         break;
     case 3: // delete the selected line; refused without one
@@ -320,24 +328,30 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
             m_ListDruck.erase(at(m_iAuswahl));
             m_iListSelection = -1;
             m_strStatus = brelvan::cformat("%d.Zeile gelöscht", m_iAuswahl + 1);
+            applied = true;
         }
         break;
     default:
         break;
     }
     m_Zeilen = m_ListDruck;
+    return applied;
 }
 
 void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInterface& ui) {
-    // The path is UTF-8 text. The whole file is read before the list is touched, so that a
-    // file that cannot be read leaves the list as it was.
-    const std::optional<std::string> bytes =
-        readWholeFile(std::filesystem::path(std::u8string(path.begin(), path.end())));
-    if (!bytes) {
-        ui.error("Die Datei " + path + " kann nicht geöffnet werden.");
+    // The whole file is read (once, bounded) before the list is touched, so that a file that
+    // cannot be read leaves the list as it was.
+    const brelvan::IoResult<std::string> read = brelvan::readFileBounded(path);
+    if (!read) {
+        ui.error("Die Datei " + path + " kann nicht geöffnet werden: " + read.error() + ".");
         return;
     }
+    importPressureText(path, read.value(), ui);
+}
 
+void DlgInputData::importPressureText(const std::string& path, const std::string& content,
+                                      brelvan::UserInterface& ui) {
+    const std::string* bytes = &content;
     m_Zeilen.clear();
     m_ListDruck.clear();
     m_iListSelection = -1;
@@ -348,6 +362,8 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
     // import.
     constexpr std::size_t kReadLimit = 99;
     std::size_t pos = 0;
+    int skipped = 0; // lines with a Gp or pressure that is no possible number
+    std::string firstSkipped;
     for (int number = 0; pos < bytes->size(); ++number) {
         std::string raw;
         bool lineEnd = false;
@@ -371,6 +387,11 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
         const std::string text = brelvan::cp1252ToUtf8(raw);
         if (number == 0)
             continue; // the heading
+        if (const std::string problem = brelvan::pressureLineProblem(text); !problem.empty()) {
+            if (skipped++ == 0)
+                firstSkipped = brelvan::cformat("%d.Zeile: %s", number + 1, problem);
+            continue;
+        }
         brelvan::PressureLineF line;
         const int fields = brelvan::scanPressureLine(text, line);
         if (fields < brelvan::kProductionLineFields) {
@@ -382,6 +403,10 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
         m_ListDruck.push_back(listLine);
     }
 
+    if (skipped > 0)
+        ui.message(brelvan::cformat("%d Zeilen mit ungültigen Zahlen wurden übersprungen.\n"
+                                    "Die erste: %s.",
+                                    skipped, firstSkipped));
     m_strStatus = brelvan::cformat("%d Zeilen wurden eingelesen", m_Zeilen.size());
     m_strZeile.assign(1, ' '); // one blank
 }

@@ -104,20 +104,25 @@ public:
     // makes the window refill its controls).
     void setOption(int option);
     // The edit line lost the focus: check m_strZeile, ask the operation's question and carry
-    // it out on Yes; whenever the checks passed, m_Zeilen is rebuilt from the list. Change,
-    // insert and delete need a selected line: without one they ask nothing and change
-    // nothing. After a change or a delete no line is selected; after an insert the selection
-    // stays on the line it marked (now one further down).
-    void OnKillfocusZeile(brelvan::UserInterface& ui);
+    // it out on Yes; whenever the checks passed, m_Zeilen is rebuilt from the list. A Gp or
+    // pressure that is no possible number is refused with its reason. Change, insert and
+    // delete need a selected line: without one they say so and change nothing. After a change
+    // or a delete no line is selected; after an insert the selection stays on the line it
+    // marked (now one further down). True when the operation was carried out.
+    bool OnKillfocusZeile(brelvan::UserInterface& ui);
 
     // ---- Pressure file import: replaces the list by the lines of the file at `path` (UTF-8
     // path, Windows-1252 text). A file that cannot be opened shows a message and leaves the
     // list as it was. Afterwards m_strStatus gives the number of lines and m_strZeile is " ".
+    // Lines whose Gp or pressure is no possible number are skipped and counted in a message.
     void importPressureFile(const std::string& path, brelvan::UserInterface& ui);
     // ---- CSV import, after its preview: `lines` (list lines as typed lines are written)
     // replace the list, or follow it when `append`. m_strStatus gives the number of lines now
     // in the list, m_strZeile is " ".
     void takeCsvLines(const std::vector<std::string>& lines, bool append);
+    // The same with the file's bytes already read (a FIFO can be read only once).
+    void importPressureText(const std::string& path, const std::string& bytes,
+                            brelvan::UserInterface& ui);
 
     // ---- After the J value dialog ended with OK: when its J value differs, the question
     // whether to take J and WIP; the nine inputs are taken in any case.

@@ -14,6 +14,16 @@ bool validPair(double min, double max) {
     return max != 0 && min != 0 && max > min && std::isfinite(min) && std::isfinite(max);
 }
 
+// The four grid values min + k * (max - min) / 3 are finite numbers (a range such as -1e308 to
+// 1e308 has an infinite step).
+bool finiteGrid(double min, double max) {
+    const double step = (max - min) / 3;
+    for (int k = 0; k < 4; ++k)
+        if (!std::isfinite(min + k * step))
+            return false;
+    return std::isfinite(step);
+}
+
 // The error value at the beginning of a result line; none for an empty line or one that
 // begins with a text instead of a number.
 std::optional<double> leadingError(const std::string& line) {
@@ -29,17 +39,22 @@ std::optional<double> leadingError(const std::string& line) {
 } // namespace
 
 bool DlgSensitivityData::OnButtonOK(brelvan::UserInterface& ui) {
-    if (!validPair(m_dMinJ, m_dMaxJ)) {
-        ui.message("JWert=0 bzw Max.Wert<=Min.Wert");
-        return false;
-    }
-    if (!validPair(m_dMinOGIP, m_dMaxOGIP)) {
-        ui.message("OGIP=0 bzw Max.Wert<=Min.Wert");
-        return false;
-    }
-    if (!validPair(m_dMinWIP, m_dMaxWIP)) {
-        ui.message("WIP=0 bzw Max.Wert<=Min.Wert");
-        return false;
+    const struct {
+        const char* name;
+        double min, max;
+    } pairs[] = {{"JWert", m_dMinJ, m_dMaxJ},
+                 {"OGIP", m_dMinOGIP, m_dMaxOGIP},
+                 {"WIP", m_dMinWIP, m_dMaxWIP}};
+    for (const auto& p : pairs) {
+        if (!validPair(p.min, p.max)) {
+            ui.message(std::string(p.name) + "=0 bzw Max.Wert<=Min.Wert");
+            return false;
+        }
+        if (!finiteGrid(p.min, p.max)) {
+            ui.message(std::string(p.name) +
+                       ": Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen");
+            return false;
+        }
     }
     m_bSensitivitaet = 1;
     return true;

@@ -2,12 +2,7 @@
 // and the help.
 #include "document/DocumentCommands.h"
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <istream>
-#include <random>
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
@@ -15,13 +10,14 @@
 #include "support/Cp1252.h"
 #include "support/TextFormat.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// Paths are UTF-8 text.
-fs::path pathOf(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+// The stored fields as the case file holds them; two documents with the same bytes would
+// write the same file.
+std::vector<unsigned char> storedBytes(const CBrelvanDoc& doc) {
+    ByteWriter ar;
+    doc.Serialize(ar);
+    return ar.bytes();
 }
 
 } // namespace
@@ -31,8 +27,7 @@ namespace brelvan {
 std::string ausTxtPath(const CBrelvanDoc& doc) {
     if (doc.m_strAusTxtOrdner.empty())
         return "aus.txt";
-    const std::u8string joined = (pathOf(doc.m_strAusTxtOrdner) / "aus.txt").u8string();
-    return std::string(joined.begin(), joined.end());
+    return utf8FromPath(pathFromUtf8(doc.m_strAusTxtOrdner) / "aus.txt");
 }
 
 std::string reportFileText(const CBrelvanDoc& doc) {
@@ -48,98 +43,21 @@ std::string reportFileText(const CBrelvanDoc& doc) {
     return text;
 }
 
-bool writeReportFile(const CBrelvanDoc& doc, const std::string& path, std::string& error) {
-    return writeFileAtomically(path, reportFileText(doc), true, error);
+IoResult<> writeReportFile(const CBrelvanDoc& doc, const std::string& path) {
+    return writeFileAtomically(path, reportFileText(doc));
 }
 
-std::vector<std::string> readReportLines(std::istream& in) {
+std::vector<std::string> readReportLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::string line;
-    while (static_cast<int>(lines.size()) < kMaxAusTxtZeilen && std::getline(in, line)) {
+    while (!bytes.empty() && static_cast<int>(lines.size()) < kMaxAusTxtZeilen) {
+        const auto end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         lines.push_back(cp1252ToUtf8(line));
     }
     return lines;
-}
-
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-    std::error_code ec;
-    const fs::path p = pathOf(path);
-    if (fs::is_directory(p, ec)) {
-        error = "es ist ein Ordner";
-        return false;
-    }
-    std::ifstream in(p, std::ios::binary);
-    if (!in) {
-        error = fs::exists(p, ec) ? "sie ist nicht lesbar" : "sie existiert nicht";
-        return false;
-    }
-    std::string read;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        read.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        error = "beim Lesen ist ein Fehler aufgetreten";
-        return false;
-    }
-    bytes = std::move(read);
-    return true;
-}
-
-namespace {
-
-// A name for the temporary file beside `target` that no other save uses at the same time.
-fs::path temporaryBeside(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    std::random_device device;
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    const unsigned long long salt = (static_cast<unsigned long long>(device()) << 32) ^
-                                    static_cast<unsigned long long>(now) ^ counter.fetch_add(1);
-    // Independent of the target's name, so that a name near the length limit still saves.
-    std::string name = ".~brelvan";
-    name += cformat(".%llx.tmp", static_cast<long long>(salt >> 1));
-    return target.parent_path() / name;
-}
-
-} // namespace
-
-bool writeFileAtomically(const std::string& path, std::string_view bytes, bool textMode,
-                         std::string& error) {
-    const fs::path target = pathOf(path);
-    if (target.filename().empty()) {
-        error = "kein Dateiname";
-        return false;
-    }
-    const fs::path temp = temporaryBeside(target);
-    std::error_code ec;
-    {
-        std::ofstream out(temp, textMode ? std::ios::out | std::ios::trunc
-                                         : std::ios::out | std::ios::trunc | std::ios::binary);
-        if (!out) {
-            const fs::path folder =
-                target.parent_path().empty() ? fs::path(".") : target.parent_path();
-            error = fs::is_directory(folder, ec)
-                        ? "in ihrem Ordner kann keine Datei angelegt werden"
-                        : "ihren Ordner gibt es nicht";
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        out.close();
-        if (out.fail()) {
-            fs::remove(temp, ec);
-            error = "beim Schreiben ist ein Fehler aufgetreten";
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        error = "die Datei kann nicht ersetzt werden (ist sie ein Ordner?)";
-        return false;
-    }
-    return true;
 }
 
 } // namespace brelvan
@@ -147,6 +65,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, bool t
 // ---- Editing cycle
 
 void CBrelvanDoc::OnDataChange() {
+    const std::vector<unsigned char> before = storedBytes(*this);
     DlgInputData dlg;
     dlg.reservoir() = reservoir();
     dlg.jInputs() = jInputs();
@@ -178,10 +97,24 @@ void CBrelvanDoc::OnDataChange() {
         sensitivity();
     else
         compute();
+    m_bBerechnet = true;
 
+    // Any stored field the dialog or the search changed (a line, a J input, an adopted value)
+    // is an edit a later close must not lose.
+    if (storedBytes(*this) != before)
+        SetModifiedFlag();
     if (m_bGeaendert)
         m_bNeueDaten = true;
     ui().updateAllViews();
+}
+
+void CBrelvanDoc::forgetResults() {
+    m_Ausgabe.clear();
+    m_SensErgebnisse.clear();
+    m_MaxWerte = 0;
+    m_Max2Werte = 0;
+    m_bBerechnet = false;
+    m_bNeueDaten = true;
 }
 
 void CBrelvanDoc::OnFileNew() {
@@ -191,19 +124,21 @@ void CBrelvanDoc::OnFileNew() {
     SetUntitled();
     SetModifiedFlag(false);
     setdefaults();
+    forgetResults();
     OnDataChange();
 }
 
 // ---- Case file
 
 bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
-    std::string bytes;
-    std::string error;
-    if (!brelvan::readWholeFile(path, bytes, error)) {
-        ui().error(brelvan::cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
+    const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
+    if (!bytes) {
+        ui().error(brelvan::cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path,
+                                    bytes.error()));
         return false;
     }
-    ByteReader ar(bytes);
+    ByteReader ar(bytes.value());
+    std::string error;
     if (!Serialize(ar, error)) {
         ui().error(brelvan::cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: "
                                     "%s.\nDer geöffnete Fall bleibt unverändert.",
@@ -211,28 +146,30 @@ bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     // Bytes after the line list are ignored.
+    const std::vector<unsigned char> asRead = storedBytes(*this);
+    SetPathName(path);
+    SetModifiedFlag(false);
+    // The results belong to the case before; until this one is computed there are none.
+    forgetResults();
     OnDataChange();
     m_bGeaendert = true;
     m_iGrafiktyp = 0;
     m_bNeueDaten = true;
-    SetModifiedFlag(false);
-    SetPathName(path);
+    // What the confirmed dialog changed is not in the file yet.
+    SetModifiedFlag(storedBytes(*this) != asRead);
     return true;
 }
 
 bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
-    ByteWriter ar;
-    Serialize(ar);
-    const auto& bytes = ar.bytes();
-    std::string error;
-    if (!brelvan::writeFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-            false, error)) {
+    const std::vector<unsigned char> bytes = storedBytes(*this);
+    const brelvan::IoResult<> written = brelvan::writeFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!written) {
         std::error_code ec;
-        const bool existed = fs::exists(pathOf(path), ec);
+        const bool existed = std::filesystem::exists(brelvan::pathFromUtf8(path), ec);
         ui().error(brelvan::cformat("Der Fall konnte nicht in der Datei „%s“ gespeichert werden: "
                                     "%s.%s",
-                                    path, error,
+                                    path, written.error(),
                                     existed ? "\nDie bisherige Datei bleibt unverändert." : ""));
         return false;
     }
@@ -245,21 +182,28 @@ bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
 
 void CBrelvanDoc::OnWriteAusTxt() {
     const std::string path = brelvan::ausTxtPath(*this);
-    std::string error;
-    if (!brelvan::writeReportFile(*this, path, error)) {
+    const brelvan::IoResult<> written = brelvan::writeReportFile(*this, path);
+    if (!written) {
         ui().error(brelvan::cformat(
             "Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben werden (%s): %s!", path,
-            error));
+            written.error()));
         return;
     }
     ui().message("Die Ergebnisse sind in die Datei aus.txt geschrieben!");
 }
 
 void CBrelvanDoc::OnReadAusTxt() {
-    m_Ausgabe.clear();
-    std::ifstream in(pathOf(brelvan::ausTxtPath(*this)), std::ios::binary);
-    if (in)
-        m_Ausgabe = brelvan::readReportLines(in);
+    const std::string path = brelvan::ausTxtPath(*this);
+    const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
+    if (!bytes) {
+        // The report stays as it is.
+        ui().error(brelvan::cformat("Die Datei aus.txt (%s) kann nicht gelesen werden: %s. "
+                                    "Der Bericht bleibt unverändert.",
+                                    path, bytes.error()));
+        return;
+    }
+    m_Ausgabe = brelvan::readReportLines(bytes.value());
+    m_bBerechnet = true;
     ui().updateAllViews();
     ui().message(brelvan::cformat("%d Zeilen wurden eingelesen", m_Ausgabe.size()));
 }

@@ -1,11 +1,12 @@
 // File helpers of the document commands, shared with the batch tool: the report file in the
-// form of "aus.txt", whole-file reading and atomic writing.
+// form of "aus.txt".
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/FileIo.h"
 
 class CBrelvanDoc;
 
@@ -21,23 +22,13 @@ std::string ausTxtPath(const CBrelvanDoc& doc);
 // report line, each followed by a line break, in Windows-1252, the texts literally.
 std::string reportFileText(const CBrelvanDoc& doc);
 
-// Writes reportFileText to `path` (atomically, in text mode); false and `error` (German) when
-// the file cannot be created or written.
-bool writeReportFile(const CBrelvanDoc& doc, const std::string& path, std::string& error);
+// Writes reportFileText to `path` atomically (see writeFileAtomically); the reason (German)
+// when the file cannot be written.
+IoResult<> writeReportFile(const CBrelvanDoc& doc, const std::string& path);
 
-// The report lines a file holds: one line per text line, up to kMaxAusTxtZeilen, without the
-// line break (and a carriage return before it), converted from Windows-1252; a last line
+// The report lines of a file's bytes: one line per text line, up to kMaxAusTxtZeilen, without
+// the line break (and a carriage return before it), converted from Windows-1252; a last line
 // without a line break counts too, an empty line gives an empty report line.
-std::vector<std::string> readReportLines(std::istream& in);
-
-// The whole content of a file; false and `error` (German) when it cannot be opened or read.
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& error);
-
-// Writes `bytes` to a temporary file beside `path` and renames it over `path`, so that `path`
-// holds either its previous content or all of `bytes`. `textMode`: written as a text file.
-// False and `error` (German, without the file name) when anything fails; the temporary file
-// is removed then.
-bool writeFileAtomically(const std::string& path, std::string_view bytes, bool textMode,
-                         std::string& error);
+std::vector<std::string> readReportLines(std::string_view bytes);
 
 } // namespace brelvan

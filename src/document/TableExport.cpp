@@ -1,11 +1,14 @@
 #include "document/TableExport.h"
 
+#include "support/FileIo.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include "document/DocumentCommands.h"
@@ -112,24 +115,27 @@ std::string toCsv(const std::vector<Table>& tables, CsvStyle style) {
 
 bool writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style,
               std::string& error) {
-    return writeFileAtomically(path, toCsv(tables, style), false, error);
+    const IoResult<> written = writeFileAtomically(path, toCsv(tables, style));
+    error = written.error();
+    return written.ok();
 }
 
 bool writeXlsx(const std::string& path, const std::vector<Table>& tables, std::string& error) {
-    const fs::path target = pathOf(path);
-    if (target.filename().empty()) {
+    if (pathOf(path).filename().empty()) {
         error = "kein Dateiname";
         return false;
     }
+    // The workbook goes to a private temporary file first; its bytes then replace the target
+    // as every file of the program is replaced (atomically, through links, keeping the mode).
     std::error_code ec;
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    if (!fs::is_directory(folder, ec)) {
-        error = "ihren Ordner gibt es nicht";
+    std::string tempName = (fs::temp_directory_path(ec) / "brelvan-XXXXXX.xlsx").string();
+    const int fd = mkstemps(tempName.data(), 5);
+    if (fd < 0) {
+        error = "die Arbeitsmappe kann nicht angelegt werden";
         return false;
     }
-    fs::path temp = target;
-    temp += ".teil";
-    const std::string tempName = temp.string();
+    close(fd);
+    const fs::path temp(tempName);
 
     lxw_workbook* book = workbook_new(tempName.c_str());
     if (!book) {
@@ -194,13 +200,15 @@ bool writeXlsx(const std::string& path, const std::vector<Table>& tables, std::s
             cformat("die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(status));
         return false;
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        error = "sie kann nicht ersetzt werden";
+    IoResult<std::string> bytes = readFileBounded(tempName);
+    fs::remove(temp, ec);
+    if (!bytes) {
+        error = bytes.error();
         return false;
     }
-    return true;
+    const IoResult<> written = writeFileAtomically(path, bytes.value());
+    error = written.error();
+    return written.ok();
 }
 
 } // namespace brelvan::table

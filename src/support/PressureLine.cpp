@@ -1,31 +1,14 @@
 #include "support/PressureLine.h"
 
-#include <charconv>
-#include <climits>
 #include <cmath>
-#include <limits>
-#include <system_error>
+
+#include "support/Numbers.h"
 
 namespace brelvan {
 namespace {
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Whether a number too large in magnitude for its type is near zero (a negative exponent, or no
-// exponent and nothing but zeros before the point) rather than beyond the largest value.
-bool isTiny(std::string_view number) {
-    const auto e = number.find_first_of("eE");
-    if (e != std::string_view::npos)
-        return e + 1 < number.size() && number[e + 1] == '-';
-    for (char c : number) {
-        if (c == '.')
-            return true;
-        if (c >= '1' && c <= '9')
-            return false;
-    }
-    return true;
 }
 
 class Scanner {
@@ -43,33 +26,14 @@ public:
         skipSpace();
         if (atEnd())
             return -1;
-        std::size_t p = m_pos;
-        bool negative = false;
-        if (m_s[p] == '+' || m_s[p] == '-') {
-            negative = m_s[p] == '-';
-            ++p;
+        const auto r = scanInt(m_s.substr(m_pos));
+        if (!r) {
+            const bool onlySign =
+                (m_s[m_pos] == '+' || m_s[m_pos] == '-') && m_pos + 1 >= m_s.size();
+            return onlySign ? -1 : 1;
         }
-        std::size_t digits = p;
-        long long value = 0;
-        bool overflow = false;
-        while (digits < m_s.size() && m_s[digits] >= '0' && m_s[digits] <= '9') {
-            if (value > (LLONG_MAX - 9) / 10)
-                overflow = true;
-            else
-                value = value * 10 + (m_s[digits] - '0');
-            ++digits;
-        }
-        if (digits == p)
-            return p == m_pos ? 1 : (digits >= m_s.size() ? -1 : 1);
-        m_pos = digits;
-        if (negative)
-            value = -value;
-        if (overflow || value > INT_MAX)
-            out = negative ? INT_MIN : INT_MAX;
-        else if (value < INT_MIN)
-            out = INT_MIN;
-        else
-            out = static_cast<int>(value);
+        m_pos += r->length;
+        out = r->value;
         return 0;
     }
 
@@ -81,40 +45,45 @@ public:
         return 0;
     }
 
-    // %f / %lf: a decimal number with optional sign, fraction and exponent, or inf / nan.
-    template <class Real> int readReal(Real& out) {
+    // %f / %lf: a decimal number with optional sign, fraction and exponent. A number nearer to
+    // zero than the type holds reads as zero; one that is refused is a matching failure and
+    // leaves its reason in `problem`.
+    template <class Real> int readReal(Real& out, std::string& problem, const char* field) {
         skipSpace();
         if (atEnd())
             return -1;
-        std::size_t p = m_pos;
-        bool negative = false;
-        if (m_s[p] == '+' || m_s[p] == '-') {
-            negative = m_s[p] == '-';
-            ++p;
-        }
-        if (p >= m_s.size())
+        if ((m_s[m_pos] == '+' || m_s[m_pos] == '-') && m_pos + 1 >= m_s.size())
             return -1;
-        // from_chars takes no sign of its own beyond '-', and no leading '+'.
-        Real value{};
-        const char* first = m_s.data() + p;
-        const char* last = m_s.data() + m_s.size();
-        auto r = std::from_chars(first, last, value, std::chars_format::general);
-        if (r.ec == std::errc::result_out_of_range) {
-            // The text is a number, only too large or too small: take infinity or zero.
-            const char* end = r.ptr;
-            m_pos = static_cast<std::size_t>(end - m_s.data());
-            const bool tiny =
-                isTiny(std::string_view(first, static_cast<std::size_t>(end - first)));
-            value = tiny ? Real(0) : std::numeric_limits<Real>::infinity();
-            out = negative ? -value : value;
-            return 0;
-        }
-        if (r.ec != std::errc() || r.ptr == first)
+        const std::string_view rest = m_s.substr(m_pos);
+        ScannedNumber<Real> r;
+        if constexpr (sizeof(Real) == sizeof(float))
+            r = scanFloat(rest);
+        else
+            r = scanDouble(rest);
+        std::size_t tokenEnd = 0;
+        while (tokenEnd < rest.size() && !isSpace(rest[tokenEnd]))
+            ++tokenEnd;
+        const std::string token(rest.substr(0, tokenEnd));
+        switch (r.status) {
+        case NumberStatus::None:
             return 1;
-        if (*first == '-')
-            return 1; // a second sign
-        m_pos = static_cast<std::size_t>(r.ptr - m_s.data());
-        out = negative ? -value : value;
+        case NumberStatus::Malformed:
+            problem = std::string("Der ") + field + " „" + token + "“ ist keine gültige Zahl";
+            return 1;
+        case NumberStatus::NotFinite:
+            problem = std::string("Der ") + field + " „" + token + "“ ist keine endliche Zahl";
+            return 1;
+        case NumberStatus::Ok:
+        case NumberStatus::Underflow:
+            break;
+        }
+        if (std::fabs(static_cast<double>(r.value)) > kMaxLineValue) {
+            problem = std::string("Der ") + field + " „" + token +
+                      "“ liegt außerhalb jedes möglichen Wertes";
+            return 1;
+        }
+        m_pos += r.length;
+        out = r.value;
         return 0;
     }
 
@@ -123,7 +92,8 @@ private:
     std::size_t m_pos = 0;
 };
 
-template <class Real> int scan(std::string_view text, PressureLineT<Real>& line) {
+template <class Real>
+int scan(std::string_view text, PressureLineT<Real>& line, std::string& problem) {
     Scanner sc(text);
     int count = 0;
     auto step = [&](int r) -> bool {
@@ -145,19 +115,28 @@ template <class Real> int scan(std::string_view text, PressureLineT<Real>& line)
         return count;
     if (!step(sc.readInt(line.year)))
         return count;
-    if (!step(sc.readReal(line.gp)))
+    if (!step(sc.readReal(line.gp, problem, "Gp-Wert")))
         return count;
-    step(sc.readReal(line.pressure));
+    step(sc.readReal(line.pressure, problem, "Druckwert"));
     return count;
 }
 
 } // namespace
 
 int scanPressureLine(std::string_view text, PressureLine& line) {
-    return scan(text, line);
+    std::string problem;
+    return scan(text, line, problem);
 }
 int scanPressureLine(std::string_view text, PressureLineF& line) {
-    return scan(text, line);
+    std::string problem;
+    return scan(text, line, problem);
+}
+
+std::string pressureLineProblem(std::string_view text) {
+    PressureLine line;
+    std::string problem;
+    scan(text, line, problem);
+    return problem;
 }
 
 } // namespace brelvan

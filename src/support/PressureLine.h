@@ -5,9 +5,12 @@
 // The count of fields read has scanf's meaning: 7 is a measured line, 6 a production-only line,
 // fewer is no line; -1 when the text ends (or holds only white space) before the first field.
 // The reading is bounds-checked and independent of the C locale. An integer beyond the range of
-// int is taken as the nearest int value.
+// int is taken as the nearest int value. A Gp or pressure that is no finite number (a doubled
+// sign, "nan", "inf", beyond the type) or whose magnitude exceeds kMaxLineValue is not read:
+// the count stops before it, and pressureLineProblem says why.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace brelvan {
@@ -29,6 +32,13 @@ template <class Real> struct PressureLineT {
 
 using PressureLine = PressureLineT<double>; // "%d%c%d%c%d %lf %lf"
 using PressureLineF = PressureLineT<float>; // "%d%c%d%c%d %f %f"
+
+// The largest magnitude of a Gp (Mio m3) or a pressure (bar) that a line may hold: far beyond
+// the largest gas in place (100000 Mio m3) and the largest pressure (10000 bar) of a case.
+inline constexpr double kMaxLineValue = 1e9;
+
+// Why the Gp or the pressure of the line `text` is refused, in German ("" when neither is).
+std::string pressureLineProblem(std::string_view text);
 
 // Reads `text` into `line`; fields not read keep the values `line` held before.
 int scanPressureLine(std::string_view text, PressureLine& line);

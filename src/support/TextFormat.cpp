@@ -262,7 +262,8 @@ std::string vcformat(std::string_view f, std::span<const FormatArg> args) {
             long long w = a ? a->asInt() : 0;
             if (w < 0) {
                 sp.left = true;
-                w = -w;
+                // Not negated beyond the bound: the most negative value has no positive twin.
+                w = w < -100000 ? 100000 : -w;
             }
             sp.width = static_cast<int>(w > 100000 ? 100000 : w);
         } else {

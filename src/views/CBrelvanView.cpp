@@ -1,5 +1,6 @@
 #include "views/CBrelvanView.h"
 
+#include <QImage>
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
@@ -12,20 +13,59 @@ namespace brelvan::views {
 
 namespace {
 const QString kFace = QStringLiteral("Courier New");
-}
+// Shown instead of a report while the case on view has not been computed.
+const std::string kNichtBerechnet = "Der Fall ist noch nicht berechnet.";
+constexpr int kScreenFontHeight = 55; // logical units
+} // namespace
 
 CBrelvanView::CBrelvanView(QWidget* parent) : CScrollViewBase(parent) {
     setObjectName(QStringLiteral("CBrelvanView"));
 }
 
 void CBrelvanView::OnInitialUpdate() {
-    const QSize total(2000, 11000);
+    updateScrollSizes();
+}
+
+void CBrelvanView::OnUpdate() {
+    updateScrollSizes();
+    CScrollViewBase::OnUpdate();
+}
+
+QSize CBrelvanView::screenCell() const {
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterX(static_cast<int>(std::lround(viewport()->logicalDpiX() / 0.0254)));
+    probe.setDotsPerMeterY(static_cast<int>(std::lround(viewport()->logicalDpiY() / 0.0254)));
+    QPainter painter(&probe);
+    LoMetricDC dc(painter);
+    dc.setFont(kScreenFontHeight, 600, kFace);
+    const QSize cell = dc.textExtent(QStringLiteral("0"));
+    return QSize(std::max(1, cell.width()), std::max(1, cell.height()));
+}
+
+void CBrelvanView::updateScrollSizes() {
+    // The whole report and a line of room below it, at least one column of 0.2 m; the line
+    // step is one report line, the page step one screen (set by the scroll bars).
+    const QSize cell = screenCell();
+    std::size_t longest = 0;
+    if (const CBrelvanDoc* doc = GetDocument()) {
+        for (const std::string& line : shownLines(*doc))
+            longest =
+                std::max(longest, static_cast<std::size_t>(QString::fromStdString(line).size()));
+    }
+    const int lines = GetDocument() ? static_cast<int>(shownLines(*GetDocument()).size()) : 0;
+    const QSize total(std::max(2000, static_cast<int>(longest + 2) * cell.width()),
+                      (lines + 1) * cell.height());
     SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
-                   QSize(total.width() / 50, total.height() / 50));
+                   QSize(2 * cell.width(), cell.height()));
+}
+
+const std::vector<std::string>& CBrelvanView::shownLines(const CBrelvanDoc& doc) {
+    static const std::vector<std::string> notComputed = {kNichtBerechnet};
+    return doc.m_bBerechnet ? doc.m_Ausgabe : notComputed;
 }
 
 int CBrelvanView::lineCount() const {
-    return GetDocument() ? static_cast<int>(GetDocument()->m_Ausgabe.size()) : 0;
+    return GetDocument() ? static_cast<int>(shownLines(*GetDocument()).size()) : 0;
 }
 
 void CBrelvanView::OnDraw(QPainter& painter, QPointF offset) {
@@ -35,7 +75,7 @@ void CBrelvanView::OnDraw(QPainter& painter, QPointF offset) {
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     LoMetricDC dc(painter, offset);
-    dc.setFont(55, 600, kFace);
+    dc.setFont(kScreenFontHeight, 600, kFace);
     const QSize cell = dc.textExtent(QStringLiteral("0"));
     const int w = cell.width();
     const int h = std::max(1, cell.height());
@@ -43,11 +83,12 @@ void CBrelvanView::OnDraw(QPainter& painter, QPointF offset) {
     // same as drawing all of them.
     const QPointF top = dc.toLogical(QPointF(0, 0));
     const QPointF bottom = dc.toLogical(QPointF(0, painter.device()->height()));
-    const int n = lineCount();
+    const std::vector<std::string>& lines = shownLines(*doc);
+    const int n = static_cast<int>(lines.size());
     const int first = std::max(0, static_cast<int>(std::floor(-top.y() / h)) - 1);
     const int last = std::min(n - 1, static_cast<int>(std::ceil(-bottom.y() / h)) + 1);
     for (int i = first; i <= last; ++i) {
-        dc.textOut(w, -i * h, doc->m_Ausgabe[static_cast<size_t>(i)]);
+        dc.textOut(w, -i * h, lines[static_cast<size_t>(i)]);
     }
 }
 
@@ -75,8 +116,12 @@ void CBrelvanView::OnPrint(QPainter& painter, int page, const QRect& drawRect, i
     const int h = cell.height();
     const CBrelvanDoc* doc = GetDocument();
     dc.textOut(w, -h, cformat("Dokument:%s", doc ? doc->GetTitle() : std::string()));
+    if (!doc) {
+        return;
+    }
+    const std::vector<std::string>& lines = shownLines(*doc);
     for (int i = s; i < e && i < n; ++i) {
-        dc.textOut(3 * w, -(i - s + 3) * h, doc->m_Ausgabe[static_cast<size_t>(i)]);
+        dc.textOut(3 * w, -(i - s + 3) * h, lines[static_cast<size_t>(i)]);
     }
 }
 

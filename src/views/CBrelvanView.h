@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QRect>
+#include <string>
+#include <vector>
 
 #include "views/CScrollViewBase.h"
 
@@ -19,7 +21,13 @@ public:
     static int pageCount(int lines, int perPage) { return lines / perPage + 1; }
 
     void OnInitialUpdate() override;
+    // The scroll range follows the report's length.
+    void OnUpdate() override;
     void OnDraw(QPainter& painter, QPointF offset) override;
+
+    // The lines the view shows: the report, or while the case has not been computed a line
+    // that says so.
+    static const std::vector<std::string>& shownLines(const CBrelvanDoc& doc);
 
     // The drawing rectangle of the page being printed (logical units).
     QRect m_rectDraw;
@@ -30,6 +38,9 @@ protected:
 
 private:
     int lineCount() const;
+    void updateScrollSizes();
+    // One character cell of the screen font, in logical units.
+    QSize screenCell() const;
 };
 
 } // namespace brelvan::views

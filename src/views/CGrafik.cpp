@@ -1,10 +1,12 @@
 #include "views/CGrafik.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 #include "document/CBrelvanDoc.h"
 #include "views/ChartGeometry.h"
+#include "views/ChartExport.h"
 
 namespace brelvan::views {
 
@@ -21,11 +23,18 @@ int CGrafik::instanceCount() {
     return g_instances;
 }
 
-void CGrafik::OnInitialUpdate() {
-    GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
-    const QSize total(kChartViewWidth, kChartViewHeight);
+void CGrafik::updateScrollSizes() {
+    // At least the whole chart with its margins: with the magnifier it is wider.
+    const QSize canvas = chartCanvasSize({m_bGrafiklupe, ChartLayout::Page::Screen});
+    const QSize total(std::max(kChartViewWidth, canvas.width()),
+                     std::max(kChartViewHeight, canvas.height()));
     SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
                    QSize(total.width() / 50, total.height() / 50));
+}
+
+void CGrafik::OnInitialUpdate() {
+    GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
+    updateScrollSizes();
     m_bHochformat = true;
     m_bPrint = false;
     m_bKurven = false;
@@ -37,7 +46,8 @@ void CGrafik::OnDraw(QPainter& painter, QPointF offset) {
     if (doc && doc->m_bNeueDaten) {
         OnCompute();
     }
-    if (m_bKurven) {
+    // A case not yet computed has no chart (its series are empty, not another case's).
+    if (m_bKurven && (!doc || doc->m_bBerechnet)) {
         plot(painter, offset);
     }
 }
@@ -53,6 +63,7 @@ void CGrafik::OnCompute() {
 
 void CGrafik::OnGrafiklupe() {
     m_bGrafiklupe = !m_bGrafiklupe;
+    updateScrollSizes();
     OnCompute();
     viewport()->update();
 }

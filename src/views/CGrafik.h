@@ -40,6 +40,10 @@ protected:
     int OnPreparePrinting() override;
     void OnPrint(QPainter& painter, int page, const QRect& drawRect, int& maxPage) override;
     void OnEndPrinting() override;
+
+private:
+    // The scroll range: the chart's canvas, with or without the magnifier.
+    void updateScrollSizes();
 };
 
 } // namespace brelvan::views

@@ -2,6 +2,7 @@
 
 #include "views/ChartGeometry.h"
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
@@ -21,6 +22,7 @@ CScrollViewBase::CScrollViewBase(QWidget* parent) : QAbstractScrollArea(parent) 
     pal.setColor(QPalette::Window, Qt::white);
     viewport()->setPalette(pal);
     viewport()->setBackgroundRole(QPalette::Window);
+    setFocusPolicy(Qt::StrongFocus); // the keys scroll
 }
 
 QPrinter* CScrollViewBase::printer() {
@@ -79,8 +81,9 @@ void CScrollViewBase::updateScrollBars() {
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, total.width() - view.width()));
     verticalScrollBar()->setRange(0, std::max(0, total.height() - view.height()));
-    horizontalScrollBar()->setPageStep(std::max(1, static_cast<int>(m_page.width() * dx)));
-    verticalScrollBar()->setPageStep(std::max(1, static_cast<int>(m_page.height() * dy)));
+    // Page Up and Page Down move one screen.
+    horizontalScrollBar()->setPageStep(std::max(1, view.width()));
+    verticalScrollBar()->setPageStep(std::max(1, view.height()));
     horizontalScrollBar()->setSingleStep(std::max(1, static_cast<int>(m_line.width() * dx)));
     verticalScrollBar()->setSingleStep(std::max(1, static_cast<int>(m_line.height() * dy)));
 }
@@ -99,6 +102,25 @@ void CScrollViewBase::resizeEvent(QResizeEvent* event) {
 void CScrollViewBase::showEvent(QShowEvent* event) {
     QAbstractScrollArea::showEvent(event);
     updateScrollBars();
+}
+
+void CScrollViewBase::keyPressEvent(QKeyEvent* event) {
+    // Home and End (also with Ctrl) go to the start and the end; the arrows and the page
+    // keys are the scroll area's own.
+    switch (event->key()) {
+    case Qt::Key_Home:
+        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+        event->accept();
+        return;
+    case Qt::Key_End:
+        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        event->accept();
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
 }
 
 void CScrollViewBase::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,5 +1,7 @@
 #include "views/ChartExport.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -10,6 +12,7 @@
 #include <cmath>
 
 #include "document/CBrelvanDoc.h"
+#include "support/FileIo.h"
 #include "views/ChartGeometry.h"
 #include "views/GraphChart.h"
 
@@ -62,6 +65,14 @@ bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout&
         return false;
     };
 
+    // The picture is made in memory and written like a case file: atomically, through links,
+    // keeping the mode, only onto a regular file or a new name.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QString cannotWrite =
+        QStringLiteral("Die Datei %1 kann nicht geschrieben werden").arg(path);
+    bool drawn = false;
     if (suffix == QLatin1String("png")) {
         QImage image(pixels, QImage::Format_RGB32);
         const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
@@ -72,44 +83,49 @@ bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout&
             QPainter painter(&image);
             drawChart(doc, layout, painter);
         }
-        if (!image.save(path, "PNG")) {
-            return fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path));
-        }
-        return true;
-    }
-    if (suffix == QLatin1String("svg")) {
+        drawn = image.save(&buffer, "PNG");
+    } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&buffer);
         svg.setResolution(dpi);
         svg.setSize(pixels);
         svg.setViewBox(QRect(QPoint(0, 0), pixels));
         svg.setTitle(QStringLiteral("Schließdrücke und Wasserinvasion"));
         QPainter painter;
-        if (!painter.begin(&svg)) {
-            return fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path));
+        if (painter.begin(&svg)) {
+            painter.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
+            drawChart(doc, layout, painter);
+            drawn = painter.end();
         }
-        painter.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
-        drawChart(doc, layout, painter);
-        painter.end();
-        return true;
-    }
-    if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(path);
+    } else if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(600);
         pdf.setPageSize(QPageSize(QSizeF(canvas.width() / 10.0, canvas.height() / 10.0),
                                   QPageSize::Millimeter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdf.setTitle(QStringLiteral("Schließdrücke und Wasserinvasion"));
         QPainter painter;
-        if (!painter.begin(&pdf)) {
-            return fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path));
+        if (painter.begin(&pdf)) {
+            drawChart(doc, layout, painter);
+            drawn = painter.end();
         }
-        drawChart(doc, layout, painter);
-        painter.end();
-        return true;
+    } else {
+        return fail(
+            QStringLiteral("Unbekannte Dateiendung \"%1\": erlaubt sind .svg, .png und .pdf.")
+                .arg(suffix));
     }
-    return fail(QStringLiteral("Unbekannte Dateiendung \"%1\": erlaubt sind .svg, .png und .pdf.")
-                    .arg(suffix));
+    buffer.close();
+    if (!drawn) {
+        return fail(cannotWrite + QLatin1Char('.'));
+    }
+    const brelvan::IoResult<> written = brelvan::writeFileAtomically(
+        path.toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) {
+        return fail(cannotWrite + QStringLiteral(": ") + QString::fromStdString(written.error()) +
+                    QLatin1Char('.'));
+    }
+    return true;
 }
 
 } // namespace brelvan::views

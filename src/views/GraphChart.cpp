@@ -27,6 +27,27 @@ QString label(const char* format, double v) {
     return QString::fromStdString(brelvan::cformat(format, v));
 }
 
+// Room kept free at the canvas edges, in logical units.
+constexpr int kEdgeMargin = 20;
+
+// Sets the font of `height` and `weight`, smaller where `text` would be wider than `room`
+// (down to a height of 2.5 mm); a text that is wider still loses characters from its middle
+// for an ellipsis. Returns the text to draw.
+QString fitText(LoMetricDC& dc, QString text, int height, int weight, int room) {
+    constexpr int kSmallest = 25;
+    dc.setFont(height, weight);
+    const int width = dc.textExtent(text).width();
+    if (width <= room || width <= 0) {
+        return text;
+    }
+    dc.setFont(std::max(kSmallest, height * room / width), weight);
+    while (text.size() > 12 && dc.textExtent(text).width() > room) {
+        const auto middle = text.size() / 2;
+        text.replace(middle - 2, 3, QStringLiteral("…"));
+    }
+    return text;
+}
+
 } // namespace
 
 int GraphChart::xPos(double v) const {
@@ -71,10 +92,14 @@ void GraphChart::plot(LoMetricDC& dc) {
     dc.setWindowOrigin(kOriginX, kOriginY);
     dc.rectangle(0, 0, w, -h);
 
-    dc.setFont(80, 600);
+    // The canvas reaches from kOriginX to w - kOriginX; a long field name or file name gets a
+    // smaller font rather than running over its edges.
+    const int left = kOriginX + kEdgeMargin;
+    const int right = w - kOriginX - kEdgeMargin;
     dc.setTextAlign(TA_CENTER | TA_TOP);
     if (doc) {
-        dc.textOut(half, 200, doc->m_strFeldname);
+        dc.textOut(half, 200,
+                   fitText(dc, QString::fromStdString(doc->m_strFeldname), 80, 600, right - left));
     }
     dc.setFont(60, 700);
     dc.textOut(half, 130, QStringLiteral("Schließdrücke und Wasserinvasion"));
@@ -90,8 +115,25 @@ void GraphChart::plot(LoMetricDC& dc) {
     y1axis(dc);
 
     if (doc) {
-        // Still right-aligned from the right axis: the line ends at x = 100.
-        dc.textOut(100, -h - 200, QString::fromStdString(cformat("Dokument %s", doc->GetTitle())));
+        // Right-aligned to end at x = 100. A longer text starts at the canvas's left edge and
+        // ends before the legend (centred under the plot), in a smaller font where needed, and
+        // as a last resort with the middle of the name left out.
+        const QString title = QString::fromStdString(cformat("Dokument %s", doc->GetTitle()));
+        dc.setFont(45, 700);
+        if (100 - dc.textExtent(title).width() >= left) {
+            dc.textOut(100, -h - 200, title);
+        } else {
+            int legendWidth = 0;
+            for (const std::string* legend :
+                 {&doc->m_strLegende1, &doc->m_strLegende2, &doc->m_strLegende3}) {
+                legendWidth =
+                    std::max(legendWidth, dc.textExtent(QString::fromStdString(*legend)).width());
+            }
+            const int room = std::max(200, half - legendWidth / 2 - 40 - left);
+            dc.setTextAlign(TA_LEFT | TA_TOP);
+            dc.textOut(left, -h - 200, fitText(dc, title, 45, 700, room));
+            dc.setFont(45, 700);
+        }
     }
 
     dc.setTextAlign(TA_CENTER | TA_TOP);

@@ -84,6 +84,8 @@ void LoMetricDC::textOut(int x, int y, const QString& text) {
     } else if (m_align & TA_RIGHT) {
         p.rx() -= width;
     }
+    const QRectF box(p.x(), p.y(), width, metrics.height());
+    m_textBounds = m_textBounds.isEmpty() ? box : m_textBounds.united(box);
     p.ry() += metrics.ascent();
     m_painter.save();
     m_painter.setFont(m_font);

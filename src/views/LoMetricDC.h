@@ -11,6 +11,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <string>
 
@@ -58,6 +59,8 @@ public:
     QSize textExtent(const QString& text) const;
     // Text at a reference point, placed as the current alignment says.
     void textOut(int x, int y, const QString& text);
+    // The device rectangle all texts drawn so far cover (empty before the first).
+    QRectF textBounds() const { return m_textBounds; }
     void textOut(int x, int y, const std::string& utf8) {
         textOut(x, y, QString::fromStdString(utf8));
     }
@@ -82,6 +85,7 @@ private:
     QPoint m_current{0, 0};
     QFont m_font;
     unsigned m_align = TA_LEFT | TA_TOP;
+    QRectF m_textBounds;
 };
 
 } // namespace brelvan::views

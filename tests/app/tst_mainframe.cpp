@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <functional>
+
 #include "app/AboutDialog.h"
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
@@ -37,7 +39,18 @@ namespace {
 
 // Confirms the input dialog as a user pressing OK would (the dialog's checks decide).
 struct ScriptedInterface : FakeUserInterface {
-    ScriptedInterface() { pressOkInInputDialog(); }
+    bool confirm = true;
+    std::function<void(DlgInputData&)> edit; // what the user changes before OK
+    ScriptedInterface() {
+        dialog = [this](DlgInputData& data) {
+            if (!confirm)
+                return false;
+            data.OnInitDialog(*this);
+            if (edit)
+                edit(data);
+            return data.checkAll(*this);
+        };
+    }
 };
 
 // The worked example case with 10000 in the water zone, written by the core into a folder of
@@ -449,6 +462,37 @@ private slots:
         QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                   QStringLiteral("brelvan"))
             .clear();
+    }
+
+    // What is confirmed in the dialog after Open is an edit: the title says so and leaving
+    // asks. Cancelled, the views show no results of the case before.
+    void editsConfirmedAfterOpenAreNotLost() {
+        QTemporaryDir dir;
+        const QString example = makeExample(dir.path());
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QVERIFY(!frame().isWindowModified());
+        QVERIFY(!m_app->document().m_Ausgabe.empty());
+
+        m_ui->confirm = false;
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QCOMPARE(CBrelvanView::shownLines(m_app->document()),
+                 std::vector<std::string>{"Der Fall ist noch nicht berechnet."});
+        QCOMPARE(m_app->document().m_MaxWerte, 0);
+
+        m_ui->confirm = true;
+        m_ui->edit = [](DlgInputData& d) { d.m_dOGIP = 5500; };
+        QVERIFY(m_app->OpenDocumentFile(example));
+        QVERIFY(frame().isWindowModified());
+        QStringList asked;
+        m_app->m_askSave = [&](const QString& text) {
+            asked << text;
+            return 2;
+        };
+        frame().show();
+        frame().OnCommand(ID_APP_EXIT);
+        QCOMPARE(asked, QStringList({"Möchten Sie die Änderungen an beispiel.brv speichern?"}));
+        QVERIFY(frame().isVisible());
+        m_app->m_askSave = [](const QString&) { return 1; };
     }
 
     void droppedCaseFileOpens() {

@@ -1,12 +1,17 @@
 // The batch tool end to end: the built binary on the bundled examples.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <sstream>
+#include <thread>
 
 #include "../document/TestFiles.h"
 #include "document/TextFormat.h"
@@ -39,7 +44,8 @@ std::string quoted(const std::string& arg) {
 }
 
 CliRun cli(const std::vector<std::string>& args, const TempDir& dir) {
-    std::string command = quoted(BRELVAN_CLI);
+    // A run that hangs (on a FIFO, say) ends after a minute with status 124.
+    std::string command = "timeout 60 " + quoted(BRELVAN_CLI);
     for (const std::string& a : args) {
         command += ' ';
         command += quoted(a);
@@ -128,11 +134,18 @@ TEST(Cli, ExitStatusesAndMessages) {
     writeFile(dir.file("kurz.brv"), caseBytes(truncated).substr(0, 100));
     const std::string noLines = dir.file("leer.brv");
     ASSERT_EQ(cli({"neu", noLines}, dir).status, 0);
+    // A case from an older program may hold a value the dialog's ranges refuse.
     const std::string bigCase = dir.file("gross.brv");
-    ASSERT_EQ(
-        cli({"neu", bigCase, "--druckdatei", kExamples + "druckwerte.txt", "--ogip", "1e6"}, dir)
-            .status,
-        0);
+    ASSERT_EQ(cli({"neu", bigCase, "--druckdatei", kExamples + "druckwerte.txt"}, dir).status, 0);
+    {
+        const std::string bytes = readFile(bigCase);
+        ByteReader ar(bytes);
+        CBrelvanDoc big;
+        std::string error;
+        ASSERT_TRUE(big.Serialize(ar, error)) << error;
+        big.m_dOGIP = 1e6;
+        writeFile(bigCase, caseBytes(big));
+    }
     // A damaged file may hold a number that is not finite.
     CBrelvanDoc damaged;
     worked_case::set(damaged);
@@ -163,6 +176,24 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"neu", dir.file("x.brv"), "--gas", "CH5=100"}, 1, "Unbekannte Gaskomponente"},
         {{"neu", dir.file("x.brv"), "--beginn", "1.1"}, 1, "kein Datum"},
         {{"neu", dir.file("fehlt/x.brv")}, 2, "ihren Ordner gibt es nicht"},
+        // The input checks run before anything is written.
+        {{"neu", dir.file("abgelehnt.brv"), "--temperatur", "1e308"},
+         2,
+         "--temperatur: Geben Sie eine Zahl zwischen 0 und 1000 ein."},
+        {{"neu", dir.file("abgelehnt.brv"), "--gas", "CH4=-50,CO2=150"},
+         2,
+         "--gas CO2: Geben Sie eine Zahl zwischen 0 und 100 ein."},
+        {{"neu", dir.file("abgelehnt.brv"), "--beginn", "1.1.1800"},
+         2,
+         "--beginn: Geben Sie eine ganze Zahl zwischen 1930 und 2200 ein."},
+        {{"neu", dir.file("abgelehnt.brv"), "--phi", "2"},
+         2,
+         "Geben Sie eine Zahl zwischen 0 und 1 ein."},
+        {{"neu", dir.file("abgelehnt.brv"), "--ogip", "--5"}, 1, "keine gültige Zahl für --ogip"},
+        // Reading is bounded, and only regular files are replaced.
+        {{"zeigen", "/dev/zero"}, 2, "sie ist größer als 64 MiB"},
+        {{"bericht", kBeispiel, "--aus", dir.file("rohr")}, 2, "keine gewöhnliche Datei"},
+        {{"zeigen", dir.file(std::string(256, 'n'))}, 2, "der Name ist zu lang"},
         {{"neu", dir.file("x.brv"), "--druckdatei", dir.file("fehlt.txt")},
          2,
          "kann nicht geöffnet werden"},
@@ -185,6 +216,7 @@ TEST(Cli, ExitStatusesAndMessages) {
          "Die Summe der Gaskomponenten ist > 100 !"},
         {{"grafik", "--help"}, -2, ""},
     };
+    ASSERT_EQ(::mkfifo(dir.file("rohr").c_str(), 0644), 0);
     for (const Row& r : rows) {
         const CliRun run = cli(r.args, dir);
         std::string what;
@@ -197,6 +229,30 @@ TEST(Cli, ExitStatusesAndMessages) {
         EXPECT_EQ(run.status, r.status) << what << "\n" << run.err;
         EXPECT_NE(run.err.find(r.inErr), std::string::npos) << what << "\n" << run.err;
     }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("abgelehnt.brv")));
+}
+
+// A measurement file that can be read only once (a FIFO) is read once.
+TEST(Cli, ANewCaseReadsAMeasurementFifoOnce) {
+    TempDir dir;
+    const std::string fifo = dir.file("messwerte");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::thread writer([&] {
+        const std::string bytes = readFile(kExamples + "druckwerte.txt");
+        const int fd = ::open(fifo.c_str(), O_WRONLY);
+        if (fd >= 0) {
+            (void)!::write(fd, bytes.data(), bytes.size());
+            ::close(fd);
+        }
+    });
+    const CliRun r = cli({"neu", dir.file("f.brv"), "--druckdatei", fifo}, dir);
+    writer.join();
+    ASSERT_EQ(r.status, 0) << r.err;
+    const CliRun shown = cli({"zeigen", dir.file("f.brv")}, dir);
+    const CliRun direct =
+        cli({"neu", dir.file("g.brv"), "--druckdatei", kExamples + "druckwerte.txt"}, dir);
+    ASSERT_EQ(direct.status, 0);
+    EXPECT_EQ(shown.out, cli({"zeigen", dir.file("g.brv")}, dir).out);
 }
 
 TEST(Cli, HelpOnEveryCommand) {

@@ -93,7 +93,8 @@ private slots:
             QList<QWidget*> children;
             for (QObject* o : parent->children()) {
                 auto* w = qobject_cast<QWidget*>(o);
-                if (w && w->isVisibleTo(parent) && !w->isWindow() && !w->inherits("QFocusFrame")) {
+                if (w && w->isVisibleTo(parent) && !w->isWindow() && !w->inherits("QFocusFrame") &&
+                    !w->inherits("QSizeGrip")) {
                     children.push_back(w);
                 }
             }

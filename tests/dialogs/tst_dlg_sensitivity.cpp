@@ -1,6 +1,7 @@
 // The sensitivity range dialog and the results list of the search.
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -107,20 +108,65 @@ private slots:
         QListWidget* list = qobject_cast<QListWidget*>(d.control(1056));
         QVERIFY(list);
         QCOMPARE(list->count(), 5);
-        QCOMPARE(list->item(0)->text().left(6), QStringLiteral("0.7500"));
-        QCOMPARE(list->item(1)->text().left(6), QStringLiteral("1.0000"));
-        QCOMPARE(list->item(2)->text().left(6), QStringLiteral("2.5000"));
-        QCOMPARE(list->item(3)->text().left(7), QStringLiteral("12.2500"));
+        QCOMPARE(list->item(0)->text().trimmed().left(6), QStringLiteral("0.7500"));
+        QCOMPARE(list->item(1)->text().trimmed().left(6), QStringLiteral("1.0000"));
+        QCOMPARE(list->item(2)->text().trimmed().left(6), QStringLiteral("2.5000"));
+        QCOMPARE(list->item(3)->text().trimmed().left(7), QStringLiteral("12.2500"));
         QCOMPARE(list->item(4)->text(), QString());
         QVERIFY(qobject_cast<QPushButton*>(d.control(1000))->isDefault());
         QTest::mouseClick(d.control(1000), Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
 
         DlgSensResults e(*m_ui);
+        QVERIFY(e.m_Ergebnisse.empty());
         QVERIFY(showActive(e));
         QTest::mouseClick(e.control(2), Qt::LeftButton);
         QCOMPARE(e.result(), int(QDialog::Rejected));
         QVERIFY(m_boxes->shown.empty());
+    }
+
+    // All 64 lines of a search: a resizable window that shows many rows at once, in a
+    // fixed-pitch font, each column ending where its heading ends, no sideways scrolling.
+    void resultsStandUnderTheirHeadings() {
+        DlgSensResults d(*m_ui);
+        for (int i = 0; i < 64; ++i) {
+            const std::string error = i == 5 ? std::string("kein Wert")
+                                             : QString::number(0.5 + i * 0.9, 'f', 4).toStdString();
+            d.m_Ergebnisse.push_back(
+                error + "   " +
+                QString::number(3000.0 + 1000 * (i % 4), 'f', 1).rightJustified(12).toStdString() +
+                "   " +
+                QString::number(1000.0 + 13000 * (i / 16), 'f', 1)
+                    .rightJustified(12)
+                    .toStdString() +
+                "   " +
+                QString::number(10.0 + 30 * (i % 3), 'f', 1).rightJustified(12).toStdString());
+        }
+        QVERIFY(showActive(d));
+        QVERIFY(d.minimumWidth() < d.maximumWidth());
+        QVERIFY(d.minimumHeight() < d.maximumHeight());
+        QListWidget* list = d.m_ListErgebnisse;
+        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QCOMPARE(list->count(), 64);
+        QVERIFY(list->viewport()->height() / list->sizeHintForRow(0) >= 16);
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        const QStringList heading = DlgSensResults::heading().split(QLatin1Char('\n'));
+        QCOMPARE(heading.size(), 2);
+        for (const QString& head : heading) {
+            QCOMPARE(head.size(), 55);
+        }
+        // Where each heading word ends, every line has the end of a number.
+        const int ends[] = {10, 25, 40, 55};
+        for (int i = 0; i < list->count(); ++i) {
+            const QString line = list->item(i)->text();
+            QCOMPARE(line.size(), 55);
+            for (int end : ends) {
+                QVERIFY2(line[end - 1] != QLatin1Char(' ') &&
+                             (end == 55 || line[end] == QLatin1Char(' ')),
+                         qPrintable(line));
+                QVERIFY(heading[0][end - 1] != QLatin1Char(' '));
+            }
+        }
     }
 };
 

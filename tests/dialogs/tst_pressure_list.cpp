@@ -179,7 +179,12 @@ private slots:
         }
         m_boxes->answers = {yes};
         editLine(QStringLiteral("15.6.2003 120.5 210"));
-        if (question.isEmpty()) {
+        // Change, insert and delete without a chosen line say so.
+        const bool refused = selected < 0 && option != 1;
+        if (refused) {
+            QCOMPARE(m_boxes->texts().size(), std::size_t(1));
+            QVERIFY(m_boxes->texts()[0].rfind("Keine Zeile ausgewählt: ", 0) == 0);
+        } else if (question.isEmpty()) {
             QVERIFY(m_boxes->shown.empty());
         } else {
             QCOMPARE(m_boxes->texts(), std::vector<std::string>{question.toStdString()});
@@ -202,8 +207,8 @@ private slots:
         QCOMPARE(editOf(d, kZeile)->text(), QStringLiteral("15.6.2003 120.5 210"));
     }
 
-    // The edit line keeps its text, so every departure asks again, and Yes repeats the
-    // operation.
+    // The edit line keeps its text; a line once applied is not applied again by merely
+    // passing through the field, but typing it again (or answering No) keeps it pending.
     void repeatedQuestionForTheSameLine() {
         DlgInput& d = open();
         chooseOption(1);
@@ -211,6 +216,8 @@ private slots:
         editLine(QStringLiteral("15.6.2003 120.5"));
         editOf(d, kZeile)->setFocus(Qt::MouseFocusReason);
         tabAway();
+        QCOMPARE(m_boxes->shown.size(), std::size_t(1));
+        editLine(QStringLiteral("15.6.2003 120.5"));
         editOf(d, kZeile)->setFocus(Qt::MouseFocusReason);
         tabAway();
         QCOMPARE(m_boxes->shown.size(), std::size_t(3));
@@ -239,7 +246,24 @@ private slots:
     void lineChecks_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << QString() << QStringLiteral("Die Zeile enthält zu wenig Daten");
+        QTest::newRow("empty") << QString() << QString(); // nothing typed: no request
+        QTest::newRow("typed and deleted")
+            << QStringLiteral(" ") << QStringLiteral("Die Zeile enthält zu wenig Daten");
+        QTest::newRow("doubled sign")
+            << QStringLiteral("1.1.2001 --1e39 200")
+            << QStringLiteral("Der Gp-Wert „--1e39“ ist keine gültige Zahl.");
+        QTest::newRow("nan") << QStringLiteral("1.1.2001 nan 200")
+                             << QStringLiteral("Der Gp-Wert „nan“ ist keine endliche Zahl.");
+        QTest::newRow("inf pressure")
+            << QStringLiteral("1.1.2001 100 inf")
+            << QStringLiteral("Der Druckwert „inf“ ist keine endliche Zahl.");
+        QTest::newRow("1e39") << QStringLiteral("1.1.2001 1e39 200")
+                              << QStringLiteral(
+                                     "Der Gp-Wert „1e39“ liegt außerhalb jedes möglichen Wertes.");
+        QTest::newRow("-1e30") << QStringLiteral("1.1.2001 100 -1e30")
+                               << QStringLiteral(
+                                      "Der Druckwert „-1e30“ liegt außerhalb jedes möglichen "
+                                      "Wertes.");
         QTest::newRow("date only")
             << QStringLiteral("1.6.2003") << QStringLiteral("Die Zeile enthält zu wenig Daten");
         QTest::newRow("day 0") << QStringLiteral("0.6.2003 1 1")
@@ -266,10 +290,51 @@ private slots:
         chooseOption(1);
         m_boxes->answers = {true};
         editLine(line);
-        QCOMPARE(m_boxes->texts(), std::vector<std::string>{message.toStdString()});
+        if (message.isEmpty()) {
+            QVERIFY(m_boxes->shown.empty());
+        } else {
+            QCOMPARE(m_boxes->texts(), std::vector<std::string>{message.toStdString()});
+        }
         QCOMPARE(d.list()->count(), 4);
         QCOMPARE(editOf(d, kZeile)->text(), line);
         QVERIFY(d.isVisible());
+    }
+
+    // Enter in the edit line applies the line as leaving it does; the dialog stays open, and
+    // OK afterwards neither asks again nor drops the line.
+    void enterAppliesTheLineAndKeepsTheDialogOpen() {
+        DlgInput& d = open();
+        chooseOption(1);
+        m_boxes->answers = {true};
+        typeInto(d, kZeile, QStringLiteral("15.6.2003 120.5 210"));
+        QTest::keyClick(editOf(d, kZeile), Qt::Key_Return);
+        settle();
+        QVERIFY(d.isVisible());
+        QCOMPARE(m_boxes->texts(), std::vector<std::string>{
+                                       "Soll diese Zeile angehängt werden?\n15.6.2003 120.5 210"});
+        QCOMPARE(items().back(), kAppended);
+        QTest::keyClick(editOf(d, kZeile), Qt::Key_Enter);
+        settle();
+        QVERIFY(d.isVisible());
+        QCOMPARE(m_boxes->shown.size(), std::size_t(1));
+        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        settle();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(m_boxes->shown.size(), std::size_t(1));
+        QCOMPARE(d.m_Zeilen.size(), std::size_t(5));
+    }
+
+    // The untouched edit line is no request: tabbing through it and OK from it say nothing.
+    void untouchedEditLineDoesNothing() {
+        DlgInput& d = open();
+        editOf(d, kZeile)->setFocus(Qt::TabFocusReason);
+        tabAway();
+        QVERIFY(m_boxes->shown.empty());
+        editOf(d, kZeile)->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        settle();
+        QVERIFY(m_boxes->shown.empty());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 
     // A date before an earlier line but after the production start is accepted as it stands.

@@ -81,10 +81,8 @@ TEST(AusTxtLines, EveryCharacterIsKept) {
         {"Windows-1252", "Me\xDF \x80\n", {"Meß €"}},
         {"percent", "100 %d\n", {"100 %d"}},
     };
-    for (const Row& r : rows) {
-        std::istringstream in(r.file);
-        EXPECT_EQ(brelvan::readReportLines(in), r.lines) << r.what;
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(brelvan::readReportLines(r.file), r.lines) << r.what;
 }
 
 TEST_F(AusTxt, ReadingReplacesTheReportAndCounts) {
@@ -100,12 +98,23 @@ TEST_F(AusTxt, ReadingReplacesTheReportAndCounts) {
     EXPECT_EQ(ui.updates, 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"1000 Zeilen wurden eingelesen"});
 
-    // No file: an empty report and the count 0.
+    // No file: the report stays, and the message says why.
     std::filesystem::remove(ausTxt());
     ui.messages.clear();
     doc.OnReadAusTxt();
-    EXPECT_TRUE(doc.m_Ausgabe.empty());
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"0 Zeilen wurden eingelesen"});
+    EXPECT_EQ(doc.m_Ausgabe.size(), 1000u);
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("sie existiert nicht"), std::string::npos) << ui.errors[0];
+    EXPECT_NE(ui.errors[0].find("Der Bericht bleibt unverändert"), std::string::npos);
+    EXPECT_EQ(ui.updates, 1);
+
+    // A folder in its place, likewise.
+    std::filesystem::create_directory(ausTxt());
+    doc.OnReadAusTxt();
+    EXPECT_EQ(doc.m_Ausgabe.size(), 1000u);
+    ASSERT_EQ(ui.errors.size(), 2u);
+    EXPECT_NE(ui.errors[1].find("es ist ein Ordner"), std::string::npos) << ui.errors[1];
 }
 
 TEST_F(AusTxt, AWrittenReportReadsBackAsTitleAndLines) {

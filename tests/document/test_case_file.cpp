@@ -2,6 +2,8 @@
 // leaves the open case untouched.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -276,20 +278,50 @@ TEST(CaseFile, OpenAdoptsRunsTheCycleAndItsPostLoadSteps) {
     EXPECT_EQ(f.doc.m_iGrafiktyp, 0);
     EXPECT_TRUE(f.doc.m_bGeaendert);
     EXPECT_TRUE(f.doc.m_bNeueDaten);
-    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_TRUE(f.doc.m_bBerechnet);
+    // The confirmed change is not in the file yet: closing must ask.
+    EXPECT_TRUE(f.doc.IsModified());
     EXPECT_EQ(f.doc.GetPathName(), path);
     EXPECT_EQ(f.doc.GetTitle(), "fall.brv");
     EXPECT_EQ(f.doc.m_dMinOGIP, 123);
     EXPECT_TRUE(f.ui.errors.empty());
 
-    // Cancelled dialog: the loaded inputs stay, nothing is computed.
+    // Cancelled dialog: the loaded inputs stay, nothing is computed, and the results of the
+    // case before are gone rather than shown under the new name.
     OpenFixture g;
+    g.doc.m_MaxWerte = 17;
     g.ui.dialog = [](DlgInputData&) { return false; };
     ASSERT_TRUE(g.doc.OnOpenDocument(path));
     EXPECT_EQ(g.doc.m_strFeldname, "Beispielfeld");
-    EXPECT_EQ(g.doc.m_Ausgabe, std::vector<std::string>{"alter Bericht"});
+    EXPECT_TRUE(g.doc.m_Ausgabe.empty());
+    EXPECT_EQ(g.doc.m_MaxWerte, 0);
+    EXPECT_FALSE(g.doc.m_bBerechnet);
     EXPECT_EQ(g.doc.m_iGrafiktyp, 0);
     EXPECT_FALSE(g.doc.IsModified());
+
+    // Confirmed without a change, and with changes to fields the cycle does not compare: the
+    // case is modified exactly when a stored field differs from the file.
+    const struct {
+        const char* what;
+        std::function<void(DlgInputData&)> edit;
+        bool modified;
+    } rows[] = {
+        {"nothing", [](DlgInputData&) {}, false},
+        {"chart type only", [](DlgInputData& d) { d.m_iGrafiktyp = 1; }, false},
+        {"a line's pressure",
+         [](DlgInputData& d) { d.m_Zeilen[0] = "      1. 1.2001       1000.000   206.0"; }, true},
+        {"an imported list", [](DlgInputData& d) { d.m_Zeilen = {"1.1.2001 10 200"}; }, true},
+        {"J inputs", [](DlgInputData& d) { d.m_fPermeabilitaet = 5; }, true},
+    };
+    for (const auto& r : rows) {
+        OpenFixture h;
+        h.ui.dialog = [&](DlgInputData& d) {
+            r.edit(d);
+            return true;
+        };
+        ASSERT_TRUE(h.doc.OnOpenDocument(path)) << r.what;
+        EXPECT_EQ(h.doc.IsModified(), r.modified) << r.what;
+    }
 }
 
 TEST(CaseFile, OpenRefusesWhatIsNoFile) {

@@ -154,3 +154,27 @@ TEST_F(Import, UnopenableFileKeepsTheList) {
     EXPECT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(d.m_Zeilen.size(), 2u);
 }
+
+// Lines whose Gp or pressure no case can hold are skipped and counted; the others are read.
+TEST_F(Import, LinesWithImpossibleNumbersAreSkippedAndCounted) {
+    import("Kopf\n"
+           "1.7.1990   12.5   251.0\n"
+           "1.1.1991   nan    240\n"
+           "1.7.1991   --1e39 238.4\n"
+           "1.1.1992   80     1e39\n"
+           "1.7.1992   90     230\n");
+    EXPECT_EQ(d.m_Zeilen.size(), 2u);
+    EXPECT_EQ(d.m_strStatus, "2 Zeilen wurden eingelesen");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1], "3 Zeilen mit ungültigen Zahlen wurden übersprungen.\n"
+                              "Die erste: 3.Zeile: Der Gp-Wert „nan“ ist keine endliche Zahl.");
+}
+
+// Lines from a case file are checked at OK as well: nothing is computed from them.
+TEST_F(Import, TheMeasurementCheckRefusesImpossibleNumbers) {
+    d.m_Zeilen = {"1.7.1990 12.5 251.0", "1.1.1991 1e30 240"};
+    EXPECT_EQ(d.PruefeMesswerte(ui), -1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "2.Zeile: Der Gp-Wert „1e30“ liegt außerhalb jedes möglichen "
+                              "Wertes.\n1.1.1991 1e30 240");
+}

@@ -185,7 +185,9 @@ TEST_F(ListEditing, WithoutSelectionOnlyAppendWorks) {
         d.m_Zeilen = {"stale"};
         edit(option, -1, "15.6.1995 130 205");
         EXPECT_TRUE(ui.questions.empty());
-        EXPECT_TRUE(ui.messages.empty());
+        // Said, not silently ignored.
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind("Keine Zeile ausgewählt: Bitte wählen Sie zuerst ", 0), 0u);
         EXPECT_EQ(d.m_iAuswahl, -1);
         EXPECT_EQ(d.m_ListDruck, (std::vector<std::string>{kA, kB, kC}));
         EXPECT_EQ(d.m_Zeilen, d.m_ListDruck);

@@ -49,6 +49,14 @@ TEST(DlgSensitivity, ChecksInOrderOnlyFirstReported) {
         {ranges(100, 400, 40, 10, 1, 4), kWip},
         {ranges(100, 400, 10, 40, 1, std::numeric_limits<double>::infinity()),
          kJ}, // not a finite range
+        // Finite ends whose steps or grid values are not finite.
+        {ranges(-1e308, 1e308, 10, 40, 1, 4),
+         "OGIP: Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen"},
+        {ranges(100, 400, -1.7e308, 1.7e308, 1, 4),
+         "WIP: Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen"},
+        {ranges(100, 400, 10, 40, -1e308, 1e308),
+         "JWert: Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen"},
+        {ranges(1, 1e308, 10, 40, 1, 4), nullptr}, // large but finite throughout
     };
     int index = 0;
     for (const Row& r : rows) {

@@ -67,6 +67,12 @@ TEST(TextFormat, MissingAndMismatchedArguments) {
     EXPECT_EQ(cformat("%d", 3.9), "3");
     EXPECT_EQ(cformat("%5.1f", 3), "  3.0");
     EXPECT_EQ(cformat("%*d", 4, 7), "   7");
+    EXPECT_EQ(cformat("%*d|", -3, 7), "7  |");
+    // The most negative width: left-aligned at the bound, no overflow.
+    const std::string widest = cformat("%*d|", std::numeric_limits<long long>::min(), 7);
+    EXPECT_EQ(widest.size(), 100001u);
+    EXPECT_EQ(widest.substr(0, 2), "7 ");
+    EXPECT_EQ(cformat("%*d|", std::numeric_limits<int>::min(), 7).size(), 100001u);
     EXPECT_EQ(cformat("abc%"), "abc%");
     EXPECT_EQ(cformat("%ld %lf", 12L, 1.5), "12 1.500000");
 }

@@ -2,12 +2,16 @@
 // the plot area, legend), its sizes on screen, with the magnifier and on printed pages, the
 // rescale on new data, and the page counts of the printed report.
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
@@ -195,11 +199,12 @@ private slots:
         QCOMPARE(view.m_breite, 1950);
         QVERIFY(view.OnUpdateCmdUI(brelvan::cmd::ID_GRAFIKLUPE, ui));
         QVERIFY(ui.enabled && ui.checked);
+        // The magnified chart is wider than the usual range: the range grows with it.
+        QCOMPARE(view.totalSize(), QSize(2750, 2200));
         QVERIFY(view.viewport()->grab().toImage() != before);
         view.OnCmdMsg(brelvan::cmd::ID_GRAFIKLUPE);
         QCOMPARE(view.m_breite, 1300);
         QCOMPARE(view.viewport()->grab().toImage(), before);
-        // The scroll sizes stay those of the chart whatever the magnifier.
         QCOMPARE(view.totalSize(), QSize(2500, 2200));
     }
 
@@ -234,6 +239,55 @@ private slots:
         QVERIFY(view.m_bHochformat);
         QCOMPARE(view.m_breite, lupe ? 1950 : 1300);
         QCOMPARE(view.m_hoehe, lupe ? 1125 : 750);
+    }
+
+    // Every text of the chart lies inside the area it is drawn on, also with a long file
+    // name and field name, on screen (with and without the magnifier) and on both pages.
+    void nothingTheChartDrawsIsClipped_data() {
+        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        const QString longName = QStringLiteral("Lagerstätte Nord-West Erweiterung 2019 bis 2031 "
+                                                "Variante B");
+        QTest::newRow("screen, short") << false << 0 << QStringLiteral("fall");
+        QTest::newRow("screen") << false << 0 << longName;
+        QTest::newRow("screen, magnifier") << true << 0 << longName;
+        QTest::newRow("portrait") << false << 1 << longName;
+        QTest::newRow("landscape") << false << 2 << longName;
+        QTest::newRow("screen, very long") << false << 0 << longName.repeated(4);
+    }
+    void nothingTheChartDrawsIsClipped() {
+        QFETCH(bool, lupe);
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        CBrelvanDoc doc;
+        fillCase(doc);
+        doc.SetPathName("/daten/" + name.toStdString() + ".brv");
+        doc.m_strFeldname = name.toStdString();
+        GraphChart chart(&doc);
+        chart.m_bGrafiklupe = lupe;
+        chart.m_bPrint = page != 0;
+        chart.m_bHochformat = page != 2;
+        chart.OnGraf();
+        const int dpi = 96;
+        const QSize canvas =
+            chartCanvasSize({lupe, static_cast<ChartLayout::Page>(page)}) * dpi / 254;
+        QImage image(canvas, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        LoMetricDC dc(painter);
+        chart.plot(dc);
+        const QRectF texts = dc.textBounds();
+        QVERIFY2(QRectF(image.rect()).contains(texts),
+                 qPrintable(QStringLiteral("texts %1,%2 %3x%4 on %5x%6")
+                                .arg(texts.x())
+                                .arg(texts.y())
+                                .arg(texts.width())
+                                .arg(texts.height())
+                                .arg(image.width())
+                                .arg(image.height())));
     }
 
     void printedChartSizes() {
@@ -288,9 +342,6 @@ private slots:
         CBrelvanView view;
         view.setDocument(&doc);
         view.OnInitialUpdate();
-        QCOMPARE(view.totalSize(), QSize(2000, 11000));
-        QCOMPARE(view.pageSize(), QSize(1000, 5500));
-        QCOMPARE(view.lineSize(), QSize(40, 220));
         view.resize(600, 400);
         const QImage empty = view.viewport()->grab().toImage();
         QCOMPARE(countColour(empty, empty.rect(), qRgb(0, 0, 0)), 0); // no report: nothing
@@ -298,6 +349,83 @@ private slots:
         view.OnUpdate();
         const QImage shown = view.viewport()->grab().toImage();
         QVERIFY(shown != empty);
+    }
+
+    // A long report can be scrolled to its last line; the keys move by screens and to the
+    // ends.
+    void longReportScrollsToItsEnd() {
+        CBrelvanDoc doc;
+        doc.OnNewDocument();
+        for (int i = 1; i <= 250; ++i) {
+            doc.m_Ausgabe.push_back("Zeile " + std::to_string(i));
+        }
+        doc.m_Ausgabe.push_back("     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : 2.28 BAR");
+        CBrelvanView view;
+        view.setDocument(&doc);
+        view.OnInitialUpdate();
+        view.resize(600, 400);
+        view.OnUpdate();
+        // The line height the view draws with, in logical units.
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDotsPerMeterX(qRound(view.viewport()->logicalDpiX() / 0.0254));
+        probe.setDotsPerMeterY(qRound(view.viewport()->logicalDpiY() / 0.0254));
+        QPainter painter(&probe);
+        LoMetricDC dc(painter);
+        dc.setFont(55, 600, QStringLiteral("Courier New"));
+        const int h = dc.textExtent(QStringLiteral("0")).height();
+        QVERIFY(view.totalSize().height() >= 252 * h);
+
+        QScrollBar* bar = view.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QTest::keyClick(&view, Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QCOMPARE(bar->value(), bar->maximum() - view.viewport()->height());
+        QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), view.viewport()->height());
+        QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(bar->value(), bar->maximum());
+        // At the end, the last line is drawn in the lower part of the screen.
+        const QImage end = view.viewport()->grab().toImage();
+        const QRect lower(0, end.height() / 2, end.width(), end.height() / 2);
+        QVERIFY(countColour(end, lower, qRgb(0, 0, 0)) > 0);
+
+        // A short report has a short range again.
+        doc.m_Ausgabe.resize(3);
+        view.OnUpdate();
+        QCOMPARE(bar->maximum(), 0);
+    }
+
+    // While the case on view is not computed, the report says so and the chart is empty.
+    void aCaseNotYetComputedShowsNoOtherResults() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        doc.m_Ausgabe = {"BERICHT DES VORIGEN FALLS"};
+        doc.forgetResults();
+        QCOMPARE(CBrelvanView::shownLines(doc),
+                 std::vector<std::string>{"Der Fall ist noch nicht berechnet."});
+        CBrelvanView report;
+        report.setDocument(&doc);
+        report.OnInitialUpdate();
+        report.resize(600, 400);
+        const QImage text = report.viewport()->grab().toImage();
+        QVERIFY(countColour(text, text.rect(), qRgb(0, 0, 0)) > 0);
+
+        fillCase(doc); // the series of another case
+        doc.m_bBerechnet = false;
+        CGrafik chart;
+        chart.setDocument(&doc);
+        chart.OnInitialUpdate();
+        chart.resize(900, 700);
+        const QImage image = chart.viewport()->grab().toImage();
+        QCOMPARE(countColour(image, image.rect(), qRgb(255, 0, 0)), 0);
+        QCOMPARE(countColour(image, image.rect(), qRgb(0, 0, 0)), 0);
+        doc.m_bBerechnet = true;
+        doc.m_bNeueDaten = true;
+        const QImage drawn = chart.viewport()->grab().toImage();
+        QVERIFY(countColour(drawn, drawn.rect(), qRgb(255, 0, 0)) > 10);
     }
 
     void exportWritesEveryFormat_data() {
@@ -327,6 +455,24 @@ private slots:
         }
         QVERIFY(!exportChart(doc, dir.filePath("a.bmpx"), layout, &error));
         QVERIFY(error.contains("Dateiendung"));
+    }
+
+    // The chart file is written like a case file: through a link, never onto a FIFO.
+    void exportLeavesLinksAndSpecialFiles() {
+        QTemporaryDir dir;
+        CBrelvanDoc doc;
+        fillCase(doc);
+        const QString target = dir.filePath("ziel.png");
+        const QString link = dir.filePath("grafik.png");
+        QVERIFY(QFile::link(target, link));
+        QString error;
+        QVERIFY2(exportChart(doc, link, {}, &error), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFile(target).size() > 1000);
+        const QString fifo = dir.filePath("rohr.svg");
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
+        QVERIFY(!exportChart(doc, fifo, {}, &error));
+        QVERIFY2(error.contains("keine gewöhnliche Datei"), qPrintable(error));
     }
 };
 
