@@ -70,7 +70,7 @@ DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     m_ListErgebnisse->setFont(fixed);
     m_ListErgebnisse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ListErgebnisse->setSortingEnabled(false);
-    registerControl(1056, m_ListErgebnisse);
+    registerControl(kIdErgebnisse, m_ListErgebnisse);
 
     // The heading starts where the entries' text starts: after the list's frame and the
     // margin of an entry's text.

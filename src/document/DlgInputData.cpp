@@ -80,32 +80,32 @@ std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
 
 const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
     static const std::vector<FieldRange> ranges = {
-        {1027, 7.0, 13.0, false},
-        {1028, 0.001, 10000.0, false},
-        {1024, 0.1, 100000.0, false},
-        {1026, 1.0, 10000.0, false},
-        {1023, 0.0, 1000.0, false},
+        {kIdKompress, 7.0, 13.0, false},
+        {kIdJWertFeld, 0.001, 10000.0, false},
+        {kIdOGIP, 0.1, 100000.0, false},
+        {kIdDruck, 1.0, 10000.0, false},
+        {kIdTemperatur, 0.0, 1000.0, false},
         // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
         // worked case has 20000), and the sensitivity search adopts values without a bound.
-        {1025, 0.1, 100000.0, false},
-        {1011, 0, 100, false},
-        {1012, 0, 100, false},
-        {1013, 0, 100, false},
-        {1014, 0, 100, false},
-        {1015, 0, 100, false},
-        {1016, 0, 100, false},
-        {1003, 0, 100, false},
-        {1004, 0, 100, false},
-        {1005, 0, 100, false},
-        {1006, 0, 100, false},
-        {1007, 0, 100, false},
-        {1008, 0, 100, false},
-        {1009, 0, 100, false},
-        {1010, 0, 100, false},
-        {1002, 0, 100, false},
-        {1020, 1930, 2200, true},
-        {1019, 1, 12, true},
-        {1018, 1, 31, true},
+        {kIdWIP, 0.1, 100000.0, false},
+        {kIdGasFirst + 9, 0, 100, false},
+        {kIdGasFirst + 10, 0, 100, false},
+        {kIdGasFirst + 11, 0, 100, false},
+        {kIdGasFirst + 12, 0, 100, false},
+        {kIdGasFirst + 13, 0, 100, false},
+        {kIdGasFirst + 14, 0, 100, false},
+        {kIdGasFirst + 1, 0, 100, false},
+        {kIdGasFirst + 2, 0, 100, false},
+        {kIdGasFirst + 3, 0, 100, false},
+        {kIdGasFirst + 4, 0, 100, false},
+        {kIdGasFirst + 5, 0, 100, false},
+        {kIdGasFirst + 6, 0, 100, false},
+        {kIdGasFirst + 7, 0, 100, false},
+        {kIdGasFirst + 8, 0, 100, false},
+        {kIdGasFirst, 0, 100, false},
+        {kIdJahr, 1930, 2200, true},
+        {kIdMonat, 1, 12, true},
+        {kIdTag, 1, 31, true},
     };
     return ranges;
 }
@@ -120,26 +120,26 @@ DlgInputData::FieldRange DlgInputData::rangeOf(int id) {
 int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
     auto value = [this](int id) -> double {
         switch (id) {
-        case 1027:
+        case kIdKompress:
             return m_dKompress;
-        case 1028:
+        case kIdJWertFeld:
             return m_dJWert;
-        case 1024:
+        case kIdOGIP:
             return m_dOGIP;
-        case 1026:
+        case kIdDruck:
             return m_dDruck;
-        case 1023:
+        case kIdTemperatur:
             return m_dTemperatur;
-        case 1025:
+        case kIdWIP:
             return m_dWIP;
-        case 1020:
+        case kIdJahr:
             return m_iJahr;
-        case 1019:
+        case kIdMonat:
             return m_iMonat;
-        case 1018:
+        case kIdTag:
             return m_iTag;
         default:
-            return gasField(id - 1002);
+            return gasField(id - kIdGasFirst);
         }
     };
     for (const FieldRange& f : exchangeRanges()) {

@@ -13,13 +13,37 @@
 #include "document/DlgSensitivityData.h"
 #include "support/UserInterface.h"
 
-// The reservoir data (m_dKompress 1027, m_strFeldname 1001, m_dJWert 1028, m_dOGIP 1024,
-// m_dDruck 1026, m_dTemperatur 1023, m_dWIP 1025, the start date 1018 to 1020; m_fGas not
-// exchanged), the J inputs and the sensitivity ranges (neither exchanged) are the field groups
-// of CaseFields.h.
+// The reservoir data (exchanged with their controls but for m_fGas), the J inputs and the
+// sensitivity ranges (neither exchanged) are the field groups of CaseFields.h.
 class DlgInputData : public ReservoirData, public JInputs, public SensitivityRanges {
 public:
     static constexpr int kComponents = brelvan::gas::kComponents;
+
+    // The control ids of the dialog, shared by its rules, its window and the tests.
+    enum ControlId : int {
+        kIdName = 1001,
+        kIdGasFirst = 1002, // component i (in the order of m_fGas) has kIdGasFirst + i
+        kIdSumme = 1017,
+        kIdTag = 1018,
+        kIdMonat = 1019,
+        kIdJahr = 1020,
+        kIdZeile = 1021,
+        kIdListe = 1022,
+        kIdTemperatur = 1023,
+        kIdOGIP = 1024,
+        kIdWIP = 1025,
+        kIdDruck = 1026,
+        kIdKompress = 1027,
+        kIdJWertFeld = 1028,
+        kIdJWert = 1029,       // the button that opens the J value dialog
+        kIdOptionFirst = 1030, // the four radio buttons change, append, insert, delete
+        kIdDruckdatei = 1034,
+        kIdStatus = 1044,
+        kIdTage = 1045,
+        kIdKumProduktion = 1046,
+        kIdSensitivitaet = 1047,
+        kIdCsvImport = 1060, // the CSV import with its preview
+    };
 
     // ---- Exchanged with controls (in the order of the exchange)
     float m_fnC5H12 = 0;     // 1011 (the fifteen composition fields: 0 to 100)

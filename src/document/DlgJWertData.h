@@ -4,19 +4,31 @@
 #include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-// The inputs are the J inputs of CaseFields.h, exchanged with the controls m_fWinkel 1043 (0 to
-// 360), m_fBreite 1042, m_fMaechtigkeit 1036, m_fPermeabilitaet 1035, m_fTiefe 1041,
-// m_fViskositaet 1038, m_fPorositaet 1037 (0 to 1), m_fRadiusGWC 1039, m_fRadiusEnde 1040.
+// The inputs are the J inputs of CaseFields.h, each exchanged with its control (the angle 0 to
+// 360, the porosity 0 to 1).
 class DlgJWertData : public JInputs {
 public:
+    // The control ids of the dialog, shared by its rules, its window and the tests.
+    enum ControlId : int {
+        kIdPermeabilitaet = 1035,
+        kIdMaechtigkeit = 1036,
+        kIdPorositaet = 1037,
+        kIdViskositaet = 1038,
+        kIdRadiusGWC = 1039,
+        kIdRadiusEnde = 1040,
+        kIdTiefe = 1041,
+        kIdBreite = 1042,
+        kIdWinkel = 1043,
+    };
+
     double m_dJWert = 0; // result, m3/(day bar)
     double m_dWIP = 0;   // result, Mio m3
     float m_fAnteil = 0; // angle / 360
 
-    // Checks of the members in the exchange order (1043, 1042, 1036, 1035, 1041, 1038, 1037,
-    // 1039, 1040): the angle 0 to 360 and the porosity 0 to 1; a field without a range must
-    // still hold a finite number. The first failing control id after its message, 0 when all
-    // pass.
+    // Checks of the members in the exchange order (angle, width, thickness, permeability,
+    // depth, viscosity, porosity, inner and outer radius): the angle 0 to 360 and the porosity
+    // 0 to 1; a field without a range must still hold a finite number. The first failing
+    // control id after its message, 0 when all pass.
     int checkRanges(brelvan::UserInterface& ui) const;
 
     // Each handler is the step after "take all fields into the members": the window exchanges

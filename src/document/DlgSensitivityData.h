@@ -7,12 +7,22 @@
 #include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-// The ranges are the sensitivity ranges of CaseFields.h, exchanged with the controls m_dMaxJ
-// 1053, m_dMaxOGIP 1049, m_dMaxWIP 1051, m_dMinJ 1052, m_dMinOGIP 1048, m_dMinWIP 1050.
+// The ranges are the sensitivity ranges of CaseFields.h, each exchanged with its control.
 class DlgSensitivityData : public SensitivityRanges {
 public:
+    // The control ids of the dialog, shared by its window and the tests.
+    enum ControlId : int {
+        kIdMinOGIP = 1048,
+        kIdMaxOGIP = 1049,
+        kIdMinWIP = 1050,
+        kIdMaxWIP = 1051,
+        kIdMinJ = 1052,
+        kIdMaxJ = 1053,
+        kIdMaxGp = 1055,
+    };
+
     int m_bSensitivitaet = 0; // set to 1 when the ranges are accepted
-    double m_dMaxGp = 0;      // 1055, for information
+    double m_dMaxGp = 0;      // for information
 
     // The checks after "take all fields into the members", in the order J value, OGIP, WIP;
     // only the first failing pair is reported. True (and the flag set to 1) when the ranges

@@ -214,14 +214,14 @@ TEST(DlgJWert, RangeChecksInExchangeOrder) {
     const Row rows[] = {
         {0, 0, 0, 0},
         {360, 1, 0, 0},
-        {360.01f, 0.2f, 0, 1043},
-        {-0.01f, 0.2f, 0, 1043},
-        {90, 1.5f, 0, 1037},
-        {90, -0.1f, 0, 1037},
-        {400, 1.5f, 0, 1043},
-        {nan, 0.2f, 0, 1043},
-        {90, 0.2f, nan, 1042},
-        {90, 1.5f, nan, 1042},
+        {360.01f, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {-0.01f, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {90, 1.5f, 0, DlgJWertData::kIdPorositaet},
+        {90, -0.1f, 0, DlgJWertData::kIdPorositaet},
+        {400, 1.5f, 0, DlgJWertData::kIdWinkel},
+        {nan, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {90, 0.2f, nan, DlgJWertData::kIdBreite},
+        {90, 1.5f, nan, DlgJWertData::kIdBreite},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.winkel << " " << r.porositaet << " " << r.breite);
@@ -232,10 +232,10 @@ TEST(DlgJWert, RangeChecksInExchangeOrder) {
         d.m_fBreite = r.breite;
         EXPECT_EQ(d.checkRanges(ui), r.id);
         EXPECT_EQ(ui.messages.size(), r.id ? 1u : 0u);
-        if (r.id == 1043) {
+        if (r.id == DlgJWertData::kIdWinkel) {
             EXPECT_EQ(ui.messages[0], "Geben Sie eine Zahl zwischen 0 und 360 ein.");
         }
-        if (r.id == 1037) {
+        if (r.id == DlgJWertData::kIdPorositaet) {
             EXPECT_EQ(ui.messages[0], "Geben Sie eine Zahl zwischen 0 und 1 ein.");
         }
     }
