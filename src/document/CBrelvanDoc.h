@@ -106,6 +106,10 @@ public:
     double m_dWIP = 0;        // Mio m3
     double m_dZInit = 0;
 
+    // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
+    // Fetkovich method. Stored in the case file's extension block.
+    int m_iVerfahren = 0;
+
     // ---- Production start and name
     int m_iJahr = 0;
     int m_iMonat = 0;

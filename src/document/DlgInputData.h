@@ -47,6 +47,7 @@ public:
     int m_iOption = -1;        // 1030 to 1033
     std::string m_strStatus;   // 1044
     int m_iGrafiktyp = -1;     // 1045, 1046
+    int m_iVerfahren = -1;     // 1060, 1061: 0 original, 1 interval mean
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;

@@ -170,6 +170,7 @@ void CBrelvanDoc::OnDataChange() {
     dlg.m_fBreite = m_fBreite;
     dlg.m_fWinkel = m_fWinkel;
     dlg.m_iGrafiktyp = m_iGrafiktyp;
+    dlg.m_iVerfahren = m_iVerfahren;
     dlg.m_dMaxJ = m_dMaxJ;
     dlg.m_dMinJ = m_dMinJ;
     dlg.m_dMaxOGIP = m_dMaxOGIP;
@@ -188,7 +189,7 @@ void CBrelvanDoc::OnDataChange() {
                    dlg.m_dOGIP != m_dOGIP || dlg.m_dDruck != m_dDruck ||
                    dlg.m_strFeldname != m_strFeldname || dlg.m_dTemperatur != m_dTemperatur ||
                    dlg.m_dWIP != m_dWIP || dlg.m_dMaxGp != m_dMaxGp ||
-                   dlg.m_iGrafiktyp != m_iGrafiktyp;
+                   dlg.m_iGrafiktyp != m_iGrafiktyp || dlg.m_iVerfahren != m_iVerfahren;
     for (int i = 0; i < kComponents; ++i)
         changed = changed || dlg.m_fGas[i] != m_fGas[i];
     m_bGeaendert = changed;
@@ -218,6 +219,7 @@ void CBrelvanDoc::OnDataChange() {
     m_fBreite = dlg.m_fBreite;
     m_fWinkel = dlg.m_fWinkel;
     m_iGrafiktyp = dlg.m_iGrafiktyp;
+    m_iVerfahren = dlg.m_iVerfahren;
     m_dMaxJ = dlg.m_dMaxJ;
     m_dMinJ = dlg.m_dMinJ;
     m_dMaxOGIP = dlg.m_dMaxOGIP;
@@ -266,7 +268,6 @@ bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
                                     path, error));
         return false;
     }
-    // Bytes after the line list are ignored.
     OnDataChange();
     m_bGeaendert = true;
     m_iGrafiktyp = 0;

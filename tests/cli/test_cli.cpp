@@ -228,6 +228,7 @@ TEST(Cli, NeuAndZeigenKeepEveryStoredValue) {
                              "--beginn",     "15.6.1994",
                              "--k",          "0.1",
                              "--winkel",     "90",
+                             "--verfahren",  "intervall",
                              "--druckdatei", kExamples + "druckwerte.txt"},
                             dir);
     ASSERT_EQ(made.status, 0) << made.err;
@@ -252,10 +253,20 @@ TEST(Cli, NeuAndZeigenKeepEveryStoredValue) {
                                  "m_fGas[1]: 2",
                                  "m_fGas[3]: 96.5",
                                  "m_fGas[14]: 0",
+                                 "m_iVerfahren: 1",
                                  "m_Zeilen: 4",
                                  "      1. 7.2002       1200.000   "})
         EXPECT_TRUE(contains(lines, expected)) << expected << "\n" << shown.out;
-    EXPECT_EQ(lines.size(), 20u + 15u + 1u + 4u);
+    EXPECT_EQ(lines.size(), 20u + 15u + 1u + 1u + 4u);
+
+    // Without the option the original scheme, and the file holds no extension block.
+    const std::string plain = dir.file("plain.brv");
+    ASSERT_EQ(cli({"neu", plain, "--druckdatei", kExamples + "druckwerte.txt"}, dir).status, 0);
+    EXPECT_TRUE(contains(cli({"zeigen", plain}, dir).lines(), "m_iVerfahren: 0"));
+    EXPECT_EQ(readFile(plain).find("BRVX"), std::string::npos);
+    const CliRun bad = cli({"neu", plain, "--verfahren", "mittel"}, dir);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("--verfahren erwartet"), std::string::npos) << bad.err;
 }
 
 TEST(Cli, SensitivitaetPrintsTheGridTheSummaryAndTheFinalReport) {
