@@ -349,3 +349,31 @@ TEST(Cli, TheExamplesAreWhatTheScriptMakes) {
     for (const char* name : {"beispiel.brv", "sauergas.brv"})
         EXPECT_EQ(readFile(dir.file(name)), readFile(kExamples + name)) << name;
 }
+
+TEST(Cli, VerfahrenChoosesTheInfluxSchemeForReportAndSearch) {
+    TempDir dir;
+    const CliRun original = cli({"bericht", kBeispiel}, dir);
+    const CliRun interval = cli({"bericht", kBeispiel, "--verfahren", "intervall"}, dir);
+    ASSERT_EQ(interval.status, 0) << interval.err;
+    EXPECT_EQ(cli({"bericht", kBeispiel, "--verfahren", "original"}, dir).out, original.out);
+    const auto a = original.lines(), b = interval.lines();
+    ASSERT_EQ(b.size(), a.size() + 1);
+    const auto at = std::find(b.begin(), b.end(),
+                              "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH "
+                              "FETKOVITCH");
+    ASSERT_NE(at, b.end());
+    EXPECT_EQ(*(at - 1), a[static_cast<std::size_t>(at - b.begin() - 1)]);
+    EXPECT_NE(b.back(), a.back()); // another scheme, another mean error
+
+    // The search runs every grid case with the scheme and saves it with the fitted values.
+    const std::string saved = dir.file("intervall.brv");
+    const CliRun sens =
+        cli({"sensitivitaet", kBeispiel, "--ogip", "4000:7000", "--wip", "5000:20000", "--jwert",
+             "20:80", "--verfahren", "intervall", "--speichern", saved},
+            dir);
+    ASSERT_EQ(sens.status, 0) << sens.err;
+    EXPECT_TRUE(contains(sens.lines(),
+                         "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH FETKOVITCH"));
+    EXPECT_TRUE(contains(cli({"zeigen", saved}, dir).lines(), "m_iVerfahren: 1"));
+    EXPECT_EQ(cli({"bericht", kBeispiel, "--verfahren", "mittel"}, dir).status, 1);
+}
