@@ -145,8 +145,8 @@ bool CMainFrame::OnCreate() {
     createContextMenu();
     m_pStack = new QStackedWidget(this);
     setCentralWidget(m_pStack);
-    // The report view of the document template, active from the start.
-    CScrollViewBase* view = createView(1);
+    // The report view, active from the start.
+    CScrollViewBase* view = createView(kReportView);
     if (!view || !m_pToolBar || !statusBar()) {
         return false;
     }
@@ -492,7 +492,7 @@ CScrollViewBase* CMainFrame::findView(int id) const {
 
 CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
-    if (n == 2) {
+    if (n == kChartView) {
         view = new CGrafik(m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
@@ -513,7 +513,8 @@ CScrollViewBase* CMainFrame::createView(int n) {
 void CMainFrame::AnsichtWechseln(int n) {
     CScrollViewBase* old = m_pActiveView;
     // The view of that kind is already shown: nothing to switch (no second view is made).
-    if ((n == 2 && qobject_cast<CGrafik*>(old)) || (n == 1 && qobject_cast<CBrelvanView*>(old))) {
+    if ((n == kChartView && qobject_cast<CGrafik*>(old)) ||
+        (n == kReportView && qobject_cast<CBrelvanView*>(old))) {
         return;
     }
     CScrollViewBase* view = findView(n);
@@ -524,7 +525,7 @@ void CMainFrame::AnsichtWechseln(int n) {
     m_pStack->setCurrentWidget(view);
     view->setFocus();
     if (old) {
-        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old) ? 1 : 2);
+        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old) ? kReportView : kChartView);
     }
     view->setProperty(kChildId, kFirstPaneId);
     view->viewport()->update();
