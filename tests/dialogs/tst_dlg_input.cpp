@@ -231,8 +231,9 @@ private slots:
         editOf(d, 1005)->setText(QStringLiteral("97.5"));
         editOf(d, 1026)->setText(QStringLiteral("260"));
         QTest::mouseClick(d.control(1046), Qt::LeftButton);
-        QVERIFY(static_cast<QRadioButton*>(d.control(1060))->isChecked());
-        QTest::mouseClick(d.control(1061), Qt::LeftButton);
+        QVERIFY(
+            static_cast<QRadioButton*>(d.control(DlgInputData::kIdVerfahrenOriginal))->isChecked());
+        QTest::mouseClick(d.control(DlgInputData::kIdVerfahrenIntervall), Qt::LeftButton);
         editOf(d, 1001)->setFocus();
         clickOk();
         QCOMPARE(d.result(), int(QDialog::Accepted));
