@@ -12,8 +12,9 @@
 
 namespace {
 
-constexpr int kPerm = 1035, kPoros = 1037, kRe = 1040, kTiefe = 1041, kBreite = 1042,
-              kWinkel = 1043;
+constexpr int kPerm = DlgJWertData::kIdPermeabilitaet, kPoros = DlgJWertData::kIdPorositaet,
+              kRe = DlgJWertData::kIdRadiusEnde, kTiefe = DlgJWertData::kIdTiefe,
+              kBreite = DlgJWertData::kIdBreite, kWinkel = DlgJWertData::kIdWinkel;
 
 struct Inputs {
     float k, h, phi, mu, rw, re, l, b, alpha;
@@ -46,7 +47,7 @@ class TestDlgJWert : public QObject {
         return d;
     }
     void clickOk() {
-        QTest::mouseClick(m_dlg->control(1000), Qt::LeftButton);
+        QTest::mouseClick(m_dlg->control(BrelvanDialog::kIdOk), Qt::LeftButton);
         settle();
     }
 
@@ -253,7 +254,7 @@ private slots:
         QCOMPARE(e.result(), int(QDialog::Rejected));
         QCOMPARE(e.m_dJWert, 0.0);
         QVERIFY(m_boxes->shown.empty());
-        QVERIFY(qobject_cast<QPushButton*>(e.control(1000))->isDefault());
+        QVERIFY(qobject_cast<QPushButton*>(e.control(BrelvanDialog::kIdOk))->isDefault());
     }
 };
 

@@ -126,12 +126,14 @@ private slots:
         s_ok = ok;
         BrelvanDialog::s_modalHook = [](QDialog& dialog) {
             auto& in = static_cast<DlgInput&>(dialog);
-            if (editOf(in, 1001)->text() != QStringLiteral("Feld A") || in.list()->count() != 4) {
+            if (editOf(in, DlgInputData::kIdName)->text() != QStringLiteral("Feld A") ||
+                in.list()->count() != 4) {
                 return int(QDialog::Rejected);
             }
-            editOf(in, 1001)->setText(QStringLiteral("Feld B"));
-            editOf(in, 1024)->setText(QStringLiteral("7000"));
-            QTest::mouseClick(in.control(s_ok ? 1000 : 2), Qt::LeftButton);
+            editOf(in, DlgInputData::kIdName)->setText(QStringLiteral("Feld B"));
+            editOf(in, DlgInputData::kIdOGIP)->setText(QStringLiteral("7000"));
+            QTest::mouseClick(in.control(s_ok ? BrelvanDialog::kIdOk : BrelvanDialog::kIdCancel),
+                              Qt::LeftButton);
             return in.result();
         };
         QCOMPARE(ui.runInputDialog(data), ok);
@@ -154,14 +156,14 @@ private slots:
             if (!showActive(in)) {
                 return int(QDialog::Rejected);
             }
-            editOf(in, 1001)->setText(QStringLiteral("Feld Ost"));
-            editOf(in, 1024)->setText(QStringLiteral("5000"));
-            editOf(in, 1026)->setText(QStringLiteral("250"));
-            editOf(in, 1023)->setText(QStringLiteral("80"));
-            QTest::mouseClick(in.control(1031), Qt::LeftButton);
-            typeInto(in, 1021, QStringLiteral("1.1.2001 500 225"));
+            editOf(in, DlgInputData::kIdName)->setText(QStringLiteral("Feld Ost"));
+            editOf(in, DlgInputData::kIdOGIP)->setText(QStringLiteral("5000"));
+            editOf(in, DlgInputData::kIdDruck)->setText(QStringLiteral("250"));
+            editOf(in, DlgInputData::kIdTemperatur)->setText(QStringLiteral("80"));
+            QTest::mouseClick(in.control(DlgInputData::kIdOptionFirst + 1), Qt::LeftButton);
+            typeInto(in, DlgInputData::kIdZeile, QStringLiteral("1.1.2001 500 225"));
             tabAway();
-            QTest::mouseClick(in.control(1000), Qt::LeftButton);
+            QTest::mouseClick(in.control(BrelvanDialog::kIdOk), Qt::LeftButton);
             return in.result();
         };
         boxes.answers = {true};
@@ -180,8 +182,8 @@ private slots:
         QtUserInterface ui;
         std::vector<std::string> shown;
         BrelvanDialog::s_modalHook = [&shown](QDialog& dialog) {
-            auto* list =
-                qobject_cast<QListWidget*>(static_cast<BrelvanDialog&>(dialog).control(1056));
+            auto* list = qobject_cast<QListWidget*>(
+                static_cast<BrelvanDialog&>(dialog).control(DlgSensResults::kIdErgebnisse));
             for (int i = 0; i < list->count(); ++i) {
                 shown.push_back(list->item(i)->text().toStdString());
             }
