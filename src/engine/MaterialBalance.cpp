@@ -204,7 +204,8 @@ void recordRow(const RunInputs& in, const RowRecord& row, int index, Carry& c, R
                           row.pz, row.pzMeasured, row.we, row.ogipEstimate)
             : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
     if (!row.settled)
-        out.report.push_back(cformat(kNotSettled, row.day, row.month, row.year, row.lastChange));
+        out.report.push_back(
+            cformat(kNotSettled, row.day, row.month, row.year, kInfluxPasses, row.lastChange));
     const double x = in.chartType == 0 ? row.days : row.gp;
     Series& s = out.series;
     const auto k = static_cast<std::size_t>(index + 1);

@@ -72,9 +72,9 @@ inline constexpr std::string_view kNumericAbort =
     "ABBRUCH WEGEN UNGUELTIGER RECHENWERTE BEI %d.%d.%d ";
 
 // A row whose influx iteration did not settle within its passes, after the row's table line:
-// date, the pressure change of the last pass (bar).
+// date, the number of passes, the pressure change of the last pass (bar).
 inline constexpr std::string_view kNotSettled =
-    "  WARNUNG: DER DRUCK ZUM %d.%d.%d HAT SICH IN 5 DURCHLAEUFEN NICHT EINGESTELLT "
+    "  WARNUNG: DER DRUCK ZUM %d.%d.%d HAT SICH IN %d DURCHLAEUFEN NICHT EINGESTELLT "
     "(LETZTE AENDERUNG %.2f BAR)";
 // A row with a physically impossible outcome: the first line names the date and what is
 // impossible, the second the likely cause, the third the remedy.
