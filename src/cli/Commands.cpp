@@ -81,15 +81,35 @@ bool chartType(const cli::Parsed& p, std::optional<int>& type, std::string& erro
     return true;
 }
 
+// "--verfahren original|intervall" as the influx scheme: 0 original, 1 interval mean.
+bool schemeOption(const cli::Parsed& p, std::optional<int>& scheme, std::string& error) {
+    const auto it = p.options.find("verfahren");
+    if (it == p.options.end())
+        return true;
+    if (it->second == "original")
+        scheme = 0;
+    else if (it->second == "intervall")
+        scheme = 1;
+    else {
+        error =
+            cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.", it->second);
+        return false;
+    }
+    return true;
+}
+
 void printLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         cli::printOut(line);
 }
 
 // The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
-bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type) {
+bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
+                  std::optional<int> scheme) {
     if (type)
         dlg.m_iGrafiktyp = *type;
+    if (scheme)
+        dlg.m_iVerfahren = *scheme;
     dlg.OnInitDialog(ui);
     return dlg.checkAll(ui);
 }
@@ -97,11 +117,15 @@ bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type) 
 // ---- bericht
 
 const char* const kBerichtHelp =
-    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--aus DATEI] [--csv DATEI.csv]\n"
-    "                            [--csv-format komma|punkt] [--xlsx DATEI.xlsx]\n"
+    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--verfahren original|intervall]\n"
+    "                            [--aus DATEI] [--csv DATEI.csv] [--csv-format komma|punkt]\n"
+    "                            [--xlsx DATEI.xlsx]\n"
     "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
     "Ergebnisbericht aus.\n"
     "  --x tage|gp   x-Achse der Grafik: Tage (Vorgabe) oder kumulative Produktion\n"
+    "  --verfahren original|intervall\n"
+    "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
+    "                Fetkovich; ohne die Option die des Falls\n"
     "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
     "%s";
 
@@ -111,20 +135,21 @@ int cmdBericht(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::string help = cformat(kBerichtHelp, cli::kExportHelp);
-    if (!prepare(args, {"x", "aus", "csv", "csv-format", "xlsx"}, help.c_str(), p, status))
+    if (!prepare(args, {"x", "verfahren", "aus", "csv", "csv-format", "xlsx"}, help.c_str(), p,
+                 status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help.c_str());
     std::string error;
-    std::optional<int> type;
-    if (!chartType(p, type, error))
+    std::optional<int> type, scheme;
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
         return usage(error, help.c_str());
 
     CliInterface ui;
     CBrelvanDoc doc;
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type); };
+    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme); };
     if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
         return cli::kFailed;
     printLines(doc.m_Ausgabe);
@@ -148,10 +173,12 @@ namespace {
 static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
 const char* const kSensHelp =
     "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
-    "                                  [--x tage|gp] [--speichern NEU.brv]\n"
+    "                                  [--x tage|gp] [--verfahren original|intervall]\n"
+    "                                  [--speichern NEU.brv]\n"
     "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
     "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
     "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
+    "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
     "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten\n"
     "%s";
 
@@ -162,14 +189,16 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     int status = 0;
     const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
     const char* const help = helpText.c_str();
-    if (!prepare(args, {"ogip", "wip", "jwert", "x", "speichern", "csv", "csv-format", "xlsx"},
+    if (!prepare(args,
+                 {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format",
+                  "xlsx"},
                  help, p, status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help);
     std::string error;
-    std::optional<int> type;
-    if (!chartType(p, type, error))
+    std::optional<int> type, scheme;
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
         return usage(error, help);
     DlgSensitivityData ranges;
     const struct {
@@ -194,7 +223,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
     ui.inputDialog = [&](DlgInputData& dlg) {
-        if (!confirmInput(dlg, ui, type))
+        if (!confirmInput(dlg, ui, type, scheme))
             return false;
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
@@ -404,6 +433,7 @@ const char* const kNeuHelp =
     "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt|DATEI.csv]\n"
     "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
     "                        [--tiefe L] [--breite B] [--winkel A]\n"
+    "                        [--verfahren original|intervall]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
     "speichert ihn in NEU.brv.\n"
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
@@ -414,7 +444,8 @@ const char* const kNeuHelp =
     "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
     "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
-    "                       (wie bei „brelvan-cli jwert“)";
+    "                       (wie bei „brelvan-cli jwert“)\n"
+    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
 // written: every ranged field in its range, the composition as OK wants it.
@@ -489,9 +520,9 @@ int cmdNeu(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::vector<std::string> known = {
-        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",        "kompress",
-        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",         "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten"};
+        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",         "kompress",
+        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",          "phi",
+        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten", "verfahren"};
     if (!prepare(args, known, kNeuHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -518,6 +549,11 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "breite", doc.m_fBreite, error) ||
         !numberOption(p, "winkel", doc.m_fWinkel, error))
         return usage(error, kNeuHelp);
+    std::optional<int> scheme;
+    if (!schemeOption(p, scheme, error))
+        return usage(error, kNeuHelp);
+    if (scheme)
+        doc.m_iVerfahren = *scheme;
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
@@ -606,6 +642,7 @@ int cmdZeigen(const std::vector<std::string>& args) {
     d("m_dMaxGp", doc.m_dMaxGp);
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
+    i("m_iVerfahren", doc.m_iVerfahren);
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

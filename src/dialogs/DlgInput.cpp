@@ -168,6 +168,10 @@ void DlgInput::buildControls() {
     QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
     addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
     addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
+    QGroupBox* scheme = addGroup(QStringLiteral("Zuflussberechnung"), 220, 270, 178, 23);
+    addRadio(scheme, kIdVerfahrenOriginal, QStringLiteral("Original"), 225, 280, 60, 10);
+    addRadio(scheme, kIdVerfahrenIntervall, QStringLiteral("Intervallmittel (Fetkovich)"), 290, 280,
+             105, 10);
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 270, 5, 50, 14);
     ok->setDefault(true);
@@ -210,6 +214,9 @@ void DlgInput::buildExchange() {
     m_dx.addRadioGroup({static_cast<QRadioButton*>(control(kIdTage)),
                         static_cast<QRadioButton*>(control(kIdKumProduktion))},
                        &m_iGrafiktyp);
+    m_dx.addRadioGroup({static_cast<QRadioButton*>(control(kIdVerfahrenOriginal)),
+                        static_cast<QRadioButton*>(control(kIdVerfahrenIntervall))},
+                       &m_iVerfahren);
 }
 
 void DlgInput::initDialog() {

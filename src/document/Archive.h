@@ -51,10 +51,13 @@ public:
     bool readDouble(double& v);
     bool readString(std::string& utf8);
     bool readStringList(std::vector<std::string>& list);
+    // The next `n` bytes as they stand (a view into the reader's bytes).
+    bool readBytes(std::size_t n, std::string_view& out) { return take(n, "weiteren Bytes", out); }
 
     bool failed() const { return m_failed; }
     // What failed, in German, with the byte offset ("" while nothing failed).
     const std::string& failure() const { return m_failure; }
+    std::size_t position() const { return m_pos; }
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
 
 private:

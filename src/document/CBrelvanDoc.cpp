@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/Archive.h"
+#include "document/CaseExtension.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ void CBrelvanDoc::setdefaults() {
     m_Zeilen.clear();
     m_bGeaendert = true;
     m_iGrafiktyp = 0;
+    m_iVerfahren = 0;
     m_bNeueDaten = true;
 }
 
@@ -132,6 +134,7 @@ void CBrelvanDoc::Serialize(ByteWriter& ar) const {
     for (float percent : m_fGas)
         ar.writeFloat(percent);
     ar.writeStringList(m_Zeilen);
+    brelvan::caseext::write(ar, *this);
 }
 
 bool CBrelvanDoc::Serialize(ByteReader& ar, std::string& error) {
@@ -145,9 +148,12 @@ bool CBrelvanDoc::Serialize(ByteReader& ar, std::string& error) {
         error = ar.failure();
         return false;
     }
+    if (!brelvan::caseext::read(ar, fresh, error))
+        return false;
     std::apply([&](auto... field) { ((this->*field = std::move(fresh.*field)), ...); },
                kStoredFields);
     m_fGas = fresh.m_fGas;
     m_Zeilen = std::move(fresh.m_Zeilen);
+    m_iVerfahren = fresh.m_iVerfahren;
     return true;
 }

@@ -95,6 +95,10 @@ public:
     // ---- Result of the last run
     double m_dZInit = 0;
 
+    // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
+    // Fetkovich method. Stored in the case file's extension block.
+    int m_iVerfahren = 0;
+
     // ---- New case
     void setdefaults();
     // A new case: untitled, unmodified, with the defaults and the chart captions.

@@ -42,7 +42,9 @@ public:
         kIdTage = 1045,
         kIdKumProduktion = 1046,
         kIdSensitivitaet = 1047,
-        kIdCsvImport = 1060, // the CSV import with its preview
+        kIdVerfahrenOriginal = 1060, // the influx scheme: original, interval mean
+        kIdVerfahrenIntervall = 1061,
+        kIdCsvImport = 1062, // the CSV import with its preview
     };
 
     // ---- Exchanged with controls (in the order of the exchange)
@@ -66,6 +68,7 @@ public:
     int m_iOption = -1;      // 1030 to 1033
     std::string m_strStatus; // 1044
     int m_iGrafiktyp = -1;   // 1045, 1046
+    int m_iVerfahren = -1;   // 1060, 1061: 0 original, 1 interval mean
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;

@@ -72,6 +72,7 @@ void CBrelvanDoc::OnDataChange() {
     dlg.ranges() = ranges();
     dlg.m_Zeilen = m_Zeilen;
     dlg.m_iGrafiktyp = m_iGrafiktyp;
+    dlg.m_iVerfahren = m_iVerfahren;
     dlg.m_dMaxGp = m_dMaxGp;
     dlg.m_bSensitivitaet = m_bSensitivitaet ? 1 : 0;
 
@@ -80,7 +81,7 @@ void CBrelvanDoc::OnDataChange() {
 
     // Exact comparisons: any difference of a compared input marks the case modified.
     m_bGeaendert = dlg.reservoir() != reservoir() || dlg.m_dMaxGp != m_dMaxGp ||
-                   dlg.m_iGrafiktyp != m_iGrafiktyp;
+                   dlg.m_iGrafiktyp != m_iGrafiktyp || dlg.m_iVerfahren != m_iVerfahren;
     if (m_bGeaendert)
         SetModifiedFlag();
 
@@ -90,6 +91,7 @@ void CBrelvanDoc::OnDataChange() {
     if (!dlg.m_Zeilen.empty())
         m_Zeilen = dlg.m_Zeilen;
     m_iGrafiktyp = dlg.m_iGrafiktyp;
+    m_iVerfahren = dlg.m_iVerfahren;
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;
 
@@ -145,7 +147,7 @@ bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
                                     path, error));
         return false;
     }
-    // Bytes after the line list are ignored.
+    // The case as it would be saved now, to tell later whether the dialog changed it.
     const std::vector<unsigned char> asRead = storedBytes(*this);
     SetPathName(path);
     SetModifiedFlag(false);

@@ -27,6 +27,8 @@ RunInputs CBrelvanDoc::runInputs() const {
     in.lines = m_Zeilen;
     in.chartType = m_iGrafiktyp;
     in.quiet = m_bSensitivitaet;
+    in.scheme = m_iVerfahren == 1 ? brelvan::engine::InfluxScheme::IntervalMean
+                                  : brelvan::engine::InfluxScheme::Original;
     return in;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
+#include "engine/RootFinder.h"
 #include "engine/Run.h"
 #include "support/PressureLine.h"
 #include "support/TextFormat.h"
@@ -30,6 +31,15 @@ constexpr float kStandardPressure = 1.0134f;
 constexpr float kPressureTolerance = 0.01f;
 // Passes of the influx iteration per row.
 constexpr int kInfluxPasses = 5;
+// The interval-mean scheme solves each row's pressure to this tolerance (bar), with at most
+// this many evaluations of the balance.
+constexpr double kRootTolerance = 1e-6;
+constexpr int kMaxEvaluations = 200;
+// How far a row's pressure or p/z may lie above the initial one (bar), and its cumulative influx
+// below 0 (Mio m3), before the outcome counts as physically impossible: the slack of the
+// pressure iteration and of the printed digits.
+constexpr double kPressureSlack = 0.01;
+constexpr double kInfluxSlack = 0.0004;
 
 // What stays the same through a run.
 struct Reservoir {
@@ -45,6 +55,7 @@ struct Reservoir {
 struct Carry {
     double tPrev = 0;
     double pMean = 0; // running mean of the computed pressures, from the initial one
+    double pPrev = 0; // the previous row's pressure, from the initial one
     double we = 0;    // cumulative influx
     double sum = 0;   // of |measured - computed pressure|
     int compared = 0; // rows with a measured pressure
@@ -80,10 +91,12 @@ Bounds extremes(double a, double b) {
 // The influx of one row: the pressure of the gas zone and the influx in the time step depend on
 // each other and are found by at most five passes from the pressure without further influx.
 struct Influx {
-    enum class Outcome { Found, NotANumber, Invasion };
+    enum class Outcome { Found, NotANumber, Invasion, SearchLimit };
     Outcome outcome = Outcome::Found;
     double p = 0, pz = 0, dwe = 0;
     bool settled = false;
+    double lastChange = 0; // of the last pass, when it did not settle
+    int evaluations = 0;   // of the interval-mean search
 };
 
 Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAquifer,
@@ -107,12 +120,79 @@ Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAqui
             x.settled = true;
             return x;
         }
+        x.lastChange = std::fabs(pNext - pCurrent);
         if (pNext > bounds.pmax || pNext < bounds.pmin)
             pNext = (bounds.pmin + bounds.pmax) / 2;
         pCurrent = pNext;
     }
     x.p = pCurrent;
     return x;
+}
+
+// The influx of one row after the published Fetkovich scheme: driven by the mean of the previous
+// row's pressure and the row's own, ΔWE = (W_ei / p_i) (p_a - (p_prev + p) / 2) (1 - e), solved
+// together with the gas balance for the row's pressure p. The balance gives for every trial
+// pressure the pressure P(p) that its influx leaves in the gas zone; P falls as p rises, so
+// P(p) - p has one root, found between two pressures where it changes sign.
+Influx solveIntervalMean(const Reservoir& r, const Carry& c, double gp, double pAquifer,
+                         double pNoInflux, double decay) {
+    Influx x;
+    const double depletion = r.pzInit * (1 - gp / r.ogip);
+    auto influx = [&](double p) {
+        return (r.weMax / r.pInit) * (pAquifer - 0.5 * (c.pPrev + p)) * (1 - decay);
+    };
+    auto pzOf = [&](double dwe) { return depletion / (1 - (c.we + dwe) / r.vInit); };
+    // P(p) - p; not a number where the influx would fill the gas pore volume (p too low).
+    auto balance = [&](double p) {
+        const double dwe = influx(p);
+        if (!isFinite(dwe) || !(c.we + dwe < r.vInit))
+            return std::numeric_limits<double>::quiet_NaN();
+        return gas::pzpressure(r.temperature, pzOf(dwe), r.tpc, r.ppc) - p;
+    };
+    auto finish = [&](double p) {
+        x.p = p;
+        x.dwe = influx(p);
+        x.pz = pzOf(x.dwe);
+        x.settled = true;
+        if (!isFinite(x.dwe) || !isFinite(x.pz))
+            x.outcome = Influx::Outcome::NotANumber;
+        return x;
+    };
+
+    const double dwe0 = influx(pNoInflux);
+    if (!isFinite(dwe0)) {
+        x.outcome = Influx::Outcome::NotANumber;
+        return x;
+    }
+    // No influx in this step (no water zone, or a step of no time): the volumetric pressure.
+    if ((r.weMax / r.pInit) * (1 - decay) == 0)
+        return finish(pNoInflux);
+
+    double lo = 0, hi = 0;
+    if (dwe0 >= 0) {
+        // Water enters at the no-influx pressure, so the root lies above it, and no higher
+        // than the initial pressure in a balance that has a solution at all.
+        lo = pNoInflux;
+        hi = r.pInit + kPressureSlack;
+        const double atInitial = balance(hi);
+        ++x.evaluations;
+        if (!(lo < hi) || !(atInitial <= 0)) {
+            x.outcome = Influx::Outcome::Invasion;
+            return x;
+        }
+    } else {
+        // Water would leave the gas zone at the no-influx pressure: the root lies below it, at
+        // or above the pressure whose interval mean equals the water zone's pressure.
+        hi = pNoInflux;
+        lo = std::max(0.0, 2 * pAquifer - c.pPrev);
+    }
+    const Root root = findRoot(balance, lo, hi, kRootTolerance, kMaxEvaluations);
+    x.evaluations += root.evaluations;
+    if (!root.found) {
+        x.outcome = Influx::Outcome::SearchLimit;
+        return x;
+    }
+    return finish(root.x);
 }
 
 // Adds the row to the report and the series (normal mode).
@@ -123,6 +203,9 @@ void recordRow(const RunInputs& in, const RowRecord& row, int index, Carry& c, R
             ? measuredRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pMeasured,
                           row.pz, row.pzMeasured, row.we, row.ogipEstimate)
             : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
+    if (!row.settled)
+        out.report.push_back(
+            cformat(kNotSettled, row.day, row.month, row.year, kInfluxPasses, row.lastChange));
     const double x = in.chartType == 0 ? row.days : row.gp;
     Series& s = out.series;
     const auto k = static_cast<std::size_t>(index + 1);
@@ -187,9 +270,16 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     if (decay > 1)
         out.report.push_back(cformat(kNegativeDecay, decay, gp));
 
-    const Influx x = iterateInflux(r, c, gp, pAquifer, pNoInflux, decay, bounds);
+    const Influx x = in.scheme == InfluxScheme::IntervalMean
+                         ? solveIntervalMean(r, c, gp, pAquifer, pNoInflux, decay)
+                         : iterateInflux(r, c, gp, pAquifer, pNoInflux, decay, bounds);
     if (x.outcome == Influx::Outcome::NotANumber)
         return numericAbort();
+    if (x.outcome == Influx::Outcome::SearchLimit) {
+        abortRun(out, cformat(kSearchLimit, day, month, year, x.evaluations));
+        out.impossible = true;
+        return false;
+    }
     if (x.outcome == Influx::Outcome::Invasion) {
         if (!in.quiet) {
             out.report.emplace_back(kInvasion1);
@@ -204,8 +294,30 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
         !fitsSeries(gp))
         return numericAbort();
 
+    // An outcome no reservoir can have ends the run: it says more about the step than about
+    // the reservoir.
+    std::string impossible;
+    if (x.p > r.pInit + kPressureSlack)
+        impossible = cformat(kImpossiblePressure, day, month, year, x.p, r.pInit);
+    else if (x.pz > r.pzInit + kPressureSlack)
+        impossible = cformat(kImpossiblePz, day, month, year, x.pz, r.pzInit);
+    else if (c.we + x.dwe < -kInfluxSlack)
+        impossible = cformat(kImpossibleInflux, day, month, year, c.we + x.dwe);
+    if (!impossible.empty()) {
+        const std::string cause(kImpossibleCause);
+        const std::string remedy = cformat(kInvasion3, day, month, year);
+        out.messages.push_back(impossible + "\n" + cause + "\n" + remedy);
+        out.report.push_back(std::move(impossible));
+        out.report.push_back(cause);
+        out.report.push_back(remedy);
+        out.aborted = true;
+        out.impossible = true;
+        return false;
+    }
+
     c.we += x.dwe;
     c.pMean = (c.pMean + x.p) * 0.5;
+    c.pPrev = x.p;
     c.tPrev = t;
     if (measured) {
         ++c.compared;
@@ -226,6 +338,9 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     row.pzMeasured = pzMeasured;
     row.ogipEstimate = ogipEstimate;
     row.settled = x.settled;
+    row.lastChange = x.lastChange;
+    if (!x.settled)
+        ++out.unsettled;
     if (!in.quiet)
         recordRow(in, row, index, c, out);
     out.rows.push_back(row);
@@ -268,6 +383,7 @@ RunResult run(const RunInputs& in) {
     Carry c;
     c.tPrev = r.t0;
     c.pMean = r.pInit;
+    c.pPrev = r.pInit;
 
     // A case that admits no computation at all (only damaged values get here: the input
     // dialog keeps every value inside its range).
@@ -296,12 +412,14 @@ RunResult run(const RunInputs& in) {
     }
     if (!in.quiet && out.series.maxWerte > 0)
         setCaptions(out.series, in.chartType);
-    out.meanError = c.meanError();
+    out.meanError = out.impossible ? std::numeric_limits<double>::quiet_NaN() : c.meanError();
 
     // ---- Closing
     if (completed && !in.quiet) {
         out.report.emplace_back(kBlank);
         out.report.push_back(meanErrorLine(out.meanError));
+        if (out.unsettled > 0)
+            out.report.push_back(cformat(kNotSettledCount, out.unsettled));
     }
     return out;
 }

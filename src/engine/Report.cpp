@@ -54,6 +54,8 @@ void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::str
     out.push_back(cformat(kCompressibility, in.compress));
     out.push_back(cformat(kJValue, in.jValue));
     out.push_back(startLine(in.startDay, in.startMonth, in.startYear));
+    if (in.scheme == engine::InfluxScheme::IntervalMean)
+        out.emplace_back(kIntervalScheme);
     out.emplace_back(kBlank);
 }
 

@@ -33,6 +33,9 @@ inline constexpr std::string_view kZInit = "   INITIALER Z-WERT                (
 inline constexpr std::string_view kCompressibility = "   KOMRESSIBILITAET          (E-5/BAR):%8.1f";
 inline constexpr std::string_view kJValue = "   J-WERT NACH FETKOVITCH (M3/TAG BAR):%8.1f";
 inline constexpr std::string_view kStart = "   FOERDERBEGINN                      :%2d.%2d.%4d";
+// Only in reports of the interval-mean scheme; reports of the original scheme have no such line.
+inline constexpr std::string_view kIntervalScheme =
+    "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH FETKOVITCH";
 
 // ---- Table header, added once when the first list row has been read
 inline constexpr std::array<std::string_view, 4> kTableHeader = {
@@ -68,6 +71,25 @@ inline constexpr std::string_view kInvalidCase =
 inline constexpr std::string_view kNumericAbort =
     "ABBRUCH WEGEN UNGUELTIGER RECHENWERTE BEI %d.%d.%d ";
 
+// A row whose influx iteration did not settle within its passes, after the row's table line:
+// date, the number of passes, the pressure change of the last pass (bar).
+inline constexpr std::string_view kNotSettled =
+    "  WARNUNG: DER DRUCK ZUM %d.%d.%d HAT SICH IN %d DURCHLAEUFEN NICHT EINGESTELLT "
+    "(LETZTE AENDERUNG %.2f BAR)";
+// A row with a physically impossible outcome: the first line names the date and what is
+// impossible, the second the likely cause, the third the remedy.
+inline constexpr std::string_view kImpossiblePressure =
+    "ABBRUCH BEI %d.%d.%d: DER DRUCK VON %.1f BAR LIEGT UEBER DEM INITIALEN DRUCK VON %.1f BAR.";
+inline constexpr std::string_view kImpossiblePz =
+    "ABBRUCH BEI %d.%d.%d: P/Z VON %.1f BAR LIEGT UEBER DEM INITIALEN P/Z VON %.1f BAR.";
+inline constexpr std::string_view kImpossibleInflux =
+    "ABBRUCH BEI %d.%d.%d: DER KUMULATIVE WASSERZUFLUSS WAERE NEGATIV (%.3f MIO M3).";
+inline constexpr std::string_view kImpossibleCause =
+    "WAHRSCHEINLICH IST DER J-WERT FUER DEN ZEITSCHRITT ZU GROSS ODER DER ZEITSCHRITT ZU LANG.";
+// The pressure search of the interval-mean scheme reached its bound on evaluations.
+inline constexpr std::string_view kSearchLimit =
+    "ABBRUCH BEI %d.%d.%d: DIE DRUCKSUCHE HAT NACH %d AUSWERTUNGEN KEINEN DRUCK GEFUNDEN.";
+
 // ---- Closing lines
 inline constexpr std::string_view kMeanErrorPrefix =
     "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG :";
@@ -76,6 +98,9 @@ inline constexpr std::string_view kMeanError =
 // The mean-error line of a run that compared no measured pressure.
 inline constexpr std::string_view kMeanErrorNone =
     "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG : kein Meßwert verglichen";
+// After the mean-error line, only when some rows did not settle: their number.
+inline constexpr std::string_view kNotSettledCount =
+    "     ZEILEN OHNE EINGESTELLTEN DRUCK          :%5d";
 
 // ---- The lines as the report holds them
 std::string componentLine(int index, double percent);

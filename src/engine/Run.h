@@ -48,6 +48,7 @@ struct RowRecord {
     double pzMeasured = 0;   // bar
     double ogipEstimate = 0; // the volumetric gas-in-place estimate, Mio m3
     bool settled = true;     // the pressure iteration settled within its tolerance
+    double lastChange = 0;   // bar: the pressure change of the last pass when it did not settle
 };
 
 // The chart's series. Entry 0 (the initial pressure) is set in every run; the rows follow in
@@ -74,7 +75,11 @@ struct RunResult {
     std::vector<std::string> report;   // the lines this run adds to the report
     std::vector<std::string> messages; // message boxes, in the order the run raised them
     bool aborted = false;
-    double meanError = 0; // NaN when no measured pressure was compared
+    // The run ended on a row whose outcome is physically impossible (or whose pressure could not
+    // be found); such a run has no error value.
+    bool impossible = false;
+    int unsettled = 0;    // rows whose pressure iteration did not settle
+    double meanError = 0; // NaN when no measured pressure was compared, or when impossible
 };
 
 RunResult run(const RunInputs& in);

@@ -284,6 +284,7 @@ TEST(Cli, NeuAndZeigenKeepEveryStoredValue) {
                              "--beginn",     "15.6.1994",
                              "--k",          "0.1",
                              "--winkel",     "90",
+                             "--verfahren",  "intervall",
                              "--druckdatei", kExamples + "druckwerte.txt"},
                             dir);
     ASSERT_EQ(made.status, 0) << made.err;
@@ -308,10 +309,20 @@ TEST(Cli, NeuAndZeigenKeepEveryStoredValue) {
                                  "m_fGas[1]: 2",
                                  "m_fGas[3]: 96.5",
                                  "m_fGas[14]: 0",
+                                 "m_iVerfahren: 1",
                                  "m_Zeilen: 4",
                                  "      1. 7.2002       1200.000   "})
         EXPECT_TRUE(contains(lines, expected)) << expected << "\n" << shown.out;
-    EXPECT_EQ(lines.size(), 20u + 15u + 1u + 4u);
+    EXPECT_EQ(lines.size(), 20u + 15u + 1u + 1u + 4u);
+
+    // Without the option the original scheme, and the file holds no extension block.
+    const std::string plain = dir.file("plain.brv");
+    ASSERT_EQ(cli({"neu", plain, "--druckdatei", kExamples + "druckwerte.txt"}, dir).status, 0);
+    EXPECT_TRUE(contains(cli({"zeigen", plain}, dir).lines(), "m_iVerfahren: 0"));
+    EXPECT_EQ(readFile(plain).find("BRVX"), std::string::npos);
+    const CliRun bad = cli({"neu", plain, "--verfahren", "mittel"}, dir);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("--verfahren erwartet"), std::string::npos) << bad.err;
 }
 
 TEST(Cli, SensitivitaetPrintsTheGridTheSummaryAndTheFinalReport) {
@@ -393,4 +404,32 @@ TEST(Cli, TheExamplesAreWhatTheScriptMakes) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     for (const char* name : {"beispiel.brv", "sauergas.brv"})
         EXPECT_EQ(readFile(dir.file(name)), readFile(kExamples + name)) << name;
+}
+
+TEST(Cli, VerfahrenChoosesTheInfluxSchemeForReportAndSearch) {
+    TempDir dir;
+    const CliRun original = cli({"bericht", kBeispiel}, dir);
+    const CliRun interval = cli({"bericht", kBeispiel, "--verfahren", "intervall"}, dir);
+    ASSERT_EQ(interval.status, 0) << interval.err;
+    EXPECT_EQ(cli({"bericht", kBeispiel, "--verfahren", "original"}, dir).out, original.out);
+    const auto a = original.lines(), b = interval.lines();
+    ASSERT_EQ(b.size(), a.size() + 1);
+    const auto at = std::find(b.begin(), b.end(),
+                              "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH "
+                              "FETKOVITCH");
+    ASSERT_NE(at, b.end());
+    EXPECT_EQ(*(at - 1), a[static_cast<std::size_t>(at - b.begin() - 1)]);
+    EXPECT_NE(b.back(), a.back()); // another scheme, another mean error
+
+    // The search runs every grid case with the scheme and saves it with the fitted values.
+    const std::string saved = dir.file("intervall.brv");
+    const CliRun sens =
+        cli({"sensitivitaet", kBeispiel, "--ogip", "4000:7000", "--wip", "5000:20000", "--jwert",
+             "20:80", "--verfahren", "intervall", "--speichern", saved},
+            dir);
+    ASSERT_EQ(sens.status, 0) << sens.err;
+    EXPECT_TRUE(contains(sens.lines(),
+                         "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH FETKOVITCH"));
+    EXPECT_TRUE(contains(cli({"zeigen", saved}, dir).lines(), "m_iVerfahren: 1"));
+    EXPECT_EQ(cli({"bericht", kBeispiel, "--verfahren", "mittel"}, dir).status, 1);
 }

@@ -105,6 +105,7 @@ inline void fillExampleCase(DlgInputData& d) {
     worked_case::setReservoir(d);
     d.m_dWIP = 2000;
     d.m_iGrafiktyp = 0;
+    d.m_iVerfahren = 0;
     d.m_Zeilen = {"      1. 1.2001        500.000             225.0 ",
                   "      1. 1.2002       1000.000             205.0 ",
                   "      1. 7.2002       1200.000",

@@ -96,14 +96,14 @@ private slots:
             return take;
         };
         editOf(d, 1001)->setText(QStringLiteral("Feld B"));
-        QTest::mouseClick(d.control(1060), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdCsvImport), Qt::LeftButton);
         settle();
         QCOMPARE(d.list()->count(), 4);
         QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld B"));
 
         take = true;
         append = true;
-        QTest::mouseClick(d.control(1060), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdCsvImport), Qt::LeftButton);
         settle();
         QCOMPARE(d.list()->count(), 6);
         QCOMPARE(d.m_Zeilen.back(), std::string("      1. 7.2004       2000.000"));
@@ -111,14 +111,14 @@ private slots:
                  QStringLiteral("6 Zeilen wurden eingelesen"));
 
         append = false;
-        QTest::mouseClick(d.control(1060), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdCsvImport), Qt::LeftButton);
         settle();
         QCOMPARE(d.list()->count(), 2);
         QVERIFY(m_boxes->shown.empty());
 
         // A file that cannot be read: its message, the list stays.
         DlgInput::s_chooseCsvFile = [this](QWidget*) { return m_dir.filePath("fehlt.csv"); };
-        QTest::mouseClick(d.control(1060), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdCsvImport), Qt::LeftButton);
         settle();
         QCOMPARE(m_boxes->shown.size(), std::size_t{1});
         QCOMPARE(d.list()->count(), 2);

@@ -231,6 +231,9 @@ private slots:
         editOf(d, 1005)->setText(QStringLiteral("97.5"));
         editOf(d, 1026)->setText(QStringLiteral("260"));
         QTest::mouseClick(d.control(1046), Qt::LeftButton);
+        QVERIFY(
+            static_cast<QRadioButton*>(d.control(DlgInputData::kIdVerfahrenOriginal))->isChecked());
+        QTest::mouseClick(d.control(DlgInputData::kIdVerfahrenIntervall), Qt::LeftButton);
         editOf(d, 1001)->setFocus();
         clickOk();
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -239,6 +242,7 @@ private slots:
         QCOMPARE(d.m_fGas[3], 97.5f);
         QCOMPARE(d.m_dDruck, 260.0);
         QCOMPARE(d.m_iGrafiktyp, 1);
+        QCOMPARE(d.m_iVerfahren, 1);
         QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
     }
 

@@ -191,13 +191,16 @@ TEST(CaseFile, ImpossibleLengthsAndCountsAreRefusedBeforeAllocating) {
         EXPECT_EQ(documentState(target), before) << r.what;
     }
 
-    // Bytes after the line list are ignored.
+    // Bytes after the line list must form the extension block; anything else is refused.
     CBrelvanDoc back;
+    worked_case::set(back);
+    const std::string before = documentState(back);
     const std::string longer = good + "Rest der Datei";
     ByteReader reader(longer);
     std::string error;
-    ASSERT_TRUE(back.Serialize(reader, error)) << error;
-    EXPECT_EQ(caseBytes(back), good);
+    EXPECT_FALSE(back.Serialize(reader, error));
+    EXPECT_NE(error.find("Erweiterungsblock"), std::string::npos) << error;
+    EXPECT_EQ(documentState(back), before);
 }
 
 TEST(CaseFile, NonFiniteNumbersAreReadAsStored) {
@@ -381,4 +384,133 @@ TEST(CaseFile, FailedSaveLeavesThePreviousFileAndSaysSo) {
         ++entries;
     }
     EXPECT_EQ(entries, 1); // no temporary file left behind
+}
+
+// ---- The extension block after the line list
+
+namespace {
+
+std::string le32(std::uint32_t v) {
+    std::string s;
+    for (int shift = 0; shift < 32; shift += 8)
+        s += static_cast<char>((v >> shift) & 0xFF);
+    return s;
+}
+
+std::string field(const std::string& tag, const std::string& payload) {
+    return tag + le32(static_cast<std::uint32_t>(payload.size())) + payload;
+}
+
+std::string block(const std::string& fields) {
+    return "BRVX" + le32(static_cast<std::uint32_t>(fields.size())) + fields;
+}
+
+} // namespace
+
+TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
+    CBrelvanDoc doc;
+    worked_case::set(doc);
+    EXPECT_EQ(doc.m_iVerfahren, 0);
+    const std::string plain = caseBytes(doc);
+    // The plain layout: the line list is the last thing in the file.
+    ByteReader r(plain);
+    CBrelvanDoc probe;
+    std::string error;
+    ASSERT_TRUE(probe.Serialize(r, error)) << error;
+    EXPECT_EQ(r.remaining(), 0u);
+
+    doc.m_iVerfahren = 1;
+    const std::string extended = caseBytes(doc);
+    EXPECT_EQ(extended, plain + block(field("VERF", le32(1))));
+
+    // Round trip: the scheme comes back, and a file without the block resets it to 0.
+    CBrelvanDoc back;
+    worked_case::set(back);
+    ByteReader r1(extended);
+    ASSERT_TRUE(back.Serialize(r1, error)) << error;
+    EXPECT_EQ(back.m_iVerfahren, 1);
+    EXPECT_EQ(caseBytes(back), extended);
+    ByteReader r2(plain);
+    ASSERT_TRUE(back.Serialize(r2, error)) << error;
+    EXPECT_EQ(back.m_iVerfahren, 0);
+    EXPECT_EQ(caseBytes(back), plain);
+}
+
+TEST(CaseExtension, UnknownFieldsAreSkippedDamagedBlocksRefused) {
+    CBrelvanDoc doc;
+    worked_case::set(doc);
+    const std::string plain = caseBytes(doc);
+    struct Row {
+        const char* what;
+        std::string tail;
+        bool accepted;
+        int verfahren;
+    };
+    const Row rows[] = {
+        {"unknown field before", block(field("NEU1", "abc") + field("VERF", le32(1))), true, 1},
+        {"unknown field after", block(field("VERF", le32(1)) + field("ZZZZ", "")), true, 1},
+        {"only an unknown field", block(field("XXXX", std::string(300, 'x'))), true, 0},
+        {"empty block", block(""), true, 0},
+        {"scheme 0 stored", block(field("VERF", le32(0))), true, 0},
+        {"scheme 2", block(field("VERF", le32(2))), false, 0},
+        {"scheme -1", block(field("VERF", le32(0xFFFFFFFFu))), false, 0},
+        {"scheme in 2 bytes", block(field("VERF", std::string("\x01\x00", 2))), false, 0},
+        {"scheme in 8 bytes", block(field("VERF", le32(1) + le32(0))), false, 0},
+        {"other block tag", "BRVY" + le32(0), false, 0},
+        {"bytes after the block", block(field("VERF", le32(1))) + "x", false, 0},
+        {"field longer than the block", block("VERF" + le32(5) + le32(1)), false, 0},
+        {"block length beyond the file", "BRVX" + le32(0xFFFFFFFFu), false, 0},
+        {"field head cut short", block("VERF" + std::string("\x04\x00", 2)), false, 0},
+    };
+    for (const Row& r : rows) {
+        CBrelvanDoc target;
+        worked_case::set(target);
+        target.m_iVerfahren = r.accepted ? 1 - r.verfahren : 1;
+        const std::string before = documentState(target);
+        const std::string bytes = plain + r.tail;
+        ByteReader reader(bytes);
+        std::string error;
+        EXPECT_EQ(target.Serialize(reader, error), r.accepted) << r.what << ": " << error;
+        if (r.accepted) {
+            EXPECT_EQ(target.m_iVerfahren, r.verfahren) << r.what;
+            EXPECT_EQ(target.m_Zeilen, doc.m_Zeilen) << r.what;
+        } else {
+            EXPECT_NE(error.find("Erweiterungsblock"), std::string::npos) << r.what << error;
+            EXPECT_EQ(documentState(target), before) << r.what;
+        }
+    }
+}
+
+TEST(CaseExtension, TruncatedBlockAtEveryByteIsRefusedAndTheOpenCaseStays) {
+    TempDir dir;
+    CBrelvanDoc source;
+    worked_case::set(source);
+    const std::size_t plainSize = caseBytes(source).size();
+    source.m_iVerfahren = 1;
+    // An unknown field too, so that the cut also falls inside a skipped field.
+    const std::string bytes = caseBytes(source).substr(0, plainSize) +
+                              block(field("VERF", le32(1)) + field("NEU1", "12345"));
+    const std::string path = dir.file("kaputt.brv");
+    for (std::size_t n = plainSize + 1; n < bytes.size(); ++n) {
+        writeFile(path, bytes.substr(0, n));
+        OpenFixture f;
+        const std::string before = documentState(f.doc);
+        EXPECT_FALSE(f.doc.OnOpenDocument(path)) << n;
+        EXPECT_EQ(documentState(f.doc), before) << n;
+        EXPECT_EQ(f.ui.dialogs, 0) << n;
+        ASSERT_EQ(f.ui.errors.size(), 1u) << n;
+        EXPECT_NE(f.ui.errors[0].find("bleibt unverändert"), std::string::npos);
+    }
+    // The whole file opens with the scheme; cut just before the block it is a plain case file.
+    writeFile(path, bytes);
+    OpenFixture whole;
+    whole.ui.dialog = [](DlgInputData& d) { return d.m_iVerfahren == 1; };
+    ASSERT_TRUE(whole.doc.OnOpenDocument(path));
+    EXPECT_EQ(whole.doc.m_iVerfahren, 1);
+    EXPECT_EQ(whole.ui.shown.m_iVerfahren, 1);
+    writeFile(path, bytes.substr(0, plainSize));
+    OpenFixture plain;
+    plain.doc.m_iVerfahren = 1;
+    ASSERT_TRUE(plain.doc.OnOpenDocument(path));
+    EXPECT_EQ(plain.doc.m_iVerfahren, 0);
 }

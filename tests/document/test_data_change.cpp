@@ -37,6 +37,7 @@ struct DataChange : ::testing::Test {
 TEST_F(DataChange, TheDialogGetsEveryCopiedField) {
     ui.dialog = [](DlgInputData&) { return false; };
     doc.m_iGrafiktyp = 1;
+    doc.m_iVerfahren = 1;
     doc.m_bSensitivitaet = true;
     doc.m_fGas[0] = 1.5f;
     doc.OnDataChange();
@@ -58,6 +59,7 @@ TEST_F(DataChange, TheDialogGetsEveryCopiedField) {
     EXPECT_EQ(d.m_fRadiusGWC, 1000.0f);
     EXPECT_EQ(d.m_fWinkel, 360.0f);
     EXPECT_EQ(d.m_iGrafiktyp, 1);
+    EXPECT_EQ(d.m_iVerfahren, 1);
     EXPECT_EQ(d.m_dMinOGIP, 4000);
     EXPECT_EQ(d.m_dMaxWIP, 30000);
     EXPECT_EQ(d.m_dMaxJ, 100);
@@ -98,6 +100,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         {"WIP", [](DlgInputData& d) { d.m_dWIP = 20001; }, true},
         {"MaxGp", [](DlgInputData& d) { d.m_dMaxGp = 1400; }, true},
         {"Grafiktyp", [](DlgInputData& d) { d.m_iGrafiktyp = 1; }, true},
+        {"Verfahren", [](DlgInputData& d) { d.m_iVerfahren = 1; }, true},
         {"C10H22", [](DlgInputData& d) { d.m_fGas[14] = 0.001f; }, true},
         {"H2S", [](DlgInputData& d) { d.m_fGas[0] = 1.0f; }, true},
         // Not compared for the chart, but stored: they mark the case modified only (below).
@@ -150,6 +153,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         EXPECT_EQ(rowDoc.m_dMaxJ, ended.m_dMaxJ) << r.what;
         EXPECT_EQ(rowDoc.m_dMaxGp, ended.m_dMaxGp) << r.what;
         EXPECT_EQ(rowDoc.m_iGrafiktyp, ended.m_iGrafiktyp) << r.what;
+        EXPECT_EQ(rowDoc.m_iVerfahren, ended.m_iVerfahren) << r.what;
     }
 }
 

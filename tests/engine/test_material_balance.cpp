@@ -114,9 +114,29 @@ TEST_F(WorkedCase, CompleteReport) {
     };
     EXPECT_EQ(doc.m_Ausgabe, expected);
 
+    // With J 200 no row settles: each table line is followed by its warning, and the closing
+    // lines count them after the unchanged mean error.
     setWorkedCase(doc, 200);
     doc.compute();
-    EXPECT_EQ(doc.m_Ausgabe.back(), "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG :13.52 BAR");
+    const std::vector<std::string> closing(doc.m_Ausgabe.end() - 11, doc.m_Ausgabe.end());
+    const std::vector<std::string> expectedClosing = {
+        "     1. 1.2001   366   500.0  229.3   225.0   248.2  244.1   0.752  5746.6",
+        "  WARNUNG: DER DRUCK ZUM 1.1.2001 HAT SICH IN 5 DURCHLAEUFEN NICHT EINGESTELLT (LETZTE "
+        "AENDERUNG 0.27 BAR)",
+        "     1. 1.2002   731  1000.0  216.7   205.0   236.0  224.3   2.302  6210.5",
+        "  WARNUNG: DER DRUCK ZUM 1.1.2002 HAT SICH IN 5 DURCHLAEUFEN NICHT EINGESTELLT (LETZTE "
+        "AENDERUNG 0.48 BAR)",
+        "     1. 7.2002   912  1200.0  215.2     *     234.5    *     3.273    *",
+        "  WARNUNG: DER DRUCK ZUM 1.7.2002 HAT SICH IN 5 DURCHLAEUFEN NICHT EINGESTELLT (LETZTE "
+        "AENDERUNG 0.02 BAR)",
+        "     1. 1.2003  1096  1500.0  209.5   185.0   228.8  203.5   4.465  6285.3",
+        "  WARNUNG: DER DRUCK ZUM 1.1.2003 HAT SICH IN 5 DURCHLAEUFEN NICHT EINGESTELLT (LETZTE "
+        "AENDERUNG 0.03 BAR)",
+        " ",
+        "     MITTLERER FEHLER BEI DER DRUCKBERECHNUNG :13.52 BAR",
+        "     ZEILEN OHNE EINGESTELLTEN DRUCK          :    4",
+    };
+    EXPECT_EQ(closing, expectedClosing);
 }
 
 TEST_F(Aborts, EachEndsTheReportWithItsLines) {
@@ -189,19 +209,23 @@ TEST_F(Aborts, EachEndsTheReportWithItsLines) {
     }
 }
 
-TEST_F(Aborts, NegativeDecayIsReportedAndTheRunGoesOn) {
+TEST_F(Aborts, NegativeDecayIsReportedAndItsNegativeInfluxEndsTheRun) {
     doc.m_dJWert = -50;
-    doc.compute();
+    const double error = doc.compute();
     const int first = findLine(doc.m_Ausgabe, "NEGATIVES DWE expwert:");
     ASSERT_GE(first, 0);
-    // Written before the row's table line, with a newline of its own.
-    EXPECT_EQ(doc.m_Ausgabe[static_cast<std::size_t>(first) + 1].substr(0, 14), "     1. 1.2001");
+    // Written before the row's outcome, with a newline of its own.
     EXPECT_EQ(doc.m_Ausgabe[static_cast<std::size_t>(first)].back(), '\n');
     EXPECT_NE(doc.m_Ausgabe[static_cast<std::size_t>(first)].find(" bei Gp:500.00\n"),
               std::string::npos);
-    EXPECT_EQ(doc.m_MaxWerte, 4);
-    EXPECT_EQ(findLine(doc.m_Ausgabe, "     MITTLERER FEHLER"),
-              static_cast<int>(doc.m_Ausgabe.size()) - 1);
+    // Water leaving the gas zone from the start: a negative cumulative influx, no error value.
+    const std::vector<std::string> tail(doc.m_Ausgabe.begin() + first + 1, doc.m_Ausgabe.end());
+    ASSERT_EQ(tail.size(), 3u);
+    EXPECT_EQ(tail[0],
+              "ABBRUCH BEI 1.1.2001: DER KUMULATIVE WASSERZUFLUSS WAERE NEGATIV (-0.131 MIO M3).");
+    EXPECT_EQ(tail[2], "EVENTUELL ZUSAETZLICHEN GP-WERT VOR 1.1.2001 EINFUEGEN.");
+    EXPECT_EQ(doc.m_MaxWerte, 0);
+    EXPECT_TRUE(std::isnan(error));
 }
 
 TEST_F(RunModes, QuietModeAddsOnlyAbortLines) {

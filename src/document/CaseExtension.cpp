@@ -1,0 +1,87 @@
+#include "document/CaseExtension.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "document/Archive.h"
+#include "document/CBrelvanDoc.h"
+#include "document/TextFormat.h"
+
+namespace brelvan::caseext {
+
+namespace {
+
+void writeTag(ByteWriter& ar, const char (&tag)[4]) {
+    for (char c : tag)
+        ar.writeUInt8(static_cast<std::uint8_t>(c));
+}
+
+bool isTag(std::string_view bytes, const char (&tag)[4]) {
+    return bytes.size() == 4 && std::memcmp(bytes.data(), tag, 4) == 0;
+}
+
+} // namespace
+
+void write(ByteWriter& ar, const CBrelvanDoc& doc) {
+    if (doc.m_iVerfahren == 0)
+        return;
+    ByteWriter fields;
+    writeTag(fields, kSchemeTag);
+    fields.writeUInt32(4);
+    fields.writeInt32(doc.m_iVerfahren);
+
+    writeTag(ar, kBlockTag);
+    ar.writeUInt32(static_cast<std::uint32_t>(fields.bytes().size()));
+    for (unsigned char b : fields.bytes())
+        ar.writeUInt8(b);
+}
+
+bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
+    const std::size_t start = ar.position();
+    if (ar.remaining() == 0)
+        return true;
+    auto damaged = [&](const std::string& why) {
+        error = cformat("der Erweiterungsblock ab Byte %u ist beschädigt: %s", start, why);
+        return false;
+    };
+
+    std::string_view tag;
+    std::uint32_t length = 0;
+    if (!ar.readBytes(4, tag) || !ar.readUInt32(length))
+        return damaged("er endet vor seiner Länge");
+    if (!isTag(tag, kBlockTag))
+        return damaged("er beginnt nicht mit „BRVX“");
+    if (length > ar.remaining())
+        return damaged(cformat("er soll %u Bytes lang sein, die Datei hat danach nur %u Bytes",
+                               length, ar.remaining()));
+    if (length < ar.remaining())
+        return damaged(cformat("nach ihm folgen noch %u Bytes", ar.remaining() - length));
+
+    int verfahren = 0;
+    while (ar.remaining() > 0) {
+        const std::size_t at = ar.position();
+        std::string_view fieldTag;
+        std::uint32_t fieldLength = 0;
+        if (!ar.readBytes(4, fieldTag) || !ar.readUInt32(fieldLength))
+            return damaged(cformat("das Feld ab Byte %u endet vor seiner Länge", at));
+        if (fieldLength > ar.remaining())
+            return damaged(cformat("das Feld ab Byte %u soll %u Bytes lang sein, der Block hat "
+                                   "danach nur %u Bytes",
+                                   at, fieldLength, ar.remaining()));
+        std::string_view payload;
+        ar.readBytes(fieldLength, payload);
+        if (isTag(fieldTag, kSchemeTag)) {
+            ByteReader value(payload);
+            std::int32_t v = 0;
+            if (fieldLength != 4 || !value.readInt32(v) || (v != 0 && v != 1))
+                return damaged(cformat("das Rechenverfahren ab Byte %u ist weder 0 noch 1", at));
+            verfahren = v;
+        }
+        // Fields of other tags belong to later versions of the program and are skipped.
+    }
+    doc.m_iVerfahren = verfahren;
+    return true;
+}
+
+} // namespace brelvan::caseext

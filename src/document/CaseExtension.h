@@ -1,0 +1,33 @@
+// The extension block of the case file: options that the fixed field order cannot hold, stored
+// after the line list.
+//
+// Layout (little-endian): the tag "BRVX", a 32-bit length of what follows, then tagged fields,
+// each a 4-byte tag, a 32-bit length and that many bytes. A field of a tag this program does not
+// know is skipped by its length, so later options can be added as new fields.
+//
+//   "VERF"  int32  the influx scheme m_iVerfahren (0 original, 1 interval mean)
+//
+// A case whose options all have their defaults is written without the block, so its file is the
+// plain field sequence. Reading: no bytes after the line list means all defaults; otherwise
+// those bytes must be exactly one complete block, or the file is refused.
+#pragma once
+
+#include <string>
+
+class ByteReader;
+class ByteWriter;
+class CBrelvanDoc;
+
+namespace brelvan::caseext {
+
+inline constexpr char kBlockTag[4] = {'B', 'R', 'V', 'X'};
+inline constexpr char kSchemeTag[4] = {'V', 'E', 'R', 'F'};
+
+// Appends the block of the options of `doc`; nothing when every option has its default.
+void write(ByteWriter& ar, const CBrelvanDoc& doc);
+
+// Reads what follows the line list into the options of `doc` (which hold their defaults).
+// False, with `error` in German, when those bytes are not one complete, valid block.
+bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error);
+
+} // namespace brelvan::caseext
