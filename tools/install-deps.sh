@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh [gui] [test]
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev)
 for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
