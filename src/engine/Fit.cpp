@@ -222,15 +222,28 @@ Bounds searchBounds(const Bounds& requested, double maxGp) {
 
 Bounds defaultBounds(const Point& v, double maxGp) {
     Bounds b;
-    for (int j = 0; j < kParams; ++j) {
-        const double a = std::fabs(v[j]);
-        b.lo[j] = a > 0 ? a * 0.1 : 0.0;
-        b.hi[j] = a > 0 ? a * 10 : 1.0;
-    }
-    b.lo[kOgip] = std::max(maxGp, 0.0);
-    if (b.hi[kOgip] <= b.lo[kOgip])
-        b.hi[kOgip] = std::max(b.lo[kOgip] * 10, 1.0);
+    const double ogip = std::fabs(v[kOgip]);
+    b.lo[kOgip] = ogip * 0.5;
+    b.hi[kOgip] = std::max(ogip * 2, maxGp * 2);
+    const double wip = std::fabs(v[kWip]);
+    b.lo[kWip] = wip * 0.1;
+    b.hi[kWip] = wip > 0 ? wip * 10 : std::max(ogip * 10, 1.0);
+    const double j = std::fabs(v[kJWert]);
+    b.lo[kJWert] = j * 0.1;
+    b.hi[kJWert] = j > 0 ? j * 10 : 1000.0;
+    if (b.hi[kOgip] <= 0)
+        b.hi[kOgip] = 1.0;
     return searchBounds(b, maxGp);
+}
+
+Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity) {
+    Bounds box = defaultBounds(caseValues, maxGp);
+    for (int j = 0; j < kParams; ++j)
+        if (sensitivity.lo[j] != 0 && sensitivity.hi[j] > sensitivity.lo[j]) {
+            box.lo[j] = sensitivity.lo[j];
+            box.hi[j] = sensitivity.hi[j];
+        }
+    return searchBounds(box, maxGp);
 }
 
 RefineResult refine(const Objective& objective, const Point& start, const RefineOptions& options,

@@ -48,9 +48,14 @@ struct Bounds {
 // largest cumulative production `maxGp` (a case at or below it cannot be computed).
 Bounds searchBounds(const Bounds& requested, double maxGp);
 
-// A box around a case's own values for parameters the user gave no range for: a tenth to ten
-// times the value (J and WIP), OGIP from just above the largest Gp to ten times the value.
+// A box around a case's own values for parameters the user gave no range for: OGIP half to
+// twice its value (and above the largest Gp), WIP and J a tenth to ten times their value
+// (a value of 0: WIP up to ten times OGIP, J up to 1000).
 Bounds defaultBounds(const Point& caseValues, double maxGp);
+
+// The ranges a fit or map of a case starts with: the sensitivity ranges where they are usable
+// (non-zero, maximum above minimum), else the box around the case values.
+Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity);
 
 struct RefineOptions {
     Bounds bounds;

@@ -102,8 +102,9 @@ TEST(Fit, ThresholdAndBoxes) {
     EXPECT_GT(b.lo[kOgip], 500);
     EXPECT_LT(b.lo[kOgip], 500.001);
     const Bounds d = defaultBounds({5000, 20000, 50}, 1500);
-    EXPECT_GT(d.lo[kOgip], 1500);
-    EXPECT_EQ(d.hi[kOgip], 50000);
+    EXPECT_EQ(d.lo[kOgip], 2500);
+    EXPECT_EQ(d.hi[kOgip], 10000);
+    EXPECT_GT(defaultBounds({2000, 20000, 50}, 1500).lo[kOgip], 1500);
     EXPECT_EQ(d.lo[kWip], 2000);
     EXPECT_EQ(d.hi[kJWert], 500);
 }
