@@ -20,12 +20,14 @@
 #include "app/Icons.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
+#include "views/CFehlerkarte.h"
 #include "views/CGrafik.h"
 
 namespace brelvan::app {
 
 using namespace brelvan::cmd;
 using views::CBrelvanView;
+using views::CFehlerkarte;
 using views::CGrafik;
 using views::CScrollViewBase;
 
@@ -67,6 +69,9 @@ const CommandText kCommands[] = {
      "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
     {ID_HILFE, "Hilfe", "Ruft die Online-Hilfe auf"},
     {ID_GRAFIKLUPE, "Grafik Lupe", "Grafik Lupe\nGrafik Lupe"},
+    {ID_FEHLERKARTE, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
+    {ID_ANPASSUNG, "Anpassung …",
+     "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
     {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
     {ID_EDIT_COPY, "Kopieren", ""},
@@ -93,6 +98,7 @@ QList<Accelerator> accelerators() {
         {ID_DATA_CHANGE, QKeySequence(Qt::CTRL | Qt::Key_F2)},
         {ID_GRAFIK, QKeySequence(Qt::Key_F3)},
         {ID_TEXT, QKeySequence(Qt::Key_F4)},
+        {ID_FEHLERKARTE, QKeySequence(Qt::Key_F7)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
         {ID_EDIT_PASTE, QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -187,7 +193,7 @@ void CMainFrame::createActions() {
         m_actions.value(id)->setCheckable(true);
     }
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_DATA_CHANGE,
-                   ID_GRAFIK, ID_TEXT, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
+                   ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
         m_actions.value(id)->setIcon(toolbarIcon(id));
     }
 }
@@ -208,11 +214,11 @@ void CMainFrame::createMenus() {
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id : {ID_DATA_CHANGE, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    for (int id : {ID_DATA_CHANGE, ID_ANPASSUNG, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    for (int id : {ID_GRAFIK, ID_TEXT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+    for (int id : {ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         view->addAction(action(id));
     }
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
@@ -278,8 +284,8 @@ void CMainFrame::createToolBar() {
         m_pToolBar->addAction(action(id));
     }
     m_pToolBar->addSeparator();
-    for (int id :
-         {ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
+    for (int id : {ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE,
+                   ID_APP_ABOUT}) {
         m_pToolBar->addAction(action(id));
     }
 }
@@ -327,6 +333,7 @@ void CMainFrame::createContextMenu() {
         {"Beenden", ID_APP_EXIT},
         {"Grafik", ID_GRAFIK},
         {"Tabelle", ID_TEXT},
+        {"Fehlerkarte", ID_FEHLERKARTE},
     };
     for (const auto& [text, id] : items) {
         QAction* entry = m_pContextMenu->addAction(QString::fromUtf8(text));
@@ -350,7 +357,8 @@ void CMainFrame::createContextMenu() {
 }
 
 void CMainFrame::OnContextMenu(const QPoint& globalPos) {
-    if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView)) {
+    if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView) &&
+        !qobject_cast<CFehlerkarte*>(m_pActiveView)) {
         return;
     }
     if (m_popupMenu) {
@@ -446,6 +454,12 @@ bool CMainFrame::frameCommand(int id) {
     case ID_TEXT:
         OnText();
         return true;
+    case ID_FEHLERKARTE:
+        AnsichtWechseln(3);
+        return true;
+    case ID_ANPASSUNG:
+        OnAnpassung();
+        return true;
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
         return true;
@@ -467,6 +481,11 @@ bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
         return true;
     case ID_GRAFIKLUPE:
         ui.Enable(qobject_cast<CGrafik*>(m_pActiveView) != nullptr);
+        return true;
+    case ID_FEHLERKARTE:
+        ui.Enable(qobject_cast<CFehlerkarte*>(m_pActiveView) == nullptr);
+        return true;
+    case ID_ANPASSUNG:
         return true;
     case ID_VIEW_TOOLBAR:
         ui.SetCheck(m_pToolBar && !m_pToolBar->isHidden());
@@ -494,6 +513,8 @@ CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
     if (n == 2) {
         view = new CGrafik(m_pStack);
+    } else if (n == 3) {
+        view = new CFehlerkarte(m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
     }
@@ -513,7 +534,8 @@ CScrollViewBase* CMainFrame::createView(int n) {
 void CMainFrame::AnsichtWechseln(int n) {
     CScrollViewBase* old = m_pActiveView;
     // The view of that kind is already shown: nothing to switch (no second view is made).
-    if ((n == 2 && qobject_cast<CGrafik*>(old)) || (n == 1 && qobject_cast<CBrelvanView*>(old))) {
+    if ((n == 2 && qobject_cast<CGrafik*>(old)) || (n == 1 && qobject_cast<CBrelvanView*>(old)) ||
+        (n == 3 && qobject_cast<CFehlerkarte*>(old))) {
         return;
     }
     CScrollViewBase* view = findView(n);
@@ -524,7 +546,9 @@ void CMainFrame::AnsichtWechseln(int n) {
     m_pStack->setCurrentWidget(view);
     view->setFocus();
     if (old) {
-        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old) ? 1 : 2);
+        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old)   ? 1
+                                   : qobject_cast<CFehlerkarte*>(old) ? 3
+                                                                      : 2);
     }
     view->setProperty(kChildId, kFirstPaneId);
     view->viewport()->update();

@@ -29,7 +29,8 @@ class CBrelvanApp;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The child id of the active view; hidden views keep 1 (report) or 2 (chart).
+    // The child id of the active view; hidden views keep 1 (report), 2 (chart) or 3 (misfit
+    // map).
     static constexpr int kFirstPaneId = 0xE900;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
@@ -54,6 +55,9 @@ public:
     void AnsichtWechseln(int n);
     void OnGrafik() { AnsichtWechseln(2); }
     void OnText() { AnsichtWechseln(1); }
+    // "Anpassung …": the least-squares fit of the case; on Ja the case takes the values and
+    // is computed again.
+    void OnAnpassung();
     void UpdateAllViews();
 
     // ---- Title and bars

@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/DlgAnpassung.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
+#include "document/FitCase.h"
+#include "engine/FitObjective.h"
 
 namespace {
 
@@ -55,6 +58,7 @@ constexpr int kIdStatus = 1044;
 constexpr int kIdTage = 1045;
 constexpr int kIdKumProduktion = 1046;
 constexpr int kIdSensitivitaet = 1047;
+constexpr int kIdAnpassung = 1090;
 
 QString chooseTextFile(QWidget* parent) {
     QFileDialog dialog(parent);
@@ -167,6 +171,8 @@ void DlgInput::buildControls() {
     QPushButton* sens =
         addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
     onClicked(sens, [this] { onSensitivitaet(); });
+    QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 220, 275, 80, 14);
+    onClicked(fit, [this] { onAnpassung(); });
     QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
     addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
     addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
@@ -343,6 +349,28 @@ void DlgInput::onSensitivitaet() {
     if (runModal(dialog) == QDialog::Accepted) {
         takeSensitivity(dialog);
     }
+}
+
+void DlgInput::onAnpassung() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    if (!mayOpenSensitivity(ui())) {
+        return;
+    }
+    const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
+    const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
+    const auto values = brelvan::dialogs::runAnpassung(this, ui(), brelvan::fit::caseObjective(in),
+                                                       caseValues, brelvan::fit::largestGp(in),
+                                                       brelvan::sensitivityRanges(*this));
+    if (!values) {
+        return;
+    }
+    m_dOGIP = (*values)[brelvan::fit::kOgip];
+    m_dWIP = (*values)[brelvan::fit::kWip];
+    m_dJWert = (*values)[brelvan::fit::kJWert];
+    fillAll();
 }
 
 void DlgInput::onFileOpen() {

@@ -339,7 +339,7 @@ RefineResult refine(const Objective& objective, const Point& start, const Refine
         }
         if (!accepted || stop)
             break;
-        if (gain < 1e-12 || moved < 1e-11)
+        if (gain < options.tolerance || moved < 1e-11)
             break;
     }
 
@@ -466,6 +466,7 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
         RefineOptions inner = options;
         inner.free[j] = false;
         inner.maxIterations = 60;
+        inner.tolerance = 1e-8;
         parallel::Control one;
         one.cancel = control.cancel;
         one.threads = 1;
@@ -509,7 +510,7 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
                     side = {toValue(bound), true};
                     return;
                 }
-                d *= 2;
+                d *= 3;
             } else {
                 outside = s;
                 gOut = std::isfinite(ss) ? excess(ss) : kInf;
@@ -551,7 +552,8 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
                     gIn *= 0.5;
                 lastSide = 1;
             }
-            if (std::fabs(gIn) < 1e-9 * std::max(target, 1e-300))
+            // Close enough: the inside point's excess is within a thousandth of the threshold's.
+            if (gIn > -1e-3 * target)
                 break;
         }
         side = {toValue(inside), false};

@@ -63,6 +63,8 @@ struct RefineOptions {
     int maxIterations = 200;
     // Relative step of the finite-difference derivatives, in units of the box width.
     double diffStep = 1e-4;
+    // The search ends when a step lowers the sum of squares by less than this fraction.
+    double tolerance = 1e-12;
 };
 
 struct RefineResult {

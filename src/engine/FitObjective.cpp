@@ -4,7 +4,7 @@
 #include <cmath>
 #include <memory>
 
-#include "document/PressureLine.h"
+#include "support/PressureLine.h"
 
 namespace brelvan::fit {
 
