@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
+#include <QVBoxLayout>
 
 #include "document/CBrelvanDoc.h"
 #include "engine/FitObjective.h"
@@ -31,10 +32,14 @@ CFehlerkarte::CFehlerkarte(QWidget* parent) : CScrollViewBase(parent) {
     setObjectName(QStringLiteral("CFehlerkarte"));
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("FehlerkartePanel"));
-    auto* row = new QHBoxLayout(m_panel);
-    row->setContentsMargins(6, 4, 6, 4);
+    auto* rows = new QVBoxLayout(m_panel);
+    rows->setContentsMargins(6, 4, 6, 4);
+    rows->setSpacing(4);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(new QLabel(QStringLiteral("Achsen:"), m_panel));
     m_pairBox = new QComboBox(m_panel);
+    m_pairBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_pairBox->addItems({QStringLiteral("OGIP – WIP"), QStringLiteral("OGIP – J-Wert"),
                          QStringLiteral("WIP – J-Wert")});
     row->addWidget(m_pairBox);
@@ -45,14 +50,18 @@ CFehlerkarte::CFehlerkarte(QWidget* parent) : CScrollViewBase(parent) {
     row->addWidget(m_pointsBox);
     row->addWidget(new QLabel(QStringLiteral("dritter Parameter:"), m_panel));
     m_thirdBox = new QComboBox(m_panel);
+    m_thirdBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_thirdBox->addItems({QStringLiteral("fest (Wert des Falls)"), QStringLiteral("optimiert")});
     row->addWidget(m_thirdBox);
+    row->addStretch(1);
+    row = new QHBoxLayout;
+    rows->addLayout(row);
     m_compute = new QPushButton(QStringLiteral("Berechnen"), m_panel);
     row->addWidget(m_compute);
     m_bar = new QProgressBar(m_panel);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
-    m_bar->setMaximumWidth(160);
+    m_bar->setMinimumWidth(160);
     row->addWidget(m_bar);
     m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), m_panel);
     m_cancelButton->setEnabled(false);

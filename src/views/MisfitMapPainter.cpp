@@ -138,7 +138,7 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     titleFont.setPixelSize(std::max(7, static_cast<int>(std::lround(3.0 * unit))));
 
     const QRectF plot(area.left() + 13 * unit, area.top() + 12 * unit,
-                      area.width() - 13 * unit - 26 * unit, area.height() - 12 * unit - 11 * unit);
+                      area.width() - 13 * unit - 31 * unit, area.height() - 12 * unit - 11 * unit);
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const QString title = fieldName.isEmpty()
@@ -276,7 +276,7 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     const double keyX = bar.left();
     auto keyText = [&](const QString& text) {
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(keyX + 5 * unit, y - 1.5 * unit, 18 * unit, 3 * unit),
+        painter.drawText(QRectF(keyX + 5 * unit, y - 1.5 * unit, 23 * unit, 3 * unit),
                          Qt::AlignLeft | Qt::AlignVCenter, text);
         y += 4 * unit;
     };
@@ -284,8 +284,8 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
     painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit), Qt::DashLine));
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
-    keyText(map.contourRms > 0 ? QStringLiteral("95 %-Kontur (%1)").arg(number(map.contourRms))
-                               : QStringLiteral("95 %-Kontur: zu wenige Meßwerte"));
+    keyText(map.contourRms > 0 ? QStringLiteral("95 %: %1 bar").arg(number(map.contourRms))
+                               : QStringLiteral("95 %: zu wenige Werte"));
     painter.setPen(QPen(QColor(30, 30, 30, 150), std::max(1.0, 0.15 * unit)));
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
     keyText(QStringLiteral("Höhenlinien"));
