@@ -88,12 +88,23 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
     return true;
 }
 
+// The influx scheme into the input dialog, where the case keeps one.
+template <class Dialog>
+void chooseScheme(Dialog& dlg, std::optional<brelvan::engine::InfluxScheme> scheme) {
+    if constexpr (requires { dlg.m_iVerfahren; }) {
+        if (scheme)
+            dlg.m_iVerfahren = static_cast<int>(*scheme);
+    }
+}
+
 // Opens the case with the input dialog's checks, as "bericht" does.
-bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
+bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
+                 std::optional<brelvan::engine::InfluxScheme> scheme) {
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
-    ui.inputDialog = [&ui](DlgInputData& dlg) {
+    ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
         dlg.OnInitDialog(ui);
+        chooseScheme(dlg, scheme);
         return dlg.checkAll(ui);
     };
     return doc.OnOpenDocument(path) && ui.dialogAccepted;
@@ -165,7 +176,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui))
+    if (!openChecked(p.positional[0], doc, ui, scheme))
         return cli::kFailed;
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
@@ -324,7 +335,7 @@ int cmdKarte(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui))
+    if (!openChecked(p.positional[0], doc, ui, scheme))
         return cli::kFailed;
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
