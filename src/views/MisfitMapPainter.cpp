@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace brelvan::views {
 
@@ -33,6 +34,25 @@ QString number(double v) {
     if (a >= 10)
         return QString::number(v, 'f', 1);
     return QString::number(v, 'f', 2);
+}
+
+// Round tick values inside [lo, hi], about five of them.
+std::vector<double> niceTicks(double lo, double hi) {
+    const double span = hi - lo;
+    if (!(span > 0))
+        return {lo};
+    const double raw = span / 5;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10 * mag;
+    for (double f : {1.0, 2.0, 2.5, 5.0})
+        if (f * mag >= raw) {
+            step = f * mag;
+            break;
+        }
+    std::vector<double> ticks;
+    for (double k = std::ceil(lo / step - 1e-9); k * step <= hi + 1e-9 * span; k += 1)
+        ticks.push_back(k * step);
+    return ticks;
 }
 
 // One segment of a contour line through a cell square of the raster.
@@ -229,13 +249,13 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, std::max(1.0, 0.25 * unit)));
     painter.drawRect(plot);
-    for (int t = 0; t <= 4; ++t) {
-        const double a = loA + t * (hiA - loA) / 4;
+    for (double a : niceTicks(loA, hiA)) {
         const double x = xOf(a);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + unit));
         painter.drawText(QRectF(x - 8 * unit, plot.bottom() + 1.2 * unit, 16 * unit, 3 * unit),
                          Qt::AlignHCenter | Qt::AlignTop, number(a));
-        const double bv = loB + t * (hiB - loB) / 4;
+    }
+    for (double bv : niceTicks(loB, hiB)) {
         const double y = yOf(bv);
         painter.drawLine(QPointF(plot.left() - unit, y), QPointF(plot.left(), y));
         painter.drawText(QRectF(plot.left() - 12 * unit, y - 1.5 * unit, 10.5 * unit, 3 * unit),

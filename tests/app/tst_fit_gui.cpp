@@ -21,6 +21,7 @@
 #include "app/CMainFrame.h"
 #include "dialogs/BrelvanDialog.h"
 #include "dialogs/DlgAnpassung.h"
+#include "dialogs/DlgInput.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "support/FitCases.h"
@@ -185,6 +186,41 @@ private slots:
         QVERIFY(doc.m_bNeueDaten);
         QVERIFY(!doc.m_Ausgabe.empty()); // computed with the new values
         QVERIFY(application.frame()->windowTitle().contains(QStringLiteral("[*]")));
+    }
+
+    // From the input dialog: Ja puts the values into the dialog's fields; OK then runs the
+    // editing cycle with them.
+    void inputDialogButtonFillsTheFields() {
+        ScriptedInterface ui;
+        DlgInput dlg(ui);
+        const auto in =
+            fit_cases::syntheticCase({5000, 20000, 50}, 6, 3, engine::InfluxScheme::Original);
+        dlg.m_strFeldname = "Synthetisch";
+        dlg.m_fGas = {};
+        dlg.m_fGas[3] = 100;
+        worked_case::setReservoir(dlg);
+        dlg.m_dOGIP = 4600;
+        dlg.m_dWIP = 15000;
+        dlg.m_dJWert = 40;
+        dlg.m_iGrafiktyp = 0;
+        dlg.m_Zeilen = in.lines;
+        dlg.ensureInitialized();
+        BrelvanDialog::s_modalHook = [](QDialog& d) {
+            static_cast<dialogs::DlgAnpassung&>(d).onOk();
+            return d.result();
+        };
+        auto* button = qobject_cast<QPushButton*>(dlg.control(1090));
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Anpassung …"));
+        ui.answer = false;
+        button->click();
+        QCOMPARE(ui.questions.size(), 1);
+        QCOMPARE(dlg.m_dOGIP, 4600.0);
+        ui.answer = true;
+        button->click();
+        QVERIFY(std::fabs(dlg.m_dOGIP - 5000) < 5);
+        const double shown = qobject_cast<QLineEdit*>(dlg.control(1024))->text().toDouble();
+        QVERIFY(std::fabs(shown - dlg.m_dOGIP) < 1e-3);
     }
 
     void mapViewStatesExportAndPrint() {
