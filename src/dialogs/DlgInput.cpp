@@ -85,7 +85,7 @@ std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
-    setClientSize(402, 295);
+    setClientSize(402, 313); // the last row holds "Anpassung …"
     buildControls();
     buildExchange();
 }
@@ -171,7 +171,7 @@ void DlgInput::buildControls() {
     QPushButton* sens =
         addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
     onClicked(sens, [this] { onSensitivitaet(); });
-    QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 220, 275, 80, 14);
+    QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 10, 295, 85, 14);
     onClicked(fit, [this] { onAnpassung(); });
     QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
     addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
