@@ -151,8 +151,8 @@ bool CMainFrame::OnCreate() {
     createContextMenu();
     m_pStack = new QStackedWidget(this);
     setCentralWidget(m_pStack);
-    // The report view of the document template, active from the start.
-    CScrollViewBase* view = createView(1);
+    // The report view, active from the start.
+    CScrollViewBase* view = createView(kReportView);
     if (!view || !m_pToolBar || !statusBar()) {
         return false;
     }
@@ -455,7 +455,7 @@ bool CMainFrame::frameCommand(int id) {
         OnText();
         return true;
     case ID_FEHLERKARTE:
-        AnsichtWechseln(3);
+        AnsichtWechseln(kFehlerkarteView);
         return true;
     case ID_ANPASSUNG:
         OnAnpassung();
@@ -511,9 +511,9 @@ CScrollViewBase* CMainFrame::findView(int id) const {
 
 CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
-    if (n == 2) {
+    if (n == kChartView) {
         view = new CGrafik(m_pStack);
-    } else if (n == 3) {
+    } else if (n == kFehlerkarteView) {
         view = new CFehlerkarte(m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
@@ -534,8 +534,9 @@ CScrollViewBase* CMainFrame::createView(int n) {
 void CMainFrame::AnsichtWechseln(int n) {
     CScrollViewBase* old = m_pActiveView;
     // The view of that kind is already shown: nothing to switch (no second view is made).
-    if ((n == 2 && qobject_cast<CGrafik*>(old)) || (n == 1 && qobject_cast<CBrelvanView*>(old)) ||
-        (n == 3 && qobject_cast<CFehlerkarte*>(old))) {
+    if ((n == kChartView && qobject_cast<CGrafik*>(old)) ||
+        (n == kReportView && qobject_cast<CBrelvanView*>(old)) ||
+        (n == kFehlerkarteView && qobject_cast<CFehlerkarte*>(old))) {
         return;
     }
     CScrollViewBase* view = findView(n);
@@ -546,9 +547,9 @@ void CMainFrame::AnsichtWechseln(int n) {
     m_pStack->setCurrentWidget(view);
     view->setFocus();
     if (old) {
-        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old)   ? 1
-                                   : qobject_cast<CFehlerkarte*>(old) ? 3
-                                                                      : 2);
+        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old)   ? kReportView
+                                   : qobject_cast<CFehlerkarte*>(old) ? kFehlerkarteView
+                                                                      : kChartView);
     }
     view->setProperty(kChildId, kFirstPaneId);
     view->viewport()->update();

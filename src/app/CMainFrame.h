@@ -29,9 +29,12 @@ class CBrelvanApp;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The child id of the active view; hidden views keep 1 (report), 2 (chart) or 3 (misfit
-    // map).
+    // The child id of the active view.
     static constexpr int kFirstPaneId = 0xE900;
+    // The kinds of view; a hidden view keeps its kind as its child id.
+    static constexpr int kReportView = 1;
+    static constexpr int kChartView = 2;
+    static constexpr int kFehlerkarteView = 3;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
     ~CMainFrame() override;
@@ -50,11 +53,11 @@ public:
 
     // ---- Views
     views::CScrollViewBase* GetActiveView() const { return m_pActiveView; }
-    // The view with a child id (1 report, 2 chart, kFirstPaneId the active one), or null.
+    // The view with a child id (a view kind, kFirstPaneId the active one), or null.
     views::CScrollViewBase* findView(int childId) const;
-    void AnsichtWechseln(int n);
-    void OnGrafik() { AnsichtWechseln(2); }
-    void OnText() { AnsichtWechseln(1); }
+    void AnsichtWechseln(int n); // n: a view kind
+    void OnGrafik() { AnsichtWechseln(kChartView); }
+    void OnText() { AnsichtWechseln(kReportView); }
     // "Anpassung …": the least-squares fit of the case; on Ja the case takes the values and
     // is computed again.
     void OnAnpassung();

@@ -209,7 +209,7 @@ private slots:
             static_cast<dialogs::DlgAnpassung&>(d).onOk();
             return d.result();
         };
-        auto* button = qobject_cast<QPushButton*>(dlg.control(1090));
+        auto* button = qobject_cast<QPushButton*>(dlg.control(DlgInputData::kIdAnpassung));
         QVERIFY(button);
         QCOMPARE(button->text(), QStringLiteral("Anpassung …"));
         ui.answer = false;
@@ -298,7 +298,7 @@ private slots:
         QVERIFY(!frame.action(ID_FEHLERKARTE)->isEnabled());
         QVERIFY(frame.action(ID_GRAFIK)->isEnabled() && frame.action(ID_TEXT)->isEnabled());
         frame.OnCommand(ID_TEXT);
-        QCOMPARE(frame.findView(3), view);
+        QCOMPARE(frame.findView(app::CMainFrame::kFehlerkarteView), view);
         frame.OnCommand(ID_FEHLERKARTE);
         QCOMPARE(frame.GetActiveView(), view); // made once, reused
     }
