@@ -3,7 +3,8 @@
 # Usage: tools/install-deps.sh [gui] [test]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev locales)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev
+          libboost-math-dev locales)
 for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;

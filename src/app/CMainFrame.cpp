@@ -21,12 +21,14 @@
 #include "app/Icons.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
+#include "views/CFehlerkarte.h"
 #include "views/CGrafik.h"
 
 namespace brelvan::app {
 
 using namespace brelvan::cmd;
 using views::CBrelvanView;
+using views::CFehlerkarte;
 using views::CGrafik;
 using views::CScrollViewBase;
 
@@ -68,6 +70,9 @@ const CommandText kCommands[] = {
      "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
     {ID_HILFE, "Hilfe", "Ruft die Online-Hilfe auf"},
     {ID_GRAFIKLUPE, "Grafik Lupe", "Grafik Lupe\nGrafik Lupe"},
+    {ID_FEHLERKARTE, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
+    {ID_ANPASSUNG, "Anpassung …",
+     "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
     {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
     {ID_EDIT_COPY, "Kopieren", ""},
@@ -94,6 +99,7 @@ QList<Accelerator> accelerators() {
         {ID_DATA_CHANGE, QKeySequence(Qt::CTRL | Qt::Key_F2)},
         {ID_GRAFIK, QKeySequence(Qt::Key_F3)},
         {ID_TEXT, QKeySequence(Qt::Key_F4)},
+        {ID_FEHLERKARTE, QKeySequence(Qt::Key_F7)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
         {ID_EDIT_PASTE, QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -188,7 +194,7 @@ void CMainFrame::createActions() {
         m_actions.value(id)->setCheckable(true);
     }
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_DATA_CHANGE,
-                   ID_GRAFIK, ID_TEXT, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
+                   ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
         m_actions.value(id)->setIcon(toolbarIcon(id));
     }
 }
@@ -210,11 +216,11 @@ void CMainFrame::createMenus() {
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id : {ID_DATA_CHANGE, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    for (int id : {ID_DATA_CHANGE, ID_ANPASSUNG, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    for (int id : {ID_GRAFIK, ID_TEXT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+    for (int id : {ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         view->addAction(action(id));
     }
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
@@ -280,8 +286,8 @@ void CMainFrame::createToolBar() {
         m_pToolBar->addAction(action(id));
     }
     m_pToolBar->addSeparator();
-    for (int id :
-         {ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
+    for (int id : {ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE,
+                   ID_APP_ABOUT}) {
         m_pToolBar->addAction(action(id));
     }
 }
@@ -329,6 +335,7 @@ void CMainFrame::createContextMenu() {
         {"Beenden", ID_APP_EXIT},
         {"Grafik", ID_GRAFIK},
         {"Tabelle", ID_TEXT},
+        {"Fehlerkarte", ID_FEHLERKARTE},
     };
     for (const auto& [text, id] : items) {
         QAction* entry = m_pContextMenu->addAction(QString::fromUtf8(text));
@@ -352,7 +359,8 @@ void CMainFrame::createContextMenu() {
 }
 
 void CMainFrame::OnContextMenu(const QPoint& globalPos) {
-    if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView)) {
+    if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView) &&
+        !qobject_cast<CFehlerkarte*>(m_pActiveView)) {
         return;
     }
     if (m_popupMenu) {
@@ -448,6 +456,12 @@ bool CMainFrame::frameCommand(int id) {
     case ID_TEXT:
         OnText();
         return true;
+    case ID_FEHLERKARTE:
+        AnsichtWechseln(kFehlerkarteView);
+        return true;
+    case ID_ANPASSUNG:
+        OnAnpassung();
+        return true;
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
         return true;
@@ -469,6 +483,11 @@ bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
         return true;
     case ID_GRAFIKLUPE:
         ui.Enable(qobject_cast<CGrafik*>(m_pActiveView) != nullptr);
+        return true;
+    case ID_FEHLERKARTE:
+        ui.Enable(qobject_cast<CFehlerkarte*>(m_pActiveView) == nullptr);
+        return true;
+    case ID_ANPASSUNG:
         return true;
     case ID_VIEW_TOOLBAR:
         ui.SetCheck(m_pToolBar && !m_pToolBar->isHidden());
@@ -496,6 +515,8 @@ CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
     if (n == kChartView) {
         view = new CGrafik(m_pStack);
+    } else if (n == kFehlerkarteView) {
+        view = new CFehlerkarte(m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
     }
@@ -516,7 +537,8 @@ void CMainFrame::AnsichtWechseln(int n) {
     CScrollViewBase* old = m_pActiveView;
     // The view of that kind is already shown: nothing to switch (no second view is made).
     if ((n == kChartView && qobject_cast<CGrafik*>(old)) ||
-        (n == kReportView && qobject_cast<CBrelvanView*>(old))) {
+        (n == kReportView && qobject_cast<CBrelvanView*>(old)) ||
+        (n == kFehlerkarteView && qobject_cast<CFehlerkarte*>(old))) {
         return;
     }
     CScrollViewBase* view = findView(n);
@@ -527,7 +549,9 @@ void CMainFrame::AnsichtWechseln(int n) {
     m_pStack->setCurrentWidget(view);
     view->setFocus();
     if (old) {
-        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old) ? kReportView : kChartView);
+        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old)   ? kReportView
+                                   : qobject_cast<CFehlerkarte*>(old) ? kFehlerkarteView
+                                                                      : kChartView);
     }
     view->setProperty(kChildId, kFirstPaneId);
     view->viewport()->update();

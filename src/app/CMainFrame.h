@@ -29,11 +29,12 @@ class CBrelvanApp;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The child id of the active view; hidden views keep 1 (report) or 2 (chart).
+    // The child id of the active view.
     static constexpr int kFirstPaneId = 0xE900;
-    // The two kinds of view; a hidden view keeps its kind as its child id.
+    // The kinds of view; a hidden view keeps its kind as its child id.
     static constexpr int kReportView = 1;
     static constexpr int kChartView = 2;
+    static constexpr int kFehlerkarteView = 3;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
     ~CMainFrame() override;
@@ -57,6 +58,9 @@ public:
     void AnsichtWechseln(int n); // n: a view kind
     void OnGrafik() { AnsichtWechseln(kChartView); }
     void OnText() { AnsichtWechseln(kReportView); }
+    // "Anpassung …": the least-squares fit of the case; on Ja the case takes the values and
+    // is computed again.
+    void OnAnpassung();
     void UpdateAllViews();
 
     // ---- Title and bars

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 #include "views/CommandIds.h"
@@ -150,6 +152,19 @@ void drawAbout(QPainter& p) {
     p.drawText(QRectF(1.5, 1, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// The misfit map: a small colour raster with a contour ring.
+void drawFehlerkarte(QPainter& p) {
+    const QColor colours[4] = {QColor(48, 18, 59), QColor(30, 180, 200), QColor(250, 210, 50),
+                               QColor(200, 40, 30)};
+    for (int i = 0; i < 4; ++i)
+        for (int k = 0; k < 4; ++k)
+            p.fillRect(QRectF(1 + 3.5 * i, 1 + 3.25 * k, 3.5, 3.25),
+                       colours[std::min(3, (std::abs(i - 1) + std::abs(k - 2)))]);
+    p.setPen(pen(Qt::white));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(5.5, 8.5), 3.5, 3);
+}
+
 } // namespace
 
 QIcon toolbarIcon(int commandId) {
@@ -170,6 +185,8 @@ QIcon toolbarIcon(int commandId) {
         return makeIcon(drawText);
     case cmd::ID_GRAFIKLUPE:
         return makeIcon(drawLupe);
+    case cmd::ID_FEHLERKARTE:
+        return makeIcon(drawFehlerkarte);
     case cmd::ID_APP_ABOUT:
         return makeIcon(drawAbout);
     default:

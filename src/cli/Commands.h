@@ -11,3 +11,5 @@ int cmdJWert(const std::vector<std::string>& args);
 int cmdZWert(const std::vector<std::string>& args);
 int cmdNeu(const std::vector<std::string>& args);
 int cmdZeigen(const std::vector<std::string>& args);
+int cmdAnpassen(const std::vector<std::string>& args);
+int cmdKarte(const std::vector<std::string>& args);

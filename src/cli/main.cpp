@@ -15,6 +15,8 @@ const char* const kUsageText =
     "Befehle:\n"
     "  bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus\n"
     "  sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler\n"
+    "  anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen\n"
+    "  karte FALL.brv          rechnet die Fehlerkarte zweier Parameter\n"
     "  jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie\n"
     "  zwert                   berechnet die pseudokritischen Werte und den z-Wert\n"
     "  neu NEU.brv             legt einen neuen Fall an\n"
@@ -43,6 +45,10 @@ int main(int argc, char** argv) {
         return cmdBericht(rest);
     if (command == "sensitivitaet")
         return cmdSensitivitaet(rest);
+    if (command == "anpassen")
+        return cmdAnpassen(rest);
+    if (command == "karte")
+        return cmdKarte(rest);
     if (command == "jwert")
         return cmdJWert(rest);
     if (command == "zwert")

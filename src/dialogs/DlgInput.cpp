@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/DlgAnpassung.h"
 #include "dialogs/DlgCsvImport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
 #include "document/CsvImport.h"
+#include "document/FitCase.h"
 #include "engine/DayNumber.h"
+#include "engine/FitObjective.h"
 
 namespace {
 
@@ -74,7 +77,7 @@ std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
-    setClientSize(402, 295);
+    setClientSize(402, 313); // the last row holds "Anpassung …"
     buildControls();
     buildExchange();
 }
@@ -154,7 +157,7 @@ void DlgInput::buildControls() {
         addButton(kIdDruckdatei, QStringLiteral("Druckdatei öffnen"), 305, 220, 75, 14);
     onClicked(druckdatei, [this] { onFileOpen(); });
     QPushButton* csv =
-        addButton(kIdCsvImport, QStringLiteral("CSV importieren …"), 305, 272, 75, 14);
+        addButton(kIdCsvImport, QStringLiteral("CSV importieren …"), 305, 295, 75, 14);
     onClicked(csv, [this] { onCsvImport(); });
     addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 95);
     addLabel(QStringLiteral("Option auswählen"), 305, 250, 95);
@@ -165,6 +168,8 @@ void DlgInput::buildControls() {
     QPushButton* sens =
         addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
     onClicked(sens, [this] { onSensitivitaet(); });
+    QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 10, 295, 85, 14);
+    onClicked(fit, [this] { onAnpassung(); });
     QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
     addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
     addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
@@ -371,6 +376,28 @@ void DlgInput::onSensitivitaet() {
     if (runModal(dialog) == QDialog::Accepted) {
         takeSensitivity(dialog);
     }
+}
+
+void DlgInput::onAnpassung() {
+    if (!takeFields()) {
+        return;
+    }
+    readSelection();
+    if (!mayOpenSensitivity(ui())) {
+        return;
+    }
+    const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
+    const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
+    const auto values = brelvan::dialogs::runAnpassung(this, ui(), brelvan::fit::caseObjective(in),
+                                                       caseValues, brelvan::fit::largestGp(in),
+                                                       brelvan::sensitivityRanges(*this));
+    if (!values) {
+        return;
+    }
+    m_dOGIP = (*values)[brelvan::fit::kOgip];
+    m_dWIP = (*values)[brelvan::fit::kWip];
+    m_dJWert = (*values)[brelvan::fit::kJWert];
+    fillAll();
 }
 
 void DlgInput::onFileOpen() {

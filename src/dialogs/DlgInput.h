@@ -57,6 +57,8 @@ private:
     void onButtonOK();
     void onJWert();
     void onSensitivitaet();
+    // "Anpassung …": fits OGIP, WIP and J to the dialog's values; on Ja the fields take them.
+    void onAnpassung();
     void onFileOpen();
     void onCsvImport();
 

@@ -45,6 +45,7 @@ public:
         kIdVerfahrenOriginal = 1060, // the influx scheme: original, interval mean
         kIdVerfahrenIntervall = 1061,
         kIdCsvImport = 1062, // the CSV import with its preview
+        kIdAnpassung = 1090, // the button "Anpassung …"
     };
 
     // ---- Exchanged with controls (in the order of the exchange)

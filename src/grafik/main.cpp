@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/CliInterface.h"
+#include "cli/Commands.h"
 #include "cli/Options.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
@@ -119,6 +120,9 @@ bool writeChart(const CBrelvanDoc& doc, const Request& request, std::string& err
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // The misfit map as a picture: "brelvan-cli karte" hands its image outputs over.
+    if (!args.empty() && args[0] == "karte")
+        return cmdKarte(std::vector<std::string>(args.begin() + 1, args.end()));
     Request request;
     if (const auto status = parse(args, request))
         return *status;

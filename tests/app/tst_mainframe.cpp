@@ -145,11 +145,13 @@ private slots:
                                               {"&Beenden", 57665}};
         QTest::newRow("Bearbeiten") << 1 << "&Bearbeiten"
                                     << QList<Item>{{"Daten ändern", 32772},
+                                                   {"Anpassung …", 32801},
                                                    {"Ergebnisse in aus.txt Datei", 32777},
                                                    {"Datei aus.txt lesen", 32779}};
         QTest::newRow("Ansicht") << 2 << "&Ansicht"
                                  << QList<Item>{{"Grafik", 32773},
                                                 {"Text", 32774},
+                                                {"Fehlerkarte", 32800},
                                                 {"&Symbolleiste", 59392},
                                                 {"S&tatusleiste", 59393}};
         QTest::newRow("?") << 3 << "&?"
@@ -179,8 +181,8 @@ private slots:
                 QVERIFY(!a->toolTip().isEmpty());
             }
         }
-        QCOMPARE(ids,
-                 QList<int>({57600, 57601, 57603, 0, 57607, 32772, 32773, 32774, 32784, 57664}));
+        QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57607, 32772, 32773, 32774, 32800, 32784,
+                                  57664}));
     }
 
     void accelerators_data() {
@@ -195,6 +197,7 @@ private slots:
         QTest::newRow("Ctrl+F2") << "Ctrl+F2" << 32772;
         QTest::newRow("F3") << "F3" << 32773;
         QTest::newRow("F4") << "F4" << 32774;
+        QTest::newRow("F7") << "F7" << 32800;
         QTest::newRow("Ctrl+C") << "Ctrl+C" << 57634;
         QTest::newRow("Ctrl+Ins") << "Ctrl+Ins" << 57634;
         QTest::newRow("Ctrl+V") << "Ctrl+V" << 57637;
@@ -346,9 +349,10 @@ private slots:
             texts << a->text();
             ids << a->data().toInt();
         }
-        QCOMPARE(texts, QStringList({"Daten ändern", "Datei neu", "Datei öffnen", "Speichern",
-                                     "Speichern unter", "Beenden", "Grafik", "Tabelle"}));
-        QCOMPARE(ids, QList<int>({32772, 57600, 57601, 57603, 57604, 57665, 32773, 32774}));
+        QCOMPARE(texts,
+                 QStringList({"Daten ändern", "Datei neu", "Datei öffnen", "Speichern",
+                              "Speichern unter", "Beenden", "Grafik", "Tabelle", "Fehlerkarte"}));
+        QCOMPARE(ids, QList<int>({32772, 57600, 57601, 57603, 57604, 57665, 32773, 32774, 32800}));
 
         // A right click in the chart opens the menu at the mouse; "Tabelle" shows the report.
         frame().OnCommand(ID_GRAFIK);

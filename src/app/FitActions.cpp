@@ -1,0 +1,23 @@
+// The main frame's "Anpassung …" command.
+#include "app/CMainFrame.h"
+#include "dialogs/DlgAnpassung.h"
+#include "document/CBrelvanDoc.h"
+#include "document/FitCase.h"
+#include "engine/FitObjective.h"
+
+namespace brelvan::app {
+
+void CMainFrame::OnAnpassung() {
+    if (m_doc.m_Zeilen.empty()) {
+        m_doc.ui().message("Es liegen keine Druckmeßwerte vor!");
+        return;
+    }
+    const engine::RunInputs in = m_doc.runInputs();
+    const fit::Point caseValues{m_doc.m_dOGIP, m_doc.m_dWIP, m_doc.m_dJWert};
+    const auto values = dialogs::runAnpassung(this, m_doc.ui(), fit::caseObjective(in), caseValues,
+                                              fit::largestGp(in), sensitivityRanges(m_doc));
+    if (values)
+        adoptFit(m_doc, *values);
+}
+
+} // namespace brelvan::app

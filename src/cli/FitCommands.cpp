@@ -1,0 +1,390 @@
+// The batch tool's fitting commands: "anpassen" (least-squares refinement with ranges) and
+// "karte" (misfit map of two parameters).
+#include <optional>
+#include <sstream>
+
+#include "cli/CliInterface.h"
+#include "cli/Commands.h"
+#include "cli/GrafikCommand.h"
+#include "cli/Options.h"
+#include "document/CBrelvanDoc.h"
+#include "document/DlgInputData.h"
+#include "document/TextFormat.h"
+#include "engine/Fit.h"
+#include "engine/FitObjective.h"
+#include "engine/MisfitMap.h"
+
+#include "support/FileIo.h"
+
+#ifdef BRELVAN_DRAWS_CHARTS
+#include <QGuiApplication>
+#include <cstdlib>
+#include <memory>
+
+#include "views/MisfitMapPainter.h"
+#endif
+
+using brelvan::cformat;
+namespace fit = brelvan::fit;
+
+namespace {
+
+bool prepareFit(const std::vector<std::string>& args, const std::vector<std::string>& known,
+                const char* help, cli::Parsed& parsed, int& status) {
+    std::string error;
+    if (!cli::parseArgs(args, known, parsed, error)) {
+        cli::printErr(error);
+        cli::printErr(help);
+        status = cli::kUsage;
+        return false;
+    }
+    if (parsed.help) {
+        cli::printOut(help);
+        status = cli::kOk;
+        return false;
+    }
+    return true;
+}
+
+int fitUsage(const std::string& error, const char* help) {
+    cli::printErr(error);
+    cli::printErr(help);
+    return cli::kUsage;
+}
+
+const char* const kOptionNames[fit::kParams] = {"ogip", "wip", "jwert"};
+
+// "--ogip MIN:MAX" and the like; absent options stay unset.
+bool readRanges(const cli::Parsed& p, std::array<std::optional<std::pair<double, double>>, 3>& out,
+                std::string& error) {
+    for (int j = 0; j < fit::kParams; ++j) {
+        const auto it = p.options.find(kOptionNames[j]);
+        if (it == p.options.end())
+            continue;
+        double lo = 0, hi = 0;
+        if (!cli::range(it->second, lo, hi) || !(hi > lo)) {
+            error = cformat("„%s“ ist kein Bereich MIN:MAX (MIN < MAX) für --%s.", it->second,
+                            kOptionNames[j]);
+            return false;
+        }
+        out[j] = std::make_pair(lo, hi);
+    }
+    return true;
+}
+
+// "--verfahren original|intervall"
+bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxScheme>& scheme,
+                std::string& error) {
+    const auto it = p.options.find("verfahren");
+    if (it == p.options.end())
+        return true;
+    if (it->second == "original")
+        scheme = brelvan::engine::InfluxScheme::Original;
+    else if (it->second == "intervall")
+        scheme = brelvan::engine::InfluxScheme::IntervalMean;
+    else {
+        error =
+            cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.", it->second);
+        return false;
+    }
+    return true;
+}
+
+// The influx scheme into the input dialog, where the case keeps one.
+template <class Dialog>
+void chooseScheme(Dialog& dlg, std::optional<brelvan::engine::InfluxScheme> scheme) {
+    if constexpr (requires { dlg.m_iVerfahren; }) {
+        if (scheme)
+            dlg.m_iVerfahren = static_cast<int>(*scheme);
+    }
+}
+
+// Opens the case with the input dialog's checks, as "bericht" does.
+bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
+                 std::optional<brelvan::engine::InfluxScheme> scheme) {
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
+        dlg.OnInitDialog(ui);
+        chooseScheme(dlg, scheme);
+        return dlg.checkAll(ui);
+    };
+    return doc.OnOpenDocument(path) && ui.dialogAccepted;
+}
+
+std::string rangeSide(double v, bool open) {
+    return open ? std::string("offen") : cformat("%.3f", v);
+}
+
+// ---- anpassen
+
+const char* const kAnpassenHelp =
+    "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
+    "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
+    "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
+    "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
+    "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
+    "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
+    "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
+    "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
+    "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
+    "                   dem größten Gp\n"
+    "  --fest LISTE     festgehaltene Parameter, z.B. „jwert“ oder „wip,jwert“\n"
+    "  --start gitter|fall   Start im besten Fall des 4 x 4 x 4-Rasters über den\n"
+    "                   Suchbereichen (Vorgabe) oder bei den Werten des Falls\n"
+    "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
+    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten";
+
+} // namespace
+
+int cmdAnpassen(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepareFit(args, {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern"},
+                    kAnpassenHelp, p, status))
+        return status;
+    if (p.positional.size() != 1)
+        return fitUsage("Bitte genau eine Falldatei angeben.", kAnpassenHelp);
+    std::string error;
+    std::array<std::optional<std::pair<double, double>>, 3> given;
+    std::optional<brelvan::engine::InfluxScheme> scheme;
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+        return fitUsage(error, kAnpassenHelp);
+    fit::RefineOptions options;
+    if (const auto it = p.options.find("fest"); it != p.options.end()) {
+        std::istringstream list(it->second);
+        std::string name;
+        while (std::getline(list, name, ',')) {
+            int j = 0;
+            while (j < fit::kParams && name != kOptionNames[j])
+                ++j;
+            if (j == fit::kParams)
+                return fitUsage(cformat("--fest kennt „%s“ nicht (ogip, wip, jwert).", name),
+                                kAnpassenHelp);
+            options.free[j] = false;
+        }
+        if (!options.free[0] && !options.free[1] && !options.free[2])
+            return fitUsage("Mindestens ein Parameter muss frei bleiben.", kAnpassenHelp);
+    }
+    bool fromGrid = true;
+    if (const auto it = p.options.find("start"); it != p.options.end()) {
+        if (it->second == "fall")
+            fromGrid = false;
+        else if (it->second != "gitter")
+            return fitUsage(
+                cformat("--start erwartet „gitter“ oder „fall“, nicht „%s“.", it->second),
+                kAnpassenHelp);
+    }
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    if (!openChecked(p.positional[0], doc, ui, scheme))
+        return cli::kFailed;
+    brelvan::engine::RunInputs in = doc.runInputs();
+    if (scheme)
+        in.scheme = *scheme;
+    const fit::Point caseValues{doc.m_dOGIP, doc.m_dWIP, doc.m_dJWert};
+    const double maxGp = fit::largestGp(in);
+    fit::Bounds box = fit::defaultBounds(caseValues, maxGp);
+    for (int j = 0; j < fit::kParams; ++j)
+        if (given[j]) {
+            box.lo[j] = given[j]->first;
+            box.hi[j] = given[j]->second;
+        }
+    box = fit::searchBounds(box, maxGp);
+    if (!(box.hi[fit::kOgip] > box.lo[fit::kOgip])) {
+        ui.error(
+            cformat("Der OGIP-Bereich liegt nicht über dem größten Gp von %.3f Mio m3.", maxGp));
+        return cli::kFailed;
+    }
+    options.bounds = box;
+    const fit::Objective objective = fit::caseObjective(in);
+
+    fit::Point start = caseValues;
+    if (fromGrid) {
+        fit::Bounds grid = box;
+        for (int j = 0; j < fit::kParams; ++j)
+            if (!options.free[j])
+                grid.lo[j] = grid.hi[j] = caseValues[j];
+        const fit::GridBest g = fit::gridBest(objective, grid);
+        if (g.valid)
+            start = g.best;
+        else
+            cli::printErr("Kein Fall des Rasters ergab einen Fehlerwert; Start bei den Werten "
+                          "des Falls.");
+    }
+    const fit::RefineResult best = fit::refine(objective, start, options);
+    if (!best.valid) {
+        ui.error("Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert verglichen "
+                 "oder Abbruch); es wurde nichts angepasst.");
+        return cli::kFailed;
+    }
+    const fit::RangesResult ranges = fit::profileRanges(objective, best, options);
+
+    cli::printOut(cformat("OGIP: %.3f", best.best[fit::kOgip]));
+    cli::printOut(cformat("WIP: %.3f", best.best[fit::kWip]));
+    cli::printOut(cformat("J-Wert: %.4f", best.best[fit::kJWert]));
+    cli::printOut(cformat("RMS-Fehler: %.4f", best.misfit.rms));
+    cli::printOut(cformat("Mittlerer Fehler: %.4f", best.misfit.meanAbs));
+    if (ranges.computed) {
+        for (int j = 0; j < fit::kParams; ++j) {
+            const fit::Range& r = ranges.ranges[j];
+            if (!r.computed)
+                continue;
+            cli::printOut(std::string(fit::paramName(j)) + "-Bereich: " +
+                          rangeSide(r.lo, r.openLo) + " " + rangeSide(r.hi, r.openHi));
+        }
+    } else {
+        cli::printErr(ranges.message);
+    }
+    for (const std::string& w : best.warnings)
+        cli::printErr("Warnung: " + w + ".");
+
+    if (const auto it = p.options.find("speichern"); it != p.options.end()) {
+        doc.m_dOGIP = best.best[fit::kOgip];
+        doc.m_dWIP = best.best[fit::kWip];
+        doc.m_dJWert = best.best[fit::kJWert];
+        if (!doc.OnSaveDocument(it->second))
+            return cli::kFailed;
+    }
+    return cli::kOk;
+}
+
+// ---- karte
+
+namespace {
+
+const char* const kKarteHelp =
+    "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
+    "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
+    "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
+    "                          AUSGABE.csv|.svg|.png|.pdf\n"
+    "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
+    "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
+    "wird in jeder Zelle innerhalb seines Bereichs optimiert.\n"
+    "Die CSV-Datei hat die Kopfzeile OGIP,WIP,JWert,RMSFehler,MittlererFehler und je Zelle\n"
+    "eine Zeile; eine Zelle ohne Fehlerwert hat leere Fehlerfelder. SVG, PNG und PDF zeigen\n"
+    "die Karte wie die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).";
+
+} // namespace
+
+int cmdKarte(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    int status = 0;
+    if (!prepareFit(args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren"},
+                    kKarteHelp, p, status))
+        return status;
+    if (p.positional.size() != 2)
+        return fitUsage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
+    std::string error;
+    std::array<std::optional<std::pair<double, double>>, 3> given;
+    std::optional<brelvan::engine::InfluxScheme> scheme;
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+        return fitUsage(error, kKarteHelp);
+    for (int j = 0; j < fit::kParams; ++j)
+        if (!given[j])
+            return fitUsage(cformat("Die Option --%s MIN:MAX fehlt.", kOptionNames[j]), kKarteHelp);
+    fit::MapOptions options;
+    const auto axes = p.options.find("achsen");
+    if (axes == p.options.end())
+        return fitUsage("Die Option --achsen fehlt.", kKarteHelp);
+    if (axes->second == "ogip,wip") {
+        options.axisA = fit::kOgip;
+        options.axisB = fit::kWip;
+    } else if (axes->second == "ogip,jwert") {
+        options.axisA = fit::kOgip;
+        options.axisB = fit::kJWert;
+    } else if (axes->second == "wip,jwert") {
+        options.axisA = fit::kWip;
+        options.axisB = fit::kJWert;
+    } else {
+        return fitUsage(cformat("--achsen erwartet „ogip,wip“, „ogip,jwert“ oder „wip,jwert“, "
+                                "nicht „%s“.",
+                                axes->second),
+                        kKarteHelp);
+    }
+    if (const auto it = p.options.find("punkte"); it != p.options.end()) {
+        const auto n = cli::integer(it->second);
+        if (!n || *n < 2 || *n > 401)
+            return fitUsage(cformat("--punkte erwartet eine ganze Zahl von 2 bis 401, nicht "
+                                    "„%s“.",
+                                    it->second),
+                            kKarteHelp);
+        options.points = *n;
+    }
+    if (const auto it = p.options.find("dritter"); it != p.options.end()) {
+        if (it->second == "optimiert")
+            options.optimiseThird = true;
+        else if (it->second != "fest")
+            return fitUsage(
+                cformat("--dritter erwartet „fest“ oder „optimiert“, nicht „%s“.", it->second),
+                kKarteHelp);
+    }
+    const std::string& output = p.positional[1];
+    const auto dot = output.find_last_of('.');
+    std::string suffix = dot == std::string::npos ? "" : output.substr(dot + 1);
+    for (char& c : suffix)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (suffix != "csv" && suffix != "svg" && suffix != "png" && suffix != "pdf")
+        return fitUsage("Die Ausgabedatei muss auf .csv, .svg, .png oder .pdf enden.", kKarteHelp);
+#ifndef BRELVAN_DRAWS_CHARTS
+    if (suffix != "csv") {
+#ifdef BRELVAN_HAVE_CHART
+        // The chart program computes the same map and draws it; the batch tool loads no Qt.
+        std::vector<std::string> handed{"karte"};
+        handed.insert(handed.end(), args.begin(), args.end());
+        return brelvanGrafikCommand(handed);
+#else
+        cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; die Karte kann "
+                      "nur als CSV geschrieben werden.");
+        return cli::kUsage;
+#endif
+    }
+#endif
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    if (!openChecked(p.positional[0], doc, ui, scheme))
+        return cli::kFailed;
+    brelvan::engine::RunInputs in = doc.runInputs();
+    if (scheme)
+        in.scheme = *scheme;
+    options.loA = given[options.axisA]->first;
+    options.hiA = given[options.axisA]->second;
+    options.loB = given[options.axisB]->first;
+    options.hiB = given[options.axisB]->second;
+    options.base = {doc.m_dOGIP, doc.m_dWIP, doc.m_dJWert};
+    for (int j = 0; j < fit::kParams; ++j) {
+        options.bounds.lo[j] = given[j]->first;
+        options.bounds.hi[j] = given[j]->second;
+    }
+    options.bounds = fit::searchBounds(options.bounds, fit::largestGp(in));
+    const fit::MisfitMap map = fit::misfitMap(fit::caseObjective(in), options);
+
+    if (suffix == "csv") {
+        const brelvan::IoResult<> written = brelvan::writeFileAtomically(output, fit::mapCsv(map));
+        if (!written) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
+                             written.error()));
+            return cli::kFailed;
+        }
+        return cli::kOk;
+    }
+#ifdef BRELVAN_DRAWS_CHARTS
+    // Drawing needs a Qt application, but no display.
+    std::unique_ptr<QGuiApplication> application;
+    if (!QGuiApplication::instance()) {
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "brelvan-cli";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    if (!brelvan::views::exportMisfitMapFile(map, doc.m_strFeldname, output, error)) {
+        ui.error(error);
+        return cli::kFailed;
+    }
+#endif
+    return cli::kOk;
+}

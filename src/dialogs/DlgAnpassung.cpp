@@ -1,0 +1,263 @@
+#include "dialogs/DlgAnpassung.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/BrelvanDialog.h"
+
+namespace brelvan::dialogs {
+
+namespace {
+
+std::optional<double> readNumber(const QString& text) {
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QString showNumber(double v) {
+    return QString::number(v, 'g', 10);
+}
+
+} // namespace
+
+DlgAnpassung::DlgAnpassung(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent)
+    : QDialog(parent), m_ui(ui), m_settings(start) {
+    setWindowTitle(QStringLiteral("Anpassung"));
+    setObjectName(QStringLiteral("DlgAnpassung"));
+    auto* layout = new QVBoxLayout(this);
+    auto* ranges = new QGroupBox(QStringLiteral("Suchbereiche und freie Parameter"), this);
+    auto* grid = new QGridLayout(ranges);
+    grid->addWidget(new QLabel(QStringLiteral("Minimum"), ranges), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Maximum"), ranges), 0, 2);
+    for (int j = 0; j < fit::kParams; ++j) {
+        const QString caption = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(fit::paramName(j)),
+                                                              QString::fromUtf8(fit::paramUnit(j)));
+        grid->addWidget(new QLabel(caption, ranges), j + 1, 0);
+        for (int side = 0; side < 2; ++side) {
+            auto* edit = new QLineEdit(ranges);
+            edit->setText(showNumber(side == 0 ? start.box.lo[j] : start.box.hi[j]));
+            grid->addWidget(edit, j + 1, side + 1);
+            m_edits[j][side] = edit;
+        }
+        m_free[j] = new QCheckBox(QStringLiteral("frei"), ranges);
+        m_free[j]->setChecked(start.free[j]);
+        grid->addWidget(m_free[j], j + 1, 3);
+    }
+    layout->addWidget(ranges);
+    auto* startBox = new QGroupBox(QStringLiteral("Start"), this);
+    auto* startLayout = new QVBoxLayout(startBox);
+    m_grid = new QRadioButton(QStringLiteral("bester Fall des Rasters 4 x 4 x 4"), startBox);
+    auto* fromCase = new QRadioButton(QStringLiteral("Werte des Falls"), startBox);
+    m_grid->setChecked(start.fromGrid);
+    fromCase->setChecked(!start.fromGrid);
+    startLayout->addWidget(m_grid);
+    startLayout->addWidget(fromCase);
+    layout->addWidget(startBox);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    connect(ok, &QPushButton::clicked, this, &DlgAnpassung::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void DlgAnpassung::onOk() {
+    FitSettings s = m_settings;
+    for (int j = 0; j < fit::kParams; ++j) {
+        const auto lo = readNumber(m_edits[j][0]->text());
+        const auto hi = readNumber(m_edits[j][1]->text());
+        if (!lo || !hi || !(*hi > *lo) || *lo < 0) {
+            m_ui.message(std::string(fit::paramName(j)) +
+                         ": Bitte Minimum und Maximum angeben (0 <= Minimum < Maximum).");
+            m_edits[j][lo ? 1 : 0]->setFocus();
+            return;
+        }
+        s.box.lo[j] = *lo;
+        s.box.hi[j] = *hi;
+        s.free[j] = m_free[j]->isChecked();
+    }
+    if (!s.free[0] && !s.free[1] && !s.free[2]) {
+        m_ui.message("Mindestens ein Parameter muss frei bleiben.");
+        return;
+    }
+    s.fromGrid = m_grid->isChecked();
+    m_settings = s;
+    QDialog::accept();
+}
+
+// ---- The job
+
+FitJob::FitJob(fit::Objective objective, FitSettings settings, fit::Point caseValues,
+               QObject* parent)
+    : QObject(parent), m_objective(std::move(objective)), m_settings(settings),
+      m_caseValues(caseValues) {
+    m_timer.setInterval(30);
+    connect(&m_timer, &QTimer::timeout, this, &FitJob::poll);
+}
+
+FitJob::~FitJob() {
+    m_cancel = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void FitJob::start() {
+    if (m_worker.joinable())
+        return;
+    m_worker = std::thread([this] { run(); });
+    m_timer.start();
+}
+
+void FitJob::run() {
+    FitOutcome out;
+    parallel::Control control;
+    control.cancel = &m_cancel;
+    fit::RefineOptions options;
+    options.bounds = m_settings.box;
+    options.free = m_settings.free;
+
+    out.start = m_caseValues;
+    if (m_settings.fromGrid) {
+        fit::Bounds grid = m_settings.box;
+        for (int j = 0; j < fit::kParams; ++j)
+            if (!options.free[j])
+                grid.lo[j] = grid.hi[j] = m_caseValues[j];
+        control.progress = [this](int done, int total) { m_progress = 20 * done / total; };
+        const fit::GridBest g = fit::gridBest(m_objective, grid, control);
+        if (g.valid)
+            out.start = g.best;
+    }
+    m_progress = 20;
+    if (!m_cancel) {
+        control.progress = {};
+        out.best = fit::refine(m_objective, out.start, options, control);
+        m_progress = 40;
+    }
+    if (!m_cancel && out.best.valid) {
+        control.progress = [this](int done, int total) { m_progress = 40 + 60 * done / total; };
+        out.ranges = fit::profileRanges(m_objective, out.best, options, control);
+    }
+    if (m_cancel) {
+        out.cancelled = true;
+    } else if (!out.best.valid) {
+        out.error = "Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert "
+                    "verglichen oder Abbruch); es wurde nichts angepasst.";
+    } else {
+        out.finished = true;
+    }
+    m_outcome = std::move(out);
+    m_progress = 100;
+    m_done = true;
+}
+
+void FitJob::poll() {
+    const int p = m_progress.load();
+    if (p != m_lastProgress) {
+        m_lastProgress = p;
+        emit progressChanged(p);
+    }
+    if (m_done) {
+        m_timer.stop();
+        m_worker.join();
+        emit finished();
+    }
+}
+
+FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
+                              const FitSettings& settings, const fit::Point& caseValues) {
+    FitJob job(std::move(objective), settings, caseValues);
+    QProgressDialog progress(QStringLiteral("Anpassung läuft …"), QStringLiteral("Abbrechen"), 0,
+                             100, parent);
+    progress.setObjectName(QStringLiteral("AnpassungFortschritt"));
+    progress.setWindowTitle(QStringLiteral("Anpassung"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    QEventLoop loop;
+    QObject::connect(&job, &FitJob::progressChanged, &progress, &QProgressDialog::setValue);
+    QObject::connect(&progress, &QProgressDialog::canceled, &job, [&job, &progress] {
+        progress.setLabelText(QStringLiteral("Wird abgebrochen …"));
+        job.cancel();
+    });
+    QObject::connect(&job, &FitJob::finished, &loop, &QEventLoop::quit);
+    progress.show();
+    job.start();
+    loop.exec();
+    progress.hide();
+    return job.outcome();
+}
+
+std::string fitResultText(const FitOutcome& o) {
+    using fit::fixedText;
+    if (o.cancelled)
+        return "Die Anpassung wurde abgebrochen.";
+    if (!o.finished)
+        return o.error;
+    const fit::RefineResult& b = o.best;
+    std::string text = "Ergebnis der Anpassung (kleinste Quadrate)\n\n";
+    text += "OGIP: " + fixedText(b.best[fit::kOgip], 3) + " Mio m3\n";
+    text += "WIP: " + fixedText(b.best[fit::kWip], 3) + " Mio m3\n";
+    text += "J-Wert: " + fixedText(b.best[fit::kJWert], 4) + " m3/(Tag bar)\n";
+    text += "RMS-Fehler: " + fixedText(b.misfit.rms, 4) + " bar\n";
+    text += "Mittlerer Fehler: " + fixedText(b.misfit.meanAbs, 4) + " bar\n";
+    text += "Iterationen: " + std::to_string(b.iterations) + "\n";
+    if (o.ranges.computed) {
+        text += "\n95-%-Bereiche (Profilmethode):\n";
+        for (int j = 0; j < fit::kParams; ++j)
+            if (o.ranges.ranges[j].computed)
+                text += fit::describeRange(j, o.ranges.ranges[j]) + "\n";
+    } else if (!o.ranges.message.empty()) {
+        text += "\n" + o.ranges.message + "\n";
+    }
+    if (!b.warnings.empty()) {
+        text += "\n";
+        for (const std::string& w : b.warnings)
+            text += "Warnung: " + w + ".\n";
+    }
+    return text;
+}
+
+std::optional<fit::Point> runAnpassung(QWidget* parent, brelvan::UserInterface& ui,
+                                       const fit::Objective& objective,
+                                       const fit::Point& caseValues, double maxGp,
+                                       const fit::Bounds& sensitivity) {
+    FitSettings start;
+    start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity);
+    DlgAnpassung dialog(ui, start, parent);
+    if (BrelvanDialog::runModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    FitSettings settings = dialog.settings();
+    settings.box = fit::searchBounds(settings.box, maxGp);
+    if (!(settings.box.hi[fit::kOgip] > settings.box.lo[fit::kOgip])) {
+        ui.message("Der OGIP-Bereich muss über dem größten Gp von " + fit::fixedText(maxGp, 3) +
+                   " Mio m3 liegen.");
+        return std::nullopt;
+    }
+    const FitOutcome outcome = runFitWithProgress(parent, objective, settings, caseValues);
+    if (!outcome.finished) {
+        ui.message(fitResultText(outcome));
+        return std::nullopt;
+    }
+    if (!ui.question(fitResultText(outcome) + "\nSollen die Werte übernommen werden?"))
+        return std::nullopt;
+    return outcome.best.best;
+}
+
+} // namespace brelvan::dialogs

@@ -1,0 +1,69 @@
+#include "document/FitCase.h"
+
+#include "document/CBrelvanDoc.h"
+#include "document/DlgInputData.h"
+
+namespace brelvan {
+
+namespace {
+
+template <class T> fit::Bounds rangesOf(const T& d) {
+    fit::Bounds b;
+    b.lo = {d.m_dMinOGIP, d.m_dMinWIP, d.m_dMinJ};
+    b.hi = {d.m_dMaxOGIP, d.m_dMaxWIP, d.m_dMaxJ};
+    return b;
+}
+
+// The influx scheme, where the case and the dialog keep one.
+template <class Doc, class Dialog> void copyScheme(Doc& doc, const Dialog& dlg) {
+    if constexpr (requires { doc.m_iVerfahren = dlg.m_iVerfahren; })
+        doc.m_iVerfahren = dlg.m_iVerfahren;
+}
+
+} // namespace
+
+fit::Bounds sensitivityRanges(const CBrelvanDoc& doc) {
+    return rangesOf(doc);
+}
+
+fit::Bounds sensitivityRanges(const DlgInputData& dlg) {
+    return rangesOf(dlg);
+}
+
+engine::RunInputs runInputsOf(const DlgInputData& dlg) {
+    // A document with the dialog's values gives the inputs as the editing cycle would.
+    CBrelvanDoc probe;
+    probe.m_fGas = dlg.m_fGas;
+    probe.m_Zeilen = dlg.m_Zeilen;
+    probe.m_dKompress = dlg.m_dKompress;
+    probe.m_strFeldname = dlg.m_strFeldname;
+    probe.m_iJahr = dlg.m_iJahr;
+    probe.m_iMonat = dlg.m_iMonat;
+    probe.m_iTag = dlg.m_iTag;
+    probe.m_dJWert = dlg.m_dJWert;
+    probe.m_dOGIP = dlg.m_dOGIP;
+    probe.m_dDruck = dlg.m_dDruck;
+    probe.m_dTemperatur = dlg.m_dTemperatur;
+    probe.m_dWIP = dlg.m_dWIP;
+    probe.m_iGrafiktyp = dlg.m_iGrafiktyp;
+    copyScheme(probe, dlg);
+    return probe.runInputs();
+}
+
+void adoptFit(CBrelvanDoc& doc, const fit::Point& values) {
+    const bool changed = doc.m_dOGIP != values[fit::kOgip] || doc.m_dWIP != values[fit::kWip] ||
+                         doc.m_dJWert != values[fit::kJWert];
+    doc.m_dOGIP = values[fit::kOgip];
+    doc.m_dWIP = values[fit::kWip];
+    doc.m_dJWert = values[fit::kJWert];
+    doc.m_bGeaendert = changed;
+    if (changed)
+        doc.SetModifiedFlag();
+    doc.m_bSensitivitaet = false;
+    doc.compute();
+    if (doc.m_bGeaendert)
+        doc.m_bNeueDaten = true;
+    doc.ui().updateAllViews();
+}
+
+} // namespace brelvan

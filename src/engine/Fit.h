@@ -1,0 +1,130 @@
+// Least-squares fitting of OGIP, WIP and J to the measured shut-in pressures: a bounded
+// Levenberg-Marquardt refinement, profile confidence ranges and the helpers they share.
+// Everything works on an objective passed in, so it does not care how a run is computed; the
+// objective must be safe to call from several threads at once.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/Parallel.h"
+
+namespace brelvan::fit {
+
+inline constexpr int kParams = 3;
+enum Param { kOgip = 0, kWip = 1, kJWert = 2 };
+using Point = std::array<double, kParams>; // OGIP (Mio m3), WIP (Mio m3), J (m3/(Tag bar))
+
+// The parameter's name as the user sees it: "OGIP", "WIP", "J-Wert".
+const char* paramName(int param);
+// Its unit: "Mio m3", "Mio m3", "m3/(Tag bar)".
+const char* paramUnit(int param);
+
+// The residuals of one point: computed minus measured pressure of every measured row, bar.
+// Returns false when the point has no error value (no measured pressure compared, or the run
+// ended early).
+using Objective = std::function<bool(const Point&, std::vector<double>& residuals)>;
+
+// The misfit of one point.
+struct Misfit {
+    bool valid = false;
+    int n = 0;          // measured rows compared
+    double ss = 0;      // sum of squared residuals, bar^2
+    double rms = 0;     // root-mean-square error, bar
+    double meanAbs = 0; // the program's own mean absolute error, bar
+};
+
+Misfit misfitOf(const std::vector<double>& residuals);
+Misfit evaluate(const Objective& objective, const Point& x);
+
+struct Bounds {
+    Point lo{};
+    Point hi{};
+};
+
+// The box the search may use: `requested`, with the lower OGIP bound lifted just above the
+// largest cumulative production `maxGp` (a case at or below it cannot be computed).
+Bounds searchBounds(const Bounds& requested, double maxGp);
+
+// A box around a case's own values for parameters the user gave no range for: OGIP half to
+// twice its value (and above the largest Gp), WIP and J a tenth to ten times their value
+// (a value of 0: WIP up to ten times OGIP, J up to 1000).
+Bounds defaultBounds(const Point& caseValues, double maxGp);
+
+// The ranges a fit or map of a case starts with: the sensitivity ranges where they are usable
+// (non-zero, maximum above minimum), else the box around the case values.
+Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity);
+
+struct RefineOptions {
+    Bounds bounds;
+    std::array<bool, kParams> free{true, true, true};
+    int maxIterations = 200;
+    // Relative step of the finite-difference derivatives, in units of the box width.
+    double diffStep = 1e-4;
+    // The search ends when a step lowers the sum of squares by less than this fraction.
+    double tolerance = 1e-12;
+};
+
+struct RefineResult {
+    bool valid = false; // a point with an error value was found
+    bool cancelled = false;
+    Point best{};
+    Misfit misfit;
+    int iterations = 0;
+    int evaluations = 0;
+    std::array<bool, kParams> atBound{};
+    std::vector<std::string> warnings; // "OGIP liegt am Rand des Suchbereichs", ...
+};
+
+// Bounded Levenberg-Marquardt from `start` (clamped into the box). Parameters that are not
+// free keep their start value. The result's sum of squares is never above the start's.
+RefineResult refine(const Objective& objective, const Point& start, const RefineOptions& options,
+                    const parallel::Control& control = {});
+
+// The best case of the 4 x 4 x 4 grid over `ranges` by the program's mean absolute error (ties
+// keep the earlier case; cases without an error value are skipped). valid is false when no
+// grid case has an error value.
+struct GridBest {
+    bool valid = false;
+    Point best{};
+    Misfit misfit;
+};
+GridBest gridBest(const Objective& objective, const Bounds& ranges,
+                  const parallel::Control& control = {});
+
+// The 95 % quantile of the F distribution with (q, dof) degrees of freedom.
+double fQuantile95(int q, int dof);
+// The sum of squares that bounds the approximate 95 % region of q parameters:
+// ssMin * (1 + q / (n - p) * F(q, n - p; 0.95)). Needs n > p; returns -1 otherwise.
+double ssThreshold(double ssMin, int n, int p, int q);
+
+// One parameter's range.
+struct Range {
+    bool computed = false;
+    double lo = 0, hi = 0;
+    bool openLo = false, openHi = false; // the range reaches the box on that side
+};
+
+struct RangesResult {
+    bool computed = false; // false when n <= p or the best point has no error value
+    bool cancelled = false;
+    std::string message;                 // why no ranges were computed
+    double threshold = 0;                // the sum of squares that bounds the ranges
+    std::array<Range, kParams> ranges{}; // only the free parameters are computed
+};
+
+// Profile ranges of every free parameter around the refined best point: each parameter is
+// stepped away from its best value while the others are re-optimised, until the sum of squares
+// passes the threshold of q = 1.
+RangesResult profileRanges(const Objective& objective, const RefineResult& best,
+                           const RefineOptions& options, const parallel::Control& control = {});
+
+// A number with `precision` decimals and a decimal point, whatever the C locale.
+std::string fixedText(double v, int precision);
+
+// "nach unten offen" / "nach oben offen" texts and a one-line description of a range.
+std::string describeRange(int param, const Range& range);
+
+} // namespace brelvan::fit

@@ -1,0 +1,159 @@
+// The batch tool's "anpassen" and "karte" end to end on a case made from known values.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+
+#include "../document/TestFiles.h"
+#include "support/FitCases.h"
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::vector<std::string> out;
+    std::string err;
+};
+
+Result runCli(const std::vector<std::string>& args, const TempDir& dir) {
+    std::string command = std::string("'") + BRELVAN_CLI + "'";
+    for (const std::string& a : args)
+        command += " '" + a + "'";
+    command += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
+    const int raw = std::system(command.c_str());
+    Result r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::istringstream in(readFile(dir.file("out.txt")));
+    for (std::string line; std::getline(in, line);)
+        r.out.push_back(line);
+    r.err = readFile(dir.file("err.txt"));
+    return r;
+}
+
+// A case file whose measured pressures the program made from OGIP 5000, WIP 20000, J 50, with
+// noise; the case itself holds other values.
+std::string makeCase(const TempDir& dir) {
+    const auto in = fit_cases::syntheticCase({5000, 20000, 50}, 8, 4,
+                                             brelvan::engine::InfluxScheme::Original, 0.3, 11);
+    CBrelvanDoc doc;
+    worked_case::set(doc);
+    doc.m_fGas.fill(0.0f);
+    doc.m_fGas[3] = 100;
+    doc.m_Zeilen = in.lines;
+    doc.m_dOGIP = 4500;
+    doc.m_dWIP = 15000;
+    doc.m_dJWert = 40;
+    const std::string path = dir.file("fall.brv");
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    return path;
+}
+
+double valueAfter(const std::string& line, const std::string& prefix) {
+    EXPECT_EQ(line.compare(0, prefix.size(), prefix), 0) << line;
+    return std::stod(line.substr(prefix.size()));
+}
+
+} // namespace
+
+TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const Result r = runCli({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000",
+                             "--jwert", "10:200", "--speichern", dir.file("neu.brv")},
+                            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 8u) << r.err;
+    EXPECT_NEAR(valueAfter(r.out[0], "OGIP: "), 5000, 100);
+    EXPECT_TRUE(std::regex_match(r.out[0], std::regex(R"(OGIP: \d+\.\d{3})")));
+    EXPECT_TRUE(std::regex_match(r.out[1], std::regex(R"(WIP: \d+\.\d{3})")));
+    EXPECT_TRUE(std::regex_match(r.out[2], std::regex(R"(J-Wert: \d+\.\d{4})")));
+    EXPECT_LT(valueAfter(r.out[3], "RMS-Fehler: "), 0.5);
+    EXPECT_LT(valueAfter(r.out[4], "Mittlerer Fehler: "), 0.5);
+    const std::regex side(R"((\d+\.\d{3}|offen))");
+    const char* names[] = {"OGIP-Bereich: ", "WIP-Bereich: ", "J-Wert-Bereich: "};
+    for (int j = 0; j < 3; ++j)
+        EXPECT_TRUE(std::regex_match(
+            r.out[5 + j],
+            std::regex(std::string(names[j]) + R"((\d+\.\d{3}|offen) (\d+\.\d{3}|offen))")))
+            << r.out[5 + j];
+
+    const Result shown = runCli({"zeigen", dir.file("neu.brv")}, dir);
+    ASSERT_EQ(shown.status, 0);
+    bool found = false;
+    for (const std::string& line : shown.out)
+        if (line.rfind("m_dOGIP: ", 0) == 0) {
+            found = true;
+            EXPECT_NEAR(std::stod(line.substr(9)), valueAfter(r.out[0], "OGIP: "), 0.001);
+        }
+    EXPECT_TRUE(found);
+}
+
+TEST(FitCli, AnpassenHoldsParametersAndChecksItsOptions) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    Result r = runCli({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall"}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 6u);
+    EXPECT_EQ(r.out[1], "WIP: 15000.000");
+    EXPECT_EQ(r.out[2], "J-Wert: 40.0000");
+    EXPECT_EQ(r.out[5].rfind("OGIP-Bereich: ", 0), 0u);
+
+    // The WIP box ends below the truth: WIP ends on its bound, with the warning.
+    r = runCli({"anpassen", fall, "--wip", "2000:6000", "--fest", "jwert"}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out[1], "WIP: 6000.000");
+    EXPECT_NE(r.err.find("WIP liegt am Rand des Suchbereichs"), std::string::npos);
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"anpassen", fall, "--fest", "ogip,wip,jwert"},
+          {"anpassen", fall, "--fest", "gas"},
+          {"anpassen", fall, "--ogip", "6000:5000"},
+          {"anpassen", fall, "--start", "mitte"},
+          {"anpassen", fall, "--verfahren", "neu"},
+          {"anpassen"}}) {
+        r = runCli(bad, dir);
+        EXPECT_EQ(r.status, 1) << bad.back();
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_EQ(runCli({"anpassen", dir.file("fehlt.brv")}, dir).status, 2);
+}
+
+TEST(FitCli, KarteWritesOneCsvLinePerCell) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const std::string csv = dir.file("karte.csv");
+    // OGIP from 1000: the lowest column lies below the last Gp and has no error value.
+    Result r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                       "5000:45000", "--jwert", "10:100", "--punkte", "5", csv},
+                      dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(readFile(csv));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(lines[0], "OGIP,WIP,JWert,RMSFehler,MittlererFehler");
+    EXPECT_EQ(lines[1], "1000.000000,5000.000000,40.000000,,");
+    EXPECT_TRUE(std::regex_match(
+        lines[6], std::regex(R"(3000\.000000,5000\.000000,40\.000000,\d+\.\d{6},\d+\.\d{6})")))
+        << lines[6];
+
+    r = runCli({"karte", fall, "--achsen", "wip,jwert", "--ogip", "4000:6000", "--wip",
+                "5000:45000", "--jwert", "10:100", "--punkte", "3", "--dritter", "optimiert", csv},
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(csv).find("4500.000000"), std::string::npos); // OGIP re-optimised
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"karte", fall, "--achsen", "ogip,ogip", "--ogip", "1:2", "--wip",
+                                   "1:2", "--jwert", "1:2", csv},
+          {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", csv},
+          {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", "--jwert", "1:2",
+           "--punkte", "1", csv},
+          {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", "--jwert", "1:2",
+           dir.file("karte.txt")}})
+        EXPECT_EQ(runCli(bad, dir).status, 1);
+}
