@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for want in "$@"; do
     case "$want" in
-    gui) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
-    test) packages+=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth) ;;
+    gui) packages+=(qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev fonts-liberation) ;;
+    test) packages+=(qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth) ;;
     esac
 done
 

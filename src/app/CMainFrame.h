@@ -29,7 +29,8 @@ class CBrelvanApp;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The child id of the active view; hidden views keep 1 (report) or 2 (chart).
+    // The child id of the active view; hidden views keep 1 (report), 2 (chart) or 10 + the
+    // kind of a diagnostic plot.
     static constexpr int kFirstPaneId = 0xE900;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
