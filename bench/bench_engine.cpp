@@ -1,10 +1,14 @@
-// brelvan-bench: the z-factor, one 299-row computation and the whole sensitivity search.
+// brelvan-bench: the z-factor, one 299-row computation and the whole sensitivity search (64 grid
+// cases on all processors and the final run) on the 299-row case. Wall-clock medians count:
+//   brelvan-bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "engine/GasProperties.h"
+#include "engine/Sensitivity.h"
+#include "support/TextFormat.h"
 #include "support/WorkedCase.h"
 
 namespace {
@@ -47,6 +51,20 @@ void BM_zfactor(benchmark::State& state) {
 }
 BENCHMARK(BM_zfactor);
 
+// The pressure of a p/z: ten z evaluations, paired.
+void BM_pzpressure(benchmark::State& state) {
+    CBrelvanDoc doc;
+    doc.OnNewDocument();
+    double tpc = 0, ppc = 0;
+    doc.pseudocrit(tpc, ppc);
+    double pz = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(brelvan::gas::pzpressure(80, pz, tpc, ppc));
+        pz = pz >= 300 ? 100 : pz + 0.37;
+    }
+}
+BENCHMARK(BM_pzpressure);
+
 void BM_compute299(benchmark::State& state) {
     CBrelvanDoc doc;
     QuietInterface ui;
@@ -76,7 +94,19 @@ void BM_sensitivity(benchmark::State& state) {
         doc.sensitivity();
     }
 }
-BENCHMARK(BM_sensitivity)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_sensitivity)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The 64 grid cases alone on 1 thread and on one thread per processor (argument 0).
+void BM_searchThreads(benchmark::State& state) {
+    CBrelvanDoc doc;
+    setBenchCase(doc);
+    const brelvan::engine::RunInputs in = doc.runInputs();
+    const brelvan::sens::Ranges ranges{4000, 7000, 10000, 40000, 20, 80};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            brelvan::sens::search(in, ranges, static_cast<unsigned>(state.range(0))));
+}
+BENCHMARK(BM_searchThreads)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -47,3 +47,20 @@ function(brelvan_add_qtests)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
     endforeach()
 endfunction()
+
+# One layer of the core: a static library from src/<folder>/*.cpp that sees, through a folder of
+# links in the build tree, the headers of <folder> and of the layers named after it and nothing
+# else. Floating-point contraction is off, so the digits do not depend on the processor.
+# brelvan_core_layer(target folder lower-folders...)
+function(brelvan_core_layer target folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+    add_library(${target} STATIC ${sources})
+    set(view ${PROJECT_BINARY_DIR}/layers/${folder})
+    file(MAKE_DIRECTORY ${view})
+    foreach(layer IN ITEMS ${folder} ${ARGN})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${layer} ${view}/${layer} SYMBOLIC)
+    endforeach()
+    target_include_directories(${target} PUBLIC ${view})
+    target_compile_options(${target} PRIVATE -ffp-contract=off)
+    brelvan_warnings(${target})
+endfunction()

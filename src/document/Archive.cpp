@@ -3,8 +3,8 @@
 #include <bit>
 #include <utility>
 
-#include "document/Cp1252.h"
-#include "document/TextFormat.h"
+#include "support/Cp1252.h"
+#include "support/TextFormat.h"
 
 static_assert(sizeof(float) == 4 && sizeof(double) == 8, "IEEE 754 binary32 and binary64");
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "engine/Run.h"
+#include "support/UserInterface.h"
 
 class ByteReader;
 class ByteWriter;
@@ -36,9 +37,9 @@ private:
 
 class CBrelvanDoc : public CDocumentBase {
 public:
-    static constexpr int kSeriesSize = 300; // entry 0 is the production start
-    static constexpr int kMaxRows = kSeriesSize - 1;
-    static constexpr int kComponents = 15;
+    static constexpr int kSeriesSize = brelvan::engine::kSeriesSize; // entry 0: production start
+    static constexpr int kMaxRows = brelvan::engine::kMaxRows;
+    static constexpr int kComponents = brelvan::engine::kComponents;
 
     CBrelvanDoc();
 
@@ -137,16 +138,24 @@ public:
     // The folder of "aus.txt"; the current directory unless set.
     std::string m_strAusTxtOrdner;
 
-    // ---- Computation
+    // ---- Computation: the engine's run on the members (see engine/Run.h)
+    // One run; m_bSensitivitaet makes it quiet. Returns the mean pressure error.
     double compute();
+    // The grid search on the sensitivity ranges, then a normal run of the adopted case.
     void sensitivity();
+    // The header block of the report, replacing m_Ausgabe.
     void writeheader();
     void pseudocrit(double& tpc, double& ppc) const;
     void critcorrect(double tpc, double ppc, double& tpcKorr, double& ppcKorr) const;
     double zfactor(double temperaturC, double druckBar, double tpc, double ppc) const;
     double pzpressure(double temperaturC, double pzBar, double tpc, double ppc) const;
-    void extremes(double a, double b, double& pmin, double& pmax) const;
     double tage(int tag, int monat, int jahr) const;
+
+    // The inputs of a run on this case.
+    brelvan::engine::RunInputs runInputs() const;
+    // Takes over what a run produced: initial z, series and captions, the report (replaced by
+    // a normal run, extended by a quiet one); shows its messages in order.
+    void applyRunResult(brelvan::engine::RunResult&& result);
 
 private:
     brelvan::UserInterface* m_pUI = nullptr;

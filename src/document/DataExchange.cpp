@@ -4,7 +4,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan {
 namespace {

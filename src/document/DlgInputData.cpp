@@ -5,10 +5,10 @@
 #include <optional>
 #include <system_error>
 
-#include "document/Cp1252.h"
+#include "support/Cp1252.h"
 #include "document/DataExchange.h"
-#include "document/PressureLine.h"
-#include "document/TextFormat.h"
+#include "support/PressureLine.h"
+#include "support/TextFormat.h"
 #include "engine/DayNumber.h"
 
 float& DlgInputData::gasField(int index) {

@@ -10,7 +10,7 @@
 
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class DlgInputData {
 public:

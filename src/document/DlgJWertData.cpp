@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "document/DataExchange.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 #include "engine/JWert.h"
 
 int DlgJWertData::checkRanges(brelvan::UserInterface& ui) const {

@@ -1,7 +1,7 @@
 // The J value dialog without its window: its members and its rules. DlgJWert derives from it.
 #pragma once
 
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class DlgJWertData {
 public:

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class DlgSensitivityData {
 public:

@@ -11,9 +11,9 @@
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
-#include "document/Cp1252.h"
+#include "support/Cp1252.h"
 #include "document/DlgInputData.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace fs = std::filesystem;
 

@@ -1,41 +1,4 @@
-// The one way the core reaches the user. The desktop program implements it with Qt, the batch
-// tool with standard error, the tests with a scripted fake.
+// Moved to the support library; kept so that existing includes keep working.
 #pragma once
 
-#include <string>
-#include <vector>
-
-class DlgInputData;
-
-namespace brelvan {
-
-class UserInterface {
-public:
-    virtual ~UserInterface() = default;
-
-    // A modal message box with an OK button.
-    virtual void message(const std::string& text) = 0;
-    // A failure (a file that cannot be read or written); a message box with an OK button.
-    virtual void error(const std::string& text) { message(text); }
-    // A question with the buttons Yes and No; true for Yes.
-    virtual bool question(const std::string& text) = 0;
-
-    // The wait cursor around a long computation.
-    virtual void beginWaitCursor() {}
-    virtual void endWaitCursor() {}
-
-    // The results dialog of the sensitivity search; how it is closed does not matter.
-    virtual void showSensResults(const std::vector<std::string>& lines) = 0;
-
-    // The case input dialog, shown modally on `data`; true when the user leaves it with OK,
-    // `data` then holding what the dialog ends with.
-    virtual bool runInputDialog(DlgInputData& data) = 0;
-
-    // The program's help; false when the help cannot be found.
-    virtual bool showHelp() { return false; }
-
-    // All views of the document are to be drawn again.
-    virtual void updateAllViews() {}
-};
-
-} // namespace brelvan
+#include "support/UserInterface.h"

@@ -1,7 +1,5 @@
 #include "engine/DayNumber.h"
 
-#include "document/CBrelvanDoc.h"
-
 namespace brelvan {
 namespace {
 
@@ -13,7 +11,7 @@ bool isLeap(long long year) {
 
 } // namespace
 
-double tage(int tag, int monat, int jahr, UserInterface* ui) {
+double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
     bool valid = monat >= 1 && monat <= 12 && tag >= 1 && jahr >= 1900;
     if (valid) {
         int length = kMonthLength[monat - 1];
@@ -21,8 +19,8 @@ double tage(int tag, int monat, int jahr, UserInterface* ui) {
             length = 29;
         valid = tag <= length;
     }
-    if (jahr < 1900 && ui)
-        ui->message("ERROR JAHR < 1900");
+    if (jahr < 1900)
+        messages.emplace_back(kYearBefore1900);
     if (!valid)
         return 0.0;
 
@@ -37,8 +35,13 @@ double tage(int tag, int monat, int jahr, UserInterface* ui) {
     return static_cast<double>(days);
 }
 
-} // namespace brelvan
-
-double CBrelvanDoc::tage(int tag, int monat, int jahr) const {
-    return brelvan::tage(tag, monat, jahr, &ui());
+double tage(int tag, int monat, int jahr, UserInterface* ui) {
+    std::vector<std::string> messages;
+    const double day = tage(tag, monat, jahr, messages);
+    if (ui)
+        for (const std::string& text : messages)
+            ui->message(text);
+    return day;
 }
+
+} // namespace brelvan

@@ -2,12 +2,21 @@
 // divisible by 4 is a leap year, 1900 included.
 #pragma once
 
-#include "document/UserInterface.h"
+#include <string>
+#include <vector>
+
+#include "support/UserInterface.h"
 
 namespace brelvan {
 
-// 0 for a date that does not exist; a year before 1900 also shows "ERROR JAHR < 1900" through
-// `ui` (when given). Computed in closed form, so any int year answers at once.
+// The message of a date before 1900.
+inline constexpr const char* kYearBefore1900 = "ERROR JAHR < 1900";
+
+// 0 for a date that does not exist; a year before 1900 also adds kYearBefore1900 to
+// `messages`. Computed in closed form, so any int year answers at once.
+double tage(int tag, int monat, int jahr, std::vector<std::string>& messages);
+
+// The same, showing the message through `ui` (when given).
 double tage(int tag, int monat, int jahr, UserInterface* ui);
 
 } // namespace brelvan

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "document/CBrelvanDoc.h"
-
 namespace brelvan::gas {
 namespace {
 
@@ -73,68 +71,122 @@ double bisect(const Coefficients& k, double pr) {
     return positiveFinite(z) ? z : 1.0;
 }
 
+// Whether z can be sought at all for `pr` with the coefficients `k`; where not, z is the
+// ideal-gas value 1 (also the limit of a vanishing pressure).
+bool solvable(const Coefficients& k, double pr) {
+    return std::isfinite(pr) && positiveFinite(k.a1) && std::isfinite(k.b) && std::isfinite(k.c1) &&
+           std::isfinite(k.d) && pr > 0;
+}
+
+// One Newton iteration on the reduced density y, from 0.001; z is found when |1000 F| falls
+// below the tolerance. The chain falls back to bisection when F, its derivative or the step
+// leave the numbers, or when z at the root is not a positive number.
+struct Chain {
+    enum class State { Running, Found, Bisect };
+    double pr = 0;
+    double y = 0.001;
+    double z = 1.0;
+    State state = State::Running;
+};
+
+inline void newtonStep(const Coefficients& k, Chain& c) {
+    double y = c.y;
+    if (y > 1)
+        y = 0.6;
+    const double y2 = y * y;
+    const double y3 = y2 * y;
+    const double y4 = y3 * y;
+    const double inv = 1 / (1 - y);
+    const double inv3 = inv * inv * inv;
+    const double yd = std::exp(k.d * std::log(y)); // y^d
+    const double f = -k.a1 * c.pr + (y + y2 + y3 - y4) * inv3 - k.b * y2 + k.c1 * yd;
+    if (!std::isfinite(f)) {
+        c.state = Chain::State::Bisect;
+        return;
+    }
+    if (std::fabs(1000 * f) < kTolerance) {
+        const double z = k.a1 * c.pr / y;
+        if (positiveFinite(z)) {
+            c.z = z;
+            c.state = Chain::State::Found;
+        } else {
+            c.state = Chain::State::Bisect;
+        }
+        return;
+    }
+    // y^(d-1) as y^d / y
+    const double df =
+        (1 + 4 * y + 4 * y2 - 4 * y3 + y4) * (inv3 * inv) - 2 * k.b * y + k.c1 * k.d * (yd / y);
+    const double step = f / df;
+    if (!std::isfinite(step)) {
+        c.state = Chain::State::Bisect; // F' is 0 or not a number
+        return;
+    }
+    c.y = y - step;
+}
+
+constexpr int kNewtonSteps = 30;
+
+// A chain that has not found z after its Newton steps is bisected.
+double finish(const Coefficients& k, const Chain& c) {
+    return c.state == Chain::State::Found ? c.z : bisect(k, c.pr);
+}
+
+Chain startChain(const Coefficients& k, double pr) {
+    Chain c;
+    c.pr = pr;
+    if (!solvable(k, pr))
+        c.state = Chain::State::Found; // z = 1
+    return c;
+}
+
 } // namespace
 
 double zHallYarborough(double tr, double pr) {
     const Coefficients& k = cachedCoefficients(tr);
-    if (!std::isfinite(pr) || !positiveFinite(k.a1) || !std::isfinite(k.b) ||
-        !std::isfinite(k.c1) || !std::isfinite(k.d))
-        return 1.0;
-    if (pr <= 0)
-        return 1.0; // the ideal-gas limit of a vanishing pressure
-
-    double y = 0.001;
-    for (int iteration = 0; iteration < 30; ++iteration) {
-        if (y > 1)
-            y = 0.6;
-        const double y2 = y * y;
-        const double y3 = y2 * y;
-        const double y4 = y3 * y;
-        const double inv = 1 / (1 - y);
-        const double inv3 = inv * inv * inv;
-        const double yd = std::exp(k.d * std::log(y)); // y^d
-        const double f = -k.a1 * pr + (y + y2 + y3 - y4) * inv3 - k.b * y2 + k.c1 * yd;
-        if (!std::isfinite(f))
-            break;
-        if (std::fabs(1000 * f) < kTolerance) {
-            const double z = k.a1 * pr / y;
-            if (positiveFinite(z))
-                return z;
-            break;
-        }
-        // y^(d-1) as y^d / y
-        const double df =
-            (1 + 4 * y + 4 * y2 - 4 * y3 + y4) * (inv3 * inv) - 2 * k.b * y + k.c1 * k.d * (yd / y);
-        const double step = f / df;
-        if (!std::isfinite(step))
-            break; // F' is 0 or not a number
-        y -= step;
-    }
-    return bisect(k, pr);
+    Chain c = startChain(k, pr);
+    for (int i = 0; i < kNewtonSteps && c.state == Chain::State::Running; ++i)
+        newtonStep(k, c);
+    return finish(k, c);
 }
 
-} // namespace brelvan::gas
+void zHallYarboroughPair(double tr, double pr0, double pr1, double& z0, double& z1) {
+    const Coefficients& k = cachedCoefficients(tr);
+    Chain a = startChain(k, pr0);
+    Chain b = startChain(k, pr1);
+    for (int i = 0; i < kNewtonSteps; ++i) {
+        const bool runA = a.state == Chain::State::Running;
+        const bool runB = b.state == Chain::State::Running;
+        if (!runA && !runB)
+            break;
+        if (runA)
+            newtonStep(k, a);
+        if (runB)
+            newtonStep(k, b);
+    }
+    z0 = finish(k, a);
+    z1 = finish(k, b);
+}
 
-void CBrelvanDoc::pseudocrit(double& tpc, double& ppc) const {
-    using namespace brelvan::gas;
+void pseudocrit(const Composition& gas, double& tpc, double& ppc) {
     float sum = 0.0f;
-    for (float c : m_fGas)
+    for (float c : gas)
         sum += c;
     float p = 0.0f, t = 0.0f;
-    for (std::size_t i = 0; i < m_fGas.size(); ++i) {
-        const float y = 100.0f * m_fGas[i] / sum;
+    for (std::size_t i = 0; i < gas.size(); ++i) {
+        const float y = 100.0f * gas[i] / sum;
         p += kCriticalPressure[i] * y / 100.0f;
         t += kCriticalTemperature[i] * y / 100.0f;
     }
-    critcorrect(t, p, tpc, ppc);
+    critcorrect(gas, t, p, tpc, ppc);
 }
 
-void CBrelvanDoc::critcorrect(double tpc, double ppc, double& tpcKorr, double& ppcKorr) const {
+void critcorrect(const Composition& gas, double tpc, double ppc, double& tpcKorr, double& ppcKorr) {
     double sum = 0.0;
-    for (float c : m_fGas)
+    for (float c : gas)
         sum += c;
-    const double yH2S = 100.0 * m_fGas[0] / sum;
-    const double yCO2 = 100.0 * m_fGas[1] / sum;
+    const double yH2S = 100.0 * gas[0] / sum;
+    const double yCO2 = 100.0 * gas[1] / sum;
     const double b = yH2S / 100;
     const double a = b + yCO2 / 100;
     const double eps =
@@ -143,26 +195,60 @@ void CBrelvanDoc::critcorrect(double tpc, double ppc, double& tpcKorr, double& p
     ppcKorr = ppc * tpcKorr / (tpc + b * (1 - b) * eps);
 }
 
-double CBrelvanDoc::zfactor(double temperaturC, double druckBar, double tpc, double ppc) const {
-    using namespace brelvan::gas;
-    const double pr = druckBar * static_cast<double>(kBarToPsia) / ppc;
-    const double tr = rankine(temperaturC) / tpc;
-    return zHallYarborough(tr, pr);
+namespace {
+
+double reducedPressure(double druckBar, double ppc) {
+    return druckBar * static_cast<double>(kBarToPsia) / ppc;
 }
 
-double CBrelvanDoc::pzpressure(double temperaturC, double pzBar, double tpc, double ppc) const {
+double reducedTemperature(double temperaturC, double tpc) {
+    return rankine(temperaturC) / tpc;
+}
+
+// One secant step towards the pressure of p/z = pzBar from z(p) and z(p + 1).
+double secantStep(double p, double pzBar, double z0, double z1) {
+    const double q0 = p / z0;
+    const double q1 = (p + 1) / z1;
+    return p + (pzBar - q0) / (q1 - q0);
+}
+
+constexpr int kSecantSteps = 5;
+
+} // namespace
+
+double zfactor(double temperaturC, double druckBar, double tpc, double ppc) {
+    return zHallYarborough(reducedTemperature(temperaturC, tpc), reducedPressure(druckBar, ppc));
+}
+
+double pzpressure(double temperaturC, double pzBar, double tpc, double ppc) {
     if (!std::isfinite(pzBar))
         return 0.0; // no pressure has that p/z
+    const double tr = reducedTemperature(temperaturC, tpc);
     double p = pzBar;
-    for (int i = 0; i < 5; ++i) {
-        const double z0 = zfactor(temperaturC, p, tpc, ppc);
-        const double z1 = zfactor(temperaturC, p + 1, tpc, ppc);
-        const double q0 = p / z0;
-        const double q1 = (p + 1) / z1;
-        const double next = p + (pzBar - q0) / (q1 - q0);
+    for (int i = 0; i < kSecantSteps; ++i) {
+        double z0 = 0, z1 = 0;
+        zHallYarboroughPair(tr, reducedPressure(p, ppc), reducedPressure(p + 1, ppc), z0, z1);
+        const double next = secantStep(p, pzBar, z0, z1);
         if (!std::isfinite(next))
             break; // q1 equals q0, or the step left the numbers
         p = next;
     }
     return p;
 }
+
+double pzpressureSingle(double temperaturC, double pzBar, double tpc, double ppc) {
+    if (!std::isfinite(pzBar))
+        return 0.0;
+    double p = pzBar;
+    for (int i = 0; i < kSecantSteps; ++i) {
+        const double z0 = zfactor(temperaturC, p, tpc, ppc);
+        const double z1 = zfactor(temperaturC, p + 1, tpc, ppc);
+        const double next = secantStep(p, pzBar, z0, z1);
+        if (!std::isfinite(next))
+            break;
+        p = next;
+    }
+    return p;
+}
+
+} // namespace brelvan::gas

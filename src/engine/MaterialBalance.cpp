@@ -5,11 +5,14 @@
 #include <cmath>
 #include <limits>
 
-#include "document/CBrelvanDoc.h"
-#include "document/PressureLine.h"
-#include "document/TextFormat.h"
+#include "engine/DayNumber.h"
+#include "engine/GasProperties.h"
 #include "engine/Report.h"
+#include "engine/Run.h"
+#include "support/PressureLine.h"
+#include "support/TextFormat.h"
 
+namespace brelvan::engine {
 namespace {
 
 bool isFinite(double v) {
@@ -25,209 +28,282 @@ bool fitsSeries(double v) {
 // in single precision.
 constexpr float kStandardPressure = 1.0134f;
 constexpr float kPressureTolerance = 0.01f;
+// Passes of the influx iteration per row.
+constexpr int kInfluxPasses = 5;
+
+// What stays the same through a run.
+struct Reservoir {
+    double temperature, ogip, pInit, jValue;
+    double tpc, ppc;
+    double pzInit; // initial p/z
+    double weMax;  // water the water zone can give off
+    double vInit;  // initial gas-filled pore volume, G / E_i
+    float t0;      // day number of the production start
+};
+
+// What a row hands on to the next.
+struct Carry {
+    double tPrev = 0;
+    double pMean = 0; // running mean of the computed pressures, from the initial one
+    double we = 0;    // cumulative influx
+    double sum = 0;   // of |measured - computed pressure|
+    int compared = 0; // rows with a measured pressure
+    int stored = 0;   // measured entries of the series
+
+    double meanError() const { return sum / compared; } // 0 / 0 when nothing was compared
+};
+
+void abortRun(RunResult& out, std::string text) {
+    out.messages.push_back(text);
+    out.report.push_back(std::move(text));
+    out.aborted = true;
+}
+
+// The pressures bounding the influx iteration.
+struct Bounds {
+    double pmin = 10000, pmax = 0;
+};
+
+Bounds extremes(double a, double b) {
+    Bounds r;
+    if (a < r.pmin)
+        r.pmin = a;
+    if (b < r.pmin)
+        r.pmin = b;
+    if (a > r.pmax)
+        r.pmax = a;
+    if (b > r.pmax)
+        r.pmax = b;
+    return r;
+}
+
+// The influx of one row: the pressure of the gas zone and the influx in the time step depend on
+// each other and are found by at most five passes from the pressure without further influx.
+struct Influx {
+    enum class Outcome { Found, NotANumber, Invasion };
+    Outcome outcome = Outcome::Found;
+    double p = 0, pz = 0, dwe = 0;
+    bool settled = false;
+};
+
+Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAquifer,
+                     double pNoInflux, double decay, Bounds bounds) {
+    Influx x;
+    double pCurrent = pNoInflux;
+    for (int pass = 0; pass < kInfluxPasses; ++pass) {
+        x.dwe = (r.weMax / r.pInit) * (pAquifer - 0.5 * (c.pMean + pCurrent)) * (1 - decay);
+        if (!isFinite(x.dwe)) {
+            x.outcome = Influx::Outcome::NotANumber;
+            return x;
+        }
+        if (c.we + x.dwe >= r.vInit) {
+            x.outcome = Influx::Outcome::Invasion;
+            return x;
+        }
+        x.pz = r.pzInit * (1 - gp / r.ogip) / (1 - (c.we + x.dwe) / r.vInit);
+        double pNext = gas::pzpressure(r.temperature, x.pz, r.tpc, r.ppc);
+        if (std::fabs(pNext - pCurrent) < static_cast<double>(kPressureTolerance)) {
+            x.p = pNext;
+            x.settled = true;
+            return x;
+        }
+        if (pNext > bounds.pmax || pNext < bounds.pmin)
+            pNext = (bounds.pmin + bounds.pmax) / 2;
+        pCurrent = pNext;
+    }
+    x.p = pCurrent;
+    return x;
+}
+
+// Adds the row to the report and the series (normal mode).
+void recordRow(const RunInputs& in, const RowRecord& row, int index, Carry& c, RunResult& out) {
+    using namespace brelvan::report;
+    out.report.push_back(
+        row.measured
+            ? measuredRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pMeasured,
+                          row.pz, row.pzMeasured, row.we, row.ogipEstimate)
+            : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
+    const double x = in.chartType == 0 ? row.days : row.gp;
+    Series& s = out.series;
+    const auto k = static_cast<std::size_t>(index + 1);
+    s.xRechen[k] = static_cast<float>(x);
+    s.pRechen[k] = static_cast<float>(row.p);
+    s.weRechen[k] = static_cast<float>(row.we);
+    s.maxWerte = index + 1;
+    if (row.measured) {
+        ++c.stored;
+        const auto m = static_cast<std::size_t>(c.stored);
+        s.xMess[m] = static_cast<float>(x);
+        s.pMess[m] = static_cast<float>(row.pMeasured);
+        s.max2Werte = c.stored;
+    }
+}
+
+// One row of the list: false when the run ends here (an abort).
+bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, int index, Carry& c,
+             RunResult& out) {
+    using namespace brelvan::report;
+    const int day = line.day, month = line.month, year = line.year;
+    const double gp = line.gp;
+    // A pressure that is not a finite positive number is no measurement.
+    const bool measured = line.pressure > 0 && fitsSeries(line.pressure);
+    const double pMeasured = measured ? line.pressure : 0.0;
+
+    if (!in.quiet && index == 0)
+        for (std::string_view h : kTableHeader)
+            out.report.emplace_back(h);
+
+    const double t = tage(day, month, year, out.messages);
+    // Only absurd values (a production or a date far out of any range) lead here.
+    auto numericAbort = [&] {
+        abortRun(out, cformat(kNumericAbort, day, month, year));
+        return false;
+    };
+
+    double pzMeasured = 0, ogipEstimate = 0;
+    if (measured) {
+        pzMeasured = pMeasured / gas::zfactor(r.temperature, pMeasured, r.tpc, r.ppc);
+        if (r.pzInit > pzMeasured)
+            ogipEstimate = (pzMeasured / (r.pzInit - pzMeasured) + 1) * gp;
+    }
+
+    const double dt = t - c.tPrev;
+    const double tRel = t - r.t0;
+    if (dt < 0) {
+        abortRun(out, cformat(kTimeAbort, day, month, year));
+        return false;
+    }
+    // Also a production that is not a number ends the run here.
+    if (!(gp < r.ogip)) {
+        abortRun(out, cformat(kProductionAbort, gp, r.ogip));
+        return false;
+    }
+
+    const double pAquifer = r.weMax > 0 ? r.pInit * (1 - c.we / r.weMax) : r.pInit;
+    const double pzNoInflux = r.pzInit * (1 - gp / r.ogip) / (1 - c.we / r.vInit);
+    const double pNoInflux = gas::pzpressure(r.temperature, pzNoInflux, r.tpc, r.ppc);
+    const Bounds bounds = extremes(pAquifer, pNoInflux);
+    const double decay = r.weMax > 0 ? std::exp(-r.jValue * r.pInit * dt * 1E-6 / r.weMax) : 0.0;
+    if (decay > 1)
+        out.report.push_back(cformat(kNegativeDecay, decay, gp));
+
+    const Influx x = iterateInflux(r, c, gp, pAquifer, pNoInflux, decay, bounds);
+    if (x.outcome == Influx::Outcome::NotANumber)
+        return numericAbort();
+    if (x.outcome == Influx::Outcome::Invasion) {
+        if (!in.quiet) {
+            out.report.emplace_back(kInvasion1);
+            out.report.push_back(cformat(kInvasion2, r.vInit));
+            out.report.push_back(cformat(kInvasion3, day, month, year));
+        }
+        out.aborted = true;
+        return false;
+    }
+
+    if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(c.we + x.dwe) || !fitsSeries(tRel) ||
+        !fitsSeries(gp))
+        return numericAbort();
+
+    c.we += x.dwe;
+    c.pMean = (c.pMean + x.p) * 0.5;
+    c.tPrev = t;
+    if (measured) {
+        ++c.compared;
+        c.sum += std::fabs(pMeasured - x.p);
+    }
+
+    RowRecord row;
+    row.day = day;
+    row.month = month;
+    row.year = year;
+    row.days = tRel;
+    row.gp = gp;
+    row.p = x.p;
+    row.pz = x.pz;
+    row.we = c.we;
+    row.measured = measured;
+    row.pMeasured = pMeasured;
+    row.pzMeasured = pzMeasured;
+    row.ogipEstimate = ogipEstimate;
+    row.settled = x.settled;
+    if (!in.quiet)
+        recordRow(in, row, index, c, out);
+    out.rows.push_back(row);
+    return true;
+}
 
 } // namespace
 
-void CBrelvanDoc::extremes(double a, double b, double& pmin, double& pmax) const {
-    pmin = 10000;
-    pmax = 0;
-    if (a < pmin)
-        pmin = a;
-    if (b < pmin)
-        pmin = b;
-    if (a > pmax)
-        pmax = a;
-    if (b > pmax)
-        pmax = b;
-}
-
-double CBrelvanDoc::compute() {
+RunResult run(const RunInputs& in) {
     using namespace brelvan::report;
-    using brelvan::cformat;
-    const bool quiet = m_bSensitivitaet;
+    RunResult out;
 
     // ---- Preparation
-    const double temperature = m_dTemperatur;
-    const double ogip = m_dOGIP;
-    const double wip = m_dWIP;
-    const double pInit = m_dDruck;
-    const double compress = m_dKompress;
-    const double jValue = m_dJWert;
-    const float t0 = static_cast<float>(tage(m_iTag, m_iMonat, m_iJahr));
-    double tPrev = t0;
-    double pMean = pInit;
+    Reservoir r{};
+    r.temperature = in.temperature;
+    r.ogip = in.ogip;
+    r.pInit = in.pInit;
+    r.jValue = in.jValue;
+    const double wip = in.wip;
+    const double compress = in.compress;
+    r.t0 = static_cast<float>(tage(in.startDay, in.startMonth, in.startYear, out.messages));
 
-    double tpc = 0, ppc = 0;
-    pseudocrit(tpc, ppc);
-    const double zInit = zfactor(temperature, pInit, tpc, ppc);
-    m_dZInit = zInit;
-    const double pzInit = pInit / zInit;
-    const double eInit =
-        (pzInit * 273) / ((temperature + 273) * static_cast<double>(kStandardPressure));
-    const double weMax = compress * wip * pInit * 1E-5;
-    // The initial gas-filled pore volume, G / E_i.
-    const double vInit = ogip / eInit;
+    gas::pseudocrit(in.gas, r.tpc, r.ppc);
+    out.zInit = gas::zfactor(r.temperature, r.pInit, r.tpc, r.ppc);
+    r.pzInit = r.pInit / out.zInit;
+    out.pzInit = r.pzInit;
+    out.eInit = (r.pzInit * 273) / ((r.temperature + 273) * static_cast<double>(kStandardPressure));
+    r.weMax = compress * wip * r.pInit * 1E-5;
+    r.vInit = r.ogip / out.eInit;
+    out.weMax = r.weMax;
+    out.vInit = r.vInit;
 
-    if (!quiet)
-        writeheader();
+    if (!in.quiet) {
+        writeHeader(in, out.zInit, out.report);
+        out.headerWritten = true;
+    }
+    out.series.pRechen[0] = static_cast<float>(r.pInit);
+    out.series.pMess[0] = static_cast<float>(r.pInit);
 
-    m_MaxWerte = 0;
-    m_Max2Werte = 0;
-    m_fXRechen.fill(0.0f);
-    m_fPRechen.fill(0.0f);
-    m_fWERechen.fill(0.0f);
-    m_fXMess.fill(0.0f);
-    m_fPMess.fill(0.0f);
-    m_fPRechen[0] = static_cast<float>(pInit);
-    m_fPMess[0] = static_cast<float>(pInit);
-
-    double sum = 0;   // S
-    int compared = 0; // N
-    int stored = 0;   // M
-    double we = 0;
-    auto result = [&] { return sum / compared; }; // 0 / 0 when nothing was compared
+    Carry c;
+    c.tPrev = r.t0;
+    c.pMean = r.pInit;
 
     // A case that admits no computation at all (only damaged values get here: the input
     // dialog keeps every value inside its range).
-    if (!isFinite(temperature) || !isFinite(ogip) || !isFinite(wip) || !isFinite(pInit) ||
-        !isFinite(compress) || !isFinite(jValue) || !isFinite(tpc) || !isFinite(ppc) || tpc <= 0 ||
-        ppc <= 0 || pInit <= 0 || !(eInit > 0) || !isFinite(eInit) || !isFinite(weMax)) {
-        const std::string line(kInvalidCase);
-        ui().message(line);
-        m_Ausgabe.push_back(line);
-        return std::numeric_limits<double>::quiet_NaN();
+    if (!isFinite(r.temperature) || !isFinite(r.ogip) || !isFinite(wip) || !isFinite(r.pInit) ||
+        !isFinite(compress) || !isFinite(r.jValue) || !isFinite(r.tpc) || !isFinite(r.ppc) ||
+        r.tpc <= 0 || r.ppc <= 0 || r.pInit <= 0 || !(out.eInit > 0) || !isFinite(out.eInit) ||
+        !isFinite(r.weMax)) {
+        abortRun(out, std::string(kInvalidCase));
+        out.meanError = std::numeric_limits<double>::quiet_NaN();
+        return out;
     }
 
     // ---- Rows
-    const int rows = static_cast<int>(std::min<std::size_t>(m_Zeilen.size(), kMaxRows));
+    const int rows = static_cast<int>(std::min<std::size_t>(in.lines.size(), kMaxRows));
+    out.rows.reserve(static_cast<std::size_t>(rows));
+    bool completed = true;
     for (int i = 0; i < rows; ++i) {
-        brelvan::PressureLine line;
+        PressureLine line;
         line.pressure = 0;
-        if (brelvan::scanPressureLine(m_Zeilen[static_cast<std::size_t>(i)], line) < 6)
+        if (scanPressureLine(in.lines[static_cast<std::size_t>(i)], line) < 6)
             break;
-        const int day = line.day, month = line.month, year = line.year;
-        const double gp = line.gp;
-        // A pressure that is not a finite positive number is no measurement.
-        const bool measured = line.pressure > 0 && fitsSeries(line.pressure);
-        const double pMeasured = measured ? line.pressure : 0.0;
-
-        if (!quiet && i == 0)
-            for (std::string_view h : kTableHeader)
-                m_Ausgabe.emplace_back(h);
-
-        const double t = tage(day, month, year);
-        // Only absurd values (a production or a date far out of any range) lead here.
-        auto numericAbort = [&] {
-            const std::string text = cformat(kNumericAbort, day, month, year);
-            ui().message(text);
-            m_Ausgabe.push_back(text);
-            return result();
-        };
-
-        double pzMeasured = 0, ogipEstimate = 0;
-        if (measured) {
-            pzMeasured = pMeasured / zfactor(temperature, pMeasured, tpc, ppc);
-            if (pzInit > pzMeasured)
-                ogipEstimate = (pzMeasured / (pzInit - pzMeasured) + 1) * gp;
-        }
-
-        const double dt = t - tPrev;
-        const double tRel = t - t0;
-        if (dt < 0) {
-            const std::string text = cformat(kTimeAbort, day, month, year);
-            ui().message(text);
-            m_Ausgabe.push_back(text);
-            return result();
-        }
-        // Also a production that is not a number ends the run here.
-        if (!(gp < ogip)) {
-            const std::string text = cformat(kProductionAbort, gp, ogip);
-            ui().message(text);
-            m_Ausgabe.push_back(text);
-            return result();
-        }
-
-        const double pAquifer = weMax > 0 ? pInit * (1 - we / weMax) : pInit;
-        const double pzNoInflux = pzInit * (1 - gp / ogip) / (1 - we / vInit);
-        const double pNoInflux = pzpressure(temperature, pzNoInflux, tpc, ppc);
-        double pmin = 0, pmax = 0;
-        extremes(pAquifer, pNoInflux, pmin, pmax);
-        const double decay = weMax > 0 ? std::exp(-jValue * pInit * dt * 1E-6 / weMax) : 0.0;
-        if (decay > 1)
-            m_Ausgabe.push_back(cformat(kNegativeDecay, decay, gp));
-
-        double pCurrent = pNoInflux;
-        double p = 0, pz = 0, dwe = 0;
-        bool settled = false;
-        for (int pass = 0; pass < 5; ++pass) {
-            dwe = (weMax / pInit) * (pAquifer - 0.5 * (pMean + pCurrent)) * (1 - decay);
-            if (!isFinite(dwe))
-                return numericAbort();
-            if (we + dwe >= vInit) {
-                if (!quiet) {
-                    m_Ausgabe.emplace_back(kInvasion1);
-                    m_Ausgabe.push_back(cformat(kInvasion2, vInit));
-                    m_Ausgabe.push_back(cformat(kInvasion3, day, month, year));
-                }
-                return result();
-            }
-            pz = pzInit * (1 - gp / ogip) / (1 - (we + dwe) / vInit);
-            double pNext = pzpressure(temperature, pz, tpc, ppc);
-            if (std::fabs(pNext - pCurrent) < static_cast<double>(kPressureTolerance)) {
-                p = pNext;
-                settled = true;
-                break;
-            }
-            if (pNext > pmax || pNext < pmin)
-                pNext = (pmin + pmax) / 2;
-            pCurrent = pNext;
-        }
-        if (!settled)
-            p = pCurrent;
-
-        if (!fitsSeries(p) || !isFinite(pz) || !fitsSeries(we + dwe) || !fitsSeries(tRel) ||
-            !fitsSeries(gp))
-            return numericAbort();
-
-        we += dwe;
-        pMean = (pMean + p) * 0.5;
-        tPrev = t;
-        if (measured) {
-            ++compared;
-            sum += std::fabs(pMeasured - p);
-        }
-
-        if (!quiet) {
-            m_Ausgabe.push_back(measured ? measuredRow(day, month, year, tRel, gp, p, pMeasured, pz,
-                                                       pzMeasured, we, ogipEstimate)
-                                         : productionRow(day, month, year, tRel, gp, p, pz, we));
-            const double x = m_iGrafiktyp == 0 ? tRel : gp;
-            m_strXAchse = m_iGrafiktyp == 0 ? "Zeit in Tagen" : "Kum.Produktion in Mio m3";
-            m_strY1Achse = "Druck(Bar)";
-            m_strY2Achse = "WE(Mio m3)";
-            m_strLegende1 = "Druck (Bar)";
-            m_strLegende2 = "WE (Mio m3)";
-            m_strLegende3 = "Meßwerte (Bar)";
-            const auto k = static_cast<std::size_t>(i + 1);
-            m_fXRechen[k] = static_cast<float>(x);
-            m_fPRechen[k] = static_cast<float>(p);
-            m_fWERechen[k] = static_cast<float>(we);
-            m_MaxWerte = i + 1;
-            if (measured) {
-                ++stored;
-                const auto m = static_cast<std::size_t>(stored);
-                m_fXMess[m] = static_cast<float>(x);
-                m_fPMess[m] = static_cast<float>(pMeasured);
-                m_Max2Werte = stored;
-            }
+        if (!rowStep(in, r, line, i, c, out)) {
+            completed = false;
+            break;
         }
     }
+    if (!in.quiet && out.series.maxWerte > 0)
+        setCaptions(out.series, in.chartType);
+    out.meanError = c.meanError();
 
     // ---- Closing
-    const double error = result();
-    if (!quiet) {
-        m_Ausgabe.emplace_back(kBlank);
-        m_Ausgabe.push_back(meanErrorLine(error));
+    if (completed && !in.quiet) {
+        out.report.emplace_back(kBlank);
+        out.report.push_back(meanErrorLine(out.meanError));
     }
-    return error;
+    return out;
 }
+
+} // namespace brelvan::engine

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::report {
 
@@ -36,28 +35,35 @@ std::string meanErrorLine(double error) {
     return cformat(kMeanError, error);
 }
 
-} // namespace brelvan::report
-
-void CBrelvanDoc::writeheader() {
-    using namespace brelvan::report;
-    m_Ausgabe.clear();
-    m_Ausgabe.emplace_back(kTitle);
-    m_Ausgabe.push_back(brelvan::cformat(kField, m_strFeldname));
-    m_Ausgabe.emplace_back(kBlank);
-    m_Ausgabe.emplace_back(kCompositionTitle);
-    for (int i = 0; i < kComponents; ++i) {
-        const float percent = m_fGas[static_cast<std::size_t>(i)];
+void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out) {
+    out.emplace_back(kTitle);
+    out.push_back(cformat(kField, in.fieldName));
+    out.emplace_back(kBlank);
+    out.emplace_back(kCompositionTitle);
+    for (int i = 0; i < gas::kComponents; ++i) {
+        const float percent = in.gas[static_cast<std::size_t>(i)];
         if (percent > 0.0f)
-            m_Ausgabe.push_back(componentLine(i, percent));
+            out.push_back(componentLine(i, percent));
     }
-    m_Ausgabe.emplace_back(kBlank);
-    m_Ausgabe.push_back(brelvan::cformat(kTemperature, m_dTemperatur));
-    m_Ausgabe.push_back(brelvan::cformat(kOgip, m_dOGIP));
-    m_Ausgabe.push_back(brelvan::cformat(kWip, m_dWIP));
-    m_Ausgabe.push_back(brelvan::cformat(kPressure, m_dDruck));
-    m_Ausgabe.push_back(brelvan::cformat(kZInit, m_dZInit));
-    m_Ausgabe.push_back(brelvan::cformat(kCompressibility, m_dKompress));
-    m_Ausgabe.push_back(brelvan::cformat(kJValue, m_dJWert));
-    m_Ausgabe.push_back(startLine(m_iTag, m_iMonat, m_iJahr));
-    m_Ausgabe.emplace_back(kBlank);
+    out.emplace_back(kBlank);
+    out.push_back(cformat(kTemperature, in.temperature));
+    out.push_back(cformat(kOgip, in.ogip));
+    out.push_back(cformat(kWip, in.wip));
+    out.push_back(cformat(kPressure, in.pInit));
+    out.push_back(cformat(kZInit, zInit));
+    out.push_back(cformat(kCompressibility, in.compress));
+    out.push_back(cformat(kJValue, in.jValue));
+    out.push_back(startLine(in.startDay, in.startMonth, in.startYear));
+    out.emplace_back(kBlank);
 }
+
+void setCaptions(engine::Series& series, int chartType) {
+    series.xAchse = chartType == 0 ? kXAxisDays : kXAxisProduction;
+    series.y1Achse = kY1Axis;
+    series.y2Achse = kY2Axis;
+    series.legende1 = kLegendPressure;
+    series.legende2 = kLegendInflux;
+    series.legende3 = kLegendMeasured;
+}
+
+} // namespace brelvan::report

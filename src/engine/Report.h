@@ -1,11 +1,15 @@
-// The lines of the result report (m_Ausgabe): the header block, the table, the lines of the
-// aborts and the closing lines. Every line is a printf format applied through
+// The lines of the result report: the header block, the table, the lines of the aborts and
+// the closing lines; and the chart captions. Every line is a printf format applied through
 // brelvan::cformat; the column alignment rests on the exact widths and blanks below.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/GasProperties.h"
+#include "engine/Run.h"
 
 namespace brelvan::report {
 
@@ -17,8 +21,8 @@ inline constexpr std::string_view kField = "   FELD :%s";
 inline constexpr std::string_view kBlank = " ";
 inline constexpr std::string_view kCompositionTitle = "   GASZUSAMMENSETZUNG (PROZENT)";
 inline constexpr std::string_view kComponent = "   %s :%7.2f";
-// Labels of the 15 components, 7 characters each, in the order of m_fGas.
-inline constexpr std::array<std::string_view, 15> kComponentLabels = {
+// Labels of the components, 7 characters each, in the order of a composition.
+inline constexpr std::array<std::string_view, gas::kComponents> kComponentLabels = {
     " H2S   ", " CO2   ", " N2    ", " CH4   ", " C2H6  ", " C3H8  ", " iC4H10", " nC4H10",
     " iC5H12", " nC5H12", " C6H14 ", " C7H16 ", " C8H18 ", " C9H20 ", " C10H22"};
 inline constexpr std::string_view kTemperature = "   LAGERSTAETTENTEMPERATUR    (GRAD C):%8.1f";
@@ -83,5 +87,21 @@ std::string productionRow(int day, int month, int year, double days, double gp, 
                           double we);
 // The mean-error line; the text kMeanErrorNone when `error` is not a number.
 std::string meanErrorLine(double error);
+
+// Appends the header block of the case `in` with its initial z to `out`.
+void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out);
+
+// ---- Chart captions
+inline constexpr std::string_view kXAxisDays = "Zeit in Tagen";
+inline constexpr std::string_view kXAxisProduction = "Kum.Produktion in Mio m3";
+inline constexpr std::string_view kY1Axis = "Druck(Bar)";
+inline constexpr std::string_view kY2Axis = "WE(Mio m3)";
+inline constexpr std::string_view kLegendPressure = "Druck (Bar)";
+inline constexpr std::string_view kLegendInflux = "WE (Mio m3)";
+inline constexpr std::string_view kLegendMeasured = "Meßwerte (Bar)";
+
+// Sets the axis and legend captions of `series` for the chart type (0 days, 1 cumulative
+// production on the x axis).
+void setCaptions(engine::Series& series, int chartType);
 
 } // namespace brelvan::report

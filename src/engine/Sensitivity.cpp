@@ -1,10 +1,13 @@
 // The grid search over OGIP, WIP and J for the smallest mean pressure error.
 #include "engine/Sensitivity.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <thread>
 
-#include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::sens {
 
@@ -14,60 +17,98 @@ std::string resultLine(double error, double ogip, double wip, double jValue) {
     return cformat(kResultLine, error, ogip, wip, jValue);
 }
 
-} // namespace brelvan::sens
+GridValues gridValues(const Ranges& r, int c) {
+    const int i = c / (kValues * kValues), k = c / kValues % kValues, l = c % kValues;
+    const double stepOgip = (r.maxOgip - r.minOgip) / kSteps;
+    const double stepWip = (r.maxWip - r.minWip) / kSteps;
+    const double stepJ = (r.maxJ - r.minJ) / kSteps;
+    return {r.minOgip + i * stepOgip, r.minWip + k * stepWip, r.minJ + l * stepJ};
+}
 
-void CBrelvanDoc::sensitivity() {
-    using namespace brelvan::sens;
-    ui().beginWaitCursor();
-    m_SensErgebnisse.assign(kCases, std::string());
+namespace {
 
-    const double stepOgip = (m_dMaxOGIP - m_dMinOGIP) / 3;
-    const double stepWip = (m_dMaxWIP - m_dMinWIP) / 3;
-    const double stepJ = (m_dMaxJ - m_dMinJ) / 3;
+// What the search keeps of one grid case.
+struct CaseOutcome {
+    double error = 0;
+    double zInit = 0;
+    std::vector<std::string> messages, report;
+};
 
-    // The case's own values, kept for a search in which no case yields an error value.
-    const double ownOgip = m_dOGIP, ownWip = m_dWIP, ownJ = m_dJWert;
-
-    bool haveBest = false;
-    double bestError = 0, bestOgip = 0, bestWip = 0, bestJ = 0;
-    std::size_t c = 0;
-    for (int i = 0; i < kValues; ++i) {
-        m_dOGIP = m_dMinOGIP + i * stepOgip;
-        for (int k = 0; k < kValues; ++k) {
-            m_dWIP = m_dMinWIP + k * stepWip;
-            for (int l = 0; l < kValues; ++l) {
-                m_dJWert = m_dMinJ + l * stepJ;
-                const double error = compute();
-                m_SensErgebnisse[c++] = resultLine(error, m_dOGIP, m_dWIP, m_dJWert);
-                // A case without an error value is listed but never the best; ties keep the
-                // earlier case.
-                if (std::isfinite(error) && (!haveBest || error < bestError)) {
-                    haveBest = true;
-                    bestError = error;
-                    bestOgip = m_dOGIP;
-                    bestWip = m_dWIP;
-                    bestJ = m_dJWert;
-                }
+// Runs the grid cases on `threads` threads; each thread works on its own copy of the inputs
+// and takes the next case not yet taken.
+std::vector<CaseOutcome> runCases(const engine::RunInputs& base, const Ranges& ranges,
+                                  unsigned threads) {
+    std::vector<CaseOutcome> outcomes(kCases);
+    std::atomic<int> next{0};
+    std::vector<std::exception_ptr> failures(threads);
+    auto work = [&](unsigned worker) {
+        try {
+            engine::RunInputs in = base;
+            in.quiet = true;
+            for (int c = next++; c < kCases; c = next++) {
+                const GridValues v = gridValues(ranges, c);
+                in.ogip = v.ogip;
+                in.wip = v.wip;
+                in.jValue = v.jValue;
+                engine::RunResult r = engine::run(in);
+                CaseOutcome& o = outcomes[static_cast<std::size_t>(c)];
+                o.error = r.meanError;
+                o.zInit = r.zInit;
+                o.messages = std::move(r.messages);
+                o.report = std::move(r.report);
             }
+        } catch (...) {
+            failures[worker] = std::current_exception();
+            next = kCases; // the others stop after their case
+        }
+    };
+    std::vector<std::thread> pool;
+    pool.reserve(threads - 1);
+    for (unsigned w = 1; w < threads; ++w)
+        pool.emplace_back(work, w);
+    work(0);
+    for (std::thread& t : pool)
+        t.join();
+    for (const std::exception_ptr& f : failures)
+        if (f)
+            std::rethrow_exception(f);
+    return outcomes;
+}
+
+} // namespace
+
+SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads) {
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = std::min(threads, static_cast<unsigned>(kCases));
+    std::vector<CaseOutcome> outcomes = runCases(base, ranges, threads);
+
+    SearchResult s;
+    s.lines.reserve(kCases);
+    for (int c = 0; c < kCases; ++c) {
+        CaseOutcome& o = outcomes[static_cast<std::size_t>(c)];
+        const GridValues v = gridValues(ranges, c);
+        s.lines.push_back(resultLine(o.error, v.ogip, v.wip, v.jValue));
+        s.messages.insert(s.messages.end(), std::make_move_iterator(o.messages.begin()),
+                          std::make_move_iterator(o.messages.end()));
+        s.report.insert(s.report.end(), std::make_move_iterator(o.report.begin()),
+                        std::make_move_iterator(o.report.end()));
+        s.lastZInit = o.zInit;
+        // A case without an error value is listed but never the best; ties keep the earlier
+        // case.
+        if (std::isfinite(o.error) && (!s.haveBest || o.error < s.bestError)) {
+            s.haveBest = true;
+            s.bestError = o.error;
+            s.best = v;
         }
     }
-    ui().endWaitCursor();
-
-    const std::string question =
-        haveBest ? brelvan::cformat(kSummary, bestError, bestOgip, bestWip, bestJ)
-                 : std::string(kSummaryNoError);
-    if (ui().question(question))
-        ui().showSensResults(std::vector<std::string>(m_SensErgebnisse));
-
-    if (haveBest) {
-        m_dOGIP = bestOgip;
-        m_dWIP = bestWip;
-        m_dJWert = bestJ;
+    if (s.haveBest) {
+        s.question = cformat(kSummary, s.bestError, s.best.ogip, s.best.wip, s.best.jValue);
     } else {
-        m_dOGIP = ownOgip;
-        m_dWIP = ownWip;
-        m_dJWert = ownJ;
+        s.question = std::string(kSummaryNoError);
+        s.best = {base.ogip, base.wip, base.jValue};
     }
-    m_bSensitivitaet = false;
-    compute();
+    return s;
 }
+
+} // namespace brelvan::sens

@@ -1,15 +1,20 @@
-// The texts of the sensitivity search: the result line of one grid case and the summary
-// question.
+// The sensitivity search: the grid of OGIP, WIP and J values between the ranges the user gives,
+// each case run quietly, the case with the smallest mean pressure error adopted.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/Run.h"
 
 namespace brelvan::sens {
 
-// Grid size per parameter; 4 x 4 x 4 cases plus the final run.
+// Grid size per parameter: 4 values, 3 steps between them; 4 x 4 x 4 cases plus the final run.
 inline constexpr int kValues = 4;
+inline constexpr int kSteps = kValues - 1;
 inline constexpr int kCases = kValues * kValues * kValues;
+inline constexpr int kRuns = kCases + 1;
 
 // error (bar), OGIP, WIP, J value
 inline constexpr std::string_view kResultLine = "%6.4f   %12.1f   %12.1f   %12.1f";
@@ -26,5 +31,34 @@ inline constexpr std::string_view kSummaryNoError =
     "sehen?";
 
 std::string resultLine(double error, double ogip, double wip, double jValue);
+
+// The ranges of the search.
+struct Ranges {
+    double minOgip = 0, maxOgip = 0; // Mio m3
+    double minWip = 0, maxWip = 0;   // Mio m3
+    double minJ = 0, maxJ = 0;       // m3/(day bar)
+};
+
+// The values of grid case `c` (0 .. kCases - 1): OGIP varies slowest, J fastest.
+struct GridValues {
+    double ogip = 0, wip = 0, jValue = 0;
+};
+GridValues gridValues(const Ranges& ranges, int c);
+
+struct SearchResult {
+    std::vector<std::string> lines;    // one result line per grid case, in grid order
+    std::vector<std::string> messages; // the grid cases' messages, case after case
+    std::vector<std::string> report;   // the lines the grid cases add to the report
+    double lastZInit = 0;              // z at the initial pressure, of the last grid case
+    bool haveBest = false;             // some case yielded an error value
+    GridValues best;                   // the values the case takes: the best, or its own
+    double bestError = 0;
+    std::string question; // the summary question to the user
+};
+
+// Runs the grid cases of `base` (each quietly) on `threads` threads at once, 0 meaning one per
+// processor. The result is the same as that of the cases run one after the other, whatever
+// the number of threads.
+SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads = 0);
 
 } // namespace brelvan::sens

@@ -1,4 +1,4 @@
-#include "document/PressureLine.h"
+#include "support/PressureLine.h"
 
 #include <charconv>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 #include <charconv>
 #include <cmath>

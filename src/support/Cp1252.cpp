@@ -1,4 +1,4 @@
-#include "document/Cp1252.h"
+#include "support/Cp1252.h"
 
 #include <array>
 #include <cstdint>

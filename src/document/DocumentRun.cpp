@@ -1,0 +1,117 @@
+// The document's computations: each fills the engine's inputs from the members, runs the
+// engine and takes the results back.
+#include <utility>
+
+#include "document/CBrelvanDoc.h"
+#include "engine/DayNumber.h"
+#include "engine/GasProperties.h"
+#include "engine/Report.h"
+#include "engine/Sensitivity.h"
+
+using brelvan::engine::RunInputs;
+using brelvan::engine::RunResult;
+
+RunInputs CBrelvanDoc::runInputs() const {
+    RunInputs in;
+    in.fieldName = m_strFeldname;
+    in.gas = m_fGas;
+    in.temperature = m_dTemperatur;
+    in.pInit = m_dDruck;
+    in.ogip = m_dOGIP;
+    in.wip = m_dWIP;
+    in.compress = m_dKompress;
+    in.jValue = m_dJWert;
+    in.startDay = m_iTag;
+    in.startMonth = m_iMonat;
+    in.startYear = m_iJahr;
+    in.lines = m_Zeilen;
+    in.chartType = m_iGrafiktyp;
+    in.quiet = m_bSensitivitaet;
+    return in;
+}
+
+void CBrelvanDoc::applyRunResult(RunResult&& r) {
+    m_dZInit = r.zInit;
+    if (r.headerWritten) {
+        m_Ausgabe = std::move(r.report);
+    } else {
+        m_Ausgabe.insert(m_Ausgabe.end(), std::make_move_iterator(r.report.begin()),
+                         std::make_move_iterator(r.report.end()));
+    }
+    const brelvan::engine::Series& s = r.series;
+    m_fXRechen = s.xRechen;
+    m_fPRechen = s.pRechen;
+    m_fWERechen = s.weRechen;
+    m_fXMess = s.xMess;
+    m_fPMess = s.pMess;
+    m_MaxWerte = s.maxWerte;
+    m_Max2Werte = s.max2Werte;
+    if (s.hasCaptions()) {
+        m_strXAchse = s.xAchse;
+        m_strY1Achse = s.y1Achse;
+        m_strY2Achse = s.y2Achse;
+        m_strLegende1 = s.legende1;
+        m_strLegende2 = s.legende2;
+        m_strLegende3 = s.legende3;
+    }
+    for (const std::string& text : r.messages)
+        ui().message(text);
+}
+
+double CBrelvanDoc::compute() {
+    RunResult r = brelvan::engine::run(runInputs());
+    const double error = r.meanError;
+    applyRunResult(std::move(r));
+    return error;
+}
+
+void CBrelvanDoc::sensitivity() {
+    using namespace brelvan::sens;
+    ui().beginWaitCursor();
+    const Ranges ranges{m_dMinOGIP, m_dMaxOGIP, m_dMinWIP, m_dMaxWIP, m_dMinJ, m_dMaxJ};
+    SearchResult s = search(runInputs(), ranges);
+    // What the grid cases left behind, as if they had run on the document one by one.
+    m_dZInit = s.lastZInit;
+    m_Ausgabe.insert(m_Ausgabe.end(), std::make_move_iterator(s.report.begin()),
+                     std::make_move_iterator(s.report.end()));
+    for (const std::string& text : s.messages)
+        ui().message(text);
+    m_SensErgebnisse = std::move(s.lines);
+    ui().endWaitCursor();
+
+    if (ui().question(s.question))
+        ui().showSensResults(std::vector<std::string>(m_SensErgebnisse));
+
+    m_dOGIP = s.best.ogip;
+    m_dWIP = s.best.wip;
+    m_dJWert = s.best.jValue;
+    m_bSensitivitaet = false;
+    compute();
+}
+
+void CBrelvanDoc::writeheader() {
+    m_Ausgabe.clear();
+    RunInputs in = runInputs();
+    in.lines.clear();
+    brelvan::report::writeHeader(in, m_dZInit, m_Ausgabe);
+}
+
+void CBrelvanDoc::pseudocrit(double& tpc, double& ppc) const {
+    brelvan::gas::pseudocrit(m_fGas, tpc, ppc);
+}
+
+void CBrelvanDoc::critcorrect(double tpc, double ppc, double& tpcKorr, double& ppcKorr) const {
+    brelvan::gas::critcorrect(m_fGas, tpc, ppc, tpcKorr, ppcKorr);
+}
+
+double CBrelvanDoc::zfactor(double temperaturC, double druckBar, double tpc, double ppc) const {
+    return brelvan::gas::zfactor(temperaturC, druckBar, tpc, ppc);
+}
+
+double CBrelvanDoc::pzpressure(double temperaturC, double pzBar, double tpc, double ppc) const {
+    return brelvan::gas::pzpressure(temperaturC, pzBar, tpc, ppc);
+}
+
+double CBrelvanDoc::tage(int tag, int monat, int jahr) const {
+    return brelvan::tage(tag, monat, jahr, &ui());
+}
