@@ -6,7 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "EngineCases.h"
+#include "document/CBrelvanDoc.h"
 #include "engine/Diagnostics.h"
+#include "support/TextFormat.h"
 
 using namespace brelvan::engine;
 
@@ -181,4 +184,93 @@ TEST(WaterSupportCheck, VolumetricOgipBeyondCaseOgip) {
     EXPECT_NEAR(d.check.ogipRatio, 1.2, 1e-9);
     EXPECT_TRUE(d.check.support);
     EXPECT_NE(d.check.reason.find("20.0 %"), std::string::npos) << d.check.reason;
+}
+
+// ---- On runs of the engine
+
+namespace {
+
+RunInputs workedInputs() {
+    CBrelvanDoc doc;
+    setWorkedCase(doc);
+    return doc.runInputs();
+}
+
+// Eight yearly rows up to Gp 2000 whose "measured" pressures are the computed pressures of the
+// same case, to four decimals: data that the case's own influx model explains.
+RunInputs selfMeasured(RunInputs in) {
+    in.lines.clear();
+    for (int k = 1; k <= 8; ++k)
+        in.lines.push_back(brelvan::cformat("1.1.%d %.3f", 2000 + k, 250.0 * k));
+    const RunResult first = run(in);
+    EXPECT_FALSE(first.aborted);
+    in.lines.clear();
+    for (const RowRecord& r : first.rows)
+        in.lines.push_back(
+            brelvan::cformat("%d.%d.%d %.3f %.4f", r.day, r.month, r.year, r.gp, r.p));
+    return in;
+}
+
+} // namespace
+
+// The measured Cole ordinates are the report's gas-in-place column, to the last bit of the row
+// records and to the printed digit of the report.
+TEST(ColeOnRun, EqualsTheReportsGasInPlaceColumn) {
+    const RunInputs in = workedInputs();
+    const RunResult result = run(in);
+    const Diagnostics d = diagnose(result, in);
+    std::vector<std::string> printed; // the last column of the measured table lines
+    for (const std::string& line : result.report) {
+        if (line.size() > 60 && line.find('*') == std::string::npos && line[6] == '.')
+            printed.push_back(line.substr(line.size() - 7));
+    }
+    ASSERT_EQ(d.coleMeasured.size(), 3u);
+    ASSERT_EQ(printed.size(), 3u);
+    std::size_t m = 0;
+    for (const RowRecord& r : result.rows) {
+        if (!r.measured)
+            continue;
+        EXPECT_EQ(d.coleMeasured[m].y, r.ogipEstimate);
+        EXPECT_EQ(brelvan::cformat("%7.1f", d.coleMeasured[m].y), printed[m]);
+        ++m;
+    }
+    // The published estimates of the worked case.
+    EXPECT_NEAR(d.coleMeasured[0].y, 5746.6, 0.05);
+    EXPECT_NEAR(d.coleMeasured[2].y, 6285.3, 0.05);
+    // Residuals: their mean absolute value is the run's mean error.
+    EXPECT_NEAR(d.meanError, result.meanError, 1e-12);
+    EXPECT_NEAR(d.meanError, 2.28, 0.005);
+}
+
+// Data the influx model explains lie on the Havlena-Odeh line of slope 1 through the OGIP (to
+// the accuracy of the pressures written with four decimals).
+TEST(HavlenaOdehOnRun, SelfConsistentCaseOnSlopeOneLine) {
+    const RunInputs in = selfMeasured(workedInputs());
+    const RunResult result = run(in);
+    const Diagnostics d = diagnose(result, in);
+    ASSERT_EQ(d.havlenaOdeh.size(), 8u);
+    for (const DiagPoint& pt : d.havlenaOdeh) {
+        EXPECT_GT(pt.x, 0);
+        EXPECT_NEAR(pt.y - pt.x, in.ogip, 2e-3 * in.ogip);
+    }
+    EXPECT_LT(d.rms, 1e-3);
+}
+
+// The check on the same data source with a strong water zone and with almost none.
+TEST(WaterSupportOnRun, StrongWaterZoneYesNearlyNoneNo) {
+    RunInputs strong = workedInputs();
+    strong.jValue = 500;
+    const RunInputs strongData = selfMeasured(strong);
+    const Diagnostics yes = diagnose(run(strongData), strongData);
+    EXPECT_TRUE(yes.check.support) << yes.check.reason;
+    EXPECT_GT(yes.check.coleRise, kColeRiseThreshold);
+    EXPECT_GT(yes.volumetricOgip, strong.ogip);
+
+    RunInputs dry = strong;
+    dry.wip = 0.001;
+    const RunInputs dryData = selfMeasured(dry);
+    const Diagnostics no = diagnose(run(dryData), dryData);
+    EXPECT_FALSE(no.check.support) << no.check.reason;
+    EXPECT_LT(std::fabs(no.check.coleRise), 0.01);
+    EXPECT_NEAR(no.check.ogipRatio, 1, 0.01);
 }
