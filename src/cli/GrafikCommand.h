@@ -1,9 +1,11 @@
-// The batch tool's command "grafik": computes a case and writes its chart as the chart view
-// draws it. Built only together with the desktop program's views (BRELVAN_HAVE_CHART).
+// The batch tool's command "grafik": the chart program brelvan-grafik in the folder of
+// brelvan-cli takes over the process with the same arguments, so that the batch tool itself
+// does not load Qt. Available in builds with the desktop program (BRELVAN_HAVE_CHART).
 #pragma once
 
 #include <string>
 #include <vector>
 
-// args: everything after "grafik". Returns the exit status (0, 1 usage, 2 file or input).
+// args: everything after "grafik". Returns only when the chart program cannot be started: the
+// exit status 2 after a German message.
 int brelvanGrafikCommand(const std::vector<std::string>& args);

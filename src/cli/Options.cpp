@@ -15,7 +15,7 @@ const std::array<const char*, 15> kComponentNames = {
     "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
 
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
-               Parsed& out, std::string& error) {
+               Parsed& out, std::string& error, const std::vector<std::string>& switches) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -31,6 +31,17 @@ bool parseArgs(const std::vector<std::string>& args, const std::vector<std::stri
         if (const auto eq = name.find('='); eq != std::string::npos) {
             value = name.substr(eq + 1);
             name.resize(eq);
+        }
+        if (std::find(switches.begin(), switches.end(), name) != switches.end()) {
+            if (value) {
+                error = brelvan::cformat("Die Option „--%s“ nimmt keinen Wert.", name);
+                return false;
+            }
+            if (!out.switches.insert(name).second) {
+                error = brelvan::cformat("Die Option „--%s“ ist mehrfach angegeben.", name);
+                return false;
+            }
+            continue;
         }
         if (std::find(known.begin(), known.end(), name) == known.end()) {
             error = brelvan::cformat("Unbekannte Option „--%s“.", name);

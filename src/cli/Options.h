@@ -1,10 +1,12 @@
 // Command-line reading of the batch tool: positional arguments, "--name value" (or
-// "--name=value") options from a fixed set, "--help", and numbers read without the C locale.
+// "--name=value") options and "--name" switches from fixed sets, "--help", and numbers read
+// without the C locale.
 #pragma once
 
 #include <array>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,13 +20,15 @@ inline constexpr int kFailed = 2; // a file cannot be read or written, or an inp
 struct Parsed {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options; // without the leading "--"
+    std::set<std::string> switches;             // given switches, without the leading "--"
     bool help = false;
 };
 
-// Reads `args` with the option names `known` (without "--"); false and `error` (German) for
-// an unknown option, a missing value or an option given twice.
+// Reads `args` with the option names `known` and the switch names `switches` (both without
+// "--"); false and `error` (German) for an unknown option, a missing value, a value given to a
+// switch or an option given twice.
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
-               Parsed& out, std::string& error);
+               Parsed& out, std::string& error, const std::vector<std::string>& switches = {});
 
 // A finite number, the whole text; nothing for anything else.
 std::optional<double> number(const std::string& text);

@@ -106,6 +106,26 @@ std::string toChars(double v, std::chars_format fmt, int precision) {
     return std::string(buf.data(), r.ptr);
 }
 
+// %#g: the notation %g chooses for `precision` significant digits, with its trailing zeros and
+// always with a decimal point.
+std::string generalKeepingZeros(double v, int precision) {
+    const std::string scientific = toChars(v, std::chars_format::scientific, precision - 1);
+    // "d.ddde+XX" or "d.ddde-XX"; from_chars takes no '+'.
+    auto e = scientific.find('e') + 1;
+    if (e < scientific.size() && scientific[e] == '+')
+        ++e;
+    int exponent = 0;
+    std::from_chars(scientific.data() + e, scientific.data() + scientific.size(), exponent);
+    std::string body = scientific;
+    if (exponent < precision && exponent >= -4)
+        body = toChars(v, std::chars_format::fixed, precision - 1 - exponent);
+    if (body.find('.') == std::string::npos) {
+        const auto end = body.find('e');
+        body.insert(end == std::string::npos ? body.size() : end, 1, '.');
+    }
+    return body;
+}
+
 void formatFloat(std::string& out, double v, const Conversion& sp) {
     const bool upper = sp.conv == 'F' || sp.conv == 'E' || sp.conv == 'G';
     std::string sign;
@@ -133,9 +153,12 @@ void formatFloat(std::string& out, double v, const Conversion& sp) {
         case 'e':
         case 'E':
             body = toChars(v, std::chars_format::scientific, prec);
+            if (sp.alt && prec == 0)
+                body.insert(1, 1, '.');
             break;
         default: // g, G
-            body = toChars(v, std::chars_format::general, prec == 0 ? 1 : prec);
+            body = sp.alt ? generalKeepingZeros(v, prec == 0 ? 1 : prec)
+                          : toChars(v, std::chars_format::general, prec == 0 ? 1 : prec);
             break;
         }
     }
@@ -180,12 +203,10 @@ void formatInt(std::string& out, long long v, const Conversion& sp) {
         else if (digits.size() < static_cast<std::size_t>(sp.precision))
             digits.insert(0, static_cast<std::size_t>(sp.precision) - digits.size(), '0');
     }
-    if (sp.alt && mag != 0) {
-        if (base == 16)
-            sign += sp.conv == 'X' ? "0X" : "0x";
-        else if (base == 8 && digits.front() != '0')
-            digits.insert(0, 1, '0');
-    }
+    if (sp.alt && base == 16 && mag != 0)
+        sign += sp.conv == 'X' ? "0X" : "0x";
+    else if (sp.alt && base == 8 && (digits.empty() || digits.front() != '0'))
+        digits.insert(0, 1, '0'); // also the 0 that precision 0 leaves out
     pad(out, sign, digits, sp, digits.size(), sp.precision < 0);
 }
 

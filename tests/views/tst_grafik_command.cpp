@@ -1,10 +1,12 @@
-// The batch command "grafik" end to end: the built brelvan-cli draws a case's chart into the
-// three formats, in the screen, magnified and page layouts, and reports usage and input errors.
+// The batch command "grafik" end to end: the built brelvan-cli, through the chart program next to
+// it, draws a case's chart into the three formats, in the screen, magnified and page layouts,
+// and reports usage and input errors.
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 #include "document/CBrelvanDoc.h"
 #include "support/WorkedCase.h"
@@ -22,12 +24,16 @@ QString makeCase(const QString& folder, double wip) {
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
 }
 
-int run(const QStringList& args, QString* err = nullptr) {
+int run(const QStringList& args, QString* err = nullptr, const QString& cli = kCli,
+        const QString& locale = QString()) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
+    if (!locale.isEmpty()) {
+        env.insert(QStringLiteral("LC_ALL"), locale);
+    }
     p.setProcessEnvironment(env);
-    p.start(kCli, QStringList{QStringLiteral("grafik")} + args);
+    p.start(cli, QStringList{QStringLiteral("grafik")} + args);
     p.waitForFinished(60000);
     if (err) {
         *err = QString::fromUtf8(p.readAllStandardError());
@@ -93,6 +99,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"FALL", "x.png", "--farbe"} << 1;
         QTest::newRow("bad x axis") << QStringList{"FALL", "x.png", "--x", "jahre"} << 1;
         QTest::newRow("missing page value") << QStringList{"FALL", "x.png", "--seite"} << 1;
+        QTest::newRow("switch with a value") << QStringList{"FALL", "x.png", "--lupe=ja"} << 1;
+        QTest::newRow("switch twice") << QStringList{"FALL", "x.png", "--lupe", "--lupe"} << 1;
+        QTest::newRow("option twice") << QStringList{"FALL", "x.png", "--x", "gp", "--x=tage"} << 1;
         QTest::newRow("missing case file") << QStringList{"/nicht/da.brv", "x.png"} << 2;
         QTest::newRow("input out of range") << QStringList{"BAD", "x.png"} << 2;
         QTest::newRow("help") << QStringList{"--help"} << 0;
@@ -110,6 +119,43 @@ private slots:
             }
         }
         QTEST(run(args), "status");
+    }
+
+    // Qt takes the user's locale when the chart program starts; the chart stays the same.
+    void decimalCommaLocaleChangesNoByte() {
+        const locale_t comma = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+        if (comma == nullptr) {
+            QSKIP("Die Locale de_DE.UTF-8 fehlt; tools/install-deps.sh erzeugt sie.");
+        }
+        freelocale(comma);
+        QTemporaryDir dir;
+        const QString fall = makeCase(dir.path(), 10000);
+        QByteArray charts[2];
+        const QString locales[2] = {QStringLiteral("C"), QStringLiteral("de_DE.UTF-8")};
+        for (int i = 0; i < 2; ++i) {
+            const QString svg = dir.filePath(locales[i] + ".svg");
+            QCOMPARE(run(QStringList{fall, svg}, nullptr, kCli, locales[i]), 0);
+            QFile f(svg);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            charts[i] = f.readAll();
+        }
+        QVERIFY(charts[0].size() > 1000);
+        QCOMPARE(charts[1], charts[0]);
+    }
+
+    // The chart is drawn by brelvan-grafik from the folder of brelvan-cli; a batch tool
+    // without it says so and fails as for a file it cannot use.
+    void missingChartProgram() {
+        QTemporaryDir dir;
+        const QString cli = dir.filePath(QStringLiteral("brelvan-cli"));
+        QVERIFY(QFile::copy(kCli, cli));
+        QVERIFY(QFile::setPermissions(cli, QFile::ReadOwner | QFile::ExeOwner));
+        QString err;
+        const QStringList args{makeCase(dir.path(), 10000), dir.filePath(QStringLiteral("x.png"))};
+        QCOMPARE(run(args, &err, cli), 2);
+        QVERIFY2(err.contains(dir.filePath(QStringLiteral("brelvan-grafik")) + "“ fehlt"),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.png"))));
     }
 };
 

@@ -1,0 +1,156 @@
+// brelvan-grafik: writes the chart of a case as the chart view draws it. brelvan-cli starts it
+// for its command "grafik" and hands over the arguments after "grafik" unchanged; it is a
+// program of its own so that the batch tool's other commands start without loading Qt.
+//
+// The command line is read with the batch tool's option parser and answered with its exit
+// statuses and message path. A further kind of chart is one more option in kOptions, a field
+// of Request and a branch in writeChart; opening, checking and the output file are shared.
+#include <QGuiApplication>
+#include <QString>
+#include <clocale>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CliInterface.h"
+#include "cli/Options.h"
+#include "document/CBrelvanDoc.h"
+#include "document/DlgInputData.h"
+#include "document/TextFormat.h"
+#include "views/ChartExport.h"
+
+namespace {
+
+const char* const kUsage =
+    "Aufruf: brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe]\n"
+    "                           [--seite hoch|quer]\n"
+    "Rechnet den Fall und schreibt die Grafik, wie die Grafikansicht sie zeichnet:\n"
+    "  --x tage|gp         x-Achse in Tagen (Vorgabe) oder kumulativer Produktion\n"
+    "  --lupe              vergrößerte Bildschirmgrafik (1950 x 1125 statt 1300 x 750)\n"
+    "  --seite hoch|quer   Grafik einer gedruckten Seite im Hoch- oder Querformat\n"
+    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF).";
+
+// Options with a value and switches, without the leading "--".
+const std::vector<std::string> kOptions = {"x", "seite"};
+const std::vector<std::string> kSwitches = {"lupe"};
+
+// What the command line asks for.
+struct Request {
+    std::string caseFile;
+    std::string output;
+    int grafiktyp = 0; // x axis: 0 days, 1 cumulative production
+    brelvan::views::ChartLayout layout;
+};
+
+int usage(const std::string& problem) {
+    cli::printErr(problem);
+    cli::printErr(kUsage);
+    return cli::kUsage;
+}
+
+// The value of option `name` when it is one of `a` and `b`: 0 for `a`, 1 for `b`, -1 absent.
+bool choice(const cli::Parsed& p, const char* name, const char* a, const char* b, int& chosen,
+            std::string& error) {
+    chosen = -1;
+    const auto it = p.options.find(name);
+    if (it == p.options.end())
+        return true;
+    if (it->second == a || it->second == b) {
+        chosen = it->second == a ? 0 : 1;
+        return true;
+    }
+    error = brelvan::cformat("--%s erwartet „%s“ oder „%s“, nicht „%s“.", name, a, b, it->second);
+    return false;
+}
+
+bool knownEnding(const std::string& path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    std::string ending = path.substr(dot + 1);
+    for (char& c : ending)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return ending == "svg" || ending == "png" || ending == "pdf";
+}
+
+// Reads the command line into `request`; otherwise returns the exit status (help or usage).
+std::optional<int> parse(const std::vector<std::string>& args, Request& request) {
+    cli::Parsed p;
+    std::string error;
+    if (!cli::parseArgs(args, kOptions, p, error, kSwitches))
+        return usage(error);
+    if (p.help) {
+        cli::printOut(kUsage);
+        return cli::kOk;
+    }
+    if (p.positional.size() != 2)
+        return usage("Anzugeben sind die Falldatei und die Ausgabedatei.");
+    request.caseFile = p.positional[0];
+    request.output = p.positional[1];
+    if (!knownEnding(request.output))
+        return usage("Die Ausgabedatei muss auf .svg, .png oder .pdf enden.");
+    int axis = -1;
+    int page = -1;
+    if (!choice(p, "x", "tage", "gp", axis, error) ||
+        !choice(p, "seite", "hoch", "quer", page, error))
+        return usage(error);
+    request.grafiktyp = axis == 1 ? 1 : 0;
+    request.layout.lupe = p.switches.count("lupe") != 0;
+    if (page >= 0)
+        request.layout.page = page == 0 ? brelvan::views::ChartLayout::Page::Portrait
+                                        : brelvan::views::ChartLayout::Page::Landscape;
+    return std::nullopt;
+}
+
+// Writes the chart the request asks for from the computed case.
+bool writeChart(const CBrelvanDoc& doc, const Request& request, std::string& error) {
+    QString message;
+    if (!brelvan::views::exportChart(doc, QString::fromStdString(request.output), request.layout,
+                                     &message)) {
+        error = message.toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    Request request;
+    if (const auto status = parse(args, request))
+        return *status;
+
+    // Drawing needs a Qt application, but no display.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    // The core reads and writes numbers itself; the user's locale must never reach it.
+    std::setlocale(LC_NUMERIC, "C");
+
+    // The case opens as in the desktop program; its input dialog is confirmed at once.
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    ui.inputDialog = [&](DlgInputData& dlg) {
+        dlg.OnInitDialog(ui);
+        dlg.m_iGrafiktyp = request.grafiktyp;
+        return dlg.checkAll(ui);
+    };
+    if (!doc.OnOpenDocument(request.caseFile))
+        return cli::kFailed;
+    if (!ui.dialogAccepted) {
+        ui.error("Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.");
+        return cli::kFailed;
+    }
+    std::string error;
+    if (!writeChart(doc, request, error)) {
+        ui.error(error);
+        return cli::kFailed;
+    }
+    return cli::kOk;
+}
