@@ -4,10 +4,12 @@
 #include <QChartView>
 #include <QCursor>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -33,6 +35,7 @@ public:
         setRenderHint(QPainter::Antialiasing);
         setFocusPolicy(Qt::StrongFocus);
         setMouseTracking(true);
+        viewport()->setMouseTracking(true);
     }
 
 protected:
@@ -49,6 +52,14 @@ protected:
             return;
         }
         QChartView::mouseReleaseEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QChartView::mouseMoveEvent(event);
+        m_pOwner->hoverAt(event->position().toPoint());
+    }
+    void leaveEvent(QEvent* event) override {
+        QChartView::leaveEvent(event);
+        m_pOwner->hoverAt(QPoint(-100000, -100000));
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
         m_pOwner->resetZoom();
@@ -127,12 +138,6 @@ void CDiagnoseView::refresh() {
     m_bStale = true;
     ensureData();
     QChart* chart = createDiagnosticChart(m_kind, m_data);
-    for (QAbstractSeries* s : chart->series()) {
-        if (auto* xy = qobject_cast<QXYSeries*>(s)) {
-            connect(xy, &QXYSeries::hovered, this,
-                    [this, xy](const QPointF& p, bool state) { showHover(xy, p, state); });
-        }
-    }
     m_pChartView->setChart(chart); // the view deletes the chart it showed before
     m_pChart = chart;
     m_strHover.clear();
@@ -144,30 +149,51 @@ void CDiagnoseView::resetZoom() {
     }
 }
 
-void CDiagnoseView::showHover(QXYSeries* series, QPointF value, bool state) {
-    if (!state || !series || series->count() == 0) {
-        m_strHover.clear();
-        QToolTip::hideText();
-        return;
-    }
-    // The data point nearest to the mouse on screen.
-    const QPointF at = m_pChart->mapToPosition(value, series);
-    QPointF best = series->at(0);
-    double bestDist = std::numeric_limits<double>::max();
-    for (const QPointF& p : series->points()) {
-        const QPointF d = m_pChart->mapToPosition(p, series) - at;
-        const double dist = d.x() * d.x() + d.y() * d.y();
-        if (dist < bestDist) {
-            bestDist = dist;
-            best = p;
+void CDiagnoseView::hoverAt(QPoint viewPos) {
+    // The data point nearest to the mouse on screen, within a few pixels, over all curves and
+    // markers (the scene's own hover events need an active window; this works in any case).
+    constexpr double kReach = 8;
+    const QPointF at = m_pChart->mapFromScene(m_pChartView->mapToScene(viewPos));
+    QXYSeries* bestSeries = nullptr;
+    QPointF best;
+    double bestDist = kReach * kReach;
+    for (QAbstractSeries* s : m_pChart->series()) {
+        auto* xy = qobject_cast<QXYSeries*>(s);
+        if (!xy || !xy->isVisible()) {
+            continue;
         }
+        for (const QPointF& p : xy->points()) {
+            const QPointF d = m_pChart->mapToPosition(p, xy) - at;
+            const double dist = d.x() * d.x() + d.y() * d.y();
+            if (dist <= bestDist) {
+                bestDist = dist;
+                best = p;
+                bestSeries = xy;
+            }
+        }
+    }
+    auto* frame = qobject_cast<QMainWindow*>(window());
+    if (!bestSeries) {
+        if (!m_strHover.isEmpty()) {
+            m_strHover.clear();
+            QToolTip::hideText();
+            if (frame) {
+                frame->statusBar()->clearMessage();
+            }
+        }
+        return;
     }
     m_strHover =
         QStringLiteral("%1\n%2: %3\n%4: %5")
-            .arg(series->name(), axisTitle(*m_pChart, Qt::Horizontal, series),
-                 QString::number(best.x(), 'f', 2), axisTitle(*m_pChart, Qt::Vertical, series),
+            .arg(bestSeries->name(), axisTitle(*m_pChart, Qt::Horizontal, bestSeries),
+                 QString::number(best.x(), 'f', 2), axisTitle(*m_pChart, Qt::Vertical, bestSeries),
                  QString::number(best.y(), 'f', 2));
-    QToolTip::showText(QCursor::pos(), m_strHover, m_pChartView);
+    QToolTip::showText(m_pChartView->mapToGlobal(viewPos), m_strHover, m_pChartView);
+    // The same in the status bar, on one line.
+    if (frame) {
+        frame->statusBar()->showMessage(
+            QString(m_strHover).replace(QLatin1Char('\n'), QStringLiteral(" · ")));
+    }
 }
 
 void CDiagnoseView::OnDraw(QPainter& painter, QPointF) {
@@ -265,7 +291,8 @@ void CDiagnoseView::OnPrint(QPainter& painter, int, const QRect& drawRect, int& 
     if (target.width() <= 0 || target.height() <= 0) {
         return;
     }
-    const int width = 1100;
+    // Narrower on a portrait page, so that the texts keep a readable size.
+    const int width = target.width() < target.height() ? 800 : 1100;
     const QSize layout(width,
                        static_cast<int>(std::lround(width * target.height() / target.width())));
     std::unique_ptr<QChart> chart = copyForOutput();

@@ -44,10 +44,10 @@ public:
     // Writes the chart as shown (with its zoom) into a file; false with a German message.
     bool exportTo(const QString& path, QString* error = nullptr);
 
-    // The text of the last hover read-out (empty when the mouse left the point).
+    // The text of the last hover read-out (empty when the mouse is on no point).
     QString m_strHover;
-    // Shows the read-out of a series' point near `value` (used by the hover signals).
-    void showHover(QXYSeries* series, QPointF value, bool state);
+    // The mouse at a position of the chart widget: the read-out of the point under it.
+    void hoverAt(QPoint viewPos);
 
 protected:
     int OnPreparePrinting() override;

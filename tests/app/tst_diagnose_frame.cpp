@@ -166,12 +166,16 @@ private slots:
             QSKIP("the case has no computed rows in this build");
         }
         QVERIFY(measured && measured->count() > 0);
+        // The mouse moved over the first measured point (2 pixels off) shows its values.
         const QPointF p = measured->at(0);
-        view->showHover(measured, p + QPointF(1, 0.1), true);
+        QChartView* chartView = view->chartView();
+        const QPoint at = chartView->mapFromScene(
+            view->chart()->mapToScene(view->chart()->mapToPosition(p, measured)));
+        QTest::mouseMove(chartView->viewport(), at + QPoint(2, 1));
         QVERIFY(view->m_strHover.startsWith(QStringLiteral("Druck gemessen")));
         QVERIFY(view->m_strHover.contains(QString::number(p.y(), 'f', 2)));
         QVERIFY(view->m_strHover.contains(QStringLiteral("Zeit (Tage)")));
-        view->showHover(measured, p, false);
+        QTest::mouseMove(chartView->viewport(), at + QPoint(40, -60));
         QVERIFY(view->m_strHover.isEmpty());
 
         auto* x = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).first());
