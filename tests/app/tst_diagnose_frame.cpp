@@ -139,6 +139,32 @@ private slots:
         QCOMPARE(active()->kind(), DiagnosticKind::PZ);
     }
 
+    // A changed and recomputed case reaches the plot shown and, when next shown, a hidden one.
+    void followTheDocument() {
+        frame().OnCommand(ID_DIAG_VERLAUF);
+        CDiagnoseView* verlauf = active();
+        frame().OnCommand(ID_DIAG_COLE);
+        CDiagnoseView* cole = active();
+        QVERIFY(cole->data().valid);
+        QCOMPARE(cole->data().diag.ogip, worked_case::kOGIP);
+        CBrelvanDoc& doc = m_app->document();
+        doc.m_dOGIP = 6000;
+        doc.m_iGrafiktyp = 1;
+        doc.compute();
+        frame().UpdateAllViews();
+        QCOMPARE(cole->data().diag.ogip, 6000.0);
+        frame().OnCommand(ID_DIAG_VERLAUF);
+        QCOMPARE(active(), verlauf);
+        QCOMPARE(verlauf->data().diag.ogip, 6000.0);
+        auto* x = qobject_cast<QValueAxis*>(verlauf->chart()->axes(Qt::Horizontal).first());
+        QVERIFY(x->titleText().contains(QStringLiteral("Gp")));
+        // A new case has no results: the plot says so.
+        doc.OnNewDocument();
+        frame().UpdateAllViews();
+        QVERIFY(!verlauf->data().valid);
+        QVERIFY(verlauf->chart()->title().contains(QStringLiteral("Keine Ergebnisse")));
+    }
+
     void printsOnePageInEitherOrientation() {
         frame().OnCommand(ID_DIAG_PZ);
         for (auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {

@@ -37,6 +37,11 @@ Result diagnose(const std::vector<std::string>& args, const TempDir& dir) {
     return r;
 }
 
+// Whether the case carries an influx scheme of its own.
+template <class Doc> constexpr bool kCaseHasScheme = requires(Doc d) {
+    d.m_iVerfahren;
+};
+
 const std::string kBeispiel = std::string(BRELVAN_SOURCE_DIR) + "/examples/beispiel.brv";
 
 } // namespace
@@ -95,4 +100,19 @@ TEST(DiagnoseCommand, Refusals) {
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(r.err.find("Druckmeßwerte"), std::string::npos) << r.err;
+}
+
+// "--verfahren intervall" needs a case that knows the influx schemes; a build whose case has
+// none refuses it instead of quietly computing the original scheme.
+TEST(DiagnoseCommand, InfluxSchemeOption) {
+    TempDir dir;
+    const Result r = diagnose({kBeispiel, "--verfahren", "intervall"}, dir);
+    if constexpr (kCaseHasScheme<CBrelvanDoc>) {
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.size(), 6u);
+    } else {
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("intervall"), std::string::npos) << r.err;
+    }
 }
