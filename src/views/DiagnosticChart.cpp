@@ -293,7 +293,7 @@ void buildResiduen(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValue
         band->setBorderColor(QColor(0, 120, 220, 160));
         attach(chart, band, x, y);
     }
-    auto* zero = line(QStringLiteral("Nullinie"), kLine, 1.5);
+    auto* zero = line(QStringLiteral("Nulllinie"), kLine, 1.5);
     zero->append(lo, 0);
     zero->append(hi, 0);
     attach(chart, zero, x, y);
