@@ -144,35 +144,6 @@ TEST(Residuals, SignMeanAndRms) {
     EXPECT_EQ(d.pzMeasured.size(), 3u);
 }
 
-// The check on reservoirs that follow the material balance: a strong influx lifts the Cole
-// ordinate and pushes the p/z line beyond the OGIP; none leaves both where they belong. A small
-// influx below the thresholds is not called support.
-TEST(WaterSupportCheck, StrongInfluxYesNoneNo) {
-    const double ogip = 5000, pzInit = 267.4, temperature = 80;
-    const std::vector<double> gp = {500, 1000, 1500, 2000};
-    const Diagnostics strong =
-        diagnose(balancedRows(ogip, pzInit, temperature, gp, {0.5, 1.5, 3.0, 5.0}), pzInit,
-                 temperature, ogip);
-    EXPECT_TRUE(strong.check.enoughData);
-    EXPECT_TRUE(strong.check.support);
-    EXPECT_GT(strong.check.coleRise, kColeRiseThreshold);
-    EXPECT_GT(strong.check.ogipRatio, kOgipRatioThreshold);
-    EXPECT_NE(strong.check.reason.find("überschätzt"), std::string::npos);
-
-    const Diagnostics none = diagnose(balancedRows(ogip, pzInit, temperature, gp, {0, 0, 0, 0}),
-                                      pzInit, temperature, ogip);
-    EXPECT_TRUE(none.check.enoughData);
-    EXPECT_FALSE(none.check.support);
-    EXPECT_NEAR(none.check.coleRise, 0, 1e-9);
-    EXPECT_NE(none.check.reason.find("kein Hinweis"), std::string::npos);
-
-    const Diagnostics weak =
-        diagnose(balancedRows(ogip, pzInit, temperature, gp, {0.01, 0.02, 0.03, 0.04}), pzInit,
-                 temperature, ogip);
-    EXPECT_FALSE(weak.check.support);
-    EXPECT_LT(std::fabs(weak.check.coleRise), 0.01);
-}
-
 // The p/z line alone can tell: a case whose OGIP lies well below the line's end is flagged
 // even when the Cole points do not rise.
 TEST(WaterSupportCheck, VolumetricOgipBeyondCaseOgip) {

@@ -1,6 +1,5 @@
-// The diagnostic plots: what a rendered plot contains (markers, lines, the legend below), the
-// files of every format, the one printed page in either orientation, the hover read-out, the
-// zoom and its reset, and the views in the main window's way of switching.
+// The diagnostic plots: what a rendered plot contains (markers, lines, the legend below, axis
+// titles), the verdict in the titles, and the files of every format with their failures.
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -166,17 +165,6 @@ private slots:
         QVERIFY(error.contains(".svg"));
         QVERIFY(!exportDiagnosticChart(DiagnosticKind::PZ, data, "/nonexistent/dir/x.png", &error));
         QVERIFY(error.contains("kann nicht geschrieben werden"));
-    }
-
-    void namesRoundTrip() {
-        for (DiagnosticKind k : kDiagnosticKinds) {
-            DiagnosticKind back = DiagnosticKind::Verlauf;
-            QVERIFY(diagnosticKindFromName(diagnosticName(k), back));
-            QCOMPARE(back, k);
-        }
-        DiagnosticKind k;
-        QVERIFY(!diagnosticKindFromName("PZ", k));
-        QVERIFY(!diagnosticKindFromName("", k));
     }
 };
 
