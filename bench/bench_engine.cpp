@@ -13,15 +13,6 @@
 
 namespace {
 
-// Silent, answers No: the search shows no results dialog.
-class QuietInterface : public brelvan::UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData&) override { return false; }
-};
-
 // The worked case's reservoir with 299 monthly rows over 25 years, every third one measured.
 void setBenchCase(CBrelvanDoc& doc) {
     doc.OnNewDocument();
@@ -66,9 +57,7 @@ void BM_pzpressure(benchmark::State& state) {
 BENCHMARK(BM_pzpressure);
 
 void BM_compute299(benchmark::State& state) {
-    CBrelvanDoc doc;
-    QuietInterface ui;
-    doc.setUserInterface(&ui);
+    CBrelvanDoc doc; // without a user interface: silent, questions answered No
     setBenchCase(doc);
     for (auto _ : state)
         benchmark::DoNotOptimize(doc.compute());
@@ -77,9 +66,7 @@ void BM_compute299(benchmark::State& state) {
 BENCHMARK(BM_compute299)->Unit(benchmark::kMillisecond);
 
 void BM_sensitivity(benchmark::State& state) {
-    CBrelvanDoc doc;
-    QuietInterface ui;
-    doc.setUserInterface(&ui);
+    CBrelvanDoc doc; // without a user interface: silent, questions answered No
     for (auto _ : state) {
         state.PauseTiming();
         setBenchCase(doc);

@@ -23,7 +23,8 @@ function(brelvan_add_gtest)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${T_NAME} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-                                                 BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}")
+                                                 BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}"
+                                                 BRELVAN_GTEST=1)
     brelvan_warnings(${T_NAME})
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

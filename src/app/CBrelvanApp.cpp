@@ -30,28 +30,19 @@ QSettings settings() {
 
 } // namespace
 
-class CBrelvanApp::FrameInterface : public brelvan::UserInterface {
+// The program's user interface, and the main frame's views are redrawn with the document's.
+class CBrelvanApp::FrameInterface : public brelvan::ForwardingInterface {
 public:
-    FrameInterface(brelvan::UserInterface& inner, CBrelvanApp& app) : m_inner(inner), m_app(app) {}
-    void message(const std::string& text) override { m_inner.message(text); }
-    void error(const std::string& text) override { m_inner.error(text); }
-    bool question(const std::string& text) override { return m_inner.question(text); }
-    void beginWaitCursor() override { m_inner.beginWaitCursor(); }
-    void endWaitCursor() override { m_inner.endWaitCursor(); }
-    void showSensResults(const std::vector<std::string>& lines) override {
-        m_inner.showSensResults(lines);
-    }
-    bool runInputDialog(DlgInputData& data) override { return m_inner.runInputDialog(data); }
-    bool showHelp() override { return m_inner.showHelp(); }
+    FrameInterface(brelvan::UserInterface& inner, CBrelvanApp& app)
+        : ForwardingInterface(inner), m_app(app) {}
     void updateAllViews() override {
-        m_inner.updateAllViews();
+        ForwardingInterface::updateAllViews();
         if (CMainFrame* frame = m_app.frame()) {
             frame->UpdateAllViews();
         }
     }
 
 private:
-    brelvan::UserInterface& m_inner;
     CBrelvanApp& m_app;
 };
 
@@ -98,7 +89,7 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
     if (m_frameCreated) {
         m_frameCreated(m_pFrame.get());
     }
-    // The framework's New: defaults and captions, untitled, no data dialog.
+    // A new case: defaults and captions, untitled, no data dialog.
     m_doc.OnNewDocument();
     m_pFrame->updateTitle();
 
@@ -116,7 +107,7 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
                 m_ui.error("Aufruf: brelvan --print-to DRUCKER FALL.brv");
                 return Start::Failed;
             }
-            // The framework's "/pt FILE PRINTER ..." names the file first, "--print-to" the
+            // The Windows-style "/pt FILE PRINTER ..." names the file first, "--print-to" the
             // printer first; a case file is recognised by its ending in either order.
             QString file = args[2];
             QString printerName = args[1];

@@ -1,6 +1,6 @@
 // The application object: the one case document, the main frame, the printer, the recent-file
 // list, start-up with the command line, and the application-level commands (About, Open,
-// Print Setup, the recent files) with New, Save, Save As and Exit as the framework offers them.
+// Print Setup, the recent files) with New, Save, Save As and Exit.
 #pragma once
 
 #include <QObject>
@@ -46,7 +46,7 @@ public:
     void OnFileOpen();
     void OnFilePrintSetup();
 
-    // ---- The framework's document handling
+    // ---- Opening, saving and closing the case
     // Opens a case file (asks first whether a modified case is to be saved); false when the
     // file was not opened.
     bool OpenDocumentFile(const QString& path);
@@ -63,7 +63,7 @@ public:
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
 
-    // ---- Hooks for the dialogs of the framework; tests replace them.
+    // ---- Hooks for the file and printer dialogs; tests replace them.
     // The file dialog: save = Save As; returns the chosen path or an empty string.
     std::function<QString(bool save, const QString& suggested)> m_chooseFile;
     // Called once the main frame exists (before a case named on the command line opens).

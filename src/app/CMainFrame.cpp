@@ -129,12 +129,14 @@ int childId(const QWidget* w) {
     return w ? w->property(kChildId).toInt() : 0;
 }
 
-// The number of a view in AnsichtWechseln: 1 report, 2 chart, 10 + kind a diagnostic plot.
+// The number of a view in AnsichtWechseln: report, chart or a diagnostic plot.
 int viewNumber(const CScrollViewBase* v) {
     if (auto* diag = qobject_cast<const CDiagnoseView*>(v)) {
-        return 10 + static_cast<int>(diag->kind());
+        return diagnoseViewNumber(diag->kind());
     }
-    return qobject_cast<const CBrelvanView*>(v) ? 1 : v ? 2 : 0;
+    return qobject_cast<const CBrelvanView*>(v) ? CMainFrame::kReportView
+           : v                                  ? CMainFrame::kChartView
+                                                : 0;
 }
 
 } // namespace
@@ -156,8 +158,8 @@ bool CMainFrame::OnCreate() {
     createContextMenu();
     m_pStack = new QStackedWidget(this);
     setCentralWidget(m_pStack);
-    // The report view of the document template, active from the start.
-    CScrollViewBase* view = createView(1);
+    // The report view, active from the start.
+    CScrollViewBase* view = createView(kReportView);
     if (!view || !m_pToolBar || !statusBar()) {
         return false;
     }
@@ -468,7 +470,7 @@ void CMainFrame::updateCommandUI() {
 
 bool CMainFrame::frameCommand(int id) {
     if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
-        AnsichtWechseln(10 + static_cast<int>(kind));
+        AnsichtWechseln(diagnoseViewNumber(kind));
         return true;
     }
     switch (id) {
@@ -491,7 +493,7 @@ bool CMainFrame::frameCommand(int id) {
 
 bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
     if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
-        ui.Enable(viewNumber(m_pActiveView) != 10 + static_cast<int>(kind));
+        ui.Enable(viewNumber(m_pActiveView) != diagnoseViewNumber(kind));
         return true;
     }
     switch (id) {
@@ -528,10 +530,11 @@ CScrollViewBase* CMainFrame::findView(int id) const {
 
 CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
-    if (n == 2) {
+    if (n == kChartView) {
         view = new CGrafik(m_pStack);
-    } else if (n >= 10) {
-        view = new CDiagnoseView(static_cast<views::DiagnosticKind>(n - 10), m_pStack);
+    } else if (n >= kDiagnoseViewBase) {
+        view =
+            new CDiagnoseView(static_cast<views::DiagnosticKind>(n - kDiagnoseViewBase), m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
     }

@@ -32,6 +32,9 @@ public:
     // The child id of the active view; hidden views keep 1 (report), 2 (chart) or 10 + the
     // kind of a diagnostic plot.
     static constexpr int kFirstPaneId = 0xE900;
+    // The two kinds of view; a hidden view keeps its kind as its child id.
+    static constexpr int kReportView = 1;
+    static constexpr int kChartView = 2;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
     ~CMainFrame() override;
@@ -50,11 +53,11 @@ public:
 
     // ---- Views
     views::CScrollViewBase* GetActiveView() const { return m_pActiveView; }
-    // The view with a child id (1 report, 2 chart, kFirstPaneId the active one), or null.
+    // The view with a child id (a view kind, kFirstPaneId the active one), or null.
     views::CScrollViewBase* findView(int childId) const;
-    void AnsichtWechseln(int n);
-    void OnGrafik() { AnsichtWechseln(2); }
-    void OnText() { AnsichtWechseln(1); }
+    void AnsichtWechseln(int n); // n: a view kind
+    void OnGrafik() { AnsichtWechseln(kChartView); }
+    void OnText() { AnsichtWechseln(kReportView); }
     void UpdateAllViews();
 
     // ---- Title and bars

@@ -32,6 +32,13 @@ inline constexpr const char* kExportText = "Grafik exportieren...";
 inline constexpr const char* kExportPrompt =
     "Schreibt die gezeigte Diagnosegrafik als SVG, PNG oder PDF\nGrafik exportieren";
 
+// The view numbers of AnsichtWechseln for the diagnostic plots: kDiagnoseViewBase + kind (the
+// report and the chart have 1 and 2).
+inline constexpr int kDiagnoseViewBase = 10;
+inline int diagnoseViewNumber(views::DiagnosticKind kind) {
+    return kDiagnoseViewBase + static_cast<int>(kind);
+}
+
 // A small plot of the kind, on the toolbar's 16 x 15 grid.
 QIcon diagnosticIcon(views::DiagnosticKind kind);
 

@@ -13,6 +13,7 @@
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
 #include "document/TextFormat.h"
+#include "engine/Sensitivity.h"
 
 using brelvan::cformat;
 
@@ -136,6 +137,8 @@ int cmdBericht(const std::vector<std::string>& args) {
 
 namespace {
 
+// The help names the grid size; it must follow the search's constants.
+static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
 const char* const kSensHelp =
     "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
     "                                  [--x tage|gp] [--speichern NEU.brv]\n"
@@ -187,12 +190,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
             return false;
         DlgSensitivityData sens;
         dlg.giveSensitivity(sens);
-        sens.m_dMinOGIP = ranges.m_dMinOGIP;
-        sens.m_dMaxOGIP = ranges.m_dMaxOGIP;
-        sens.m_dMinWIP = ranges.m_dMinWIP;
-        sens.m_dMaxWIP = ranges.m_dMaxWIP;
-        sens.m_dMinJ = ranges.m_dMinJ;
-        sens.m_dMaxJ = ranges.m_dMaxJ;
+        sens.ranges() = ranges.ranges();
         if (!sens.OnButtonOK(ui))
             return false;
         dlg.takeSensitivity(sens);

@@ -34,7 +34,7 @@ public:
     // The control with the id of the dialog template, nullptr when there is none.
     QWidget* control(int id) const;
 
-    // The framework's standard OK does nothing: only the button "OK" ends a dialog with OK.
+    // QDialog's standard accept does nothing: only the button "OK" ends a dialog with OK.
     void accept() override {}
 
     // The dialog's initialisation, run once before it is first shown (also when a test runs the
@@ -97,7 +97,7 @@ protected:
     void onClicked(QAbstractButton* button, std::function<void()> action);
     // Every entry of `list` `extra` pixels taller than the list's default entry height.
     static void makeEntriesTaller(QListWidget* list, int extra);
-    // Ends the dialog with OK (the framework's accepting step after the own validation).
+    // Ends the dialog with OK, after the dialog's own checks have passed.
     void endWithOk() { QDialog::done(QDialog::Accepted); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;

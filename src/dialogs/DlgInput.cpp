@@ -21,15 +21,20 @@ struct ReservoirField {
 };
 
 constexpr ReservoirField kReservoir[] = {
-    {1023, "LAGERSTÄTTENTEMPERATUR         (Grad C )", &DlgInputData::m_dTemperatur},
-    {1024, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)", &DlgInputData::m_dOGIP},
-    {1025, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ", &DlgInputData::m_dWIP},
-    {1026, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck},
-    {1027, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)", &DlgInputData::m_dKompress},
-    {1028, "J-WERT nach FETKOVITCH          (m3/Tag Bar)", &DlgInputData::m_dJWert},
+    {DlgInputData::kIdTemperatur, "LAGERSTÄTTENTEMPERATUR         (Grad C )",
+     &DlgInputData::m_dTemperatur},
+    {DlgInputData::kIdOGIP, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)",
+     &DlgInputData::m_dOGIP},
+    {DlgInputData::kIdWIP, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ",
+     &DlgInputData::m_dWIP},
+    {DlgInputData::kIdDruck, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck},
+    {DlgInputData::kIdKompress, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)",
+     &DlgInputData::m_dKompress},
+    {DlgInputData::kIdJWertFeld, "J-WERT nach FETKOVITCH          (m3/Tag Bar)",
+     &DlgInputData::m_dJWert},
 };
 
-// The component names in the case's order; component i has the control 1002 + i.
+// The component names in the case's order; component i has the control kIdGasFirst + i.
 constexpr const char* kComponentNames[DlgInputData::kComponents] = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
     "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
@@ -39,22 +44,6 @@ DataExchangeQt::Range range(int id) {
     const DlgInputData::FieldRange r = DlgInputData::rangeOf(id);
     return DataExchangeQt::Range{r.min, r.max};
 }
-
-constexpr int kIdName = 1001;
-constexpr int kIdGasFirst = 1002;
-constexpr int kIdSumme = 1017;
-constexpr int kIdTag = 1018;
-constexpr int kIdMonat = 1019;
-constexpr int kIdJahr = 1020;
-constexpr int kIdZeile = 1021;
-constexpr int kIdListe = 1022;
-constexpr int kIdJWert = 1029;
-constexpr int kIdOptionFirst = 1030;
-constexpr int kIdDruckdatei = 1034;
-constexpr int kIdStatus = 1044;
-constexpr int kIdTage = 1045;
-constexpr int kIdKumProduktion = 1046;
-constexpr int kIdSensitivitaet = 1047;
 
 QString chooseTextFile(QWidget* parent) {
     QFileDialog dialog(parent);
@@ -187,13 +176,13 @@ void DlgInput::buildExchange() {
             }
         }
     };
-    reservoir(1027);
+    reservoir(kIdKompress);
     m_dx.addText(edit(kIdName), &m_strFeldname);
-    reservoir(1028);
-    reservoir(1024);
-    reservoir(1026);
-    reservoir(1023);
-    reservoir(1025);
+    reservoir(kIdJWertFeld);
+    reservoir(kIdOGIP);
+    reservoir(kIdDruck);
+    reservoir(kIdTemperatur);
+    reservoir(kIdWIP);
     // nC5H12 to C10H22, then CO2 to iC5H12, then H2S.
     for (int i : {9, 10, 11, 12, 13, 14, 1, 2, 3, 4, 5, 6, 7, 8, 0}) {
         m_dx.addFloat(edit(kIdGasFirst + i), &gasField(i), range(kIdGasFirst + i));

@@ -4,20 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kIdPermeabilitaet = 1035;
-constexpr int kIdMaechtigkeit = 1036;
-constexpr int kIdPorositaet = 1037;
-constexpr int kIdViskositaet = 1038;
-constexpr int kIdRadiusGWC = 1039;
-constexpr int kIdRadiusEnde = 1040;
-constexpr int kIdTiefe = 1041;
-constexpr int kIdBreite = 1042;
-constexpr int kIdWinkel = 1043;
-
-} // namespace
-
 DlgJWert::DlgJWert(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Berechnung des J-Wertes"));
     setClientSize(302, 135);

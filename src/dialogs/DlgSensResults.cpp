@@ -22,7 +22,7 @@ DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     m_ListErgebnisse->setGeometry(unitRect(15, 50, 155, 80));
     m_ListErgebnisse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ListErgebnisse->setSortingEnabled(false);
-    registerControl(1056, m_ListErgebnisse);
+    registerControl(kIdErgebnisse, m_ListErgebnisse);
 }
 
 void DlgSensResults::initDialog() {

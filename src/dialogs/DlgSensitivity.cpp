@@ -12,12 +12,12 @@ DlgSensitivity::DlgSensitivity(brelvan::UserInterface& ui, QWidget* parent)
         int id;
         const char* label;
     } fields[] = {
-        {1048, "MIN.ORIGINAL-GAS-IN-PLACE ( Mio m3)"},
-        {1049, "MAX.ORIGINAL-GAS-IN-PLACE (Mio m3)"},
-        {1050, "MIN.WATER-IN-PLACE              (Mio m3)"},
-        {1051, "MAX.WATER-IN-PLACE            ( Mio m3)"},
-        {1052, "MIN.J-WERT                     ( m3/Tag Bar )"},
-        {1053, "MAX.J-WERT                    ( m3/Tag Bar )"},
+        {kIdMinOGIP, "MIN.ORIGINAL-GAS-IN-PLACE ( Mio m3)"},
+        {kIdMaxOGIP, "MAX.ORIGINAL-GAS-IN-PLACE (Mio m3)"},
+        {kIdMinWIP, "MIN.WATER-IN-PLACE              (Mio m3)"},
+        {kIdMaxWIP, "MAX.WATER-IN-PLACE            ( Mio m3)"},
+        {kIdMinJ, "MIN.J-WERT                     ( m3/Tag Bar )"},
+        {kIdMaxJ, "MAX.J-WERT                    ( m3/Tag Bar )"},
     };
     int y = 10;
     for (const auto& f : fields) {
@@ -26,7 +26,7 @@ DlgSensitivity::DlgSensitivity(brelvan::UserInterface& ui, QWidget* parent)
         y += 15;
     }
     addLabel(QStringLiteral("MAX. GP-WERT"), 195, 13, 58);
-    addEdit(1055, 255, 10, 40, 14);
+    addEdit(kIdMaxGp, 255, 10, 40, 14);
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 215, 35, 50, 14);
     ok->setDefault(true);
@@ -35,18 +35,18 @@ DlgSensitivity::DlgSensitivity(brelvan::UserInterface& ui, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto edit = [this](int id) { return static_cast<QLineEdit*>(control(id)); };
-    m_dx.addDouble(edit(1053), &m_dMaxJ);
-    m_dx.addDouble(edit(1049), &m_dMaxOGIP);
-    m_dx.addDouble(edit(1051), &m_dMaxWIP);
-    m_dx.addDouble(edit(1052), &m_dMinJ);
-    m_dx.addDouble(edit(1048), &m_dMinOGIP);
-    m_dx.addDouble(edit(1050), &m_dMinWIP);
-    m_dx.addDouble(edit(1055), &m_dMaxGp);
+    m_dx.addDouble(edit(kIdMaxJ), &m_dMaxJ);
+    m_dx.addDouble(edit(kIdMaxOGIP), &m_dMaxOGIP);
+    m_dx.addDouble(edit(kIdMaxWIP), &m_dMaxWIP);
+    m_dx.addDouble(edit(kIdMinJ), &m_dMinJ);
+    m_dx.addDouble(edit(kIdMinOGIP), &m_dMinOGIP);
+    m_dx.addDouble(edit(kIdMinWIP), &m_dMinWIP);
+    m_dx.addDouble(edit(kIdMaxGp), &m_dMaxGp);
 }
 
 void DlgSensitivity::initDialog() {
     fillControls();
-    control(1048)->setFocus(Qt::OtherFocusReason);
+    control(kIdMinOGIP)->setFocus(Qt::OtherFocusReason);
 }
 
 void DlgSensitivity::onButtonOK() {

@@ -29,7 +29,6 @@ public:
     explicit FittedLabel(const QString& text, QWidget* parent);
     // Narrows the blanks so that the text fits into `available` pixels where it can.
     void fitInto(int available);
-    qreal blankWidth() const { return m_blank; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -46,7 +45,6 @@ public:
     FittedEntries(int extraHeight, QObject* parent)
         : QStyledItemDelegate(parent), m_extra(extraHeight) {}
     void setBlankWidth(qreal blank) { m_blank = blank; }
-    qreal blankWidth() const { return m_blank; }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -55,7 +55,6 @@ public:
     bool failed() const { return m_failed; }
     // What failed, in German, with the byte offset ("" while nothing failed).
     const std::string& failure() const { return m_failure; }
-    std::size_t position() const { return m_pos; }
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
 
 private:

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "document/CaseFields.h"
 #include "engine/Run.h"
 #include "support/UserInterface.h"
 
 class ByteReader;
 class ByteWriter;
 
-// What a document needs of an application framework: title, file path and modified flag.
+// What every open case has besides its data: title, file path and modified flag.
 class CDocumentBase {
 public:
     const std::string& GetTitle() const { return m_strTitle; }
@@ -35,7 +36,11 @@ private:
     bool m_bModified = false;
 };
 
-class CBrelvanDoc : public CDocumentBase {
+// The reservoir data, J inputs and sensitivity ranges are the field groups of CaseFields.h.
+class CBrelvanDoc : public CDocumentBase,
+                    public ReservoirData,
+                    public JInputs,
+                    public SensitivityRanges {
 public:
     static constexpr int kSeriesSize = brelvan::engine::kSeriesSize; // entry 0: production start
     static constexpr int kMaxRows = brelvan::engine::kMaxRows;
@@ -74,48 +79,15 @@ public:
     std::vector<std::string> m_SensErgebnisse;
     bool m_bGeaendert = true;
 
-    // ---- Gas composition, percent: H2S, CO2, N2, CH4, C2H6, C3H8, iC4H10, nC4H10, iC5H12,
-    // nC5H12, C6H14, C7H16, C8H18, C9H20, C10H22
-    std::array<float, kComponents> m_fGas{};
-
-    // ---- J value inputs
-    float m_fPermeabilitaet = 0; // mD
-    float m_fMaechtigkeit = 0;   // m
-    float m_fViskositaet = 0;    // cp
-    float m_fPorositaet = 0;     // fraction
-    float m_fRadiusGWC = 0;      // m
-    float m_fRadiusEnde = 0;     // m
-    float m_fTiefe = 0;          // m
-    float m_fBreite = 0;         // m
-    float m_fWinkel = 0;         // degrees
-
-    // ---- Sensitivity data
+    // ---- Sensitivity data besides the ranges
     double m_dMaxGp = 0; // Mio m3
-    double m_dMaxJ = 0;
-    double m_dMinJ = 0;
-    double m_dMaxOGIP = 0;
-    double m_dMinOGIP = 0;
-    double m_dMaxWIP = 0;
-    double m_dMinWIP = 0;
 
-    // ---- Reservoir data
-    double m_dKompress = 0;   // 1E-5 per bar
-    double m_dJWert = 0;      // m3/(day bar)
-    double m_dOGIP = 0;       // Mio m3
-    double m_dDruck = 0;      // bar
-    double m_dTemperatur = 0; // degrees C
-    double m_dWIP = 0;        // Mio m3
+    // ---- Result of the last run
     double m_dZInit = 0;
-
-    // ---- Production start and name
-    int m_iJahr = 0;
-    int m_iMonat = 0;
-    int m_iTag = 0;
-    std::string m_strFeldname;
 
     // ---- New case
     void setdefaults();
-    // The framework's New: an untitled, unmodified case with the defaults and the captions.
+    // A new case: untitled, unmodified, with the defaults and the chart captions.
     bool OnNewDocument();
 
     // ---- Case file. Loading reads into a fresh document and adopts it only when the file is

@@ -5,11 +5,11 @@
 #include <optional>
 #include <system_error>
 
-#include "support/Cp1252.h"
 #include "document/DataExchange.h"
+#include "engine/DayNumber.h"
+#include "support/Cp1252.h"
 #include "support/PressureLine.h"
 #include "support/TextFormat.h"
-#include "engine/DayNumber.h"
 
 float& DlgInputData::gasField(int index) {
     switch (index) {
@@ -101,32 +101,32 @@ std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
 
 const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
     static const std::vector<FieldRange> ranges = {
-        {1027, 7.0, 13.0, false},
-        {1028, 0.001, 10000.0, false},
-        {1024, 0.1, 100000.0, false},
-        {1026, 1.0, 10000.0, false},
-        {1023, 0.0, 1000.0, false},
+        {kIdKompress, 7.0, 13.0, false},
+        {kIdJWertFeld, 0.001, 10000.0, false},
+        {kIdOGIP, 0.1, 100000.0, false},
+        {kIdDruck, 1.0, 10000.0, false},
+        {kIdTemperatur, 0.0, 1000.0, false},
         // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
         // worked case has 20000), and the sensitivity search adopts values without a bound.
-        {1025, 0.1, 100000.0, false},
-        {1011, 0, 100, false},
-        {1012, 0, 100, false},
-        {1013, 0, 100, false},
-        {1014, 0, 100, false},
-        {1015, 0, 100, false},
-        {1016, 0, 100, false},
-        {1003, 0, 100, false},
-        {1004, 0, 100, false},
-        {1005, 0, 100, false},
-        {1006, 0, 100, false},
-        {1007, 0, 100, false},
-        {1008, 0, 100, false},
-        {1009, 0, 100, false},
-        {1010, 0, 100, false},
-        {1002, 0, 100, false},
-        {1020, 1930, 2200, true},
-        {1019, 1, 12, true},
-        {1018, 1, 31, true},
+        {kIdWIP, 0.1, 100000.0, false},
+        {kIdGasFirst + 9, 0, 100, false},
+        {kIdGasFirst + 10, 0, 100, false},
+        {kIdGasFirst + 11, 0, 100, false},
+        {kIdGasFirst + 12, 0, 100, false},
+        {kIdGasFirst + 13, 0, 100, false},
+        {kIdGasFirst + 14, 0, 100, false},
+        {kIdGasFirst + 1, 0, 100, false},
+        {kIdGasFirst + 2, 0, 100, false},
+        {kIdGasFirst + 3, 0, 100, false},
+        {kIdGasFirst + 4, 0, 100, false},
+        {kIdGasFirst + 5, 0, 100, false},
+        {kIdGasFirst + 6, 0, 100, false},
+        {kIdGasFirst + 7, 0, 100, false},
+        {kIdGasFirst + 8, 0, 100, false},
+        {kIdGasFirst, 0, 100, false},
+        {kIdJahr, 1930, 2200, true},
+        {kIdMonat, 1, 12, true},
+        {kIdTag, 1, 31, true},
     };
     return ranges;
 }
@@ -141,26 +141,26 @@ DlgInputData::FieldRange DlgInputData::rangeOf(int id) {
 int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
     auto value = [this](int id) -> double {
         switch (id) {
-        case 1027:
+        case kIdKompress:
             return m_dKompress;
-        case 1028:
+        case kIdJWertFeld:
             return m_dJWert;
-        case 1024:
+        case kIdOGIP:
             return m_dOGIP;
-        case 1026:
+        case kIdDruck:
             return m_dDruck;
-        case 1023:
+        case kIdTemperatur:
             return m_dTemperatur;
-        case 1025:
+        case kIdWIP:
             return m_dWIP;
-        case 1020:
+        case kIdJahr:
             return m_iJahr;
-        case 1019:
+        case kIdMonat:
             return m_iMonat;
-        case 1018:
+        case kIdTag:
             return m_iTag;
         default:
-            return gasField(id - 1002);
+            return gasField(id - kIdGasFirst);
         }
     };
     for (const FieldRange& f : exchangeRanges()) {
@@ -203,7 +203,7 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     int measured = 0;
     for (const std::string& zeile : m_Zeilen) {
         brelvan::PressureLine line;
-        if (brelvan::scanPressureLine(zeile, line) != 7)
+        if (brelvan::scanPressureLine(zeile, line) != brelvan::kMeasuredLineFields)
             continue;
         if (line.gp > m_dMaxGp)
             m_dMaxGp = line.gp;
@@ -265,7 +265,7 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
 
     brelvan::PressureLineF line;
     const int fields = brelvan::scanPressureLine(m_strZeile, line);
-    if (fields < 6) {
+    if (fields < brelvan::kProductionLineFields) {
         ui.message("Die Zeile enthält zu wenig Daten");
         return;
     }
@@ -287,7 +287,7 @@ void DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
         return;
     }
 
-    const std::string text = handLine(line, fields == 7);
+    const std::string text = handLine(line, fields == brelvan::kMeasuredLineFields);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
     };
@@ -373,11 +373,11 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
             continue; // the heading
         brelvan::PressureLineF line;
         const int fields = brelvan::scanPressureLine(text, line);
-        if (fields < 6) {
+        if (fields < brelvan::kProductionLineFields) {
             ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
             break;
         }
-        const std::string listLine = importLine(line, fields == 7);
+        const std::string listLine = importLine(line, fields == brelvan::kMeasuredLineFields);
         m_Zeilen.push_back(listLine);
         m_ListDruck.push_back(listLine);
     }
@@ -394,27 +394,11 @@ void DlgInputData::takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& 
         m_dJWert = jwert.m_dJWert;
         m_dWIP = jwert.m_dWIP;
     }
-    m_fPermeabilitaet = jwert.m_fPermeabilitaet;
-    m_fMaechtigkeit = jwert.m_fMaechtigkeit;
-    m_fViskositaet = jwert.m_fViskositaet;
-    m_fPorositaet = jwert.m_fPorositaet;
-    m_fRadiusGWC = jwert.m_fRadiusGWC;
-    m_fRadiusEnde = jwert.m_fRadiusEnde;
-    m_fTiefe = jwert.m_fTiefe;
-    m_fBreite = jwert.m_fBreite;
-    m_fWinkel = jwert.m_fWinkel;
+    jInputs() = jwert.jInputs();
 }
 
 void DlgInputData::giveJWert(DlgJWertData& jwert) const {
-    jwert.m_fPermeabilitaet = m_fPermeabilitaet;
-    jwert.m_fMaechtigkeit = m_fMaechtigkeit;
-    jwert.m_fViskositaet = m_fViskositaet;
-    jwert.m_fPorositaet = m_fPorositaet;
-    jwert.m_fRadiusGWC = m_fRadiusGWC;
-    jwert.m_fRadiusEnde = m_fRadiusEnde;
-    jwert.m_fTiefe = m_fTiefe;
-    jwert.m_fBreite = m_fBreite;
-    jwert.m_fWinkel = m_fWinkel;
+    jwert.jInputs() = jInputs();
 }
 
 bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
@@ -427,21 +411,11 @@ bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
 
 void DlgInputData::giveSensitivity(DlgSensitivityData& sens) const {
     sens.m_dMaxGp = m_dMaxGp;
-    sens.m_dMinOGIP = m_dMinOGIP;
-    sens.m_dMaxOGIP = m_dMaxOGIP;
-    sens.m_dMinWIP = m_dMinWIP;
-    sens.m_dMaxWIP = m_dMaxWIP;
-    sens.m_dMinJ = m_dMinJ;
-    sens.m_dMaxJ = m_dMaxJ;
+    sens.ranges() = ranges();
     sens.m_bSensitivitaet = 0;
 }
 
 void DlgInputData::takeSensitivity(const DlgSensitivityData& sens) {
     m_bSensitivitaet = sens.m_bSensitivitaet;
-    m_dMinOGIP = sens.m_dMinOGIP;
-    m_dMaxOGIP = sens.m_dMaxOGIP;
-    m_dMinWIP = sens.m_dMinWIP;
-    m_dMaxWIP = sens.m_dMaxWIP;
-    m_dMinJ = sens.m_dMinJ;
-    m_dMaxJ = sens.m_dMaxJ;
+    ranges() = sens.ranges();
 }

@@ -8,65 +8,67 @@
 #include <string>
 #include <vector>
 
+#include "document/CaseFields.h"
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "support/UserInterface.h"
 
-class DlgInputData {
+// The reservoir data (exchanged with their controls but for m_fGas), the J inputs and the
+// sensitivity ranges (neither exchanged) are the field groups of CaseFields.h.
+class DlgInputData : public ReservoirData, public JInputs, public SensitivityRanges {
 public:
-    static constexpr int kComponents = 15;
+    static constexpr int kComponents = brelvan::gas::kComponents;
+
+    // The control ids of the dialog, shared by its rules, its window and the tests.
+    enum ControlId : int {
+        kIdName = 1001,
+        kIdGasFirst = 1002, // component i (in the order of m_fGas) has kIdGasFirst + i
+        kIdSumme = 1017,
+        kIdTag = 1018,
+        kIdMonat = 1019,
+        kIdJahr = 1020,
+        kIdZeile = 1021,
+        kIdListe = 1022,
+        kIdTemperatur = 1023,
+        kIdOGIP = 1024,
+        kIdWIP = 1025,
+        kIdDruck = 1026,
+        kIdKompress = 1027,
+        kIdJWertFeld = 1028,
+        kIdJWert = 1029,       // the button that opens the J value dialog
+        kIdOptionFirst = 1030, // the four radio buttons change, append, insert, delete
+        kIdDruckdatei = 1034,
+        kIdStatus = 1044,
+        kIdTage = 1045,
+        kIdKumProduktion = 1046,
+        kIdSensitivitaet = 1047,
+    };
 
     // ---- Exchanged with controls (in the order of the exchange)
-    double m_dKompress = 0;    // 1027, 7.0 to 13.0
-    std::string m_strFeldname; // 1001
-    double m_dJWert = 0;       // 1028, 0.001 to 10000.0
-    double m_dOGIP = 0;        // 1024, 0.1 to 100000.0
-    double m_dDruck = 0;       // 1026, 1.0 to 10000.0
-    double m_dTemperatur = 0;  // 1023, 0.0 to 1000.0
-    double m_dWIP = 0;         // 1025, 0.1 to 10000.0
-    float m_fnC5H12 = 0;       // 1011 (the fifteen composition fields: 0 to 100)
-    float m_fC6H14 = 0;        // 1012
-    float m_fC7H16 = 0;        // 1013
-    float m_fC8H18 = 0;        // 1014
-    float m_fC9H20 = 0;        // 1015
-    float m_fC10H22 = 0;       // 1016
-    float m_fCO2 = 0;          // 1003
-    float m_fN2 = 0;           // 1004
-    float m_fCH4 = 0;          // 1005
-    float m_fC2H6 = 0;         // 1006
-    float m_fC3H8 = 0;         // 1007
-    float m_fiC4H10 = 0;       // 1008
-    float m_fnC4H10 = 0;       // 1009
-    float m_fiC5H12 = 0;       // 1010
-    float m_fH2S = 0;          // 1002
-    std::string m_strSumme;    // 1017
-    int m_iJahr = 0;           // 1020, 1930 to 2200
-    int m_iMonat = 0;          // 1019, 1 to 12
-    int m_iTag = 0;            // 1018, 1 to 31
-    std::string m_strZeile;    // 1021
-    int m_iOption = -1;        // 1030 to 1033
-    std::string m_strStatus;   // 1044
-    int m_iGrafiktyp = -1;     // 1045, 1046
+    float m_fnC5H12 = 0;     // 1011 (the fifteen composition fields: 0 to 100)
+    float m_fC6H14 = 0;      // 1012
+    float m_fC7H16 = 0;      // 1013
+    float m_fC8H18 = 0;      // 1014
+    float m_fC9H20 = 0;      // 1015
+    float m_fC10H22 = 0;     // 1016
+    float m_fCO2 = 0;        // 1003
+    float m_fN2 = 0;         // 1004
+    float m_fCH4 = 0;        // 1005
+    float m_fC2H6 = 0;       // 1006
+    float m_fC3H8 = 0;       // 1007
+    float m_fiC4H10 = 0;     // 1008
+    float m_fnC4H10 = 0;     // 1009
+    float m_fiC5H12 = 0;     // 1010
+    float m_fH2S = 0;        // 1002
+    std::string m_strSumme;  // 1017
+    std::string m_strZeile;  // 1021
+    int m_iOption = -1;      // 1030 to 1033
+    std::string m_strStatus; // 1044
+    int m_iGrafiktyp = -1;   // 1045, 1046
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;
-    std::array<float, kComponents> m_fGas{};
-    float m_fPermeabilitaet = 0;
-    float m_fMaechtigkeit = 0;
-    float m_fViskositaet = 0;
-    float m_fPorositaet = 0;
-    float m_fRadiusGWC = 0;
-    float m_fRadiusEnde = 0;
-    float m_fTiefe = 0;
-    float m_fBreite = 0;
-    float m_fWinkel = 0;
     double m_dMaxGp = 0;
-    double m_dMinOGIP = 0;
-    double m_dMaxOGIP = 0;
-    double m_dMinWIP = 0;
-    double m_dMaxWIP = 0;
-    double m_dMinJ = 0;
-    double m_dMaxJ = 0;
     int m_bSensitivitaet = 0;
     float m_fBeginn = 0;
     int m_iAuswahl = -1;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "document/DataExchange.h"
-#include "support/TextFormat.h"
 #include "engine/JWert.h"
+#include "support/TextFormat.h"
 
 int DlgJWertData::checkRanges(brelvan::UserInterface& ui) const {
     struct Field {
@@ -14,11 +14,15 @@ int DlgJWertData::checkRanges(brelvan::UserInterface& ui) const {
         double min, max;
     };
     const Field fields[] = {
-        {1043, m_fWinkel, true, 0.0, 360.0},   {1042, m_fBreite, false, 0, 0},
-        {1036, m_fMaechtigkeit, false, 0, 0},  {1035, m_fPermeabilitaet, false, 0, 0},
-        {1041, m_fTiefe, false, 0, 0},         {1038, m_fViskositaet, false, 0, 0},
-        {1037, m_fPorositaet, true, 0.0, 1.0}, {1039, m_fRadiusGWC, false, 0, 0},
-        {1040, m_fRadiusEnde, false, 0, 0},
+        {kIdWinkel, m_fWinkel, true, 0.0, 360.0},
+        {kIdBreite, m_fBreite, false, 0, 0},
+        {kIdMaechtigkeit, m_fMaechtigkeit, false, 0, 0},
+        {kIdPermeabilitaet, m_fPermeabilitaet, false, 0, 0},
+        {kIdTiefe, m_fTiefe, false, 0, 0},
+        {kIdViskositaet, m_fViskositaet, false, 0, 0},
+        {kIdPorositaet, m_fPorositaet, true, 0.0, 1.0},
+        {kIdRadiusGWC, m_fRadiusGWC, false, 0, 0},
+        {kIdRadiusEnde, m_fRadiusEnde, false, 0, 0},
     };
     for (const Field& f : fields) {
         const double v = f.value;

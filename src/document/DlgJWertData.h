@@ -1,27 +1,34 @@
 // The J value dialog without its window: its members and its rules. DlgJWert derives from it.
 #pragma once
 
+#include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-class DlgJWertData {
+// The inputs are the J inputs of CaseFields.h, each exchanged with its control (the angle 0 to
+// 360, the porosity 0 to 1).
+class DlgJWertData : public JInputs {
 public:
-    double m_dJWert = 0;         // result, m3/(day bar)
-    double m_dWIP = 0;           // result, Mio m3
-    float m_fWinkel = 0;         // 1043, 0 to 360
-    float m_fBreite = 0;         // 1042
-    float m_fMaechtigkeit = 0;   // 1036
-    float m_fPermeabilitaet = 0; // 1035
-    float m_fTiefe = 0;          // 1041
-    float m_fViskositaet = 0;    // 1038
-    float m_fPorositaet = 0;     // 1037, 0 to 1
-    float m_fRadiusGWC = 0;      // 1039
-    float m_fRadiusEnde = 0;     // 1040
-    float m_fAnteil = 0;         // angle / 360
+    // The control ids of the dialog, shared by its rules, its window and the tests.
+    enum ControlId : int {
+        kIdPermeabilitaet = 1035,
+        kIdMaechtigkeit = 1036,
+        kIdPorositaet = 1037,
+        kIdViskositaet = 1038,
+        kIdRadiusGWC = 1039,
+        kIdRadiusEnde = 1040,
+        kIdTiefe = 1041,
+        kIdBreite = 1042,
+        kIdWinkel = 1043,
+    };
 
-    // Checks of the members in the exchange order (1043, 1042, 1036, 1035, 1041, 1038, 1037,
-    // 1039, 1040): the angle 0 to 360 and the porosity 0 to 1; a field without a range must
-    // still hold a finite number. The first failing control id after its message, 0 when all
-    // pass.
+    double m_dJWert = 0; // result, m3/(day bar)
+    double m_dWIP = 0;   // result, Mio m3
+    float m_fAnteil = 0; // angle / 360
+
+    // Checks of the members in the exchange order (angle, width, thickness, permeability,
+    // depth, viscosity, porosity, inner and outer radius): the angle 0 to 360 and the porosity
+    // 0 to 1; a field without a range must still hold a finite number. The first failing
+    // control id after its message, 0 when all pass.
     int checkRanges(brelvan::UserInterface& ui) const;
 
     // Each handler is the step after "take all fields into the members": the window exchanges

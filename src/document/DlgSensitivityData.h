@@ -4,18 +4,25 @@
 #include <string>
 #include <vector>
 
+#include "document/CaseFields.h"
 #include "support/UserInterface.h"
 
-class DlgSensitivityData {
+// The ranges are the sensitivity ranges of CaseFields.h, each exchanged with its control.
+class DlgSensitivityData : public SensitivityRanges {
 public:
+    // The control ids of the dialog, shared by its window and the tests.
+    enum ControlId : int {
+        kIdMinOGIP = 1048,
+        kIdMaxOGIP = 1049,
+        kIdMinWIP = 1050,
+        kIdMaxWIP = 1051,
+        kIdMinJ = 1052,
+        kIdMaxJ = 1053,
+        kIdMaxGp = 1055,
+    };
+
     int m_bSensitivitaet = 0; // set to 1 when the ranges are accepted
-    double m_dMaxJ = 0;       // 1053
-    double m_dMaxOGIP = 0;    // 1049
-    double m_dMaxWIP = 0;     // 1051
-    double m_dMinJ = 0;       // 1052
-    double m_dMinOGIP = 0;    // 1048
-    double m_dMinWIP = 0;     // 1050
-    double m_dMaxGp = 0;      // 1055, for information
+    double m_dMaxGp = 0;      // for information
 
     // The checks after "take all fields into the members", in the order J value, OGIP, WIP;
     // only the first failing pair is reported. True (and the flag set to 1) when the ranges

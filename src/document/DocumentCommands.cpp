@@ -11,8 +11,8 @@
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
-#include "support/Cp1252.h"
 #include "document/DlgInputData.h"
+#include "support/Cp1252.h"
 #include "support/TextFormat.h"
 
 namespace fs = std::filesystem;
@@ -148,34 +148,11 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, bool t
 
 void CBrelvanDoc::OnDataChange() {
     DlgInputData dlg;
-    dlg.m_fGas = m_fGas;
+    dlg.reservoir() = reservoir();
+    dlg.jInputs() = jInputs();
+    dlg.ranges() = ranges();
     dlg.m_Zeilen = m_Zeilen;
-    dlg.m_dKompress = m_dKompress;
-    dlg.m_strFeldname = m_strFeldname;
-    dlg.m_iJahr = m_iJahr;
-    dlg.m_iMonat = m_iMonat;
-    dlg.m_iTag = m_iTag;
-    dlg.m_dJWert = m_dJWert;
-    dlg.m_dOGIP = m_dOGIP;
-    dlg.m_dDruck = m_dDruck;
-    dlg.m_dTemperatur = m_dTemperatur;
-    dlg.m_dWIP = m_dWIP;
-    dlg.m_fPermeabilitaet = m_fPermeabilitaet;
-    dlg.m_fMaechtigkeit = m_fMaechtigkeit;
-    dlg.m_fViskositaet = m_fViskositaet;
-    dlg.m_fPorositaet = m_fPorositaet;
-    dlg.m_fRadiusGWC = m_fRadiusGWC;
-    dlg.m_fRadiusEnde = m_fRadiusEnde;
-    dlg.m_fTiefe = m_fTiefe;
-    dlg.m_fBreite = m_fBreite;
-    dlg.m_fWinkel = m_fWinkel;
     dlg.m_iGrafiktyp = m_iGrafiktyp;
-    dlg.m_dMaxJ = m_dMaxJ;
-    dlg.m_dMinJ = m_dMinJ;
-    dlg.m_dMaxOGIP = m_dMaxOGIP;
-    dlg.m_dMinOGIP = m_dMinOGIP;
-    dlg.m_dMaxWIP = m_dMaxWIP;
-    dlg.m_dMinWIP = m_dMinWIP;
     dlg.m_dMaxGp = m_dMaxGp;
     dlg.m_bSensitivitaet = m_bSensitivitaet ? 1 : 0;
 
@@ -183,52 +160,19 @@ void CBrelvanDoc::OnDataChange() {
         return;
 
     // Exact comparisons: any difference of a compared input marks the case modified.
-    bool changed = dlg.m_dKompress != m_dKompress || dlg.m_iJahr != m_iJahr ||
-                   dlg.m_iMonat != m_iMonat || dlg.m_iTag != m_iTag || dlg.m_dJWert != m_dJWert ||
-                   dlg.m_dOGIP != m_dOGIP || dlg.m_dDruck != m_dDruck ||
-                   dlg.m_strFeldname != m_strFeldname || dlg.m_dTemperatur != m_dTemperatur ||
-                   dlg.m_dWIP != m_dWIP || dlg.m_dMaxGp != m_dMaxGp ||
+    m_bGeaendert = dlg.reservoir() != reservoir() || dlg.m_dMaxGp != m_dMaxGp ||
                    dlg.m_iGrafiktyp != m_iGrafiktyp;
-    for (int i = 0; i < kComponents; ++i)
-        changed = changed || dlg.m_fGas[i] != m_fGas[i];
-    m_bGeaendert = changed;
     if (m_bGeaendert)
         SetModifiedFlag();
 
-    m_fGas = dlg.m_fGas;
+    reservoir() = dlg.reservoir();
+    jInputs() = dlg.jInputs();
+    ranges() = dlg.ranges();
     if (!dlg.m_Zeilen.empty())
         m_Zeilen = dlg.m_Zeilen;
-    m_dKompress = dlg.m_dKompress;
-    m_strFeldname = dlg.m_strFeldname;
-    m_iJahr = dlg.m_iJahr;
-    m_iMonat = dlg.m_iMonat;
-    m_iTag = dlg.m_iTag;
-    m_dJWert = dlg.m_dJWert;
-    m_dOGIP = dlg.m_dOGIP;
-    m_dDruck = dlg.m_dDruck;
-    m_dTemperatur = dlg.m_dTemperatur;
-    m_dWIP = dlg.m_dWIP;
-    m_fPermeabilitaet = dlg.m_fPermeabilitaet;
-    m_fMaechtigkeit = dlg.m_fMaechtigkeit;
-    m_fViskositaet = dlg.m_fViskositaet;
-    m_fPorositaet = dlg.m_fPorositaet;
-    m_fRadiusGWC = dlg.m_fRadiusGWC;
-    m_fRadiusEnde = dlg.m_fRadiusEnde;
-    m_fTiefe = dlg.m_fTiefe;
-    m_fBreite = dlg.m_fBreite;
-    m_fWinkel = dlg.m_fWinkel;
     m_iGrafiktyp = dlg.m_iGrafiktyp;
-    m_dMaxJ = dlg.m_dMaxJ;
-    m_dMinJ = dlg.m_dMinJ;
-    m_dMaxOGIP = dlg.m_dMaxOGIP;
-    m_dMinOGIP = dlg.m_dMinOGIP;
-    m_dMaxWIP = dlg.m_dMaxWIP;
-    m_dMinWIP = dlg.m_dMinWIP;
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;
-
-    m_MaxWerte = static_cast<int>(dlg.m_Zeilen.size());
-    m_Max2Werte = m_MaxWerte;
 
     if (m_bSensitivitaet)
         sensitivity();

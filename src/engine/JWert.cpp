@@ -8,7 +8,7 @@ namespace {
 constexpr double kLinear = 0.02543;
 constexpr double kRadial = 0.0533;
 constexpr double kSkin = 0.75;
-constexpr double kPi = 3.14159; // the program's own value, not the full-precision one
+constexpr double kPi = 3.14159; // five decimals, as the J formulas have always used
 constexpr double kMio = 1.0e6;
 constexpr float kThinRing = 2.943f;
 

@@ -287,7 +287,7 @@ RunResult run(const RunInputs& in) {
     for (int i = 0; i < rows; ++i) {
         PressureLine line;
         line.pressure = 0;
-        if (scanPressureLine(in.lines[static_cast<std::size_t>(i)], line) < 6)
+        if (scanPressureLine(in.lines[static_cast<std::size_t>(i)], line) < kProductionLineFields)
             break;
         if (!rowStep(in, r, line, i, c, out)) {
             completed = false;

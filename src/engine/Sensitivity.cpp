@@ -103,9 +103,9 @@ SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigne
         }
     }
     if (s.haveBest) {
-        s.question = cformat(kSummary, s.bestError, s.best.ogip, s.best.wip, s.best.jValue);
+        s.question = cformat(kSummary, kRuns, s.bestError, s.best.ogip, s.best.wip, s.best.jValue);
     } else {
-        s.question = std::string(kSummaryNoError);
+        s.question = cformat(kSummaryNoError, kRuns);
         s.best = {base.ogip, base.wip, base.jValue};
     }
     return s;

@@ -21,12 +21,13 @@ inline constexpr std::string_view kResultLine = "%6.4f   %12.1f   %12.1f   %12.1
 // A case without an error value (no measured pressure compared): this text stands in the
 // error column, the other columns keep their format.
 inline constexpr std::string_view kResultLineNoError = "kein Wert   %12.1f   %12.1f   %12.1f";
+// The summary question: the number of runs (kRuns), then the best case.
 inline constexpr std::string_view kSummary =
-    "Es wurden 65 Fälle gerechnet\nMin.Error: %5.3f OGIP: %5.1f WIP: %5.1f JWert: %5.2f\n"
+    "Es wurden %d Fälle gerechnet\nMin.Error: %5.3f OGIP: %5.1f WIP: %5.1f JWert: %5.2f\n"
     "Wollen Sie die Einzelergebnisse sehen?";
-// No grid case had an error value; the case keeps its values.
+// No grid case had an error value; the case keeps its values. The number of runs (kRuns).
 inline constexpr std::string_view kSummaryNoError =
-    "Es wurden 65 Fälle gerechnet\nKein Fall ergab einen Fehlerwert (kein Meßwert "
+    "Es wurden %d Fälle gerechnet\nKein Fall ergab einen Fehlerwert (kein Meßwert "
     "verglichen).\nOGIP, WIP und JWert bleiben unverändert.\nWollen Sie die Einzelergebnisse "
     "sehen?";
 

@@ -12,6 +12,11 @@
 
 namespace brelvan {
 
+// The counts of fields read: a production-only line (date and Gp), a measured line (with the
+// pressure).
+inline constexpr int kProductionLineFields = 6;
+inline constexpr int kMeasuredLineFields = 7;
+
 template <class Real> struct PressureLineT {
     int day = 0;
     char sep1 = 0;

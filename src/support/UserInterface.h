@@ -38,4 +38,29 @@ public:
     virtual void updateAllViews() {}
 };
 
+// Passes every call on to another user interface; a derived class overrides what it adds.
+// A method added to UserInterface is added here too, so that no wrapper drops it.
+class ForwardingInterface : public UserInterface {
+public:
+    explicit ForwardingInterface(UserInterface& inner) : m_inner(inner) {}
+
+    void message(const std::string& text) override { m_inner.message(text); }
+    void error(const std::string& text) override { m_inner.error(text); }
+    bool question(const std::string& text) override { return m_inner.question(text); }
+    void beginWaitCursor() override { m_inner.beginWaitCursor(); }
+    void endWaitCursor() override { m_inner.endWaitCursor(); }
+    void showSensResults(const std::vector<std::string>& lines) override {
+        m_inner.showSensResults(lines);
+    }
+    bool runInputDialog(DlgInputData& data) override { return m_inner.runInputDialog(data); }
+    bool showHelp() override { return m_inner.showHelp(); }
+    void updateAllViews() override { m_inner.updateAllViews(); }
+
+protected:
+    UserInterface& inner() const { return m_inner; }
+
+private:
+    UserInterface& m_inner;
+};
+
 } // namespace brelvan

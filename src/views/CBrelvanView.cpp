@@ -64,7 +64,6 @@ void CBrelvanView::OnPrint(QPainter& painter, int page, const QRect& drawRect, i
     const int perPage = linesPerPage(m_rectDraw);
     const int n = lineCount();
     maxPage = pageCount(n, perPage);
-    m_iPage = page;
     const int s = (page - 1) * perPage;
     const int e = s + perPage;
 

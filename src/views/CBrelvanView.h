@@ -21,9 +21,8 @@ public:
     void OnInitialUpdate() override;
     void OnDraw(QPainter& painter, QPointF offset) override;
 
-    // The page being printed and its drawing rectangle (logical units).
+    // The drawing rectangle of the page being printed (logical units).
     QRect m_rectDraw;
-    int m_iPage = 0;
 
 protected:
     int OnPreparePrinting() override;

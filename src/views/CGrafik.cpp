@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "document/CBrelvanDoc.h"
+#include "views/ChartGeometry.h"
 
 namespace brelvan::views {
 
@@ -22,7 +23,7 @@ int CGrafik::instanceCount() {
 
 void CGrafik::OnInitialUpdate() {
     GraphScaling::setDocument(GetDocument()); // the scaling reads the view's document
-    const QSize total(2500, 2200);
+    const QSize total(kChartViewWidth, kChartViewHeight);
     SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
                    QSize(total.width() / 50, total.height() / 50));
     m_bHochformat = true;

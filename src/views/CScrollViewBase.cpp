@@ -1,5 +1,6 @@
 #include "views/CScrollViewBase.h"
 
+#include "views/ChartGeometry.h"
 #include <QContextMenuEvent>
 #include <QPageLayout>
 #include <QPainter>
@@ -65,15 +66,15 @@ void CScrollViewBase::SetScrollSizes(QSize total, QSize page, QSize line) {
 }
 
 QSize CScrollViewBase::totalSizePixels() const {
-    const double dx = viewport()->logicalDpiX() / 254.0;
-    const double dy = viewport()->logicalDpiY() / 254.0;
+    const double dx = viewport()->logicalDpiX() / kTenthsMmPerInch;
+    const double dy = viewport()->logicalDpiY() / kTenthsMmPerInch;
     return QSize(static_cast<int>(std::lround(m_total.width() * dx)),
                  static_cast<int>(std::lround(m_total.height() * dy)));
 }
 
 void CScrollViewBase::updateScrollBars() {
-    const double dx = viewport()->logicalDpiX() / 254.0;
-    const double dy = viewport()->logicalDpiY() / 254.0;
+    const double dx = viewport()->logicalDpiX() / kTenthsMmPerInch;
+    const double dy = viewport()->logicalDpiY() / kTenthsMmPerInch;
     const QSize total = totalSizePixels();
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, total.width() - view.width()));
@@ -114,8 +115,8 @@ int CScrollViewBase::printDirect(QPrinter& printer, int fromPage, int toPage) {
         const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
         const double dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : 600;
         const double dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : 600;
-        const int widthLog = static_cast<int>(paint.width() * 254.0 / dpiX);
-        const int heightLog = static_cast<int>(paint.height() * 254.0 / dpiY);
+        const int widthLog = static_cast<int>(paint.width() * kTenthsMmPerInch / dpiX);
+        const int heightLog = static_cast<int>(paint.height() * kTenthsMmPerInch / dpiY);
         const QRect drawRect(QPoint(0, 0), QPoint(widthLog, -heightLog));
         const int first = fromPage > 0 ? fromPage : 1;
         const int last = toPage > 0 ? toPage : INT_MAX;

@@ -49,7 +49,7 @@ public:
     // Printing without a dialog on the given printer, pages from..to (0: all). Runs
     // OnPreparePrinting, the page loop and OnEndPrinting. Returns the number of pages printed.
     int printDirect(QPrinter& printer, int fromPage = 0, int toPage = 0);
-    // The framework's commands.
+    // The File menu's Print and Print Preview.
     void OnFilePrint();
     void OnFilePrintPreview();
 

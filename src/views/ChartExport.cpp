@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "document/CBrelvanDoc.h"
+#include "views/ChartGeometry.h"
 #include "views/GraphChart.h"
 
 namespace brelvan::views {
@@ -20,7 +21,7 @@ constexpr int kScreenDpi = 96;
 constexpr int kPageDpi = 150;
 
 int toPixels(int logical, int dpi) {
-    return static_cast<int>(std::lround(logical * dpi / 254.0));
+    return static_cast<int>(std::lround(logical * dpi / kTenthsMmPerInch));
 }
 
 void drawChart(const CBrelvanDoc& doc, const ChartLayout& layout, QPainter& painter) {
@@ -37,13 +38,15 @@ void drawChart(const CBrelvanDoc& doc, const ChartLayout& layout, QPainter& pain
 QSize chartCanvasSize(const ChartLayout& layout) {
     switch (layout.page) {
     case ChartLayout::Page::Portrait:
-        return QSize(2100, 2970);
+        return QSize(kPageWidth, kPageHeight);
     case ChartLayout::Page::Landscape:
-        return QSize(2970, 2100);
+        return QSize(kPageHeight, kPageWidth);
     case ChartLayout::Page::Screen:
         break;
     }
-    return layout.lupe ? QSize(1950 + 800, 1125 + 600) : QSize(1300 + 800, 750 + 600);
+    const QSize margins(kScreenMarginWidth, kScreenMarginHeight);
+    return layout.lupe ? QSize(kMagnifiedWidth, kMagnifiedHeight) + margins
+                       : QSize(kScreenWidth, kScreenHeight) + margins;
 }
 
 bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout& layout,

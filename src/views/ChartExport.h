@@ -1,6 +1,6 @@
 // Writes the chart of a computed case into a file (SVG, PNG or PDF, by the file's ending),
-// drawn by the same code as the chart view: the screen layout (1300 x 750, with the
-// magnifier 1950 x 1125) or the layout of a printed page (portrait or landscape).
+// drawn by the same code as the chart view: the screen layout (with or without the magnifier)
+// or the layout of a printed page (portrait or landscape); sizes in ChartGeometry.h.
 #pragma once
 
 #include <QSize>

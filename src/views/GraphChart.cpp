@@ -47,12 +47,6 @@ void GraphChart::setScreenLayout() {
     worldtrans();
 }
 
-void GraphChart::setPageLayout(bool portrait) {
-    m_bPrint = true;
-    m_bHochformat = portrait;
-    worldtrans();
-}
-
 void GraphChart::plot(QPainter& painter, QPointF deviceOffset) {
     LoMetricDC dc(painter, deviceOffset);
     plot(dc);

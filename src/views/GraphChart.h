@@ -33,9 +33,8 @@ public:
     void y1axis(LoMetricDC& dc);
     void grid(LoMetricDC& dc);
 
-    // Scaling as the screen shows it (not printing, portrait) and as a printed page shows it.
+    // Scaling as the screen shows it (not printing, portrait).
     void setScreenLayout();
-    void setPageLayout(bool portrait);
 
     // The label texts of the three axes, from the first label to the last.
     QStringList xLabels() const;

@@ -221,18 +221,18 @@ void GraphScaling::scale() {
 
 void GraphScaling::worldtrans() {
     if (m_bHochformat) {
-        m_breite = 1300;
-        m_hoehe = m_bPrint ? 2100 : 750;
+        m_breite = kPortraitWidth;
+        m_hoehe = m_bPrint ? kPortraitHeight : kScreenHeight;
     } else {
-        m_breite = 2200;
-        m_hoehe = 1300;
+        m_breite = kLandscapeWidth;
+        m_hoehe = kLandscapeHeight;
     }
     if (!m_bPrint && m_bGrafiklupe) {
-        m_breite = 1950;
-        m_hoehe = 1125;
+        m_breite = kMagnifiedWidth;
+        m_hoehe = kMagnifiedHeight;
     }
     if (!m_bPrint && !m_bGrafiklupe) {
-        m_hoehe = 750;
+        m_hoehe = kScreenHeight;
     }
     if (!m_pDoc) {
         return;

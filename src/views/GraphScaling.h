@@ -5,6 +5,7 @@
 // Standard library only, so it runs without a window.
 #pragma once
 
+#include "views/ChartGeometry.h"
 #include <array>
 #include <string>
 
@@ -40,8 +41,8 @@ public:
     double m_xstart = 0, m_ystart = 0, m_y1start = 0;
     int m_y1 = 0; // intervals of the left axis
     int m_y2 = 0; // intervals of the right axis
-    int m_breite = 1300;
-    int m_hoehe = 750;
+    int m_breite = kScreenWidth;
+    int m_hoehe = kScreenHeight;
     std::array<GraphPoint, kPoints> m_ptDruck{};
     std::array<GraphPoint, kPoints> m_ptWE{};
     std::array<GraphPoint, kPoints> m_ptMesswerte{};

@@ -23,7 +23,8 @@ QPointF LoMetricDC::toDevice(double x, double y) const {
 
 QPointF LoMetricDC::toLogical(QPointF device) const {
     const QPointF d = device + m_offset;
-    return QPointF(d.x() * 254.0 / m_dpiX + m_origin.x(), m_origin.y() - d.y() * 254.0 / m_dpiY);
+    return QPointF(d.x() * kTenthsMmPerInch / m_dpiX + m_origin.x(),
+                   m_origin.y() - d.y() * kTenthsMmPerInch / m_dpiY);
 }
 
 void LoMetricDC::setPen(PenStyle style, int width, QColor color) {
@@ -69,8 +70,8 @@ void LoMetricDC::setFont(int height, int weight, const QString& face) {
 
 QSize LoMetricDC::textExtent(const QString& text) const {
     const QFontMetricsF metrics(m_font, m_painter.device());
-    const double w = metrics.horizontalAdvance(text) * 254.0 / m_dpiX;
-    const double h = metrics.height() * 254.0 / m_dpiY;
+    const double w = metrics.horizontalAdvance(text) * kTenthsMmPerInch / m_dpiX;
+    const double h = metrics.height() * kTenthsMmPerInch / m_dpiY;
     return QSize(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
 }
 
@@ -86,7 +87,7 @@ void LoMetricDC::textOut(int x, int y, const QString& text) {
     p.ry() += metrics.ascent();
     m_painter.save();
     m_painter.setFont(m_font);
-    m_painter.setPen(QPen(m_textColor)); // text keeps its own colour, whatever the pen
+    m_painter.setPen(QPen(Qt::black)); // text is black, whatever the pen
     m_painter.drawText(p, text);
     m_painter.restore();
 }

@@ -4,6 +4,7 @@
 // (less the scroll offset on screen). Fonts are chosen by their cell height in logical units.
 #pragma once
 
+#include "views/ChartGeometry.h"
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -36,13 +37,12 @@ public:
     double dpiY() const { return m_dpiY; }
 
     void setWindowOrigin(int x, int y) { m_origin = QPoint(x, y); }
-    QPoint windowOrigin() const { return m_origin; }
 
     // Logical point to device point and back; logical length to device length.
     QPointF toDevice(double x, double y) const;
     QPointF toLogical(QPointF device) const;
-    double toDeviceX(double length) const { return length * m_dpiX / 254.0; }
-    double toDeviceY(double length) const { return length * m_dpiY / 254.0; }
+    double toDeviceX(double length) const { return length * m_dpiX / kTenthsMmPerInch; }
+    double toDeviceY(double length) const { return length * m_dpiY / kTenthsMmPerInch; }
 
     // A pen of the given width in logical units; at least one device pixel wide.
     void setPen(PenStyle style, int width, QColor color);
@@ -51,7 +51,6 @@ public:
     void setFont(int height, int weight, const QString& face = {});
     const QFont& font() const { return m_font; }
 
-    void setTextColor(QColor color) { m_textColor = color; }
     void setTextAlign(unsigned align) { m_align = align; }
     unsigned textAlign() const { return m_align; }
 
@@ -83,7 +82,6 @@ private:
     QPoint m_current{0, 0};
     QFont m_font;
     unsigned m_align = TA_LEFT | TA_TOP;
-    QColor m_textColor = Qt::black;
 };
 
 } // namespace brelvan::views

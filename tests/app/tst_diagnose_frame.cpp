@@ -20,6 +20,7 @@
 
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
+#include "app/DiagnoseViews.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "support/WorkedCase.h"
@@ -112,7 +113,7 @@ private slots:
         }
         for (DiagnosticKind k : kDiagnosticKinds) {
             QCOMPARE(CDiagnoseView::instanceCount(k) - before[static_cast<int>(k)], 1);
-            QVERIFY(frame().findView(10 + static_cast<int>(k)));
+            QVERIFY(frame().findView(diagnoseViewNumber(k)));
         }
     }
 

@@ -23,6 +23,7 @@
 #include "app/KeyState.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
@@ -35,25 +36,8 @@ using brelvan::views::CGrafik;
 namespace {
 
 // Confirms the input dialog as a user pressing OK would (the dialog's checks decide).
-class ScriptedInterface : public brelvan::UserInterface {
-public:
-    QStringList messages;
-    int dialogs = 0;
-    bool confirm = true;
-    void message(const std::string& text) override { messages << QString::fromStdString(text); }
-    bool question(const std::string& text) override {
-        messages << QString::fromStdString(text);
-        return false;
-    }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData& data) override {
-        ++dialogs;
-        if (!confirm) {
-            return false;
-        }
-        data.OnInitDialog(*this);
-        return data.checkAll(*this);
-    }
+struct ScriptedInterface : FakeUserInterface {
+    ScriptedInterface() { pressOkInInputDialog(); }
 };
 
 // The worked example case with 10000 in the water zone, written by the core into a folder of
@@ -333,19 +317,19 @@ private slots:
 
     void switchingCreatesTheChartOnce() {
         const int before = CGrafik::instanceCount();
-        QVERIFY(!frame().findView(2));
+        QVERIFY(!frame().findView(CMainFrame::kChartView));
         frame().OnCommand(ID_GRAFIK);
         auto* chart = frame().GetActiveView();
         frame().OnCommand(ID_TEXT);
-        QCOMPARE(frame().findView(2), chart); // hidden, kept with id 2
+        QCOMPARE(frame().findView(CMainFrame::kChartView), chart); // hidden, kept with id 2
         QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(CMainFrame::kFirstPaneId)));
         frame().OnCommand(ID_GRAFIK);
         QCOMPARE(frame().GetActiveView(), chart);
-        QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(1)));
+        QVERIFY(qobject_cast<CBrelvanView*>(frame().findView(CMainFrame::kReportView)));
         frame().OnGrafik(); // already shown: nothing new
         QCOMPARE(CGrafik::instanceCount() - before, 1);
         QCOMPARE(chart->GetDocument(), &m_app->document());
-        QCOMPARE(frame().findView(1)->GetDocument(), &m_app->document());
+        QCOMPARE(frame().findView(CMainFrame::kReportView)->GetDocument(), &m_app->document());
     }
 
     void contextMenu() {
@@ -547,7 +531,7 @@ private slots:
             CBrelvanApp app(ui);
             QCOMPARE(app.InitInstance({"--print-to", "KeinSolcherDrucker", example}),
                      CBrelvanApp::Start::Failed);
-            QVERIFY(ui.messages.join("\n").contains("KeinSolcherDrucker"));
+            QVERIFY(QString::fromStdString(ui.transcript()).contains("KeinSolcherDrucker"));
         }
         QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                   QStringLiteral("brelvan"))

@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
     }
 
-    // Enter presses OK (its checks included); Escape and "Abbrechen" cancel; the framework's
+    // Enter presses OK (its checks included); Escape and "Abbrechen" cancel; QDialog's
     // standard accept does nothing.
     void enterEscapeAndStandardOk() {
         {

@@ -4,16 +4,16 @@
 
 #include <sstream>
 
-#include "FakeUi.h"
 #include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DocumentCommands.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
 struct AusTxt : ::testing::Test {
     TempDir dir;
-    FakeUi ui;
+    FakeUserInterface ui;
     CBrelvanDoc doc;
     void SetUp() override {
         doc.setUserInterface(&ui);
@@ -121,8 +121,8 @@ TEST_F(AusTxt, AWrittenReportReadsBackAsTitleAndLines) {
 
 TEST(Hilfe, TellsWhenTheHelpCannotBeFound) {
     for (const bool found : {false, true}) {
-        FakeUi ui;
-        ui.helpFound = found;
+        FakeUserInterface ui;
+        ui.helpResult = found;
         CBrelvanDoc doc;
         doc.setUserInterface(&ui);
         doc.OnHilfe();

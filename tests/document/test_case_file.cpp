@@ -6,10 +6,10 @@
 #include <cstring>
 #include <limits>
 
-#include "FakeUi.h"
 #include "TestFiles.h"
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {
@@ -218,7 +218,7 @@ TEST(CaseFile, NonFiniteNumbersAreReadAsStored) {
 namespace {
 
 struct OpenFixture {
-    FakeUi ui;
+    FakeUserInterface ui;
     CBrelvanDoc doc;
     OpenFixture() {
         doc.setUserInterface(&ui);

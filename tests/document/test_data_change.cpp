@@ -5,15 +5,15 @@
 #include <cmath>
 #include <functional>
 
-#include "FakeUi.h"
 #include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {
 
 struct DataChange : ::testing::Test {
-    FakeUi ui;
+    FakeUserInterface ui;
     CBrelvanDoc doc;
     void SetUp() override {
         doc.setUserInterface(&ui);
@@ -120,7 +120,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
          false},
     };
     for (const Row& r : rows) {
-        FakeUi rowUi;
+        FakeUserInterface rowUi;
         CBrelvanDoc rowDoc;
         rowDoc.setUserInterface(&rowUi);
         worked_case::set(rowDoc);

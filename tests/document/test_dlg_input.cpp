@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ DlgInputData validCase() {
     return d;
 }
 
-DlgInputData opened(DlgInputData d, ScriptedUi& ui) {
+DlgInputData opened(DlgInputData d, FakeUserInterface& ui) {
     d.OnInitDialog(ui);
     return d;
 }
@@ -44,11 +44,11 @@ DlgInputData opened(DlgInputData d, ScriptedUi& ui) {
 } // namespace
 
 TEST(DlgInput, InitialisationAndCompositionSum) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = validCase();
     d.m_fGas = {1.5f, 2, 0.5f, 90, 4, 1, 0.25f, 0.25f, 0.1f, 0.1f, 0.1f, 0.1f, 0.05f, 0.03f, 0.02f};
     d.OnInitDialog(ui);
-    // index i of the composition belongs to the control 1002 + i
+    // index i of the composition belongs to the control kIdGasFirst + i
     EXPECT_EQ(d.m_fH2S, 1.5f);
     EXPECT_EQ(d.m_fCO2, 2.0f);
     EXPECT_EQ(d.m_fCH4, 90.0f);
@@ -84,30 +84,30 @@ struct RangedField {
 #define FLT(m) [](DlgInputData& d, double v) { d.m = static_cast<float>(v); }
 #define INT(m) [](DlgInputData& d, double v) { d.m = static_cast<int>(v); }
 const RangedField kRanged[] = {
-    {1027, DBL(m_dKompress), 7.0, 13.0, false},
-    {1028, DBL(m_dJWert), 0.001, 10000.0, false},
-    {1024, DBL(m_dOGIP), 0.1, 100000.0, false},
-    {1026, DBL(m_dDruck), 1.0, 10000.0, false},
-    {1023, DBL(m_dTemperatur), 0.0, 1000.0, false},
-    {1025, DBL(m_dWIP), 0.1, 100000.0, false},
-    {1011, FLT(m_fnC5H12), 0, 100, false},
-    {1012, FLT(m_fC6H14), 0, 100, false},
-    {1013, FLT(m_fC7H16), 0, 100, false},
-    {1014, FLT(m_fC8H18), 0, 100, false},
-    {1015, FLT(m_fC9H20), 0, 100, false},
-    {1016, FLT(m_fC10H22), 0, 100, false},
-    {1003, FLT(m_fCO2), 0, 100, false},
-    {1004, FLT(m_fN2), 0, 100, false},
-    {1005, FLT(m_fCH4), 0, 100, false},
-    {1006, FLT(m_fC2H6), 0, 100, false},
-    {1007, FLT(m_fC3H8), 0, 100, false},
-    {1008, FLT(m_fiC4H10), 0, 100, false},
-    {1009, FLT(m_fnC4H10), 0, 100, false},
-    {1010, FLT(m_fiC5H12), 0, 100, false},
-    {1002, FLT(m_fH2S), 0, 100, false},
-    {1020, INT(m_iJahr), 1930, 2200, true},
-    {1019, INT(m_iMonat), 1, 12, true},
-    {1018, INT(m_iTag), 1, 31, true},
+    {DlgInputData::kIdKompress, DBL(m_dKompress), 7.0, 13.0, false},
+    {DlgInputData::kIdJWertFeld, DBL(m_dJWert), 0.001, 10000.0, false},
+    {DlgInputData::kIdOGIP, DBL(m_dOGIP), 0.1, 100000.0, false},
+    {DlgInputData::kIdDruck, DBL(m_dDruck), 1.0, 10000.0, false},
+    {DlgInputData::kIdTemperatur, DBL(m_dTemperatur), 0.0, 1000.0, false},
+    {DlgInputData::kIdWIP, DBL(m_dWIP), 0.1, 100000.0, false},
+    {DlgInputData::kIdGasFirst + 9, FLT(m_fnC5H12), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 10, FLT(m_fC6H14), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 11, FLT(m_fC7H16), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 12, FLT(m_fC8H18), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 13, FLT(m_fC9H20), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 14, FLT(m_fC10H22), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 1, FLT(m_fCO2), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 2, FLT(m_fN2), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 3, FLT(m_fCH4), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 4, FLT(m_fC2H6), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 5, FLT(m_fC3H8), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 6, FLT(m_fiC4H10), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 7, FLT(m_fnC4H10), 0, 100, false},
+    {DlgInputData::kIdGasFirst + 8, FLT(m_fiC5H12), 0, 100, false},
+    {DlgInputData::kIdGasFirst, FLT(m_fH2S), 0, 100, false},
+    {DlgInputData::kIdJahr, INT(m_iJahr), 1930, 2200, true},
+    {DlgInputData::kIdMonat, INT(m_iMonat), 1, 12, true},
+    {DlgInputData::kIdTag, INT(m_iTag), 1, 31, true},
 };
 #undef DBL
 #undef FLT
@@ -117,7 +117,7 @@ const RangedField kRanged[] = {
 double beyond(const RangedField& f, double bound, double direction) {
     if (f.integer)
         return bound + direction;
-    if (f.id >= 1002 && f.id <= 1016)
+    if (f.id >= DlgInputData::kIdGasFirst && f.id < DlgInputData::kIdGasFirst + 15)
         return std::nextafter(static_cast<float>(bound), static_cast<float>(bound + direction));
     return std::nextafter(bound, bound + direction);
 }
@@ -128,7 +128,7 @@ TEST(DlgInput, RangesAreInclusive) {
     for (const RangedField& f : kRanged) {
         SCOPED_TRACE(f.id);
         for (double v : {f.lo, f.hi}) {
-            ScriptedUi ui;
+            FakeUserInterface ui{FakeUserInterface::Strict};
             DlgInputData d = opened(validCase(), ui);
             f.set(d, v);
             EXPECT_EQ(d.checkRanges(ui), 0) << v;
@@ -138,7 +138,7 @@ TEST(DlgInput, RangesAreInclusive) {
         if (!f.integer)
             outside.insert(outside.end(), {nan, inf, -inf});
         for (double v : outside) {
-            ScriptedUi ui;
+            FakeUserInterface ui{FakeUserInterface::Strict};
             DlgInputData d = opened(validCase(), ui);
             f.set(d, v);
             EXPECT_EQ(d.checkRanges(ui), f.id) << v;
@@ -153,7 +153,7 @@ TEST(DlgInput, RangesAreInclusive) {
 }
 
 TEST(DlgInput, FirstFieldOutOfRangeInExchangeOrderIsReported) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     for (const RangedField& f : kRanged)
         f.set(d, beyond(f, f.hi, +1));
@@ -167,7 +167,7 @@ TEST(DlgInput, FirstFieldOutOfRangeInExchangeOrderIsReported) {
 }
 
 TEST(DlgInput, MeasurementCheckFindsTheLargestGpAfresh) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 900; // stale value from the case
     EXPECT_EQ(d.PruefeMesswerte(ui), 0);
@@ -248,7 +248,7 @@ TEST(DlgInput, OkConditionsAndMessagesInOrder) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgInputData d = opened(validCase(), ui);
         r.change(d);
         EXPECT_EQ(d.OnButtonOK(ui), r.message == nullptr);
@@ -261,7 +261,7 @@ TEST(DlgInput, OkConditionsAndMessagesInOrder) {
 }
 
 TEST(DlgInput, CheckAllRunsRangesFirst) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dKompress = 20;
     d.m_fCH4 = 0;
@@ -282,7 +282,7 @@ TEST(DlgInput, CheckAllRunsRangesFirst) {
 }
 
 TEST(DlgInput, JValueDialogHandOver) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_fPermeabilitaet = 100;
     d.m_fMaechtigkeit = 10;
@@ -330,7 +330,7 @@ TEST(DlgInput, JValueDialogHandOver) {
 }
 
 TEST(DlgInput, SensitivityDialogHandOver) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 71.25;
     d.m_bSensitivitaet = 1;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ protected:
     }
 
     fs::path dir;
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d;
 };
 
@@ -139,7 +139,7 @@ TEST_F(Import, UnopenableFileKeepsTheList) {
     const std::string missing = (dir / "fehlt.txt").string();
     d.importPressureFile(missing, ui);
     ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(ui.messages, ui.errors); // no " wird geöffnet"
+    EXPECT_TRUE(ui.messages.empty()); // no " wird geöffnet"
     EXPECT_NE(ui.errors[0].find("fehlt.txt"), std::string::npos);
     EXPECT_EQ(d.m_Zeilen, (std::vector<std::string>{"by hand 1", "by hand 2"}));
     EXPECT_EQ(d.m_ListDruck, d.m_Zeilen);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ protected:
         d.m_strZeile = text;
         d.OnKillfocusZeile(ui);
     }
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d;
 };
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DlgJWertData.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ DlgJWertData ring(float winkel) {
 } // namespace
 
 TEST(DlgJWert, AcceptsLinearAndRadialInput) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgJWertData lin = linear();
     ASSERT_TRUE(lin.OnButtonOK(ui));
     EXPECT_NEAR(lin.m_dJWert, 10.172, 1e-9);
@@ -112,7 +112,7 @@ TEST(DlgJWert, RefusedInputsShowTheirMessagesInOrder) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgJWertData d = r.data;
         EXPECT_FALSE(d.OnButtonOK(ui));
         EXPECT_EQ(ui.messages, r.messages);
@@ -124,7 +124,7 @@ TEST(DlgJWert, RefusedInputsShowTheirMessagesInOrder) {
 TEST(DlgJWert, ViscosityOfZeroOrBelowIsRefused) {
     for (float mu : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
         for (DlgJWertData d : {linear(), ring(360)}) {
-            ScriptedUi ui;
+            FakeUserInterface ui{FakeUserInterface::Strict};
             d.m_fViskositaet = mu;
             EXPECT_FALSE(d.OnButtonOK(ui));
             ASSERT_EQ(ui.messages.size(), 1u);
@@ -137,14 +137,14 @@ TEST(DlgJWert, ViscosityOfZeroOrBelowIsRefused) {
 TEST(DlgJWert, RingTooNarrowForTheRadialFormulaIsRefused) {
     // ln(Re/Rw) <= 0.75 would give an infinite or negative J value.
     for (float re : {2000.0f, 2117.0f}) {
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgJWertData d = ring(360);
         d.m_fRadiusEnde = re;
         EXPECT_FALSE(d.OnButtonOK(ui));
         EXPECT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(d.m_dJWert, 0.0);
     }
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgJWertData d = ring(360);
     d.m_fRadiusEnde = 2500; // thin, but the radial formula still works
     EXPECT_TRUE(d.OnButtonOK(ui));
@@ -152,7 +152,7 @@ TEST(DlgJWert, RingTooNarrowForTheRadialFormulaIsRefused) {
 }
 
 TEST(DlgJWert, ThinRingBecomesLinearWhenTheOuterRadiusIsLeft) {
-    ScriptedUi ui;
+    FakeUserInterface ui{FakeUserInterface::Strict};
     DlgJWertData d = ring(90);
     d.m_fRadiusEnde = 2000;
     ASSERT_TRUE(d.OnKillfocusRadiusEnde(ui));
@@ -190,7 +190,7 @@ TEST(DlgJWert, OuterRadiusChecks) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.winkel << " " << r.rw << " " << r.re);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgJWertData d = ring(r.winkel);
         d.m_fRadiusGWC = r.rw;
         d.m_fRadiusEnde = r.re;
@@ -214,28 +214,28 @@ TEST(DlgJWert, RangeChecksInExchangeOrder) {
     const Row rows[] = {
         {0, 0, 0, 0},
         {360, 1, 0, 0},
-        {360.01f, 0.2f, 0, 1043},
-        {-0.01f, 0.2f, 0, 1043},
-        {90, 1.5f, 0, 1037},
-        {90, -0.1f, 0, 1037},
-        {400, 1.5f, 0, 1043},
-        {nan, 0.2f, 0, 1043},
-        {90, 0.2f, nan, 1042},
-        {90, 1.5f, nan, 1042},
+        {360.01f, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {-0.01f, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {90, 1.5f, 0, DlgJWertData::kIdPorositaet},
+        {90, -0.1f, 0, DlgJWertData::kIdPorositaet},
+        {400, 1.5f, 0, DlgJWertData::kIdWinkel},
+        {nan, 0.2f, 0, DlgJWertData::kIdWinkel},
+        {90, 0.2f, nan, DlgJWertData::kIdBreite},
+        {90, 1.5f, nan, DlgJWertData::kIdBreite},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.winkel << " " << r.porositaet << " " << r.breite);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgJWertData d;
         d.m_fWinkel = r.winkel;
         d.m_fPorositaet = r.porositaet;
         d.m_fBreite = r.breite;
         EXPECT_EQ(d.checkRanges(ui), r.id);
         EXPECT_EQ(ui.messages.size(), r.id ? 1u : 0u);
-        if (r.id == 1043) {
+        if (r.id == DlgJWertData::kIdWinkel) {
             EXPECT_EQ(ui.messages[0], "Geben Sie eine Zahl zwischen 0 und 360 ein.");
         }
-        if (r.id == 1037) {
+        if (r.id == DlgJWertData::kIdPorositaet) {
             EXPECT_EQ(ui.messages[0], "Geben Sie eine Zahl zwischen 0 und 1 ein.");
         }
     }

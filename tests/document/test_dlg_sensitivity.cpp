@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedUi.h"
 #include "document/DlgSensitivityData.h"
 #include "document/TextFormat.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ TEST(DlgSensitivity, ChecksInOrderOnlyFirstReported) {
     int index = 0;
     for (const Row& r : rows) {
         SCOPED_TRACE(index++);
-        ScriptedUi ui;
+        FakeUserInterface ui{FakeUserInterface::Strict};
         DlgSensitivityData d = r.data;
         EXPECT_EQ(d.OnButtonOK(ui), r.message == nullptr);
         EXPECT_EQ(d.m_bSensitivitaet, r.message == nullptr ? 1 : 0);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "FakeUi.h"
+#include "support/FakeUserInterface.h"
 #include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
@@ -69,7 +69,7 @@ Products produce() {
     source.m_dKompress = 9.75; // digits after the point in the stored and reported values
     const std::string path = dir.file("fall.brv");
     writeFile(path, caseBytes(source));
-    FakeUi ui;
+    FakeUserInterface ui;
     ui.dialog = [&ui](DlgInputData& d) {
         d.OnInitDialog(ui);
         return d.checkAll(ui);

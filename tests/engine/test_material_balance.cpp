@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "EngineCases.h"
-#include "FakeUserInterface.h"
 #include "document/CBrelvanDoc.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 

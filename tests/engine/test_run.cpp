@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "EngineCases.h"
-#include "FakeUserInterface.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/GasProperties.h"
 #include "engine/Run.h"
 #include "engine/Sensitivity.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 

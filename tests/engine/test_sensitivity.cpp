@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "FakeUserInterface.h"
 #include "document/CBrelvanDoc.h"
 #include "document/TextFormat.h"
+#include "engine/Sensitivity.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {
@@ -196,4 +199,14 @@ TEST_F(Sensitivity, NoCaseWithErrorValueKeepsTheCaseValues) {
     // The final run is a normal one with the case's values.
     EXPECT_EQ(doc.m_MaxWerte, 4);
     EXPECT_EQ(doc.m_Ausgabe[7], "   ORIGINAL-GAS-IN-PLACE     (MIO M*3):  4000.0");
+}
+
+TEST(SensitivityHelp, NamesTheGridOfTheSearch) {
+    std::ifstream in(BRELVAN_SOURCE_DIR "/src/dialogs/help/hilfe.html");
+    ASSERT_TRUE(in);
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    using namespace brelvan::sens;
+    EXPECT_NE(
+        html.find(brelvan::cformat("%d × %d × %d = %d Fällen", kValues, kValues, kValues, kCases)),
+        std::string::npos);
 }

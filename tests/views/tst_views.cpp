@@ -240,10 +240,11 @@ private slots:
         CBrelvanDoc doc;
         fillCase(doc);
         GraphChart chart(&doc);
+        chart.m_bPrint = true;
         chart.OnGraf();
-        chart.setPageLayout(true);
         QCOMPARE(QSize(chart.m_breite, chart.m_hoehe), QSize(1300, 2100));
-        chart.setPageLayout(false);
+        chart.m_bHochformat = false;
+        chart.worldtrans();
         QCOMPARE(QSize(chart.m_breite, chart.m_hoehe), QSize(2200, 1300));
         chart.setScreenLayout();
         QCOMPARE(QSize(chart.m_breite, chart.m_hoehe), QSize(1300, 750));
