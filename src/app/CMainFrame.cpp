@@ -17,10 +17,12 @@
 #include <QUrl>
 
 #include "app/CBrelvanApp.h"
+#include "app/DiagnoseViews.h"
 #include "app/ExportCommand.h"
 #include "app/Icons.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
+#include "views/CDiagnoseView.h"
 #include "views/CFehlerkarte.h"
 #include "views/CGrafik.h"
 
@@ -29,6 +31,7 @@ namespace brelvan::app {
 using namespace brelvan::cmd;
 using views::CBrelvanView;
 using views::CFehlerkarte;
+using views::CDiagnoseView;
 using views::CGrafik;
 using views::CScrollViewBase;
 
@@ -133,6 +136,17 @@ int childId(const QWidget* w) {
     return w ? w->property(kChildId).toInt() : 0;
 }
 
+// The number of a view in AnsichtWechseln: report, chart or a diagnostic plot.
+int viewNumber(const CScrollViewBase* v) {
+    if (auto* diag = qobject_cast<const CDiagnoseView*>(v)) {
+        return diagnoseViewNumber(diag->kind());
+    }
+    return qobject_cast<const CBrelvanView*>(v)   ? CMainFrame::kReportView
+           : qobject_cast<const CFehlerkarte*>(v) ? CMainFrame::kFehlerkarteView
+           : v                                    ? CMainFrame::kChartView
+                                                  : 0;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc) : m_app(app), m_doc(doc) {
@@ -190,6 +204,11 @@ void CMainFrame::createActions() {
     for (auto it = keys.begin(); it != keys.end(); ++it) {
         m_actions.value(it.key())->setShortcuts(it.value());
     }
+    for (const DiagnoseViewEntry& e : kDiagnoseViews) {
+        makeAction(e.id, QString::fromUtf8(e.text), QString::fromUtf8(e.prompt))
+            ->setIcon(diagnosticIcon(e.kind));
+    }
+    makeAction(ID_DIAG_EXPORT, QString::fromUtf8(kExportText), QString::fromUtf8(kExportPrompt));
     for (int id : {ID_GRAFIKLUPE, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         m_actions.value(id)->setCheckable(true);
     }
@@ -220,8 +239,15 @@ void CMainFrame::createMenus() {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    for (int id : {ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
-        view->addAction(action(id));
+    for (int id : std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_DIAG_VERLAUF,
+                                             ID_DIAG_PZ, ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN,
+                                             ID_DIAG_EXPORT, 0, ID_VIEW_TOOLBAR,
+                                             ID_VIEW_STATUS_BAR}) {
+        if (id) {
+            view->addAction(action(id));
+        } else {
+            view->addSeparator();
+        }
     }
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->addAction(action(ID_APP_ABOUT));
@@ -286,8 +312,10 @@ void CMainFrame::createToolBar() {
         m_pToolBar->addAction(action(id));
     }
     m_pToolBar->addSeparator();
-    for (int id : {ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE,
-                   ID_APP_ABOUT}) {
+    for (int id : std::initializer_list<int>{ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT,
+                                             ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_DIAG_VERLAUF,
+                                             ID_DIAG_PZ, ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN,
+                                             ID_APP_ABOUT}) {
         m_pToolBar->addAction(action(id));
     }
 }
@@ -337,7 +365,11 @@ void CMainFrame::createContextMenu() {
         {"Tabelle", ID_TEXT},
         {"Fehlerkarte", ID_FEHLERKARTE},
     };
-    for (const auto& [text, id] : items) {
+    std::vector<std::pair<const char*, int>> all(std::begin(items), std::end(items));
+    for (const DiagnoseViewEntry& e : kDiagnoseViews) {
+        all.emplace_back(e.text, e.id);
+    }
+    for (const auto& [text, id] : all) {
         QAction* entry = m_pContextMenu->addAction(QString::fromUtf8(text));
         entry->setData(id);
         entry->setStatusTip(m_actions.value(id)->statusTip());
@@ -360,7 +392,7 @@ void CMainFrame::createContextMenu() {
 
 void CMainFrame::OnContextMenu(const QPoint& globalPos) {
     if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView) &&
-        !qobject_cast<CFehlerkarte*>(m_pActiveView)) {
+        !qobject_cast<CFehlerkarte*>(m_pActiveView) && !qobject_cast<CDiagnoseView*>(m_pActiveView)) {
         return;
     }
     if (m_popupMenu) {
@@ -449,6 +481,10 @@ void CMainFrame::updateCommandUI() {
 }
 
 bool CMainFrame::frameCommand(int id) {
+    if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
+        AnsichtWechseln(diagnoseViewNumber(kind));
+        return true;
+    }
     switch (id) {
     case ID_GRAFIK:
         OnGrafik();
@@ -474,6 +510,10 @@ bool CMainFrame::frameCommand(int id) {
 }
 
 bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
+    if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
+        ui.Enable(viewNumber(m_pActiveView) != diagnoseViewNumber(kind));
+        return true;
+    }
     switch (id) {
     case ID_GRAFIK:
         ui.Enable(qobject_cast<CGrafik*>(m_pActiveView) == nullptr);
@@ -517,6 +557,9 @@ CScrollViewBase* CMainFrame::createView(int n) {
         view = new CGrafik(m_pStack);
     } else if (n == kFehlerkarteView) {
         view = new CFehlerkarte(m_pStack);
+    } else if (n >= kDiagnoseViewBase) {
+        view =
+            new CDiagnoseView(static_cast<views::DiagnosticKind>(n - kDiagnoseViewBase), m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
     }
@@ -536,9 +579,7 @@ CScrollViewBase* CMainFrame::createView(int n) {
 void CMainFrame::AnsichtWechseln(int n) {
     CScrollViewBase* old = m_pActiveView;
     // The view of that kind is already shown: nothing to switch (no second view is made).
-    if ((n == kChartView && qobject_cast<CGrafik*>(old)) ||
-        (n == kReportView && qobject_cast<CBrelvanView*>(old)) ||
-        (n == kFehlerkarteView && qobject_cast<CFehlerkarte*>(old))) {
+    if (old && viewNumber(old) == n) {
         return;
     }
     CScrollViewBase* view = findView(n);
@@ -549,9 +590,7 @@ void CMainFrame::AnsichtWechseln(int n) {
     m_pStack->setCurrentWidget(view);
     view->setFocus();
     if (old) {
-        old->setProperty(kChildId, qobject_cast<CBrelvanView*>(old)   ? kReportView
-                                   : qobject_cast<CFehlerkarte*>(old) ? kFehlerkarteView
-                                                                      : kChartView);
+        old->setProperty(kChildId, viewNumber(old));
     }
     view->setProperty(kChildId, kFirstPaneId);
     view->viewport()->update();

@@ -29,7 +29,8 @@ class CBrelvanApp;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The child id of the active view.
+    // The child id of the active view; hidden views keep 1 (report), 2 (chart), 3 (misfit map)
+    // or 10 + the kind of a diagnostic plot.
     static constexpr int kFirstPaneId = 0xE900;
     // The kinds of view; a hidden view keeps its kind as its child id.
     static constexpr int kReportView = 1;

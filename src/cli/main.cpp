@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/DiagnoseCommand.h"
 #include "cli/GrafikCommand.h"
 #include "cli/Options.h"
 
@@ -22,6 +23,7 @@ const char* const kUsageText =
     "  neu NEU.brv             legt einen neuen Fall an\n"
     "  zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls\n"
     "  grafik                  zeichnet die Grafik eines Falls (nur in Builds mit Grafik)\n"
+    "  diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und Wasserzufluss\n"
     "\n"
     "„brelvan-cli BEFEHL --help“ beschreibt einen Befehl.\n"
     "Rückgabewert: 0 Erfolg, 1 Aufruffehler, 2 Datei nicht lesbar oder schreibbar bzw.\n"
@@ -57,6 +59,8 @@ int main(int argc, char** argv) {
         return cmdNeu(rest);
     if (command == "zeigen")
         return cmdZeigen(rest);
+    if (command == "diagnose")
+        return cmdDiagnose(rest);
     if (command == "grafik") {
 #ifdef BRELVAN_HAVE_CHART
         return brelvanGrafikCommand(rest);

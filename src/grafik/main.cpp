@@ -5,10 +5,12 @@
 // The command line is read with the batch tool's option parser and answered with its exit
 // statuses and message path. A further kind of chart is one more option in kOptions, a field
 // of Request and a branch in writeChart; opening, checking and the output file are shared.
+#include <QApplication>
 #include <QGuiApplication>
 #include <QString>
 #include <clocale>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,20 +22,24 @@
 #include "document/DlgInputData.h"
 #include "document/TextFormat.h"
 #include "views/ChartExport.h"
+#include "views/DiagnosticChart.h"
 
 namespace {
 
 const char* const kUsage =
     "Aufruf: brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe]\n"
-    "                           [--seite hoch|quer]\n"
+    "                           [--seite hoch|quer] [--art verlauf|pz|cole|ho|residuen]\n"
     "Rechnet den Fall und schreibt die Grafik, wie die Grafikansicht sie zeichnet:\n"
     "  --x tage|gp         x-Achse in Tagen (Vorgabe) oder kumulativer Produktion\n"
     "  --lupe              vergrößerte Bildschirmgrafik (1950 x 1125 statt 1300 x 750)\n"
     "  --seite hoch|quer   Grafik einer gedruckten Seite im Hoch- oder Querformat\n"
+    "  --art ART           eine Diagnosegrafik statt der Grafik: verlauf (Druckverlauf mit\n"
+    "                      Meßpunkten), pz (p/z – Gp), cole, ho (Havlena–Odeh), residuen\n"
+    "                      (--lupe gilt nur für die Grafik ohne --art)\n"
     "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF).";
 
 // Options with a value and switches, without the leading "--".
-const std::vector<std::string> kOptions = {"x", "seite"};
+const std::vector<std::string> kOptions = {"x", "seite", "art"};
 const std::vector<std::string> kSwitches = {"lupe"};
 
 // What the command line asks for.
@@ -42,6 +48,7 @@ struct Request {
     std::string output;
     int grafiktyp = 0; // x axis: 0 days, 1 cumulative production
     brelvan::views::ChartLayout layout;
+    std::optional<brelvan::views::DiagnosticKind> art; // a diagnostic plot instead of the chart
 };
 
 int usage(const std::string& problem) {
@@ -99,6 +106,14 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
         return usage(error);
     request.grafiktyp = axis == 1 ? 1 : 0;
     request.layout.lupe = p.switches.count("lupe") != 0;
+    if (const auto it = p.options.find("art"); it != p.options.end()) {
+        brelvan::views::DiagnosticKind kind;
+        if (!brelvan::views::diagnosticKindFromName(it->second, kind))
+            return usage(brelvan::cformat("--art erwartet „verlauf“, „pz“, „cole“, „ho“ oder "
+                                          "„residuen“, nicht „%s“.",
+                                          it->second));
+        request.art = kind;
+    }
     if (page >= 0)
         request.layout.page = page == 0 ? brelvan::views::ChartLayout::Page::Portrait
                                         : brelvan::views::ChartLayout::Page::Landscape;
@@ -108,6 +123,20 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
 // Writes the chart the request asks for from the computed case.
 bool writeChart(const CBrelvanDoc& doc, const Request& request, std::string& error) {
     QString message;
+    if (request.art) {
+        // A screen-like picture, or an A4 page at 96 dpi in the orientation asked for.
+        using Page = brelvan::views::ChartLayout::Page;
+        const QSize size = request.layout.page == Page::Portrait    ? QSize(794, 1123)
+                           : request.layout.page == Page::Landscape ? QSize(1123, 794)
+                                                                    : QSize(1100, 750);
+        if (!brelvan::views::exportDiagnosticChart(
+                *request.art, brelvan::views::diagnosticData(doc),
+                QString::fromStdString(request.output), &message, size)) {
+            error = message.toStdString();
+            return false;
+        }
+        return true;
+    }
     if (!brelvan::views::exportChart(doc, QString::fromStdString(request.output), request.layout,
                                      &message)) {
         error = message.toStdString();
@@ -131,7 +160,12 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     int qtArgc = 1;
-    QGuiApplication application(qtArgc, argv);
+    // The diagnostic plots are Qt Charts, which need the widgets' application.
+    std::unique_ptr<QGuiApplication> application;
+    if (request.art)
+        application = std::make_unique<QApplication>(qtArgc, argv);
+    else
+        application = std::make_unique<QGuiApplication>(qtArgc, argv);
     // The core reads and writes numbers itself; the user's locale must never reach it.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -152,6 +152,13 @@ private slots:
                                  << QList<Item>{{"Grafik", 32773},
                                                 {"Text", 32774},
                                                 {"Fehlerkarte", 32800},
+                                                {"Druckverlauf", 32850},
+                                                {"p/z – Gp", 32851},
+                                                {"Cole-Diagramm", 32852},
+                                                {"Havlena–Odeh", 32853},
+                                                {"Residuen", 32854},
+                                                {"Grafik exportieren...", 32855},
+                                                {"", 0},
                                                 {"&Symbolleiste", 59392},
                                                 {"S&tatusleiste", 59393}};
         QTest::newRow("?") << 3 << "&?"
@@ -182,7 +189,7 @@ private slots:
             }
         }
         QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57607, 32772, 32773, 32774, 32800, 32784,
-                                  57664}));
+                                  32850, 32851, 32852, 32853, 32854, 57664}));
     }
 
     void accelerators_data() {
@@ -351,8 +358,11 @@ private slots:
         }
         QCOMPARE(texts,
                  QStringList({"Daten ändern", "Datei neu", "Datei öffnen", "Speichern",
-                              "Speichern unter", "Beenden", "Grafik", "Tabelle", "Fehlerkarte"}));
-        QCOMPARE(ids, QList<int>({32772, 57600, 57601, 57603, 57604, 57665, 32773, 32774, 32800}));
+                              "Speichern unter", "Beenden", "Grafik", "Tabelle", "Fehlerkarte",
+                              "Druckverlauf", "p/z – Gp", "Cole-Diagramm", "Havlena–Odeh",
+                              "Residuen"}));
+        QCOMPARE(ids, QList<int>({32772, 57600, 57601, 57603, 57604, 57665, 32773, 32774, 32800,
+                                  32850, 32851, 32852, 32853, 32854}));
 
         // A right click in the chart opens the menu at the mouse; "Tabelle" shows the report.
         frame().OnCommand(ID_GRAFIK);

@@ -1,0 +1,106 @@
+// brelvan-cli diagnose FALL.brv [--verfahren original|intervall]
+#include "cli/DiagnoseCommand.h"
+
+#include <cmath>
+
+#include "cli/CliInterface.h"
+#include "cli/Options.h"
+#include "document/CBrelvanDoc.h"
+#include "document/DlgInputData.h"
+#include "engine/Diagnostics.h"
+#include "engine/Run.h"
+#include "support/TextFormat.h"
+
+using brelvan::cformat;
+
+namespace {
+
+const char* const kHelp =
+    "Aufruf: brelvan-cli diagnose FALL.brv [--verfahren original|intervall]\n"
+    "Rechnet den Fall und gibt die Kennzahlen der Diagnosegrafiken aus: die p/z-Gerade\n"
+    "(Ausgleich über den Anfangspunkt und die Meßpunkte), ihr volumetrisches OGIP, den\n"
+    "relativen Anstieg des Cole-Werts (0.1 = 10 %), den RMS-Fehler der Drücke und ob die\n"
+    "Meßpunkte Wasserzufluss zeigen, mit der Begründung.\n"
+    "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)";
+
+int usage(const std::string& error) {
+    cli::printErr(error);
+    cli::printErr(kHelp);
+    return cli::kUsage;
+}
+
+// The influx scheme on the case, where the case has one.
+template <class Doc> bool setScheme(Doc& doc, int scheme) {
+    if constexpr (requires { doc.m_iVerfahren; }) {
+        doc.m_iVerfahren = scheme;
+        return true;
+    } else {
+        return scheme == 0;
+    }
+}
+
+} // namespace
+
+int cmdDiagnose(const std::vector<std::string>& args) {
+    cli::Parsed p;
+    std::string error;
+    if (!cli::parseArgs(args, {"verfahren"}, p, error))
+        return usage(error);
+    if (p.help) {
+        cli::printOut(kHelp);
+        return cli::kOk;
+    }
+    if (p.positional.size() != 1)
+        return usage("Bitte genau eine Falldatei angeben.");
+    int scheme = -1;
+    if (const auto it = p.options.find("verfahren"); it != p.options.end()) {
+        if (it->second == "original")
+            scheme = 0;
+        else if (it->second == "intervall")
+            scheme = 1;
+        else
+            return usage(cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.",
+                                 it->second));
+    }
+
+    CliInterface ui;
+    CBrelvanDoc doc;
+    doc.setUserInterface(&ui);
+    doc.OnNewDocument();
+    ui.inputDialog = [&](DlgInputData& dlg) {
+        dlg.OnInitDialog(ui);
+        return dlg.checkAll(ui);
+    };
+    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+        return cli::kFailed;
+    if (scheme >= 0 && !setScheme(doc, scheme)) {
+        ui.error("Das Zuflussverfahren „intervall“ steht in dieser Ausgabe nicht zur Verfügung.");
+        return cli::kFailed;
+    }
+
+    brelvan::engine::RunInputs inputs = doc.runInputs();
+    inputs.quiet = false;
+    const brelvan::engine::RunResult result = brelvan::engine::run(inputs);
+    const brelvan::engine::Diagnostics d = brelvan::engine::diagnose(result, inputs);
+    if (d.residuals.empty()) {
+        ui.error("Der Fall hat keinen gemessenen Druck; ohne Meßpunkte gibt es keine Diagnose.");
+        return cli::kFailed;
+    }
+    if (result.aborted)
+        ui.message("Die Rechnung wurde abgebrochen; die Diagnose beruht auf den Zeilen davor.");
+
+    if (d.pzLine.valid)
+        cli::printOut(cformat("p/z-Gerade: Achsenabschnitt %.4f Steigung %.8f", d.pzLine.intercept,
+                              d.pzLine.slope));
+    else
+        cli::printOut("p/z-Gerade: nicht bestimmbar (alle Meßpunkte bei Gp = 0)");
+    if (std::isfinite(d.volumetricOgip))
+        cli::printOut(cformat("Volumetrisches OGIP: %.3f", d.volumetricOgip));
+    else
+        cli::printOut("Volumetrisches OGIP: nicht bestimmbar (die p/z-Gerade fällt nicht)");
+    cli::printOut(cformat("Cole-Anstieg: %.4f", d.check.coleRise));
+    cli::printOut(cformat("RMS-Fehler: %.4f", d.rms));
+    cli::printOut(d.check.support ? "Wasserzufluss: ja" : "Wasserzufluss: nein");
+    cli::printOut(d.check.reason);
+    return cli::kOk;
+}

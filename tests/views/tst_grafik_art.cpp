@@ -1,0 +1,97 @@
+// "brelvan-cli grafik --art": the built batch tool writes each diagnostic plot of a case (PNG
+// with the measured points' markers) on screen size or an A4 page, and refuses an unknown kind.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "document/CBrelvanDoc.h"
+#include "support/WorkedCase.h"
+
+namespace {
+
+const QString kCli = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-cli");
+
+int run(const QStringList& args, QString* err = nullptr) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(kCli, QStringList{QStringLiteral("grafik")} + args);
+    p.waitForFinished(60000);
+    if (err) {
+        *err = QString::fromUtf8(p.readAllStandardError());
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+int greenPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += qRed(p) < 40 && qGreen(p) > 120 && qGreen(p) < 180 && qBlue(p) < 40;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class TestGrafikArt : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_case;
+
+private slots:
+    void initTestCase() {
+        if (!QFile::exists(kCli)) {
+            QSKIP("brelvan-cli is not built");
+        }
+        CBrelvanDoc doc;
+        worked_case::set(doc);
+        m_case = m_dir.filePath(QStringLiteral("fall.brv"));
+        QVERIFY(doc.OnSaveDocument(m_case.toStdString()));
+    }
+
+    void everyKindAsPng_data() {
+        QTest::addColumn<QString>("art");
+        for (const char* art : {"verlauf", "pz", "cole", "ho", "residuen"}) {
+            QTest::newRow(art) << QString::fromLatin1(art);
+        }
+    }
+    void everyKindAsPng() {
+        QFETCH(QString, art);
+        const QString out = m_dir.filePath(art + QStringLiteral(".png"));
+        QString err;
+        QCOMPARE(run({m_case, out, QStringLiteral("--art"), art, QStringLiteral("--x"),
+                      QStringLiteral("gp")},
+                     &err),
+                 0);
+        const QImage image(out);
+        QCOMPARE(image.size(), QSize(2200, 1500));
+        QVERIFY2(greenPixels(image) > 200, "markers of the measured points");
+    }
+
+    void a4Page() {
+        const QString page = m_dir.filePath(QStringLiteral("hoch.png"));
+        QCOMPARE(run({m_case, page, QStringLiteral("--art"), QStringLiteral("pz"),
+                      QStringLiteral("--seite"), QStringLiteral("hoch")}),
+                 0);
+        QCOMPARE(QImage(page).size(), QSize(1588, 2246));
+    }
+
+    void unknownKindIsAUsageError() {
+        QString err;
+        QCOMPARE(run({m_case, m_dir.filePath(QStringLiteral("x.png")), QStringLiteral("--art"),
+                      QStringLiteral("torte")},
+                     &err),
+                 1);
+        QVERIFY(err.contains(QStringLiteral("--art")));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.png"))));
+    }
+};
+
+QTEST_MAIN(TestGrafikArt)
+#include "tst_grafik_art.moc"
