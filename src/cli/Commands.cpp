@@ -189,10 +189,10 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     int status = 0;
     const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
     const char* const help = helpText.c_str();
-    if (!prepare(args,
-                 {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format",
-                  "xlsx"},
-                 help, p, status))
+    if (!prepare(
+            args,
+            {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format", "xlsx"},
+            help, p, status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help);
@@ -451,49 +451,35 @@ const char* const kNeuHelp =
 // written: every ranged field in its range, the composition as OK wants it.
 bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
     DlgInputData dlg;
-    dlg.m_dKompress = doc.m_dKompress;
-    dlg.m_dJWert = doc.m_dJWert;
-    dlg.m_dOGIP = doc.m_dOGIP;
-    dlg.m_dDruck = doc.m_dDruck;
-    dlg.m_dTemperatur = doc.m_dTemperatur;
-    dlg.m_dWIP = doc.m_dWIP;
-    dlg.m_iJahr = doc.m_iJahr;
-    dlg.m_iMonat = doc.m_iMonat;
-    dlg.m_iTag = doc.m_iTag;
+    dlg.reservoir() = doc.reservoir();
     for (int i = 0; i < CBrelvanDoc::kComponents; ++i)
         dlg.gasField(i) = doc.m_fGas[static_cast<std::size_t>(i)];
     // Which option gave the field, for the message.
     const auto option = [](int id) -> std::string {
         switch (id) {
-        case 1027:
+        case DlgInputData::kIdKompress:
             return "--kompress";
-        case 1028:
+        case DlgInputData::kIdJWertFeld:
             return "--jwert";
-        case 1024:
+        case DlgInputData::kIdOGIP:
             return "--ogip";
-        case 1026:
+        case DlgInputData::kIdDruck:
             return "--druck";
-        case 1023:
+        case DlgInputData::kIdTemperatur:
             return "--temperatur";
-        case 1025:
+        case DlgInputData::kIdWIP:
             return "--wip";
-        case 1018:
-        case 1019:
-        case 1020:
+        case DlgInputData::kIdTag:
+        case DlgInputData::kIdMonat:
+        case DlgInputData::kIdJahr:
             return "--beginn";
         default:
             return std::string("--gas ") +
-                   cli::kComponentNames[static_cast<std::size_t>(id - 1002)];
+                   cli::kComponentNames[static_cast<std::size_t>(id - DlgInputData::kIdGasFirst)];
         }
     };
     // The range check names the field; its own message (without the option) stays unsaid.
-    class Quiet : public brelvan::UserInterface {
-    public:
-        void message(const std::string&) override {}
-        bool question(const std::string&) override { return false; }
-        void showSensResults(const std::vector<std::string>&) override {}
-        bool runInputDialog(DlgInputData&) override { return false; }
-    } quiet;
+    brelvan::SilentInterface quiet;
     if (const int id = dlg.checkRanges(quiet); id != 0) {
         const DlgInputData::FieldRange f = DlgInputData::rangeOf(id);
         ui.message(cformat("%s: %s", option(id), brelvan::rangeMessage(f.min, f.max, f.integer)));
@@ -502,15 +488,7 @@ bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
     if (!checkGas(doc.m_fGas, ui))
         return false;
     DlgJWertData jwert;
-    jwert.m_fPermeabilitaet = doc.m_fPermeabilitaet;
-    jwert.m_fMaechtigkeit = doc.m_fMaechtigkeit;
-    jwert.m_fViskositaet = doc.m_fViskositaet;
-    jwert.m_fPorositaet = doc.m_fPorositaet;
-    jwert.m_fRadiusGWC = doc.m_fRadiusGWC;
-    jwert.m_fRadiusEnde = doc.m_fRadiusEnde;
-    jwert.m_fTiefe = doc.m_fTiefe;
-    jwert.m_fBreite = doc.m_fBreite;
-    jwert.m_fWinkel = doc.m_fWinkel;
+    jwert.jInputs() = doc.jInputs();
     return jwert.checkRanges(ui) == 0;
 }
 

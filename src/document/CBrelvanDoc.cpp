@@ -9,16 +9,8 @@
 
 namespace {
 
-// Used until the program sets its own user interface: tells nothing, answers No, cancels.
-class SilentInterface : public brelvan::UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData&) override { return false; }
-};
-
-SilentInterface g_silent;
+// Used until the program sets its own user interface.
+brelvan::SilentInterface g_silent;
 
 } // namespace
 

@@ -38,6 +38,15 @@ public:
     virtual void updateAllViews() {}
 };
 
+// Tells nothing, answers No, cancels the input dialog.
+class SilentInterface : public UserInterface {
+public:
+    void message(const std::string&) override {}
+    bool question(const std::string&) override { return false; }
+    void showSensResults(const std::vector<std::string>&) override {}
+    bool runInputDialog(DlgInputData&) override { return false; }
+};
+
 // Passes every call on to another user interface; a derived class overrides what it adds.
 // A method added to UserInterface is added here too, so that no wrapper drops it.
 class ForwardingInterface : public UserInterface {
