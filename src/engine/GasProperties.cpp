@@ -231,6 +231,9 @@ double pzpressure(double temperaturC, double pzBar, double tpc, double ppc) {
         const double next = secantStep(p, pzBar, z0, z1);
         if (!std::isfinite(next))
             break; // q1 equals q0, or the step left the numbers
+        // z depends on p alone: a step that lands where it started repeats itself to the end.
+        if (next == p)
+            break;
         p = next;
     }
     return p;
