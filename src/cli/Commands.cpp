@@ -21,30 +21,9 @@ using brelvan::cformat;
 
 namespace {
 
-// Parses the arguments of `command`; on a usage error the message and the command's help go
-// to stderr and `status` is set; with --help the help goes to stdout and `status` is 0.
-bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
-             const char* help, cli::Parsed& parsed, int& status) {
-    std::string error;
-    if (!cli::parseArgs(args, known, parsed, error)) {
-        cli::printErr(error);
-        cli::printErr(help);
-        status = cli::kUsage;
-        return false;
-    }
-    if (parsed.help) {
-        cli::printOut(help);
-        status = cli::kOk;
-        return false;
-    }
-    return true;
-}
-
-int usage(const std::string& error, const char* help) {
-    cli::printErr(error);
-    cli::printErr(help);
-    return cli::kUsage;
-}
+using cli::prepare;
+using cli::schemeOption;
+using cli::usage;
 
 // A number option: absent leaves `target`, a bad value is a usage error.
 template <class T>
@@ -82,22 +61,6 @@ bool chartType(const cli::Parsed& p, std::optional<int>& type, std::string& erro
 }
 
 // "--verfahren original|intervall" as the influx scheme: 0 original, 1 interval mean.
-bool schemeOption(const cli::Parsed& p, std::optional<int>& scheme, std::string& error) {
-    const auto it = p.options.find("verfahren");
-    if (it == p.options.end())
-        return true;
-    if (it->second == "original")
-        scheme = 0;
-    else if (it->second == "intervall")
-        scheme = 1;
-    else {
-        error =
-            cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.", it->second);
-        return false;
-    }
-    return true;
-}
-
 void printLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         cli::printOut(line);

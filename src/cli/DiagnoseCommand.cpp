@@ -2,6 +2,7 @@
 #include "cli/DiagnoseCommand.h"
 
 #include <cmath>
+#include <optional>
 
 #include "cli/CliInterface.h"
 #include "cli/Options.h"
@@ -24,44 +25,22 @@ const char* const kHelp =
     "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)";
 
 int usage(const std::string& error) {
-    cli::printErr(error);
-    cli::printErr(kHelp);
-    return cli::kUsage;
-}
-
-// The influx scheme on the case, where the case has one.
-template <class Doc> bool setScheme(Doc& doc, int scheme) {
-    if constexpr (requires { doc.m_iVerfahren; }) {
-        doc.m_iVerfahren = scheme;
-        return true;
-    } else {
-        return scheme == 0;
-    }
+    return cli::usage(error, kHelp);
 }
 
 } // namespace
 
 int cmdDiagnose(const std::vector<std::string>& args) {
     cli::Parsed p;
+    int status = 0;
+    if (!cli::prepare(args, {"verfahren"}, kHelp, p, status))
+        return status;
     std::string error;
-    if (!cli::parseArgs(args, {"verfahren"}, p, error))
-        return usage(error);
-    if (p.help) {
-        cli::printOut(kHelp);
-        return cli::kOk;
-    }
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.");
-    int scheme = -1;
-    if (const auto it = p.options.find("verfahren"); it != p.options.end()) {
-        if (it->second == "original")
-            scheme = 0;
-        else if (it->second == "intervall")
-            scheme = 1;
-        else
-            return usage(cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.",
-                                 it->second));
-    }
+    std::optional<int> scheme;
+    if (!cli::schemeOption(p, scheme, error))
+        return usage(error);
 
     CliInterface ui;
     CBrelvanDoc doc;
@@ -73,10 +52,8 @@ int cmdDiagnose(const std::vector<std::string>& args) {
     };
     if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
         return cli::kFailed;
-    if (scheme >= 0 && !setScheme(doc, scheme)) {
-        ui.error("Das Zuflussverfahren „intervall“ steht in dieser Ausgabe nicht zur Verfügung.");
-        return cli::kFailed;
-    }
+    if (scheme)
+        doc.m_iVerfahren = *scheme;
 
     brelvan::engine::RunInputs inputs = doc.runInputs();
     inputs.quiet = false;

@@ -29,29 +29,6 @@ namespace fit = brelvan::fit;
 
 namespace {
 
-bool prepareFit(const std::vector<std::string>& args, const std::vector<std::string>& known,
-                const char* help, cli::Parsed& parsed, int& status) {
-    std::string error;
-    if (!cli::parseArgs(args, known, parsed, error)) {
-        cli::printErr(error);
-        cli::printErr(help);
-        status = cli::kUsage;
-        return false;
-    }
-    if (parsed.help) {
-        cli::printOut(help);
-        status = cli::kOk;
-        return false;
-    }
-    return true;
-}
-
-int fitUsage(const std::string& error, const char* help) {
-    cli::printErr(error);
-    cli::printErr(help);
-    return cli::kUsage;
-}
-
 const char* const kOptionNames[fit::kParams] = {"ogip", "wip", "jwert"};
 
 // "--ogip MIN:MAX" and the like; absent options stay unset.
@@ -75,28 +52,12 @@ bool readRanges(const cli::Parsed& p, std::array<std::optional<std::pair<double,
 // "--verfahren original|intervall"
 bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxScheme>& scheme,
                 std::string& error) {
-    const auto it = p.options.find("verfahren");
-    if (it == p.options.end())
-        return true;
-    if (it->second == "original")
-        scheme = brelvan::engine::InfluxScheme::Original;
-    else if (it->second == "intervall")
-        scheme = brelvan::engine::InfluxScheme::IntervalMean;
-    else {
-        error =
-            cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.", it->second);
+    std::optional<int> chosen;
+    if (!cli::schemeOption(p, chosen, error))
         return false;
-    }
+    if (chosen)
+        scheme = static_cast<brelvan::engine::InfluxScheme>(*chosen);
     return true;
-}
-
-// The influx scheme into the input dialog, where the case keeps one.
-template <class Dialog>
-void chooseScheme(Dialog& dlg, std::optional<brelvan::engine::InfluxScheme> scheme) {
-    if constexpr (requires { dlg.m_iVerfahren; }) {
-        if (scheme)
-            dlg.m_iVerfahren = static_cast<int>(*scheme);
-    }
 }
 
 // Opens the case with the input dialog's checks, as "bericht" does.
@@ -106,7 +67,8 @@ bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     doc.OnNewDocument();
     ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
         dlg.OnInitDialog(ui);
-        chooseScheme(dlg, scheme);
+        if (scheme)
+            dlg.m_iVerfahren = static_cast<int>(*scheme);
         return dlg.checkAll(ui);
     };
     return doc.OnOpenDocument(path) && ui.dialogAccepted;
@@ -140,16 +102,16 @@ const char* const kAnpassenHelp =
 int cmdAnpassen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepareFit(args, {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern"},
-                    kAnpassenHelp, p, status))
+    if (!cli::prepare(args, {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern"},
+                      kAnpassenHelp, p, status))
         return status;
     if (p.positional.size() != 1)
-        return fitUsage("Bitte genau eine Falldatei angeben.", kAnpassenHelp);
+        return cli::usage("Bitte genau eine Falldatei angeben.", kAnpassenHelp);
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
-        return fitUsage(error, kAnpassenHelp);
+        return cli::usage(error, kAnpassenHelp);
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
         std::istringstream list(it->second);
@@ -159,19 +121,19 @@ int cmdAnpassen(const std::vector<std::string>& args) {
             while (j < fit::kParams && name != kOptionNames[j])
                 ++j;
             if (j == fit::kParams)
-                return fitUsage(cformat("--fest kennt „%s“ nicht (ogip, wip, jwert).", name),
-                                kAnpassenHelp);
+                return cli::usage(cformat("--fest kennt „%s“ nicht (ogip, wip, jwert).", name),
+                                  kAnpassenHelp);
             options.free[j] = false;
         }
         if (!options.free[0] && !options.free[1] && !options.free[2])
-            return fitUsage("Mindestens ein Parameter muss frei bleiben.", kAnpassenHelp);
+            return cli::usage("Mindestens ein Parameter muss frei bleiben.", kAnpassenHelp);
     }
     bool fromGrid = true;
     if (const auto it = p.options.find("start"); it != p.options.end()) {
         if (it->second == "fall")
             fromGrid = false;
         else if (it->second != "gitter")
-            return fitUsage(
+            return cli::usage(
                 cformat("--start erwartet „gitter“ oder „fall“, nicht „%s“.", it->second),
                 kAnpassenHelp);
     }
@@ -271,23 +233,24 @@ const char* const kKarteHelp =
 int cmdKarte(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepareFit(args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren"},
-                    kKarteHelp, p, status))
+    if (!cli::prepare(args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren"},
+                      kKarteHelp, p, status))
         return status;
     if (p.positional.size() != 2)
-        return fitUsage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
+        return cli::usage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
-        return fitUsage(error, kKarteHelp);
+        return cli::usage(error, kKarteHelp);
     for (int j = 0; j < fit::kParams; ++j)
         if (!given[j])
-            return fitUsage(cformat("Die Option --%s MIN:MAX fehlt.", kOptionNames[j]), kKarteHelp);
+            return cli::usage(cformat("Die Option --%s MIN:MAX fehlt.", kOptionNames[j]),
+                              kKarteHelp);
     fit::MapOptions options;
     const auto axes = p.options.find("achsen");
     if (axes == p.options.end())
-        return fitUsage("Die Option --achsen fehlt.", kKarteHelp);
+        return cli::usage("Die Option --achsen fehlt.", kKarteHelp);
     if (axes->second == "ogip,wip") {
         options.axisA = fit::kOgip;
         options.axisB = fit::kWip;
@@ -298,25 +261,25 @@ int cmdKarte(const std::vector<std::string>& args) {
         options.axisA = fit::kWip;
         options.axisB = fit::kJWert;
     } else {
-        return fitUsage(cformat("--achsen erwartet „ogip,wip“, „ogip,jwert“ oder „wip,jwert“, "
-                                "nicht „%s“.",
-                                axes->second),
-                        kKarteHelp);
+        return cli::usage(cformat("--achsen erwartet „ogip,wip“, „ogip,jwert“ oder „wip,jwert“, "
+                                  "nicht „%s“.",
+                                  axes->second),
+                          kKarteHelp);
     }
     if (const auto it = p.options.find("punkte"); it != p.options.end()) {
         const auto n = cli::integer(it->second);
         if (!n || *n < 2 || *n > 401)
-            return fitUsage(cformat("--punkte erwartet eine ganze Zahl von 2 bis 401, nicht "
-                                    "„%s“.",
-                                    it->second),
-                            kKarteHelp);
+            return cli::usage(cformat("--punkte erwartet eine ganze Zahl von 2 bis 401, nicht "
+                                      "„%s“.",
+                                      it->second),
+                              kKarteHelp);
         options.points = *n;
     }
     if (const auto it = p.options.find("dritter"); it != p.options.end()) {
         if (it->second == "optimiert")
             options.optimiseThird = true;
         else if (it->second != "fest")
-            return fitUsage(
+            return cli::usage(
                 cformat("--dritter erwartet „fest“ oder „optimiert“, nicht „%s“.", it->second),
                 kKarteHelp);
     }
@@ -326,7 +289,8 @@ int cmdKarte(const std::vector<std::string>& args) {
     for (char& c : suffix)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (suffix != "csv" && suffix != "svg" && suffix != "png" && suffix != "pdf")
-        return fitUsage("Die Ausgabedatei muss auf .csv, .svg, .png oder .pdf enden.", kKarteHelp);
+        return cli::usage("Die Ausgabedatei muss auf .csv, .svg, .png oder .pdf enden.",
+                          kKarteHelp);
 #ifndef BRELVAN_DRAWS_CHARTS
     if (suffix != "csv") {
 #ifdef BRELVAN_HAVE_CHART

@@ -163,4 +163,43 @@ void printErr(const std::string& line) {
     std::fputc('\n', stderr);
 }
 
+bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
+             const char* help, Parsed& parsed, int& status) {
+    std::string error;
+    if (!parseArgs(args, known, parsed, error)) {
+        printErr(error);
+        printErr(help);
+        status = kUsage;
+        return false;
+    }
+    if (parsed.help) {
+        printOut(help);
+        status = kOk;
+        return false;
+    }
+    return true;
+}
+
+int usage(const std::string& error, const char* help) {
+    printErr(error);
+    printErr(help);
+    return kUsage;
+}
+
+bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error) {
+    const auto it = p.options.find("verfahren");
+    if (it == p.options.end())
+        return true;
+    if (it->second == "original")
+        scheme = 0;
+    else if (it->second == "intervall")
+        scheme = 1;
+    else {
+        error = brelvan::cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.",
+                                 it->second);
+        return false;
+    }
+    return true;
+}
+
 } // namespace cli

@@ -48,4 +48,15 @@ extern const std::array<const char*, 15> kComponentNames;
 void printOut(const std::string& line); // stdout, with a line break
 void printErr(const std::string& line); // stderr, with a line break
 
+// Parses the arguments of a command; on a usage error the message and the command's help go
+// to stderr and `status` is kUsage; with --help the help goes to stdout and `status` is kOk.
+// True when the command is to run.
+bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
+             const char* help, Parsed& parsed, int& status);
+// The message and the command's help on stderr; returns kUsage.
+int usage(const std::string& error, const char* help);
+// "--verfahren original|intervall": 0 or 1 in `scheme`, left unset without the option; false
+// and `error` (German) for another word.
+bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error);
+
 } // namespace cli
