@@ -22,21 +22,25 @@
 #include "document/DlgInputData.h"
 #include "document/TextFormat.h"
 #include "views/ChartExport.h"
+#include "views/ChartGeometry.h"
 #include "views/DiagnosticChart.h"
 
 namespace {
 
-const char* const kUsage =
+// The sizes in the help are the chart's own.
+const std::string kHelp = brelvan::cformat(
     "Aufruf: brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe]\n"
     "                           [--seite hoch|quer] [--art verlauf|pz|cole|ho|residuen]\n"
     "Rechnet den Fall und schreibt die Grafik, wie die Grafikansicht sie zeichnet:\n"
     "  --x tage|gp         x-Achse in Tagen (Vorgabe) oder kumulativer Produktion\n"
-    "  --lupe              vergrößerte Bildschirmgrafik (1950 x 1125 statt 1300 x 750)\n"
+    "  --lupe              vergrößerte Bildschirmgrafik (%d x %d statt %d x %d)\n"
     "  --seite hoch|quer   Grafik einer gedruckten Seite im Hoch- oder Querformat\n"
     "  --art ART           eine Diagnosegrafik statt der Grafik: verlauf (Druckverlauf mit\n"
     "                      Meßpunkten), pz (p/z – Gp), cole, ho (Havlena–Odeh), residuen\n"
     "                      (--lupe gilt nur für die Grafik ohne --art)\n"
-    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF).";
+    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF).",
+    brelvan::views::kMagnifiedWidth, brelvan::views::kMagnifiedHeight, brelvan::views::kScreenWidth,
+    brelvan::views::kScreenHeight);
 
 // Options with a value and switches, without the leading "--".
 const std::vector<std::string> kOptions = {"x", "seite", "art"};
@@ -52,9 +56,7 @@ struct Request {
 };
 
 int usage(const std::string& problem) {
-    cli::printErr(problem);
-    cli::printErr(kUsage);
-    return cli::kUsage;
+    return cli::usage(problem, kHelp.c_str());
 }
 
 // The value of option `name` when it is one of `a` and `b`: 0 for `a`, 1 for `b`, -1 absent.
@@ -90,7 +92,7 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
     if (!cli::parseArgs(args, kOptions, p, error, kSwitches))
         return usage(error);
     if (p.help) {
-        cli::printOut(kUsage);
+        cli::printOut(kHelp);
         return cli::kOk;
     }
     if (p.positional.size() != 2)
