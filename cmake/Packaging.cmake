@@ -33,7 +33,7 @@ install(TARGETS ${BRELVAN_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Man pages and the changelog, compressed as Debian wants them.
 set(pack ${PROJECT_SOURCE_DIR}/packaging)
 set(packed)
-foreach(file man/brelvan.1 man/brelvan-cli.1 changelog)
+foreach(file man/brelvan.1 man/brelvan-cli.1 man/brelvan-grafik.1 changelog)
     get_filename_component(name ${file} NAME)
     set(gz ${PROJECT_BINARY_DIR}/packaging/${name}.gz)
     add_custom_command(OUTPUT ${gz}
@@ -45,6 +45,7 @@ endforeach()
 add_custom_target(brelvan_packaging_files ALL DEPENDS ${packed})
 install(FILES ${PROJECT_BINARY_DIR}/packaging/brelvan.1.gz
               ${PROJECT_BINARY_DIR}/packaging/brelvan-cli.1.gz
+              ${PROJECT_BINARY_DIR}/packaging/brelvan-grafik.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/brelvan)
