@@ -219,7 +219,8 @@ private slots:
         ui.answer = true;
         button->click();
         QVERIFY(std::fabs(dlg.m_dOGIP - 5000) < 5);
-        const double shown = qobject_cast<QLineEdit*>(dlg.control(1024))->text().toDouble();
+        const double shown =
+            qobject_cast<QLineEdit*>(dlg.control(DlgInputData::kIdOGIP))->text().toDouble();
         QVERIFY(std::fabs(shown - dlg.m_dOGIP) < 1e-3);
     }
 

@@ -62,6 +62,30 @@ inline void settle() {
     }
 }
 
+// The gas components in the order of m_fGas; gasId(c) is the input dialog's composition field
+// of component c.
+enum GasComponent : int {
+    kH2S,
+    kCO2,
+    kN2,
+    kCH4,
+    kC2H6,
+    kC3H8,
+    kIC4H10,
+    kNC4H10,
+    kIC5H12,
+    kNC5H12,
+    kC6H14,
+    kC7H16,
+    kC8H18,
+    kC9H20,
+    kC10H22,
+};
+static_assert(kC10H22 + 1 == DlgInputData::kComponents);
+constexpr int gasId(GasComponent c) {
+    return int(DlgInputData::kIdGasFirst) + int(c);
+}
+
 inline QLineEdit* editOf(BrelvanDialog& dialog, int id) {
     return qobject_cast<QLineEdit*>(dialog.control(id));
 }

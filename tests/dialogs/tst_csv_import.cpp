@@ -95,11 +95,11 @@ private slots:
             preview.appendButton()->setChecked(append);
             return take;
         };
-        editOf(d, 1001)->setText(QStringLiteral("Feld B"));
+        editOf(d, DlgInputData::kIdName)->setText(QStringLiteral("Feld B"));
         QTest::mouseClick(d.control(DlgInputData::kIdCsvImport), Qt::LeftButton);
         settle();
         QCOMPARE(d.list()->count(), 4);
-        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld B"));
+        QCOMPARE(editOf(d, DlgInputData::kIdName)->text(), QStringLiteral("Feld B"));
 
         take = true;
         append = true;
@@ -107,7 +107,7 @@ private slots:
         settle();
         QCOMPARE(d.list()->count(), 6);
         QCOMPARE(d.m_Zeilen.back(), std::string("      1. 7.2004       2000.000"));
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1044))->text(),
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdStatus))->text(),
                  QStringLiteral("6 Zeilen wurden eingelesen"));
 
         append = false;

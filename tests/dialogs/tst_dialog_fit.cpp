@@ -86,10 +86,10 @@ private slots:
         d.m_dWIP = 20000.142685617;
         d.m_dJWert = 71.2345678901234;
         QVERIFY(showActive(d));
-        for (int id : {1025, 1028}) {
+        for (int id : {DlgInputData::kIdWIP, DlgInputData::kIdJWertFeld}) {
             QLineEdit* edit = editOf(d, id);
             QVERIFY(edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width() ||
-                    id == 1028);
+                    id == DlgInputData::kIdJWertFeld);
             // The field scrolls to keep its cursor in view: at 0 it shows the first digit.
             QCOMPARE(edit->cursorPosition(), 0);
         }

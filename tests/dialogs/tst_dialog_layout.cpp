@@ -130,7 +130,7 @@ private slots:
                     QVERIFY2(edit->minimumSizeHint().height() <= edit->height(),
                              qPrintable(edit->objectName()));
                     QVERIFY2(textWidth(edit, edit->text()) < edit->width() ||
-                                 edit->objectName() == QLatin1String("1021"),
+                                 edit->objectName() == QString::number(DlgInputData::kIdZeile),
                              qPrintable(QStringLiteral("%1 shows '%2' cut off")
                                             .arg(edit->objectName(), edit->text())));
                 } else if (auto* group = qobject_cast<QGroupBox*>(a)) {

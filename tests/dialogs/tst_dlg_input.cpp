@@ -61,16 +61,17 @@ private slots:
     void initialisationShowsTheCase() {
         DlgInput& d = open();
         QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Dateneingabe"));
-        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld A"));
-        QCOMPARE(editOf(d, 1005)->text(), QStringLiteral("100"));
-        QCOMPARE(editOf(d, 1027)->text(), QStringLiteral("9.5"));
-        QCOMPARE(editOf(d, 1020)->text(), QStringLiteral("2000"));
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("100.00"));
-        QVERIFY(qobject_cast<QRadioButton*>(d.control(1030))->isChecked());
-        QVERIFY(qobject_cast<QRadioButton*>(d.control(1045))->isChecked());
+        QCOMPARE(editOf(d, DlgInputData::kIdName)->text(), QStringLiteral("Feld A"));
+        QCOMPARE(editOf(d, gasId(kCH4))->text(), QStringLiteral("100"));
+        QCOMPARE(editOf(d, DlgInputData::kIdKompress)->text(), QStringLiteral("9.5"));
+        QCOMPARE(editOf(d, DlgInputData::kIdJahr)->text(), QStringLiteral("2000"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdSumme))->text(),
+                 QStringLiteral("100.00"));
+        QVERIFY(qobject_cast<QRadioButton*>(d.control(DlgInputData::kIdOptionFirst))->isChecked());
+        QVERIFY(qobject_cast<QRadioButton*>(d.control(DlgInputData::kIdTage))->isChecked());
         QCOMPARE(d.list()->count(), 4);
         QCOMPARE(d.list()->item(2)->text(), QStringLiteral("      1. 7.2002       1200.000"));
-        QCOMPARE(QApplication::focusWidget(), d.control(1001));
+        QCOMPARE(QApplication::focusWidget(), d.control(DlgInputData::kIdName));
         QVERIFY(m_boxes->shown.empty());
     }
 
@@ -83,51 +84,51 @@ private slots:
         auto row = [](const char* name, int id, const char* text, const std::string& msg) {
             QTest::newRow(name) << id << QString::fromUtf8(text) << QString::fromStdString(msg);
         };
-        row("Kompress 7", 1027, "7", "");
-        row("Kompress 6.99", 1027, "6.99", range(7, 13));
-        row("Kompress 13", 1027, "13", "");
-        row("Kompress 13.01", 1027, "13.01", range(7, 13));
-        row("J 0.001", 1028, "0.001", "");
-        row("J 0.0009", 1028, "0.0009", range(0.001, 10000));
-        row("J 10000", 1028, "10000", "");
-        row("J 10000.1", 1028, "10000.1", range(0.001, 10000));
-        row("OGIP 100000", 1024, "100000", "");
-        row("OGIP 0.09", 1024, "0.09", range(0.1, 100000));
-        row("OGIP 100000.5", 1024, "100000.5", range(0.1, 100000));
-        row("OGIP below Gp", 1024, "1500",
+        row("Kompress 7", DlgInputData::kIdKompress, "7", "");
+        row("Kompress 6.99", DlgInputData::kIdKompress, "6.99", range(7, 13));
+        row("Kompress 13", DlgInputData::kIdKompress, "13", "");
+        row("Kompress 13.01", DlgInputData::kIdKompress, "13.01", range(7, 13));
+        row("J 0.001", DlgInputData::kIdJWertFeld, "0.001", "");
+        row("J 0.0009", DlgInputData::kIdJWertFeld, "0.0009", range(0.001, 10000));
+        row("J 10000", DlgInputData::kIdJWertFeld, "10000", "");
+        row("J 10000.1", DlgInputData::kIdJWertFeld, "10000.1", range(0.001, 10000));
+        row("OGIP 100000", DlgInputData::kIdOGIP, "100000", "");
+        row("OGIP 0.09", DlgInputData::kIdOGIP, "0.09", range(0.1, 100000));
+        row("OGIP 100000.5", DlgInputData::kIdOGIP, "100000.5", range(0.1, 100000));
+        row("OGIP below Gp", DlgInputData::kIdOGIP, "1500",
             brelvan::cformat("Die max.Kum.Produktion %5.2f >= OGIP von %5.2f", 1500.0, 1500.0));
-        row("Druck 1", 1026, "1", "");
-        row("Druck 0.9", 1026, "0.9", range(1, 10000));
-        row("Druck 10001", 1026, "10001", range(1, 10000));
-        row("Temperatur 0", 1023, "0", "");
-        row("Temperatur -0.1", 1023, "-0.1", range(0, 1000));
-        row("Temperatur 1000.1", 1023, "1000.1", range(0, 1000));
-        row("WIP 0.1", 1025, "0.1", "");
-        row("WIP 100000", 1025, "100000", "");
-        row("WIP 100000.01", 1025, "100000.01", range(0.1, 100000));
-        row("CO2 -1", 1003, "-1", range(0, 100));
-        row("C10H22 100.5", 1016, "100.5", range(0, 100));
-        row("H2S 0", 1002, "0", "");
-        row("Jahr 1930", 1020, "1930", "");
-        row("Jahr 1929", 1020, "1929", range(1930, 2200, true));
-        row("Jahr 2201", 1020, "2201", range(1930, 2200, true));
-        row("Monat 12", 1019, "12", "");
-        row("Monat 0", 1019, "0", range(1, 12, true));
-        row("Monat 13", 1019, "13", range(1, 12, true));
-        row("Tag 31", 1018, "31", "");
-        row("Tag 0", 1018, "0", range(1, 31, true));
-        row("Tag 32", 1018, "32", range(1, 31, true));
-        row("OGIP no number", 1024, "5000x", brelvan::notANumberMessage(false));
-        row("OGIP empty", 1024, "", brelvan::notANumberMessage(false));
-        row("Tag decimal", 1018, "1.5", brelvan::notANumberMessage(true));
-        row("CH4 in words", 1005, "hundert", brelvan::notANumberMessage(false));
+        row("Druck 1", DlgInputData::kIdDruck, "1", "");
+        row("Druck 0.9", DlgInputData::kIdDruck, "0.9", range(1, 10000));
+        row("Druck 10001", DlgInputData::kIdDruck, "10001", range(1, 10000));
+        row("Temperatur 0", DlgInputData::kIdTemperatur, "0", "");
+        row("Temperatur -0.1", DlgInputData::kIdTemperatur, "-0.1", range(0, 1000));
+        row("Temperatur 1000.1", DlgInputData::kIdTemperatur, "1000.1", range(0, 1000));
+        row("WIP 0.1", DlgInputData::kIdWIP, "0.1", "");
+        row("WIP 100000", DlgInputData::kIdWIP, "100000", "");
+        row("WIP 100000.01", DlgInputData::kIdWIP, "100000.01", range(0.1, 100000));
+        row("CO2 -1", gasId(kCO2), "-1", range(0, 100));
+        row("C10H22 100.5", gasId(kC10H22), "100.5", range(0, 100));
+        row("H2S 0", gasId(kH2S), "0", "");
+        row("Jahr 1930", DlgInputData::kIdJahr, "1930", "");
+        row("Jahr 1929", DlgInputData::kIdJahr, "1929", range(1930, 2200, true));
+        row("Jahr 2201", DlgInputData::kIdJahr, "2201", range(1930, 2200, true));
+        row("Monat 12", DlgInputData::kIdMonat, "12", "");
+        row("Monat 0", DlgInputData::kIdMonat, "0", range(1, 12, true));
+        row("Monat 13", DlgInputData::kIdMonat, "13", range(1, 12, true));
+        row("Tag 31", DlgInputData::kIdTag, "31", "");
+        row("Tag 0", DlgInputData::kIdTag, "0", range(1, 31, true));
+        row("Tag 32", DlgInputData::kIdTag, "32", range(1, 31, true));
+        row("OGIP no number", DlgInputData::kIdOGIP, "5000x", brelvan::notANumberMessage(false));
+        row("OGIP empty", DlgInputData::kIdOGIP, "", brelvan::notANumberMessage(false));
+        row("Tag decimal", DlgInputData::kIdTag, "1.5", brelvan::notANumberMessage(true));
+        row("CH4 in words", gasId(kCH4), "hundert", brelvan::notANumberMessage(false));
     }
     void okRanges() {
         QFETCH(int, id);
         QFETCH(QString, text);
         QFETCH(QString, message);
         DlgInput& d = open();
-        if (id == 1002 || id == 1003 || id == 1016) {
+        if (id == gasId(kH2S) || id == gasId(kCO2) || id == gasId(kC10H22)) {
             editOf(d, id)->setText(text); // the composition's own leave handler is not tested here
         } else {
             typeInto(d, id, text);
@@ -154,14 +155,18 @@ private slots:
     void exchangeOrder_data() {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        QTest::newRow("Kompress before name and J") << 1027 << 1028;
-        QTest::newRow("OGIP before Druck") << 1024 << 1026;
-        QTest::newRow("WIP before the composition") << 1025 << 1011;
-        QTest::newRow("nC5H12 before CO2") << 1011 << 1003;
-        QTest::newRow("iC5H12 before H2S") << 1010 << 1002;
-        QTest::newRow("H2S before Jahr") << 1002 << 1020;
-        QTest::newRow("Jahr before Monat") << 1020 << 1019;
-        QTest::newRow("Monat before Tag") << 1019 << 1018;
+        QTest::newRow("Kompress before name and J")
+            << int(DlgInputData::kIdKompress) << int(DlgInputData::kIdJWertFeld);
+        QTest::newRow("OGIP before Druck")
+            << int(DlgInputData::kIdOGIP) << int(DlgInputData::kIdDruck);
+        QTest::newRow("WIP before the composition") << int(DlgInputData::kIdWIP) << gasId(kNC5H12);
+        QTest::newRow("nC5H12 before CO2") << gasId(kNC5H12) << gasId(kCO2);
+        QTest::newRow("iC5H12 before H2S") << gasId(kIC5H12) << gasId(kH2S);
+        QTest::newRow("H2S before Jahr") << gasId(kH2S) << int(DlgInputData::kIdJahr);
+        QTest::newRow("Jahr before Monat")
+            << int(DlgInputData::kIdJahr) << int(DlgInputData::kIdMonat);
+        QTest::newRow("Monat before Tag")
+            << int(DlgInputData::kIdMonat) << int(DlgInputData::kIdTag);
     }
     void exchangeOrder() {
         QFETCH(int, first);
@@ -169,7 +174,7 @@ private slots:
         DlgInput& d = open();
         editOf(d, second)->setText(QStringLiteral("x"));
         editOf(d, first)->setText(QStringLiteral("y"));
-        editOf(d, 1001)->setFocus();
+        editOf(d, DlgInputData::kIdName)->setFocus();
         clickOk();
         QCOMPARE(m_boxes->shown.size(), std::size_t(1));
         QCOMPARE(QApplication::focusWidget(), d.control(first));
@@ -226,15 +231,15 @@ private slots:
 
     void okTakesEveryField() {
         DlgInput& d = open();
-        editOf(d, 1001)->setText(QStringLiteral("Feld Süd"));
-        editOf(d, 1003)->setText(QStringLiteral("2.5"));
-        editOf(d, 1005)->setText(QStringLiteral("97.5"));
-        editOf(d, 1026)->setText(QStringLiteral("260"));
-        QTest::mouseClick(d.control(1046), Qt::LeftButton);
+        editOf(d, DlgInputData::kIdName)->setText(QStringLiteral("Feld Süd"));
+        editOf(d, gasId(kCO2))->setText(QStringLiteral("2.5"));
+        editOf(d, gasId(kCH4))->setText(QStringLiteral("97.5"));
+        editOf(d, DlgInputData::kIdDruck)->setText(QStringLiteral("260"));
+        QTest::mouseClick(d.control(DlgInputData::kIdKumProduktion), Qt::LeftButton);
         QVERIFY(
             static_cast<QRadioButton*>(d.control(DlgInputData::kIdVerfahrenOriginal))->isChecked());
         QTest::mouseClick(d.control(DlgInputData::kIdVerfahrenIntervall), Qt::LeftButton);
-        editOf(d, 1001)->setFocus();
+        editOf(d, DlgInputData::kIdName)->setFocus();
         clickOk();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.m_strFeldname, std::string("Feld Süd"));
@@ -251,13 +256,13 @@ private slots:
     void enterEscapeAndStandardOk() {
         {
             DlgInput& d = open();
-            typeInto(d, 1024, QStringLiteral("0.05"));
-            QTest::keyClick(editOf(d, 1024), Qt::Key_Return);
+            typeInto(d, DlgInputData::kIdOGIP, QStringLiteral("0.05"));
+            QTest::keyClick(editOf(d, DlgInputData::kIdOGIP), Qt::Key_Return);
             settle();
             QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(0.1, 100000)});
             QVERIFY(d.isVisible());
-            typeInto(d, 1024, QStringLiteral("6000"));
-            QTest::keyClick(editOf(d, 1024), Qt::Key_Enter);
+            typeInto(d, DlgInputData::kIdOGIP, QStringLiteral("6000"));
+            QTest::keyClick(editOf(d, DlgInputData::kIdOGIP), Qt::Key_Enter);
             settle();
             QCOMPARE(d.result(), int(QDialog::Accepted));
             QCOMPARE(d.m_dOGIP, 6000.0);
@@ -266,61 +271,65 @@ private slots:
             DlgInput& d = open();
             d.accept();
             QVERIFY(d.isVisible());
-            QTest::keyClick(editOf(d, 1001), Qt::Key_Escape);
+            QTest::keyClick(editOf(d, DlgInputData::kIdName), Qt::Key_Escape);
             QVERIFY(!d.isVisible());
             QCOMPARE(d.result(), int(QDialog::Rejected));
         }
         {
             DlgInput& d = open();
             m_boxes->clear();
-            typeInto(d, 1003, QStringLiteral("kaputt"));
+            typeInto(d, gasId(kCO2), QStringLiteral("kaputt"));
             QTest::mouseClick(d.control(BrelvanDialog::kIdCancel), Qt::LeftButton);
             settle();
             QCOMPARE(d.result(), int(QDialog::Rejected));
             QVERIFY(m_boxes->shown.empty());
         }
-        QVERIFY(qobject_cast<QPushButton*>(m_dlg->control(1000))->isDefault());
+        QVERIFY(qobject_cast<QPushButton*>(m_dlg->control(BrelvanDialog::kIdOk))->isDefault());
     }
 
     void compositionSumOnLeavingAField() {
         DlgInput& d = open();
-        typeInto(d, 1003, QStringLiteral("5"));
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("100.00"));
+        typeInto(d, gasId(kCO2), QStringLiteral("5"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdSumme))->text(),
+                 QStringLiteral("100.00"));
         tabAway();
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("105.00"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdSumme))->text(),
+                 QStringLiteral("105.00"));
         QCOMPARE(d.m_fGas[1], 5.0f);
         QVERIFY(m_boxes->shown.empty());
         // The sum is not shown on keystrokes, only when a composition field is left.
-        typeInto(d, 1004, QStringLiteral("1"));
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("105.00"));
-        QTest::mouseClick(d.control(1027), Qt::LeftButton);
-        editOf(d, 1027)->setFocus(Qt::MouseFocusReason);
+        typeInto(d, gasId(kN2), QStringLiteral("1"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdSumme))->text(),
+                 QStringLiteral("105.00"));
+        QTest::mouseClick(d.control(DlgInputData::kIdKompress), Qt::LeftButton);
+        editOf(d, DlgInputData::kIdKompress)->setFocus(Qt::MouseFocusReason);
         settle();
-        QCOMPARE(qobject_cast<QLabel*>(d.control(1017))->text(), QStringLiteral("106.00"));
+        QCOMPARE(qobject_cast<QLabel*>(d.control(DlgInputData::kIdSumme))->text(),
+                 QStringLiteral("106.00"));
     }
 
     // A failing field in a focus-leave handler: one message, the focus back on the field, and
     // neither the message nor that focus change starts a handler again.
     void leaveHandlerFailureIsReportedOnce() {
         DlgInput& d = open();
-        typeInto(d, 1003, QStringLiteral("abc"));
+        typeInto(d, gasId(kCO2), QStringLiteral("abc"));
         tabAway();
         settle();
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{brelvan::notANumberMessage(false)});
-        QCOMPARE(QApplication::focusWidget(), d.control(1003));
-        QCOMPARE(editOf(d, 1003)->text(), QStringLiteral("abc"));
-        QCOMPARE(editOf(d, 1003)->selectedText(), QStringLiteral("abc"));
+        QCOMPARE(QApplication::focusWidget(), d.control(gasId(kCO2)));
+        QCOMPARE(editOf(d, gasId(kCO2))->text(), QStringLiteral("abc"));
+        QCOMPARE(editOf(d, gasId(kCO2))->selectedText(), QStringLiteral("abc"));
         // A bad field elsewhere: leaving a composition field reports that field.
         m_boxes->clear();
-        editOf(d, 1003)->setText(QStringLiteral("0"));
-        editOf(d, 1020)->setText(QStringLiteral("1800"));
+        editOf(d, gasId(kCO2))->setText(QStringLiteral("0"));
+        editOf(d, DlgInputData::kIdJahr)->setText(QStringLiteral("1800"));
         tabAway();
         settle();
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(1930, 2200, true)});
-        QCOMPARE(QApplication::focusWidget(), d.control(1020));
+        QCOMPARE(QApplication::focusWidget(), d.control(DlgInputData::kIdJahr));
         // Leaving the year field again after correcting it: no message.
         m_boxes->clear();
-        typeInto(d, 1020, QStringLiteral("1995"));
+        typeInto(d, DlgInputData::kIdJahr, QStringLiteral("1995"));
         tabAway();
         QVERIFY(m_boxes->shown.empty());
     }
@@ -328,7 +337,7 @@ private slots:
     // Another window taking the focus is not a departure from the field.
     void otherWindowDoesNotRunHandlers() {
         DlgInput& d = open();
-        typeInto(d, 1003, QStringLiteral("abc"));
+        typeInto(d, gasId(kCO2), QStringLiteral("abc"));
         QWidget other;
         QVERIFY(showActive(other));
         settle();
@@ -337,17 +346,17 @@ private slots:
         QVERIFY(showActive(d));
         settle();
         QVERIFY(m_boxes->shown.empty());
-        QCOMPARE(QApplication::focusWidget(), d.control(1003));
+        QCOMPARE(QApplication::focusWidget(), d.control(gasId(kCO2)));
     }
 
     void productionStartOnLeavingADateField() {
         DlgInput& d = open();
-        typeInto(d, 1018, QStringLiteral("15"));
+        typeInto(d, DlgInputData::kIdTag, QStringLiteral("15"));
         tabAway();
         QCOMPARE(d.m_iTag, 15);
         QCOMPARE(d.m_fBeginn, 36540.0f); // 15.1.2000
-        typeInto(d, 1019, QStringLiteral("4"));
-        typeInto(d, 1018, QStringLiteral("31"));
+        typeInto(d, DlgInputData::kIdMonat, QStringLiteral("4"));
+        typeInto(d, DlgInputData::kIdTag, QStringLiteral("31"));
         tabAway();
         QCOMPARE(d.m_fBeginn, 0.0f); // 31.4. does not exist
     }
@@ -362,20 +371,21 @@ private slots:
     void jValueDialog() {
         QFETCH(bool, yes);
         DlgInput& d = open();
-        typeInto(d, 1001, QStringLiteral("Feld B"));
-        editOf(d, 1023)->setText(QStringLiteral("85,5")); // not a number: kept as typed
-        editOf(d, 1026)->setText(QStringLiteral("255"));
+        typeInto(d, DlgInputData::kIdName, QStringLiteral("Feld B"));
+        // not a number: kept as typed
+        editOf(d, DlgInputData::kIdTemperatur)->setText(QStringLiteral("85,5"));
+        editOf(d, DlgInputData::kIdDruck)->setText(QStringLiteral("255"));
         BrelvanDialog::s_modalHook = [](QDialog& dialog) {
             auto& j = static_cast<DlgJWert&>(dialog);
             if (j.m_fPermeabilitaet != 100.0f || j.m_fTiefe != 5000.0f) {
                 return int(QDialog::Rejected);
             }
-            editOf(j, 1042)->setText(QStringLiteral("2000")); // width
+            editOf(j, DlgJWertData::kIdBreite)->setText(QStringLiteral("2000")); // width
             QTest::mouseClick(j.control(BrelvanDialog::kIdOk), Qt::LeftButton);
             return j.result();
         };
         m_boxes->answers = {yes};
-        QTest::mouseClick(d.control(1029), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdJWert), Qt::LeftButton);
         settle();
         const double j = 100 * 0.02543 * 10 * 2000 / (0.5 * 5000.0);
         QCOMPARE(m_boxes->texts(),
@@ -386,27 +396,30 @@ private slots:
         QCOMPARE(d.m_fBreite, 2000.0f);
         if (yes) {
             QVERIFY(qAbs(d.m_dJWert - j) < 1e-4);
-            QCOMPARE(editOf(d, 1028)->text(), DataExchangeQt::formatted(d.m_dJWert));
+            QCOMPARE(editOf(d, DlgInputData::kIdJWertFeld)->text(),
+                     DataExchangeQt::formatted(d.m_dJWert));
             QVERIFY(qAbs(d.m_dWIP - 20.0) < 1e-5);
-            QCOMPARE(editOf(d, 1025)->text(), DataExchangeQt::formatted(d.m_dWIP));
+            QCOMPARE(editOf(d, DlgInputData::kIdWIP)->text(), DataExchangeQt::formatted(d.m_dWIP));
         } else {
             QCOMPARE(d.m_dJWert, 50.0);
-            QCOMPARE(editOf(d, 1028)->text(), QStringLiteral("50"));
+            QCOMPARE(editOf(d, DlgInputData::kIdJWertFeld)->text(), QStringLiteral("50"));
         }
-        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld B"));
-        QCOMPARE(editOf(d, 1023)->text(), QStringLiteral("85,5"));
-        QCOMPARE(editOf(d, 1026)->text(), QStringLiteral("255"));
+        QCOMPARE(editOf(d, DlgInputData::kIdName)->text(), QStringLiteral("Feld B"));
+        QCOMPARE(editOf(d, DlgInputData::kIdTemperatur)->text(), QStringLiteral("85,5"));
+        QCOMPARE(editOf(d, DlgInputData::kIdDruck)->text(), QStringLiteral("255"));
         QVERIFY(d.isVisible());
     }
 
     void jValueDialogCancelled() {
         DlgInput& d = open();
         BrelvanDialog::s_modalHook = [](QDialog& dialog) {
-            editOf(static_cast<BrelvanDialog&>(dialog), 1035)->setText(QStringLiteral("7"));
-            QTest::mouseClick(static_cast<BrelvanDialog&>(dialog).control(2), Qt::LeftButton);
+            editOf(static_cast<BrelvanDialog&>(dialog), DlgJWertData::kIdPermeabilitaet)
+                ->setText(QStringLiteral("7"));
+            QTest::mouseClick(static_cast<BrelvanDialog&>(dialog).control(BrelvanDialog::kIdCancel),
+                              Qt::LeftButton);
             return dialog.result();
         };
-        QTest::mouseClick(d.control(1029), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdJWert), Qt::LeftButton);
         QVERIFY(m_boxes->shown.empty());
         QCOMPARE(d.m_fPermeabilitaet, 100.0f);
         QCOMPARE(d.m_dJWert, 50.0);
@@ -426,13 +439,14 @@ private slots:
         s_accept = accept;
         BrelvanDialog::s_modalHook = [](QDialog& dialog) {
             auto& s = static_cast<DlgSensitivity&>(dialog);
-            s_shownMaxGp = editOf(s, 1055)->text().toDouble();
-            editOf(s, 1048)->setText(QStringLiteral("4500"));
-            editOf(s, 1055)->setText(QStringLiteral("99999"));
-            QTest::mouseClick(s.control(s_accept ? 1000 : 2), Qt::LeftButton);
+            s_shownMaxGp = editOf(s, DlgSensitivityData::kIdMaxGp)->text().toDouble();
+            editOf(s, DlgSensitivityData::kIdMinOGIP)->setText(QStringLiteral("4500"));
+            editOf(s, DlgSensitivityData::kIdMaxGp)->setText(QStringLiteral("99999"));
+            QTest::mouseClick(s.control(s_accept ? BrelvanDialog::kIdOk : BrelvanDialog::kIdCancel),
+                              Qt::LeftButton);
             return s.result();
         };
-        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdSensitivitaet), Qt::LeftButton);
         QCOMPARE(s_shownMaxGp, 1500.0);
         QVERIFY(m_boxes->shown.empty());
         QCOMPARE(d.m_bSensitivitaet, accept ? 1 : 0);
@@ -447,14 +461,14 @@ private slots:
             opened = true;
             return int(QDialog::Rejected);
         };
-        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdSensitivitaet), Qt::LeftButton);
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{"Es liegen keine Druckmeßwerte vor!"});
         QVERIFY(!opened);
         m_boxes->clear();
-        editOf(d, 1026)->setText(QStringLiteral("0"));
-        QTest::mouseClick(d.control(1047), Qt::LeftButton);
+        editOf(d, DlgInputData::kIdDruck)->setText(QStringLiteral("0"));
+        QTest::mouseClick(d.control(DlgInputData::kIdSensitivitaet), Qt::LeftButton);
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{range(1, 10000)});
-        QCOMPARE(QApplication::focusWidget(), d.control(1026));
+        QCOMPARE(QApplication::focusWidget(), d.control(DlgInputData::kIdDruck));
         QVERIFY(!opened);
     }
 };

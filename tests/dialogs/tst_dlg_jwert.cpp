@@ -250,7 +250,7 @@ private slots:
         QTest::keyClick(editOf(d, kPerm), Qt::Key_Escape);
         QCOMPARE(d.result(), int(QDialog::Rejected));
         DlgJWert& e = open({100, 10, 0.2f, 0.5f, 1000, 10000, 5000, 1000, 0});
-        QTest::mouseClick(e.control(2), Qt::LeftButton);
+        QTest::mouseClick(e.control(BrelvanDialog::kIdCancel), Qt::LeftButton);
         QCOMPARE(e.result(), int(QDialog::Rejected));
         QCOMPARE(e.m_dJWert, 0.0);
         QVERIFY(m_boxes->shown.empty());

@@ -54,11 +54,13 @@ private slots:
         DlgSensitivity d(*m_ui);
         QVERIFY(showActive(d));
         QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Sensitivitätsberechnung"));
-        const int ids[] = {1048, 1049, 1050, 1051, 1052, 1053};
+        const int ids[] = {DlgSensitivityData::kIdMinOGIP, DlgSensitivityData::kIdMaxOGIP,
+                           DlgSensitivityData::kIdMinWIP,  DlgSensitivityData::kIdMaxWIP,
+                           DlgSensitivityData::kIdMinJ,    DlgSensitivityData::kIdMaxJ};
         for (int i = 0; i < 6; ++i) {
             editOf(d, ids[i])->setText(values[i]);
         }
-        QTest::keyClick(editOf(d, 1048), Qt::Key_Return);
+        QTest::keyClick(editOf(d, DlgSensitivityData::kIdMinOGIP), Qt::Key_Return);
         settle();
         if (message.isEmpty()) {
             QVERIFY(m_boxes->shown.empty());
@@ -80,17 +82,17 @@ private slots:
         setExampleRanges(d);
         d.m_dMaxGp = 1500;
         QVERIFY(showActive(d));
-        QCOMPARE(editOf(d, 1055)->text(), QStringLiteral("1500"));
-        QCOMPARE(editOf(d, 1049)->text(), QStringLiteral("6000"));
-        editOf(d, 1051)->setText(QStringLiteral("3000 Mio"));
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QCOMPARE(editOf(d, DlgSensitivityData::kIdMaxGp)->text(), QStringLiteral("1500"));
+        QCOMPARE(editOf(d, DlgSensitivityData::kIdMaxOGIP)->text(), QStringLiteral("6000"));
+        editOf(d, DlgSensitivityData::kIdMaxWIP)->setText(QStringLiteral("3000 Mio"));
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         settle();
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{brelvan::notANumberMessage(false)});
         QVERIFY(d.isVisible());
         QCOMPARE(d.m_bSensitivitaet, 0);
-        QCOMPARE(QApplication::focusWidget(), d.control(1051));
-        editOf(d, 1051)->setText(QStringLiteral("3500"));
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), d.control(DlgSensitivityData::kIdMaxWIP));
+        editOf(d, DlgSensitivityData::kIdMaxWIP)->setText(QStringLiteral("3500"));
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.m_dMaxWIP, 3500.0);
     }
@@ -105,7 +107,7 @@ private slots:
                           "1.0000         4000.0         2000.0           40.0"};
         QVERIFY(showActive(d));
         QCOMPARE(d.windowTitle(), QStringLiteral("Ergebnisse der Sensitivitätsberechnung"));
-        QListWidget* list = qobject_cast<QListWidget*>(d.control(1056));
+        QListWidget* list = qobject_cast<QListWidget*>(d.control(DlgSensResults::kIdErgebnisse));
         QVERIFY(list);
         QCOMPARE(list->count(), 5);
         QCOMPARE(list->item(0)->text().trimmed().left(6), QStringLiteral("0.7500"));
@@ -113,14 +115,14 @@ private slots:
         QCOMPARE(list->item(2)->text().trimmed().left(6), QStringLiteral("2.5000"));
         QCOMPARE(list->item(3)->text().trimmed().left(7), QStringLiteral("12.2500"));
         QCOMPARE(list->item(4)->text(), QString());
-        QVERIFY(qobject_cast<QPushButton*>(d.control(1000))->isDefault());
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QVERIFY(qobject_cast<QPushButton*>(d.control(BrelvanDialog::kIdOk))->isDefault());
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
 
         DlgSensResults e(*m_ui);
         QVERIFY(e.m_Ergebnisse.empty());
         QVERIFY(showActive(e));
-        QTest::mouseClick(e.control(2), Qt::LeftButton);
+        QTest::mouseClick(e.control(BrelvanDialog::kIdCancel), Qt::LeftButton);
         QCOMPARE(e.result(), int(QDialog::Rejected));
         QVERIFY(m_boxes->shown.empty());
     }

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kZeile = 1021;
-constexpr int kStatus = 1044;
+constexpr int kZeile = DlgInputData::kIdZeile;
+constexpr int kStatus = DlgInputData::kIdStatus;
 
 const std::string kAppended = "     15. 6.2003        120.500             210.0 ";
 
@@ -46,7 +46,7 @@ class TestPressureList : public QObject {
         return result;
     }
     void chooseOption(int index) {
-        QTest::mouseClick(m_dlg->control(1030 + index), Qt::LeftButton);
+        QTest::mouseClick(m_dlg->control(DlgInputData::kIdOptionFirst + index), Qt::LeftButton);
         settle();
     }
     void selectRow(int row) {
@@ -110,20 +110,20 @@ private slots:
     // convert.
     void doubleClickKeepsTypedFields() {
         DlgInput& d = open();
-        editOf(d, 1001)->setText(QStringLiteral("Feld Nord"));
-        editOf(d, 1024)->setText(QStringLiteral("fünftausend"));
-        editOf(d, 1026)->setText(QStringLiteral("260"));
+        editOf(d, DlgInputData::kIdName)->setText(QStringLiteral("Feld Nord"));
+        editOf(d, DlgInputData::kIdOGIP)->setText(QStringLiteral("fünftausend"));
+        editOf(d, DlgInputData::kIdDruck)->setText(QStringLiteral("260"));
         doubleClickRow(0);
-        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld Nord"));
-        QCOMPARE(editOf(d, 1024)->text(), QStringLiteral("fünftausend"));
-        QCOMPARE(editOf(d, 1026)->text(), QStringLiteral("260"));
+        QCOMPARE(editOf(d, DlgInputData::kIdName)->text(), QStringLiteral("Feld Nord"));
+        QCOMPARE(editOf(d, DlgInputData::kIdOGIP)->text(), QStringLiteral("fünftausend"));
+        QCOMPARE(editOf(d, DlgInputData::kIdDruck)->text(), QStringLiteral("260"));
         QCOMPARE(d.m_dOGIP, 5000.0);
         QVERIFY(m_boxes->shown.empty());
         // Likewise the button "Zeile ändern", which shows all members again.
-        editOf(d, 1023)->setText(QStringLiteral("81"));
+        editOf(d, DlgInputData::kIdTemperatur)->setText(QStringLiteral("81"));
         chooseOption(0);
-        QCOMPARE(editOf(d, 1024)->text(), QStringLiteral("fünftausend"));
-        QCOMPARE(editOf(d, 1023)->text(), QStringLiteral("81"));
+        QCOMPARE(editOf(d, DlgInputData::kIdOGIP)->text(), QStringLiteral("fünftausend"));
+        QCOMPARE(editOf(d, DlgInputData::kIdTemperatur)->text(), QStringLiteral("81"));
     }
 
     // Each operation with Yes and with No: the question, the list, the status and m_Zeilen.
@@ -317,7 +317,7 @@ private slots:
         settle();
         QVERIFY(d.isVisible());
         QCOMPARE(m_boxes->shown.size(), std::size_t(1));
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         settle();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(m_boxes->shown.size(), std::size_t(1));
@@ -331,7 +331,7 @@ private slots:
         tabAway();
         QVERIFY(m_boxes->shown.empty());
         editOf(d, kZeile)->setFocus(Qt::MouseFocusReason);
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         settle();
         QVERIFY(m_boxes->shown.empty());
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -360,7 +360,7 @@ private slots:
         // the deletion is refused without a question, and OK goes on.
         m_boxes->clear();
         editOf(d, kZeile)->setFocus(Qt::MouseFocusReason);
-        QTest::mouseClick(d.control(1000), Qt::LeftButton);
+        QTest::mouseClick(d.control(BrelvanDialog::kIdOk), Qt::LeftButton);
         settle();
         QVERIFY(m_boxes->shown.empty());
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -378,9 +378,9 @@ private slots:
                                                     "1.1.1991   40.0\r\n"
                                                     "1.7.1991   71.25  238.4\r\n");
         DlgInput::s_chooseFile = [path](QWidget*) { return path; };
-        editOf(d, 1001)->setText(QStringLiteral("Feld A neu"));
-        editOf(d, 1026)->setText(QStringLiteral("bar?"));
-        QTest::mouseClick(d.control(1034), Qt::LeftButton);
+        editOf(d, DlgInputData::kIdName)->setText(QStringLiteral("Feld A neu"));
+        editOf(d, DlgInputData::kIdDruck)->setText(QStringLiteral("bar?"));
+        QTest::mouseClick(d.control(DlgInputData::kIdDruckdatei), Qt::LeftButton);
         settle();
         QCOMPARE(m_boxes->texts(), std::vector<std::string>{path.toStdString() + " wird geöffnet"});
         const std::vector<std::string> expected = {
@@ -390,8 +390,8 @@ private slots:
         QCOMPARE(d.m_Zeilen, expected);
         QCOMPARE(status(), QStringLiteral("3 Zeilen wurden eingelesen"));
         QCOMPARE(editOf(d, kZeile)->text(), QStringLiteral(" "));
-        QCOMPARE(editOf(d, 1001)->text(), QStringLiteral("Feld A neu"));
-        QCOMPARE(editOf(d, 1026)->text(), QStringLiteral("bar?"));
+        QCOMPARE(editOf(d, DlgInputData::kIdName)->text(), QStringLiteral("Feld A neu"));
+        QCOMPARE(editOf(d, DlgInputData::kIdDruck)->text(), QStringLiteral("bar?"));
     }
 
     void importStops_data() {
@@ -415,7 +415,7 @@ private slots:
         DlgInput& d = open();
         const QString path = writeFile("stop.txt", content.toStdString());
         DlgInput::s_chooseFile = [path](QWidget*) { return path; };
-        QTest::mouseClick(d.control(1034), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdDruckdatei), Qt::LeftButton);
         settle();
         std::vector<std::string> expected{path.toStdString() + " wird geöffnet"};
         if (!message.isEmpty()) {
@@ -430,13 +430,13 @@ private slots:
     void importWithoutAFile() {
         DlgInput& d = open();
         DlgInput::s_chooseFile = [](QWidget*) { return QString(); };
-        QTest::mouseClick(d.control(1034), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdDruckdatei), Qt::LeftButton);
         settle();
         QVERIFY(m_boxes->shown.empty());
         QCOMPARE(d.list()->count(), 4);
         const QString missing = m_dir.filePath(QStringLiteral("fehlt.txt"));
         DlgInput::s_chooseFile = [missing](QWidget*) { return missing; };
-        QTest::mouseClick(d.control(1034), Qt::LeftButton);
+        QTest::mouseClick(d.control(DlgInputData::kIdDruckdatei), Qt::LeftButton);
         settle();
         QCOMPARE(m_boxes->shown.size(), std::size_t(1));
         QVERIFY(QString::fromStdString(m_boxes->shown.front().text).contains(missing));
