@@ -1,4 +1,4 @@
-// The fit and misfit-map tables: which cells stay empty and what the words say.
+// The fit table: which cells stay empty and what the words say.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,26 +71,4 @@ TEST(FitExport, RangesLeaveOpenSidesAndHeldParametersEmpty) {
     EXPECT_TRUE(empty(t.rows[0][3]) && empty(t.rows[0][4]));
     EXPECT_EQ(text(t.rows[0][5]), "nicht berechnet");
     EXPECT_TRUE(empty(t.rows[2][5])); // held stays without words
-}
-
-TEST(FitExport, MapCellsWithoutAnErrorValueHaveEmptyErrorCells) {
-    fit::MisfitMap map;
-    map.points = 1;
-    fit::MapCell none;
-    none.x = {1000, 5000, 40};
-    fit::MapCell some;
-    some.x = {3000, 5000, 40};
-    some.misfit.valid = true;
-    some.misfit.rms = 1.5;
-    some.misfit.meanAbs = 1.25;
-    map.cells = {none, some};
-    const table::Table t = mapTable(map);
-    ASSERT_EQ(t.columns.size(), 5u);
-    EXPECT_EQ(t.columns[2].heading, "J-Wert (m3/(Tag bar))");
-    ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(num(t.rows[0][0]), 1000);
-    EXPECT_EQ(num(t.rows[0][2]), 40);
-    EXPECT_TRUE(empty(t.rows[0][3]) && empty(t.rows[0][4]));
-    EXPECT_EQ(num(t.rows[1][3]), 1.5);
-    EXPECT_EQ(num(t.rows[1][4]), 1.25);
 }
