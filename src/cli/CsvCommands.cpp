@@ -1,5 +1,7 @@
 #include "cli/CsvCommands.h"
 
+#include <functional>
+
 #include "cli/CliInterface.h"
 #include "document/CBrelvanDoc.h"
 #include "document/CaseExport.h"
@@ -83,17 +85,29 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     return true;
 }
 
-bool exportComputed(const Parsed& p, const CBrelvanDoc& doc, CliInterface& ui) {
-    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
+bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, CliInterface& ui) {
+    style = brelvan::ExportFormat::CsvGerman;
     if (const auto it = p.options.find("csv-format"); it != p.options.end()) {
         if (it->second == "punkt")
-            csvStyle = brelvan::ExportFormat::CsvPoint;
+            style = brelvan::ExportFormat::CsvPoint;
         else if (it->second != "komma") {
             ui.error(
                 cformat("--csv-format erwartet „komma“ oder „punkt“, nicht „%s“.", it->second));
             return false;
         }
     }
+    return true;
+}
+
+namespace {
+
+// Writes --csv and --xlsx, each through `write`.
+bool writeWanted(
+    const Parsed& p, CliInterface& ui,
+    const std::function<bool(const std::string&, brelvan::ExportFormat, std::string&)>& write) {
+    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
+    if (!csvStyleOption(p, csvStyle, ui))
+        return false;
     const struct {
         const char* option;
         brelvan::ExportFormat format;
@@ -103,13 +117,42 @@ bool exportComputed(const Parsed& p, const CBrelvanDoc& doc, CliInterface& ui) {
         if (it == p.options.end())
             continue;
         std::string error;
-        if (!brelvan::exportCase(doc, it->second, w.format, error)) {
+        if (!write(it->second, w.format, error)) {
             ui.error(
                 cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second, error));
             return false;
         }
     }
     return true;
+}
+
+} // namespace
+
+bool exportComputed(const Parsed& p, const CBrelvanDoc& doc, CliInterface& ui) {
+    return writeWanted(
+        p, ui, [&doc](const std::string& path, brelvan::ExportFormat format, std::string& error) {
+            return brelvan::exportCase(doc, path, format, error);
+        });
+}
+
+bool exportTableFiles(
+    const Parsed& p,
+    const std::function<std::vector<brelvan::table::Table>(brelvan::ExportFormat)>& tables,
+    CliInterface& ui) {
+    return writeWanted(
+        p, ui,
+        [&tables](const std::string& path, brelvan::ExportFormat format, std::string& error) {
+            const std::vector<brelvan::table::Table> t = tables(format);
+            switch (format) {
+            case brelvan::ExportFormat::Xlsx:
+                return brelvan::table::writeXlsx(path, t, error);
+            case brelvan::ExportFormat::CsvPoint:
+                return brelvan::table::writeCsv(path, t, brelvan::table::kCsvPoint, error);
+            case brelvan::ExportFormat::CsvGerman:
+                break;
+            }
+            return brelvan::table::writeCsv(path, t, brelvan::table::kCsvGerman, error);
+        });
 }
 
 } // namespace cli

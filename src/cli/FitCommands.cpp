@@ -5,10 +5,13 @@
 
 #include "cli/CliInterface.h"
 #include "cli/Commands.h"
+#include "cli/CsvCommands.h"
 #include "cli/GrafikCommand.h"
 #include "cli/Options.h"
 #include "document/CBrelvanDoc.h"
+#include "document/CaseExport.h"
 #include "document/DlgInputData.h"
+#include "document/FitExport.h"
 #include "document/TextFormat.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
@@ -84,6 +87,8 @@ const char* const kAnpassenHelp =
     "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
     "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
     "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
+    "                             [--csv DATEI.csv] [--csv-format komma|punkt]\n"
+    "                             [--xlsx DATEI.xlsx]\n"
     "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
     "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
     "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
@@ -95,14 +100,21 @@ const char* const kAnpassenHelp =
     "  --start gitter|fall   Start im besten Fall des 4 x 4 x 4-Rasters über den\n"
     "                   Suchbereichen (Vorgabe) oder bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
-    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten";
+    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten\n"
+    "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
+    "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
+    "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
+    "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
+    "                   zweiten Blatt";
 
 } // namespace
 
 int cmdAnpassen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern"},
+    if (!cli::prepare(args,
+                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern", "csv",
+                       "csv-format", "xlsx"},
                       kAnpassenHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -139,6 +151,9 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     }
 
     CliInterface ui;
+    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
+    if (!cli::csvStyleOption(p, csvStyle, ui))
+        return cli::kFailed;
     CBrelvanDoc doc;
     if (!openChecked(p.positional[0], doc, ui, scheme))
         return cli::kFailed;
@@ -202,6 +217,16 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     for (const std::string& w : best.warnings)
         cli::printErr("Warnung: " + w + ".");
 
+    // The case data on the workbook's second sheet: the case as opened, before any saving.
+    const auto tables = [&](brelvan::ExportFormat format) {
+        std::vector<brelvan::table::Table> t = {brelvan::fitTable(best, ranges, options)};
+        if (format == brelvan::ExportFormat::Xlsx)
+            t.push_back(brelvan::caseTable(doc));
+        return t;
+    };
+    if (!cli::exportTableFiles(p, tables, ui))
+        return cli::kFailed;
+
     if (const auto it = p.options.find("speichern"); it != p.options.end()) {
         doc.m_dOGIP = best.best[fit::kOgip];
         doc.m_dWIP = best.best[fit::kWip];
@@ -220,12 +245,13 @@ const char* const kKarteHelp =
     "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
     "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
     "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
-    "                          AUSGABE.csv|.svg|.png|.pdf\n"
+    "                          AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
     "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
     "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
     "wird in jeder Zelle innerhalb seines Bereichs optimiert.\n"
     "Die CSV-Datei hat die Kopfzeile OGIP,WIP,JWert,RMSFehler,MittlererFehler und je Zelle\n"
-    "eine Zeile; eine Zelle ohne Fehlerwert hat leere Fehlerfelder. SVG, PNG und PDF zeigen\n"
+    "eine Zeile; eine Zelle ohne Fehlerwert hat leere Fehlerfelder. Die Excel-Arbeitsmappe\n"
+    "hat dieselben Spalten mit Einheiten auf dem Blatt „Fehlerkarte“. SVG, PNG und PDF zeigen\n"
     "die Karte wie die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).";
 
 } // namespace
@@ -288,11 +314,12 @@ int cmdKarte(const std::vector<std::string>& args) {
     std::string suffix = dot == std::string::npos ? "" : output.substr(dot + 1);
     for (char& c : suffix)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (suffix != "csv" && suffix != "svg" && suffix != "png" && suffix != "pdf")
-        return cli::usage("Die Ausgabedatei muss auf .csv, .svg, .png oder .pdf enden.",
+    const bool table = suffix == "csv" || suffix == "xlsx";
+    if (!table && suffix != "svg" && suffix != "png" && suffix != "pdf")
+        return cli::usage("Die Ausgabedatei muss auf .csv, .xlsx, .svg, .png oder .pdf enden.",
                           kKarteHelp);
 #ifndef BRELVAN_DRAWS_CHARTS
-    if (suffix != "csv") {
+    if (!table) {
 #ifdef BRELVAN_HAVE_CHART
         // The chart program computes the same map and draws it; the batch tool loads no Qt.
         std::vector<std::string> handed{"karte"};
@@ -330,6 +357,13 @@ int cmdKarte(const std::vector<std::string>& args) {
         if (!written) {
             ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
                              written.error()));
+            return cli::kFailed;
+        }
+        return cli::kOk;
+    }
+    if (suffix == "xlsx") {
+        if (!brelvan::table::writeXlsx(output, {brelvan::mapTable(map)}, error)) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output, error));
             return cli::kFailed;
         }
         return cli::kOk;

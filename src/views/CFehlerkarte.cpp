@@ -275,7 +275,7 @@ bool CFehlerkarte::OnExport() {
         path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Fehlerkarte exportieren"), QStringLiteral("fehlerkarte.png"),
             QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;"
-                           "CSV-Tabelle (*.csv)"));
+                           "CSV-Tabelle (*.csv);;Excel-Arbeitsmappe (*.xlsx)"));
     }
     if (path.isEmpty())
         return false;

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <vector>
 
+#include "document/FitExport.h"
+
 namespace brelvan::views {
 
 namespace {
@@ -339,6 +341,13 @@ bool exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName
             static_cast<qint64>(csv.size()))
             return fail();
         return out.flush() ? true : fail();
+    }
+    if (suffix == QLatin1String("xlsx")) {
+        std::string reason;
+        if (table::writeXlsx(path, {mapTable(map)}, reason))
+            return true;
+        error = "Die Datei „" + path + "“ kann nicht geschrieben werden: " + reason + ".";
+        return false;
     }
     if (suffix == QLatin1String("png")) {
         QImage image(pixels, QImage::Format_RGB32);

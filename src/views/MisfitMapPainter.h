@@ -39,7 +39,7 @@ struct MisfitScale {
 void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap& map,
                     const QString& fieldName);
 
-// Writes the map to `path`: CSV, SVG, PNG or PDF by the ending. False with a German message.
+// Writes the map to `path`: CSV, XLSX, SVG, PNG or PDF by the ending. False with a German message.
 bool exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName,
                          const std::string& path, std::string& error);
 

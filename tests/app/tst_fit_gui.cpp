@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(view.map().cells.size(), std::size_t(81)); // the last map stays
 
         QTemporaryDir dir;
-        for (const char* ext : {"csv", "svg", "png", "pdf"}) {
+        for (const char* ext : {"csv", "xlsx", "svg", "png", "pdf"}) {
             const QString path = dir.filePath(QStringLiteral("karte.") + QLatin1String(ext));
             CFehlerkarte::s_chooseExportFile = [path](QWidget*) { return path; };
             QVERIFY2(view.OnExport(), ext);
@@ -275,6 +275,9 @@ private slots:
         QFile csv(dir.filePath(QStringLiteral("karte.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readLine().trimmed(), QByteArray("OGIP,WIP,JWert,RMSFehler,MittlererFehler"));
+        QFile xlsx(dir.filePath(QStringLiteral("karte.xlsx")));
+        QVERIFY(xlsx.open(QIODevice::ReadOnly));
+        QCOMPARE(xlsx.read(2), QByteArray("PK"));
         CFehlerkarte::s_chooseExportFile = nullptr;
 
         QPrinter printer;

@@ -3,6 +3,8 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <sstream>
@@ -54,6 +56,30 @@ std::string makeCase(const TempDir& dir) {
 double valueAfter(const std::string& line, const std::string& prefix) {
     EXPECT_EQ(line.compare(0, prefix.size(), prefix), 0) << line;
     return std::stod(line.substr(prefix.size()));
+}
+
+// One member of a zip file as `unzip -p` gives it.
+std::string unzipped(const std::string& zip, const std::string& member) {
+    const std::string command = "unzip -p '" + zip + "' '" + member + "' 2>/dev/null";
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+std::vector<std::string> csvLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 } // namespace
@@ -156,4 +182,102 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
           {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", "--jwert", "1:2",
            dir.file("karte.txt")}})
         EXPECT_EQ(runCli(bad, dir).status, 1);
+}
+
+TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const std::string csv = dir.file("anpassung.csv");
+    const std::string xlsx = dir.file("anpassung.xlsx");
+    Result r = runCli({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000", "--jwert",
+                       "10:200", "--csv", csv, "--xlsx", xlsx},
+                      dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 8u) << r.err; // the printed lines stay as they are
+
+    // German style: byte order mark, ";" and the decimal comma; the values are the printed ones.
+    std::vector<std::string> lines = csvLines(readFile(csv));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFGröße;Wert;Anpassung;95-%-Bereich von;95-%-Bereich bis;"
+                        "Bereich");
+    const char* rows[] = {"OGIP (Mio m3);", "WIP (Mio m3);", "J-Wert (m3/(Tag bar));",
+                          "RMS-Fehler (bar);", "Mittlerer Fehler (bar);"};
+    const char* printed[] = {"OGIP: ", "WIP: ", "J-Wert: ", "RMS-Fehler: ", "Mittlerer Fehler: "};
+    for (int j = 0; j < 5; ++j) {
+        const std::string& line = lines[static_cast<std::size_t>(j + 1)];
+        ASSERT_EQ(line.rfind(rows[j], 0), 0u) << line;
+        std::string value = line.substr(std::string(rows[j]).size());
+        value = value.substr(0, value.find(';'));
+        EXPECT_EQ(value.find('.'), std::string::npos) << line;
+        std::replace(value.begin(), value.end(), ',', '.');
+        EXPECT_NEAR(std::stod(value), valueAfter(r.out[static_cast<std::size_t>(j)], printed[j]),
+                    j < 2 ? 0.0006 : 0.00006)
+            << line;
+    }
+    EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(Iterationen;\d+;;;;)"))) << lines[6];
+
+    // The workbook: the table and the case data on two sheets.
+    EXPECT_EQ(readFile(xlsx).substr(0, 2), "PK");
+    const std::string book = unzipped(xlsx, "xl/workbook.xml");
+    EXPECT_NE(book.find("name=\"Anpassung\""), std::string::npos) << book;
+    EXPECT_NE(book.find("name=\"Falldaten\""), std::string::npos) << book;
+    EXPECT_NE(unzipped(xlsx, "xl/sharedStrings.xml").find("95-%-Bereich von"), std::string::npos);
+
+    // Held parameters with the decimal point: "fest" and no range; stdout unchanged.
+    r = runCli({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall", "--csv", csv,
+                "--csv-format", "punkt"},
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 6u);
+    lines = csvLines(readFile(csv));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Größe,Wert,Anpassung,95-%-Bereich von,95-%-Bereich bis,Bereich");
+    EXPECT_EQ(lines[2], "WIP (Mio m3),15000,fest,,,");
+    EXPECT_EQ(lines[3], "J-Wert (m3/(Tag bar)),40,fest,,,");
+    EXPECT_TRUE(std::regex_match(lines[4], std::regex(R"(RMS-Fehler \(bar\),\d+\.\d+,,,,)")))
+        << lines[4];
+
+    // A file that cannot be written and a bad format: exit 2 with a German message.
+    r = runCli({"anpassen", fall, "--fest", "jwert", "--xlsx", dir.file("nein/a.xlsx")}, dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nein/a.xlsx")));
+    r = runCli({"anpassen", fall, "--csv", csv, "--csv-format", "excel"}, dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty()); // refused before the fit
+    EXPECT_NE(r.err.find("--csv-format erwartet „komma“ oder „punkt“"), std::string::npos) << r.err;
+}
+
+TEST(FitCli, KarteWritesTheCellsAsNumbersToAWorkbook) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const std::string xlsx = dir.file("karte.xlsx");
+    Result r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                       "5000:45000", "--jwert", "10:100", "--punkte", "5", xlsx},
+                      dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(xlsx).substr(0, 2), "PK");
+    EXPECT_NE(unzipped(xlsx, "xl/workbook.xml").find("name=\"Fehlerkarte\""), std::string::npos);
+    const std::string strings = unzipped(xlsx, "xl/sharedStrings.xml");
+    for (const char* heading : {"OGIP (Mio m3)", "WIP (Mio m3)", "J-Wert (m3/(Tag bar))",
+                                "RMS-Fehler (bar)", "Mittlerer Fehler (bar)"})
+        EXPECT_NE(strings.find(heading), std::string::npos) << heading;
+    const std::string sheet = unzipped(xlsx, "xl/worksheets/sheet1.xml");
+    // 25 cells after the heading; the first has no error value and so no error cells.
+    EXPECT_NE(sheet.find("<row r=\"26\""), std::string::npos);
+    EXPECT_EQ(sheet.find("<row r=\"27\""), std::string::npos);
+    const std::regex first(R"(<row r="2"[^>]*>(.*?)</row>)");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(sheet, m, first)) << sheet.substr(0, 2000);
+    EXPECT_NE(m[1].str().find("<v>1000</v>"), std::string::npos) << m[1];
+    EXPECT_NE(m[1].str().find("<v>5000</v>"), std::string::npos) << m[1];
+    EXPECT_NE(m[1].str().find("<v>40</v>"), std::string::npos) << m[1];
+    EXPECT_EQ(m[1].str().find("r=\"D2\""), std::string::npos) << m[1];
+    EXPECT_NE(sheet.find("r=\"E7\""), std::string::npos); // the cell at OGIP 3000 has one
+
+    r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip", "5000:45000",
+                "--jwert", "10:100", "--punkte", "2", dir.file("nein/karte.xlsx")},
+               dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos) << r.err;
 }
