@@ -30,8 +30,8 @@ namespace brelvan::app {
 
 using namespace brelvan::cmd;
 using views::CBrelvanView;
-using views::CFehlerkarte;
 using views::CDiagnoseView;
+using views::CFehlerkarte;
 using views::CGrafik;
 using views::CScrollViewBase;
 
@@ -239,10 +239,10 @@ void CMainFrame::createMenus() {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    for (int id : std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_DIAG_VERLAUF,
-                                             ID_DIAG_PZ, ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN,
-                                             ID_DIAG_EXPORT, 0, ID_VIEW_TOOLBAR,
-                                             ID_VIEW_STATUS_BAR}) {
+    for (int id :
+         std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_DIAG_VERLAUF, ID_DIAG_PZ,
+                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN, ID_DIAG_EXPORT, 0,
+                                    ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         if (id) {
             view->addAction(action(id));
         } else {
@@ -312,10 +312,10 @@ void CMainFrame::createToolBar() {
         m_pToolBar->addAction(action(id));
     }
     m_pToolBar->addSeparator();
-    for (int id : std::initializer_list<int>{ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT,
-                                             ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_DIAG_VERLAUF,
-                                             ID_DIAG_PZ, ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN,
-                                             ID_APP_ABOUT}) {
+    for (int id :
+         std::initializer_list<int>{ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT,
+                                    ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_DIAG_VERLAUF, ID_DIAG_PZ,
+                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN, ID_APP_ABOUT}) {
         m_pToolBar->addAction(action(id));
     }
 }
@@ -392,7 +392,8 @@ void CMainFrame::createContextMenu() {
 
 void CMainFrame::OnContextMenu(const QPoint& globalPos) {
     if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView) &&
-        !qobject_cast<CFehlerkarte*>(m_pActiveView) && !qobject_cast<CDiagnoseView*>(m_pActiveView)) {
+        !qobject_cast<CFehlerkarte*>(m_pActiveView) &&
+        !qobject_cast<CDiagnoseView*>(m_pActiveView)) {
         return;
     }
     if (m_popupMenu) {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "document/CBrelvanDoc.h"
-#include "views/ChartGeometry.h"
 #include "views/ChartExport.h"
+#include "views/ChartGeometry.h"
 
 namespace brelvan::views {
 
@@ -27,7 +27,7 @@ void CGrafik::updateScrollSizes() {
     // At least the whole chart with its margins: with the magnifier it is wider.
     const QSize canvas = chartCanvasSize({m_bGrafiklupe, ChartLayout::Page::Screen});
     const QSize total(std::max(kChartViewWidth, canvas.width()),
-                     std::max(kChartViewHeight, canvas.height()));
+                      std::max(kChartViewHeight, canvas.height()));
     SetScrollSizes(total, QSize(total.width() / 2, total.height() / 2),
                    QSize(total.width() / 50, total.height() / 50));
 }

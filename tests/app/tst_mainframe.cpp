@@ -356,11 +356,10 @@ private slots:
             texts << a->text();
             ids << a->data().toInt();
         }
-        QCOMPARE(texts,
-                 QStringList({"Daten ändern", "Datei neu", "Datei öffnen", "Speichern",
-                              "Speichern unter", "Beenden", "Grafik", "Tabelle", "Fehlerkarte",
-                              "Druckverlauf", "p/z – Gp", "Cole-Diagramm", "Havlena–Odeh",
-                              "Residuen"}));
+        QCOMPARE(texts, QStringList({"Daten ändern", "Datei neu", "Datei öffnen", "Speichern",
+                                     "Speichern unter", "Beenden", "Grafik", "Tabelle",
+                                     "Fehlerkarte", "Druckverlauf", "p/z – Gp", "Cole-Diagramm",
+                                     "Havlena–Odeh", "Residuen"}));
         QCOMPARE(ids, QList<int>({32772, 57600, 57601, 57603, 57604, 57665, 32773, 32774, 32800,
                                   32850, 32851, 32852, 32853, 32854}));
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeUserInterface.h"
 #include "document/CsvImport.h"
 #include "document/DlgInputData.h"
 #include "engine/DayNumber.h"
+#include "support/FakeUserInterface.h"
 
 namespace {
 

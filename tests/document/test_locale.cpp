@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeUserInterface.h"
 #include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {

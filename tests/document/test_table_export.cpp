@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeUserInterface.h"
 #include "TestFiles.h"
 #include "document/CaseExport.h"
 #include "document/CsvImport.h"
 #include "engine/Report.h"
+#include "support/FakeUserInterface.h"
 #include "support/WorkedCase.h"
 
 namespace {
