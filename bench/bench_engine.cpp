@@ -65,6 +65,17 @@ void BM_compute299(benchmark::State& state) {
 }
 BENCHMARK(BM_compute299)->Unit(benchmark::kMillisecond);
 
+// The same case with the interval-mean influx scheme.
+void BM_compute299Interval(benchmark::State& state) {
+    CBrelvanDoc doc;
+    setBenchCase(doc);
+    doc.m_iVerfahren = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.compute());
+    state.counters["rows"] = doc.m_MaxWerte;
+}
+BENCHMARK(BM_compute299Interval)->Unit(benchmark::kMillisecond);
+
 void BM_sensitivity(benchmark::State& state) {
     CBrelvanDoc doc; // without a user interface: silent, questions answered No
     for (auto _ : state) {
