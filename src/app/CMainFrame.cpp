@@ -17,23 +17,23 @@
 #include <QUrl>
 
 #include "app/CBrelvanApp.h"
-#include "app/DiagnoseViews.h"
+#include "app/DiagnosticViews.h"
 #include "app/ExportCommand.h"
 #include "app/Icons.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
-#include "views/CDiagnoseView.h"
-#include "views/CFehlerkarte.h"
 #include "views/CGrafik.h"
+#include "views/DiagnosticView.h"
+#include "views/MisfitMapView.h"
 
 namespace brelvan::app {
 
 using namespace brelvan::cmd;
 using views::CBrelvanView;
-using views::CDiagnoseView;
-using views::CFehlerkarte;
 using views::CGrafik;
 using views::CScrollViewBase;
+using views::DiagnosticView;
+using views::MisfitMapView;
 
 namespace {
 
@@ -73,9 +73,8 @@ const CommandText kCommands[] = {
      "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
     {ID_HILFE, "Hilfe", "Ruft die Online-Hilfe auf"},
     {ID_GRAFIKLUPE, "Grafik Lupe", "Grafik Lupe\nGrafik Lupe"},
-    {ID_FEHLERKARTE, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
-    {ID_ANPASSUNG, "Anpassung …",
-     "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
+    {ID_MISFIT_MAP, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
+    {ID_FIT, "Anpassung …", "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
     {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
     {ID_EDIT_COPY, "Kopieren", ""},
@@ -102,7 +101,7 @@ QList<Accelerator> accelerators() {
         {ID_DATA_CHANGE, QKeySequence(Qt::CTRL | Qt::Key_F2)},
         {ID_GRAFIK, QKeySequence(Qt::Key_F3)},
         {ID_TEXT, QKeySequence(Qt::Key_F4)},
-        {ID_FEHLERKARTE, QKeySequence(Qt::Key_F7)},
+        {ID_MISFIT_MAP, QKeySequence(Qt::Key_F7)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
         {ID_EDIT_PASTE, QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -138,13 +137,13 @@ int childId(const QWidget* w) {
 
 // The number of a view in AnsichtWechseln: report, chart or a diagnostic plot.
 int viewNumber(const CScrollViewBase* v) {
-    if (auto* diag = qobject_cast<const CDiagnoseView*>(v)) {
-        return diagnoseViewNumber(diag->kind());
+    if (auto* diag = qobject_cast<const DiagnosticView*>(v)) {
+        return diagnosticViewNumber(diag->kind());
     }
-    return qobject_cast<const CBrelvanView*>(v)   ? CMainFrame::kReportView
-           : qobject_cast<const CFehlerkarte*>(v) ? CMainFrame::kFehlerkarteView
-           : v                                    ? CMainFrame::kChartView
-                                                  : 0;
+    return qobject_cast<const CBrelvanView*>(v)    ? CMainFrame::kReportView
+           : qobject_cast<const MisfitMapView*>(v) ? CMainFrame::kMisfitMapView
+           : v                                     ? CMainFrame::kChartView
+                                                   : 0;
 }
 
 } // namespace
@@ -204,7 +203,7 @@ void CMainFrame::createActions() {
     for (auto it = keys.begin(); it != keys.end(); ++it) {
         m_actions.value(it.key())->setShortcuts(it.value());
     }
-    for (const DiagnoseViewEntry& e : kDiagnoseViews) {
+    for (const DiagnosticViewEntry& e : kDiagnosticViews) {
         makeAction(e.id, QString::fromUtf8(e.text), QString::fromUtf8(e.prompt))
             ->setIcon(diagnosticIcon(e.kind));
     }
@@ -213,7 +212,7 @@ void CMainFrame::createActions() {
         m_actions.value(id)->setCheckable(true);
     }
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_DATA_CHANGE,
-                   ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
+                   ID_GRAFIK, ID_TEXT, ID_MISFIT_MAP, ID_GRAFIKLUPE, ID_APP_ABOUT}) {
         m_actions.value(id)->setIcon(toolbarIcon(id));
     }
 }
@@ -235,13 +234,13 @@ void CMainFrame::createMenus() {
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id : {ID_DATA_CHANGE, ID_ANPASSUNG, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    for (int id : {ID_DATA_CHANGE, ID_FIT, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
     for (int id :
-         std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_FEHLERKARTE, ID_DIAG_VERLAUF, ID_DIAG_PZ,
-                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN, ID_DIAG_EXPORT, 0,
+         std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_MISFIT_MAP, ID_DIAG_HISTORY, ID_DIAG_PZ,
+                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUALS, ID_DIAG_EXPORT, 0,
                                     ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         if (id) {
             view->addAction(action(id));
@@ -314,8 +313,8 @@ void CMainFrame::createToolBar() {
     m_pToolBar->addSeparator();
     for (int id :
          std::initializer_list<int>{ID_FILE_PRINT, ID_DATA_CHANGE, ID_GRAFIK, ID_TEXT,
-                                    ID_FEHLERKARTE, ID_GRAFIKLUPE, ID_DIAG_VERLAUF, ID_DIAG_PZ,
-                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUEN, ID_APP_ABOUT}) {
+                                    ID_MISFIT_MAP, ID_GRAFIKLUPE, ID_DIAG_HISTORY, ID_DIAG_PZ,
+                                    ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUALS, ID_APP_ABOUT}) {
         m_pToolBar->addAction(action(id));
     }
 }
@@ -363,10 +362,10 @@ void CMainFrame::createContextMenu() {
         {"Beenden", ID_APP_EXIT},
         {"Grafik", ID_GRAFIK},
         {"Tabelle", ID_TEXT},
-        {"Fehlerkarte", ID_FEHLERKARTE},
+        {"Fehlerkarte", ID_MISFIT_MAP},
     };
     std::vector<std::pair<const char*, int>> all(std::begin(items), std::end(items));
-    for (const DiagnoseViewEntry& e : kDiagnoseViews) {
+    for (const DiagnosticViewEntry& e : kDiagnosticViews) {
         all.emplace_back(e.text, e.id);
     }
     for (const auto& [text, id] : all) {
@@ -392,8 +391,8 @@ void CMainFrame::createContextMenu() {
 
 void CMainFrame::OnContextMenu(const QPoint& globalPos) {
     if (!qobject_cast<CBrelvanView*>(m_pActiveView) && !qobject_cast<CGrafik*>(m_pActiveView) &&
-        !qobject_cast<CFehlerkarte*>(m_pActiveView) &&
-        !qobject_cast<CDiagnoseView*>(m_pActiveView)) {
+        !qobject_cast<MisfitMapView*>(m_pActiveView) &&
+        !qobject_cast<DiagnosticView*>(m_pActiveView)) {
         return;
     }
     if (m_popupMenu) {
@@ -483,7 +482,7 @@ void CMainFrame::updateCommandUI() {
 
 bool CMainFrame::frameCommand(int id) {
     if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
-        AnsichtWechseln(diagnoseViewNumber(kind));
+        AnsichtWechseln(diagnosticViewNumber(kind));
         return true;
     }
     switch (id) {
@@ -493,11 +492,11 @@ bool CMainFrame::frameCommand(int id) {
     case ID_TEXT:
         OnText();
         return true;
-    case ID_FEHLERKARTE:
-        AnsichtWechseln(kFehlerkarteView);
+    case ID_MISFIT_MAP:
+        AnsichtWechseln(kMisfitMapView);
         return true;
-    case ID_ANPASSUNG:
-        OnAnpassung();
+    case ID_FIT:
+        OnFit();
         return true;
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
@@ -512,7 +511,7 @@ bool CMainFrame::frameCommand(int id) {
 
 bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
     if (views::DiagnosticKind kind; diagnosticKindOfCommand(id, kind)) {
-        ui.Enable(viewNumber(m_pActiveView) != diagnoseViewNumber(kind));
+        ui.Enable(viewNumber(m_pActiveView) != diagnosticViewNumber(kind));
         return true;
     }
     switch (id) {
@@ -525,10 +524,10 @@ bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
     case ID_GRAFIKLUPE:
         ui.Enable(qobject_cast<CGrafik*>(m_pActiveView) != nullptr);
         return true;
-    case ID_FEHLERKARTE:
-        ui.Enable(qobject_cast<CFehlerkarte*>(m_pActiveView) == nullptr);
+    case ID_MISFIT_MAP:
+        ui.Enable(qobject_cast<MisfitMapView*>(m_pActiveView) == nullptr);
         return true;
-    case ID_ANPASSUNG:
+    case ID_FIT:
         return true;
     case ID_VIEW_TOOLBAR:
         ui.SetCheck(m_pToolBar && !m_pToolBar->isHidden());
@@ -556,11 +555,11 @@ CScrollViewBase* CMainFrame::createView(int n) {
     CScrollViewBase* view = nullptr;
     if (n == kChartView) {
         view = new CGrafik(m_pStack);
-    } else if (n == kFehlerkarteView) {
-        view = new CFehlerkarte(m_pStack);
-    } else if (n >= kDiagnoseViewBase) {
-        view =
-            new CDiagnoseView(static_cast<views::DiagnosticKind>(n - kDiagnoseViewBase), m_pStack);
+    } else if (n == kMisfitMapView) {
+        view = new MisfitMapView(m_pStack);
+    } else if (n >= kDiagnosticViewBase) {
+        view = new DiagnosticView(static_cast<views::DiagnosticKind>(n - kDiagnosticViewBase),
+                                  m_pStack);
     } else {
         view = new CBrelvanView(m_pStack);
     }

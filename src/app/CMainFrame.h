@@ -35,7 +35,7 @@ public:
     // The kinds of view; a hidden view keeps its kind as its child id.
     static constexpr int kReportView = 1;
     static constexpr int kChartView = 2;
-    static constexpr int kFehlerkarteView = 3;
+    static constexpr int kMisfitMapView = 3;
 
     CMainFrame(CBrelvanApp& app, CBrelvanDoc& doc);
     ~CMainFrame() override;
@@ -61,7 +61,7 @@ public:
     void OnText() { AnsichtWechseln(kReportView); }
     // "Anpassung …": the least-squares fit of the case; on Ja the case takes the values and
     // is computed again.
-    void OnAnpassung();
+    void OnFit();
     void UpdateAllViews();
 
     // ---- Title and bars

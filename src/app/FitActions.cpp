@@ -1,21 +1,21 @@
 // The main frame's "Anpassung …" command.
 #include "app/CMainFrame.h"
-#include "dialogs/DlgAnpassung.h"
+#include "dialogs/FitDialog.h"
 #include "document/CBrelvanDoc.h"
 #include "document/FitCase.h"
 #include "engine/FitObjective.h"
 
 namespace brelvan::app {
 
-void CMainFrame::OnAnpassung() {
+void CMainFrame::OnFit() {
     if (m_doc.m_Zeilen.empty()) {
         m_doc.ui().message("Es liegen keine Druckmeßwerte vor!");
         return;
     }
     const engine::RunInputs in = m_doc.runInputs();
     const fit::Point caseValues{m_doc.m_dOGIP, m_doc.m_dWIP, m_doc.m_dJWert};
-    const auto values = dialogs::runAnpassung(this, m_doc.ui(), fit::caseObjective(in), caseValues,
-                                              fit::largestGp(in), sensitivityRanges(m_doc));
+    const auto values = dialogs::runFit(this, m_doc.ui(), fit::caseObjective(in), caseValues,
+                                        fit::largestGp(in), sensitivityRanges(m_doc));
     if (values)
         adoptFit(m_doc, *values);
 }

@@ -130,7 +130,7 @@ void drawText(QPainter& p) {
     }
 }
 
-void drawLupe(QPainter& p) {
+void drawMagnifier(QPainter& p) {
     p.setPen(pen(kInk, 1.2));
     p.setBrush(QColor(200, 230, 255));
     p.drawEllipse(QPointF(6.5, 6), 4.5, 4.5);
@@ -153,7 +153,7 @@ void drawAbout(QPainter& p) {
 }
 
 // The misfit map: a small colour raster with a contour ring.
-void drawFehlerkarte(QPainter& p) {
+void drawMisfitMap(QPainter& p) {
     const QColor colours[4] = {QColor(48, 18, 59), QColor(30, 180, 200), QColor(250, 210, 50),
                                QColor(200, 40, 30)};
     for (int i = 0; i < 4; ++i)
@@ -184,9 +184,9 @@ QIcon toolbarIcon(int commandId) {
     case cmd::ID_TEXT:
         return makeIcon(drawText);
     case cmd::ID_GRAFIKLUPE:
-        return makeIcon(drawLupe);
-    case cmd::ID_FEHLERKARTE:
-        return makeIcon(drawFehlerkarte);
+        return makeIcon(drawMagnifier);
+    case cmd::ID_MISFIT_MAP:
+        return makeIcon(drawMisfitMap);
     case cmd::ID_APP_ABOUT:
         return makeIcon(drawAbout);
     default:

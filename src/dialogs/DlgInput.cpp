@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/DlgAnpassung.h"
 #include "dialogs/DlgCsvImport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
+#include "dialogs/FitDialog.h"
 #include "document/CsvImport.h"
 #include "document/FitCase.h"
 #include "engine/DayNumber.h"
@@ -169,7 +169,7 @@ void DlgInput::buildControls() {
         addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
     onClicked(sens, [this] { onSensitivitaet(); });
     QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 10, 295, 85, 14);
-    onClicked(fit, [this] { onAnpassung(); });
+    onClicked(fit, [this] { onFit(); });
     QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
     addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
     addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
@@ -378,7 +378,7 @@ void DlgInput::onSensitivitaet() {
     }
 }
 
-void DlgInput::onAnpassung() {
+void DlgInput::onFit() {
     if (!takeFields()) {
         return;
     }
@@ -388,9 +388,9 @@ void DlgInput::onAnpassung() {
     }
     const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
     const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
-    const auto values = brelvan::dialogs::runAnpassung(this, ui(), brelvan::fit::caseObjective(in),
-                                                       caseValues, brelvan::fit::largestGp(in),
-                                                       brelvan::sensitivityRanges(*this));
+    const auto values =
+        brelvan::dialogs::runFit(this, ui(), brelvan::fit::caseObjective(in), caseValues,
+                                 brelvan::fit::largestGp(in), brelvan::sensitivityRanges(*this));
     if (!values) {
         return;
     }

@@ -58,7 +58,7 @@ private:
     void onJWert();
     void onSensitivitaet();
     // "Anpassung …": fits OGIP, WIP and J to the dialog's values; on Ja the fields take them.
-    void onAnpassung();
+    void onFit();
     void onFileOpen();
     void onCsvImport();
 

@@ -107,7 +107,7 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
         !choice(p, "seite", "hoch", "quer", page, error))
         return usage(error);
     request.grafiktyp = axis == 1 ? 1 : 0;
-    request.layout.lupe = p.switches.count("lupe") != 0;
+    request.layout.magnified = p.switches.count("lupe") != 0;
     if (const auto it = p.options.find("art"); it != p.options.end()) {
         brelvan::views::DiagnosticKind kind;
         if (!brelvan::views::diagnosticKindFromName(it->second, kind))

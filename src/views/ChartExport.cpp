@@ -29,7 +29,7 @@ int toPixels(int logical, int dpi) {
 
 void drawChart(const CBrelvanDoc& doc, const ChartLayout& layout, QPainter& painter) {
     GraphChart chart(&doc);
-    chart.m_bGrafiklupe = layout.lupe;
+    chart.m_bGrafiklupe = layout.magnified;
     chart.m_bPrint = layout.page != ChartLayout::Page::Screen;
     chart.m_bHochformat = layout.page != ChartLayout::Page::Landscape;
     chart.OnGraf();
@@ -48,8 +48,8 @@ QSize chartCanvasSize(const ChartLayout& layout) {
         break;
     }
     const QSize margins(kScreenMarginWidth, kScreenMarginHeight);
-    return layout.lupe ? QSize(kMagnifiedWidth, kMagnifiedHeight) + margins
-                       : QSize(kScreenWidth, kScreenHeight) + margins;
+    return layout.magnified ? QSize(kMagnifiedWidth, kMagnifiedHeight) + margins
+                            : QSize(kScreenWidth, kScreenHeight) + margins;
 }
 
 bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout& layout,

@@ -12,7 +12,7 @@ namespace brelvan::views {
 
 struct ChartLayout {
     enum class Page { Screen, Portrait, Landscape };
-    bool lupe = false;
+    bool magnified = false;
     Page page = Page::Screen;
 };
 

@@ -32,8 +32,8 @@ enum : int {
     ID_WRITE_AUSTXT = 32777,
     ID_READ_AUSTXT = 32779,
     ID_GRAFIKLUPE = 32784,
-    ID_FEHLERKARTE = 32800,
-    ID_ANPASSUNG = 32801,
+    ID_MISFIT_MAP = 32800,
+    ID_FIT = 32801,
 };
 
 // What an update handler decides for a command: enabled, checked; handled tells whether the

@@ -126,7 +126,7 @@ QString checkText(const engine::WaterSupportCheck& c) {
              QString::fromStdString(c.reason));
 }
 
-void buildVerlauf(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
+void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     auto* y2 = axis(QStringLiteral("Wasserzufluss WE (Mio m3)"), QStringLiteral("%.2f"));
     chart->addAxis(y2, Qt::AlignRight);
     auto* p = line(QStringLiteral("Druck berechnet (bar)"), kComputed);
@@ -259,7 +259,7 @@ void buildHavlenaOdeh(QChart* chart, const DiagnosticData& d, QValueAxis* x, QVa
     attach(chart, meas, x, y);
 }
 
-void buildResiduen(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
+void buildResiduals(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     const engine::Diagnostics& g = d.diag;
     auto* meas = markers(QStringLiteral("Messwert − Rechnung"), kMeasured);
     Range rx, ry;
@@ -304,7 +304,7 @@ void buildResiduen(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValue
 
 const char* diagnosticName(DiagnosticKind kind) {
     switch (kind) {
-    case DiagnosticKind::Verlauf:
+    case DiagnosticKind::History:
         return "verlauf";
     case DiagnosticKind::PZ:
         return "pz";
@@ -312,7 +312,7 @@ const char* diagnosticName(DiagnosticKind kind) {
         return "cole";
     case DiagnosticKind::HavlenaOdeh:
         return "ho";
-    case DiagnosticKind::Residuen:
+    case DiagnosticKind::Residuals:
         return "residuen";
     }
     return "";
@@ -330,7 +330,7 @@ bool diagnosticKindFromName(const std::string& name, DiagnosticKind& kind) {
 
 QString diagnosticTitle(DiagnosticKind kind) {
     switch (kind) {
-    case DiagnosticKind::Verlauf:
+    case DiagnosticKind::History:
         return QStringLiteral("Druckverlauf");
     case DiagnosticKind::PZ:
         return QStringLiteral("p/z – Gp");
@@ -338,7 +338,7 @@ QString diagnosticTitle(DiagnosticKind kind) {
         return QStringLiteral("Cole-Diagramm");
     case DiagnosticKind::HavlenaOdeh:
         return QStringLiteral("Havlena–Odeh");
-    case DiagnosticKind::Residuen:
+    case DiagnosticKind::Residuals:
         return QStringLiteral("Residuen");
     }
     return {};
@@ -367,8 +367,8 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data) {
         return chart;
     }
     switch (kind) {
-    case DiagnosticKind::Verlauf:
-        buildVerlauf(chart, data, x, y);
+    case DiagnosticKind::History:
+        buildHistory(chart, data, x, y);
         break;
     case DiagnosticKind::PZ:
         buildPz(chart, data, x, y);
@@ -388,8 +388,8 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data) {
     case DiagnosticKind::HavlenaOdeh:
         buildHavlenaOdeh(chart, data, x, y);
         break;
-    case DiagnosticKind::Residuen:
-        buildResiduen(chart, data, x, y);
+    case DiagnosticKind::Residuals:
+        buildResiduals(chart, data, x, y);
         title += QStringLiteral("<br>RMS-Fehler %1 bar, mittlerer Fehler %2 bar")
                      .arg(number(data.diag.rms, 2), number(data.diag.meanError, 2));
         break;

@@ -17,10 +17,10 @@ class QRectF;
 
 namespace brelvan::views {
 
-enum class DiagnosticKind { Verlauf, PZ, Cole, HavlenaOdeh, Residuen };
+enum class DiagnosticKind { History, PZ, Cole, HavlenaOdeh, Residuals };
 inline constexpr DiagnosticKind kDiagnosticKinds[] = {
-    DiagnosticKind::Verlauf, DiagnosticKind::PZ, DiagnosticKind::Cole, DiagnosticKind::HavlenaOdeh,
-    DiagnosticKind::Residuen};
+    DiagnosticKind::History, DiagnosticKind::PZ, DiagnosticKind::Cole, DiagnosticKind::HavlenaOdeh,
+    DiagnosticKind::Residuals};
 
 // The name on the command line ("verlauf", "pz", "cole", "ho", "residuen").
 const char* diagnosticName(DiagnosticKind kind);

@@ -20,16 +20,16 @@
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
 #include "dialogs/BrelvanDialog.h"
-#include "dialogs/DlgAnpassung.h"
 #include "dialogs/DlgInput.h"
+#include "dialogs/FitDialog.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "support/FitCases.h"
-#include "views/CFehlerkarte.h"
+#include "views/MisfitMapView.h"
 
 using namespace brelvan;
 using namespace brelvan::cmd;
-using views::CFehlerkarte;
+using views::MisfitMapView;
 
 namespace {
 
@@ -123,7 +123,7 @@ private slots:
 
     void settingsDialogChecksItsFields() {
         ScriptedInterface ui;
-        dialogs::DlgAnpassung dlg(ui, box());
+        dialogs::FitDialog dlg(ui, box());
         dlg.rangeEdit(fit::kWip, true)->setText(QStringLiteral("4000"));
         dlg.onOk();
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
@@ -166,19 +166,19 @@ private slots:
         doc.m_dMaxJ = 100;
         doc.SetModifiedFlag(false);
         BrelvanDialog::s_modalHook = [](QDialog& d) {
-            static_cast<dialogs::DlgAnpassung&>(d).onOk();
+            static_cast<dialogs::FitDialog&>(d).onOk();
             return d.result();
         };
 
         ui.answer = false;
-        application.frame()->OnCommand(ID_ANPASSUNG);
+        application.frame()->OnCommand(ID_FIT);
         QCOMPARE(ui.questions.size(), 1);
         QVERIFY(ui.questions[0].endsWith(QStringLiteral("Sollen die Werte übernommen werden?")));
         QCOMPARE(doc.m_dOGIP, 4600.0);
         QVERIFY(!doc.IsModified());
 
         ui.answer = true;
-        application.frame()->OnCommand(ID_ANPASSUNG);
+        application.frame()->OnCommand(ID_FIT);
         QCOMPARE(ui.questions.size(), 2);
         QVERIFY(std::fabs(doc.m_dOGIP - truth[0]) < 5);
         QVERIFY(std::fabs(doc.m_dJWert - truth[2]) < 0.5);
@@ -206,7 +206,7 @@ private slots:
         dlg.m_Zeilen = in.lines;
         dlg.ensureInitialized();
         BrelvanDialog::s_modalHook = [](QDialog& d) {
-            static_cast<dialogs::DlgAnpassung&>(d).onOk();
+            static_cast<dialogs::FitDialog&>(d).onOk();
             return d.result();
         };
         auto* button = qobject_cast<QPushButton*>(dlg.control(DlgInputData::kIdAnpassung));
@@ -228,7 +228,7 @@ private slots:
         ScriptedInterface ui;
         CBrelvanDoc doc;
         doc.setUserInterface(&ui);
-        CFehlerkarte view;
+        MisfitMapView view;
         view.setDocument(&doc);
         view.OnInitialUpdate();
         view.resize(900, 700);
@@ -236,17 +236,17 @@ private slots:
         const auto in = fit_cases::syntheticCase({5000, 20000, 50}, 6, 3,
                                                  engine::InfluxScheme::Original, 0.3, 4);
         view.m_inputs = [in] { return in; };
-        QCOMPARE(view.state(), CFehlerkarte::State::Leer);
+        QCOMPARE(view.state(), MisfitMapView::State::Empty);
         QVERIFY(!view.cancelButton()->isEnabled());
 
         view.setPair(1);
         view.setPoints(9);
-        view.OnBerechnen();
-        QCOMPARE(view.state(), CFehlerkarte::State::Rechnet);
+        view.OnComputeMap();
+        QCOMPARE(view.state(), MisfitMapView::State::Computing);
         QVERIFY(view.cancelButton()->isEnabled());
         QVERIFY(!view.computeButton()->isEnabled());
         view.waitForMap();
-        QCOMPARE(view.state(), CFehlerkarte::State::Fertig);
+        QCOMPARE(view.state(), MisfitMapView::State::Current);
         QCOMPARE(view.map().cells.size(), std::size_t(81));
         QCOMPARE(view.map().axisB, int(fit::kJWert));
         QCOMPARE(view.progressBar()->value(), 100);
@@ -254,21 +254,21 @@ private slots:
 
         // A change of the case leaves the map shown but marks it.
         view.OnUpdate();
-        QCOMPARE(view.state(), CFehlerkarte::State::Veraltet);
+        QCOMPARE(view.state(), MisfitMapView::State::Stale);
 
         // Cancelling a large map.
         view.setPoints(201);
         view.setOptimiseThird(true);
-        view.OnBerechnen();
+        view.OnComputeMap();
         QTimer::singleShot(100, &view, [&view] { view.cancelButton()->click(); });
         view.waitForMap();
-        QCOMPARE(view.state(), CFehlerkarte::State::Abgebrochen);
+        QCOMPARE(view.state(), MisfitMapView::State::Cancelled);
         QCOMPARE(view.map().cells.size(), std::size_t(81)); // the last map stays
 
         QTemporaryDir dir;
         for (const char* ext : {"csv", "xlsx", "svg", "png", "pdf"}) {
             const QString path = dir.filePath(QStringLiteral("karte.") + QLatin1String(ext));
-            CFehlerkarte::s_chooseExportFile = [path](QWidget*) { return path; };
+            MisfitMapView::s_chooseExportFile = [path](QWidget*) { return path; };
             QVERIFY2(view.OnExport(), ext);
             QVERIFY(QFileInfo(path).size() > 100);
         }
@@ -278,7 +278,7 @@ private slots:
         QFile xlsx(dir.filePath(QStringLiteral("karte.xlsx")));
         QVERIFY(xlsx.open(QIODevice::ReadOnly));
         QCOMPARE(xlsx.read(2), QByteArray("PK"));
-        CFehlerkarte::s_chooseExportFile = nullptr;
+        MisfitMapView::s_chooseExportFile = nullptr;
 
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -295,15 +295,15 @@ private slots:
         application.m_askSave = [](const QString&) { return 1; };
         QCOMPARE(application.InitInstance({}), app::CBrelvanApp::Start::Run);
         app::CMainFrame& frame = *application.frame();
-        QVERIFY(frame.action(ID_FEHLERKARTE)->isEnabled());
-        frame.OnCommand(ID_FEHLERKARTE);
-        auto* view = qobject_cast<CFehlerkarte*>(frame.GetActiveView());
+        QVERIFY(frame.action(ID_MISFIT_MAP)->isEnabled());
+        frame.OnCommand(ID_MISFIT_MAP);
+        auto* view = qobject_cast<MisfitMapView*>(frame.GetActiveView());
         QVERIFY(view);
-        QVERIFY(!frame.action(ID_FEHLERKARTE)->isEnabled());
+        QVERIFY(!frame.action(ID_MISFIT_MAP)->isEnabled());
         QVERIFY(frame.action(ID_GRAFIK)->isEnabled() && frame.action(ID_TEXT)->isEnabled());
         frame.OnCommand(ID_TEXT);
-        QCOMPARE(frame.findView(app::CMainFrame::kFehlerkarteView), view);
-        frame.OnCommand(ID_FEHLERKARTE);
+        QCOMPARE(frame.findView(app::CMainFrame::kMisfitMapView), view);
+        frame.OnCommand(ID_MISFIT_MAP);
         QCOMPARE(frame.GetActiveView(), view); // made once, reused
     }
 };

@@ -366,12 +366,12 @@ private slots:
         // A right click in the chart opens the menu at the mouse; "Tabelle" shows the report.
         frame().OnCommand(ID_GRAFIK);
         QPoint shownAt;
-        bool grafikEnabled = true;
+        bool chartEnabled = true;
         frame().m_popupMenu = [&](QMenu& menu, const QPoint& pos) {
             shownAt = pos;
             for (QAction* a : menu.actions()) {
                 if (a->data().toInt() == ID_GRAFIK) {
-                    grafikEnabled = a->isEnabled();
+                    chartEnabled = a->isEnabled();
                 }
             }
             menu.actions().at(7)->trigger();
@@ -381,7 +381,7 @@ private slots:
                                 viewport->mapToGlobal(QPoint(20, 30)));
         QApplication::sendEvent(viewport, &event);
         QCOMPARE(shownAt, viewport->mapToGlobal(QPoint(20, 30)));
-        QVERIFY(!grafikEnabled);
+        QVERIFY(!chartEnabled);
         QVERIFY(qobject_cast<CBrelvanView*>(frame().GetActiveView()));
     }
 

@@ -15,8 +15,8 @@
 #include <cmath>
 
 #include "document/CBrelvanDoc.h"
-#include "views/CDiagnoseView.h"
 #include "views/DiagnosticChart.h"
+#include "views/DiagnosticView.h"
 
 using namespace brelvan::views;
 using brelvan::engine::RowRecord;
@@ -123,7 +123,7 @@ private slots:
         const DiagnosticData data = sample();
         std::unique_ptr<QChart> pz(createDiagnosticChart(DiagnosticKind::PZ, data));
         std::unique_ptr<QChart> cole(createDiagnosticChart(DiagnosticKind::Cole, data));
-        std::unique_ptr<QChart> res(createDiagnosticChart(DiagnosticKind::Residuen, data));
+        std::unique_ptr<QChart> res(createDiagnosticChart(DiagnosticKind::Residuals, data));
         const QString verdict =
             data.diag.check.support ? "Wasserzufluss: ja" : "Wasserzufluss: nein";
         QVERIFY(pz->title().contains(verdict));

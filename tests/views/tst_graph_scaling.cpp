@@ -210,7 +210,7 @@ private slots:
     void plotAreaSizes_data() {
         QTest::addColumn<bool>("print");
         QTest::addColumn<bool>("portrait");
-        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<bool>("magnified");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::newRow("screen") << false << true << false << 1300 << 750;
@@ -223,13 +223,13 @@ private slots:
     void plotAreaSizes() {
         QFETCH(bool, print);
         QFETCH(bool, portrait);
-        QFETCH(bool, lupe);
+        QFETCH(bool, magnified);
         CBrelvanDoc doc;
         fill(doc, {{0, 250, 0}, {3650, 150, 12}});
         GraphScaling g(&doc);
         g.m_bPrint = print;
         g.m_bHochformat = portrait;
-        g.m_bGrafiklupe = lupe;
+        g.m_bGrafiklupe = magnified;
         g.OnGraf();
         QTEST(g.m_breite, "width");
         QTEST(g.m_hoehe, "height");

@@ -99,21 +99,21 @@ class TestViews : public QObject {
     Q_OBJECT
 private slots:
     void chartShowsFrameCurvesAndLegend_data() {
-        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<bool>("magnified");
         QTest::newRow("screen") << false;
         QTest::newRow("magnifier") << true;
     }
     void chartShowsFrameCurvesAndLegend() {
-        QFETCH(bool, lupe);
+        QFETCH(bool, magnified);
         CBrelvanDoc doc;
         fillCase(doc);
         GraphChart chart(&doc);
-        chart.m_bGrafiklupe = lupe;
+        chart.m_bGrafiklupe = magnified;
         chart.OnGraf();
         const int w = chart.m_breite;
         const int h = chart.m_hoehe;
-        QCOMPARE(w, lupe ? 1950 : 1300);
-        QCOMPARE(h, lupe ? 1125 : 750);
+        QCOMPARE(w, magnified ? 1950 : 1300);
+        QCOMPARE(h, magnified ? 1125 : 750);
         const QImage image = render(chart);
 
         // The three curves inside the plot area.
@@ -210,21 +210,21 @@ private slots:
 
     void chartPrintsOnePageAndRestoresTheScreen_data() {
         QTest::addColumn<bool>("landscape");
-        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<bool>("magnified");
         QTest::newRow("portrait") << false << false;
         QTest::newRow("landscape") << true << false;
         QTest::newRow("landscape, magnifier on") << true << true;
     }
     void chartPrintsOnePageAndRestoresTheScreen() {
         QFETCH(bool, landscape);
-        QFETCH(bool, lupe);
+        QFETCH(bool, magnified);
         QTemporaryDir dir;
         CBrelvanDoc doc;
         fillCase(doc);
         CGrafik view;
         view.setDocument(&doc);
         view.OnInitialUpdate();
-        view.m_bGrafiklupe = lupe;
+        view.m_bGrafiklupe = magnified;
         view.OnCompute();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -237,14 +237,14 @@ private slots:
         QCOMPARE(std::abs(view.m_rectDruck.height()) > view.m_rectDruck.width(), !landscape);
         QVERIFY(!view.m_bPrint);
         QVERIFY(view.m_bHochformat);
-        QCOMPARE(view.m_breite, lupe ? 1950 : 1300);
-        QCOMPARE(view.m_hoehe, lupe ? 1125 : 750);
+        QCOMPARE(view.m_breite, magnified ? 1950 : 1300);
+        QCOMPARE(view.m_hoehe, magnified ? 1125 : 750);
     }
 
     // Every text of the chart lies inside the area it is drawn on, also with a long file
     // name and field name, on screen (with and without the magnifier) and on both pages.
     void nothingTheChartDrawsIsClipped_data() {
-        QTest::addColumn<bool>("lupe");
+        QTest::addColumn<bool>("magnified");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("name");
         const QString longName = QStringLiteral("Lagerstätte Nord-West Erweiterung 2019 bis 2031 "
@@ -257,7 +257,7 @@ private slots:
         QTest::newRow("screen, very long") << false << 0 << longName.repeated(4);
     }
     void nothingTheChartDrawsIsClipped() {
-        QFETCH(bool, lupe);
+        QFETCH(bool, magnified);
         QFETCH(int, page);
         QFETCH(QString, name);
         CBrelvanDoc doc;
@@ -265,13 +265,13 @@ private slots:
         doc.SetPathName("/daten/" + name.toStdString() + ".brv");
         doc.m_strFeldname = name.toStdString();
         GraphChart chart(&doc);
-        chart.m_bGrafiklupe = lupe;
+        chart.m_bGrafiklupe = magnified;
         chart.m_bPrint = page != 0;
         chart.m_bHochformat = page != 2;
         chart.OnGraf();
         const int dpi = 96;
         const QSize canvas =
-            chartCanvasSize({lupe, static_cast<ChartLayout::Page>(page)}) * dpi / 254;
+            chartCanvasSize({magnified, static_cast<ChartLayout::Page>(page)}) * dpi / 254;
         QImage image(canvas, QImage::Format_RGB32);
         image.setDotsPerMeterX(qRound(dpi / 0.0254));
         image.setDotsPerMeterY(qRound(dpi / 0.0254));

@@ -1,4 +1,4 @@
-#include "views/CDiagnoseView.h"
+#include "views/DiagnosticView.h"
 
 #include <QChart>
 #include <QChartView>
@@ -18,7 +18,7 @@
 #include <limits>
 
 #include "document/CBrelvanDoc.h"
-#include "views/DiagnoseCommands.h"
+#include "views/DiagnosticCommands.h"
 
 namespace brelvan::views {
 
@@ -30,7 +30,7 @@ std::array<int, 5> g_instances{};
 // program's context menu instead of zooming out; a double click or Home resets the zoom.
 class DiagChartView : public QChartView {
 public:
-    DiagChartView(QChart* chart, CDiagnoseView* owner) : QChartView(chart), m_pOwner(owner) {
+    DiagChartView(QChart* chart, DiagnosticView* owner) : QChartView(chart), m_pOwner(owner) {
         setRubberBand(QChartView::RectangleRubberBand);
         setRenderHint(QPainter::Antialiasing);
         setFocusPolicy(Qt::StrongFocus);
@@ -79,7 +79,7 @@ protected:
     }
 
 private:
-    CDiagnoseView* m_pOwner;
+    DiagnosticView* m_pOwner;
 };
 
 QString axisTitle(const QChart& chart, Qt::Orientation o, QAbstractSeries* series) {
@@ -96,9 +96,9 @@ QString axisTitle(const QChart& chart, Qt::Orientation o, QAbstractSeries* serie
 
 } // namespace
 
-CDiagnoseView::CDiagnoseView(DiagnosticKind kind, QWidget* parent)
+DiagnosticView::DiagnosticView(DiagnosticKind kind, QWidget* parent)
     : CScrollViewBase(parent), m_kind(kind) {
-    setObjectName(QStringLiteral("CDiagnoseView_%1").arg(QLatin1String(diagnosticName(kind))));
+    setObjectName(QStringLiteral("DiagnosticView_%1").arg(QLatin1String(diagnosticName(kind))));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ++g_instances[static_cast<std::size_t>(kind)];
@@ -109,32 +109,32 @@ CDiagnoseView::CDiagnoseView(DiagnosticKind kind, QWidget* parent)
     m_pChartView->setGeometry(viewport()->rect());
 }
 
-CDiagnoseView::~CDiagnoseView() = default;
+DiagnosticView::~DiagnosticView() = default;
 
-int CDiagnoseView::instanceCount(DiagnosticKind kind) {
+int DiagnosticView::instanceCount(DiagnosticKind kind) {
     return g_instances[static_cast<std::size_t>(kind)];
 }
 
-void CDiagnoseView::OnInitialUpdate() {
+void DiagnosticView::OnInitialUpdate() {
     SetScrollSizes(QSize(1, 1), QSize(1, 1), QSize(1, 1));
     refresh();
 }
 
-void CDiagnoseView::OnUpdate() {
+void DiagnosticView::OnUpdate() {
     m_bStale = true;
     if (isVisible()) {
         refresh();
     }
 }
 
-void CDiagnoseView::ensureData() {
+void DiagnosticView::ensureData() {
     if (m_bStale) {
         m_data = GetDocument() ? diagnosticData(*GetDocument()) : DiagnosticData{};
         m_bStale = false;
     }
 }
 
-void CDiagnoseView::refresh() {
+void DiagnosticView::refresh() {
     m_bStale = true;
     ensureData();
     QChart* chart = createDiagnosticChart(m_kind, m_data);
@@ -143,13 +143,13 @@ void CDiagnoseView::refresh() {
     m_strHover.clear();
 }
 
-void CDiagnoseView::resetZoom() {
+void DiagnosticView::resetZoom() {
     if (m_pChart) {
         m_pChart->zoomReset();
     }
 }
 
-void CDiagnoseView::hoverAt(QPoint viewPos) {
+void DiagnosticView::hoverAt(QPoint viewPos) {
     // The data point nearest to the mouse on screen, within a few pixels, over all curves and
     // markers (the scene's own hover events need an active window; this works in any case).
     constexpr double kReach = 8;
@@ -196,19 +196,19 @@ void CDiagnoseView::hoverAt(QPoint viewPos) {
     }
 }
 
-void CDiagnoseView::OnDraw(QPainter& painter, QPointF) {
+void DiagnosticView::OnDraw(QPainter& painter, QPointF) {
     // The chart widget draws the screen; on any other painter the chart is drawn anew.
     std::unique_ptr<QChart> chart = copyForOutput();
     const QRectF target = painter.viewport();
     renderChart(*chart, painter, target, target.size().toSize());
 }
 
-void CDiagnoseView::resizeEvent(QResizeEvent* event) {
+void DiagnosticView::resizeEvent(QResizeEvent* event) {
     CScrollViewBase::resizeEvent(event);
     m_pChartView->setGeometry(viewport()->rect());
 }
 
-void CDiagnoseView::showEvent(QShowEvent* event) {
+void DiagnosticView::showEvent(QShowEvent* event) {
     CScrollViewBase::showEvent(event);
     m_pChartView->setGeometry(viewport()->rect());
     if (m_bStale) {
@@ -216,7 +216,7 @@ void CDiagnoseView::showEvent(QShowEvent* event) {
     }
 }
 
-std::unique_ptr<QChart> CDiagnoseView::copyForOutput() const {
+std::unique_ptr<QChart> DiagnosticView::copyForOutput() const {
     std::unique_ptr<QChart> copy(createDiagnosticChart(m_kind, m_data));
     const QList<QAbstractAxis*> from = m_pChart->axes();
     const QList<QAbstractAxis*> to = copy->axes();
@@ -230,13 +230,13 @@ std::unique_ptr<QChart> CDiagnoseView::copyForOutput() const {
     return copy;
 }
 
-bool CDiagnoseView::exportTo(const QString& path, QString* error) {
+bool DiagnosticView::exportTo(const QString& path, QString* error) {
     ensureData();
     std::unique_ptr<QChart> chart = copyForOutput();
     return exportChartFile(*chart, path, diagnosticTitle(m_kind), error);
 }
 
-void CDiagnoseView::OnExport() {
+void DiagnosticView::OnExport() {
     QString selected;
     QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Grafik exportieren"),
@@ -259,7 +259,7 @@ void CDiagnoseView::OnExport() {
     }
 }
 
-bool CDiagnoseView::OnCmdMsg(int id) {
+bool DiagnosticView::OnCmdMsg(int id) {
     if (id == cmd::ID_DIAG_EXPORT) {
         OnExport();
         return true;
@@ -267,7 +267,7 @@ bool CDiagnoseView::OnCmdMsg(int id) {
     return CScrollViewBase::OnCmdMsg(id);
 }
 
-bool CDiagnoseView::OnUpdateCmdUI(int id, cmd::CmdUI& ui) {
+bool DiagnosticView::OnUpdateCmdUI(int id, cmd::CmdUI& ui) {
     if (id == cmd::ID_DIAG_EXPORT) {
         ui.Enable(true);
         return true;
@@ -275,12 +275,12 @@ bool CDiagnoseView::OnUpdateCmdUI(int id, cmd::CmdUI& ui) {
     return CScrollViewBase::OnUpdateCmdUI(id, ui);
 }
 
-int CDiagnoseView::OnPreparePrinting() {
+int DiagnosticView::OnPreparePrinting() {
     ensureData();
     return 1;
 }
 
-void CDiagnoseView::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
+void DiagnosticView::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
     maxPage = 1;
     // The page's drawable rectangle in 0.1 mm (y upwards) on the device of the painter; the
     // chart keeps a screen-like width and takes the page's proportions, portrait or landscape.

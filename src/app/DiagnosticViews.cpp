@@ -1,4 +1,4 @@
-#include "app/DiagnoseViews.h"
+#include "app/DiagnosticViews.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -21,7 +21,7 @@ QIcon diagnosticIcon(views::DiagnosticKind kind) {
         const QPen dashed(QColor(230, 130, 0), 1, Qt::DashLine);
         QList<QPointF> dots;
         switch (kind) {
-        case views::DiagnosticKind::Verlauf:
+        case views::DiagnosticKind::History:
             p.setPen(curve);
             p.drawPolyline(QPolygonF({{2, 3}, {6, 6}, {10, 8}, {15, 9.5}}));
             dots = {{5, 5}, {9, 7.5}, {13, 9}};
@@ -41,7 +41,7 @@ QIcon diagnosticIcon(views::DiagnosticKind kind) {
             p.drawLine(QPointF(2, 10), QPointF(13, 1));
             dots = {{4, 8.4}, {8, 5.2}, {11.5, 2.3}};
             break;
-        case views::DiagnosticKind::Residuen:
+        case views::DiagnosticKind::Residuals:
             p.setPen(QPen(QColor(90, 90, 90), 1));
             p.drawLine(QPointF(2, 7.5), QPointF(15, 7.5));
             dots = {{4, 5}, {7, 10}, {10, 6}, {13, 9}};

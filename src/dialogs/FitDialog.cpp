@@ -1,4 +1,4 @@
-#include "dialogs/DlgAnpassung.h"
+#include "dialogs/FitDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -34,10 +34,10 @@ QString showNumber(double v) {
 
 } // namespace
 
-DlgAnpassung::DlgAnpassung(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent)
+FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent)
     : QDialog(parent), m_ui(ui), m_settings(start) {
     setWindowTitle(QStringLiteral("Anpassung"));
-    setObjectName(QStringLiteral("DlgAnpassung"));
+    setObjectName(QStringLiteral("FitDialog"));
     auto* layout = new QVBoxLayout(this);
     auto* ranges = new QGroupBox(QStringLiteral("Suchbereiche und freie Parameter"), this);
     auto* grid = new QGridLayout(ranges);
@@ -72,12 +72,12 @@ DlgAnpassung::DlgAnpassung(brelvan::UserInterface& ui, const FitSettings& start,
     ok->setDefault(true);
     QPushButton* cancel =
         buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(ok, &QPushButton::clicked, this, &DlgAnpassung::onOk);
+    connect(ok, &QPushButton::clicked, this, &FitDialog::onOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
 
-void DlgAnpassung::onOk() {
+void FitDialog::onOk() {
     FitSettings s = m_settings;
     for (int j = 0; j < fit::kParams; ++j) {
         const auto lo = readNumber(m_edits[j][0]->text());
@@ -184,7 +184,7 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
     FitJob job(std::move(objective), settings, caseValues);
     QProgressDialog progress(QStringLiteral("Anpassung läuft …"), QStringLiteral("Abbrechen"), 0,
                              100, parent);
-    progress.setObjectName(QStringLiteral("AnpassungFortschritt"));
+    progress.setObjectName(QStringLiteral("FitProgress"));
     progress.setWindowTitle(QStringLiteral("Anpassung"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
@@ -234,13 +234,12 @@ std::string fitResultText(const FitOutcome& o) {
     return text;
 }
 
-std::optional<fit::Point> runAnpassung(QWidget* parent, brelvan::UserInterface& ui,
-                                       const fit::Objective& objective,
-                                       const fit::Point& caseValues, double maxGp,
-                                       const fit::Bounds& sensitivity) {
+std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
+                                 const fit::Objective& objective, const fit::Point& caseValues,
+                                 double maxGp, const fit::Bounds& sensitivity) {
     FitSettings start;
     start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity);
-    DlgAnpassung dialog(ui, start, parent);
+    FitDialog dialog(ui, start, parent);
     if (BrelvanDialog::runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     FitSettings settings = dialog.settings();

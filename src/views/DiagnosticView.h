@@ -16,11 +16,11 @@ class QXYSeries;
 
 namespace brelvan::views {
 
-class CDiagnoseView : public CScrollViewBase {
+class DiagnosticView : public CScrollViewBase {
     Q_OBJECT
 public:
-    explicit CDiagnoseView(DiagnosticKind kind, QWidget* parent = nullptr);
-    ~CDiagnoseView() override;
+    explicit DiagnosticView(DiagnosticKind kind, QWidget* parent = nullptr);
+    ~DiagnosticView() override;
 
     // How many diagnostic views were ever created, of one kind.
     static int instanceCount(DiagnosticKind kind);

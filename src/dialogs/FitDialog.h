@@ -27,10 +27,10 @@ struct FitSettings {
     bool fromGrid = true; // start from the best case of the 4 x 4 x 4 grid, else the case
 };
 
-class DlgAnpassung : public QDialog {
+class FitDialog : public QDialog {
     Q_OBJECT
 public:
-    DlgAnpassung(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent = nullptr);
+    FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent = nullptr);
 
     // Valid after the dialog was accepted.
     const FitSettings& settings() const { return m_settings; }
@@ -102,9 +102,8 @@ std::string fitResultText(const FitOutcome& outcome);
 
 // The whole "Anpassung": settings dialog, run, result; the values to adopt when the user
 // answers Ja, nothing otherwise.
-std::optional<fit::Point> runAnpassung(QWidget* parent, brelvan::UserInterface& ui,
-                                       const fit::Objective& objective,
-                                       const fit::Point& caseValues, double maxGp,
-                                       const fit::Bounds& sensitivity);
+std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
+                                 const fit::Objective& objective, const fit::Point& caseValues,
+                                 double maxGp, const fit::Bounds& sensitivity);
 
 } // namespace brelvan::dialogs

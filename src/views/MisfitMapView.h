@@ -20,19 +20,19 @@ class QWidget;
 
 namespace brelvan::views {
 
-class CFehlerkarte : public CScrollViewBase {
+class MisfitMapView : public CScrollViewBase {
     Q_OBJECT
 public:
     enum class State {
-        Leer,        // nothing computed yet
-        Rechnet,     // a map is being computed
-        Fertig,      // the map belongs to the case as it is
-        Abgebrochen, // the last computation was cancelled
-        Veraltet,    // the case changed since the map was computed
+        Empty,     // nothing computed yet
+        Computing, // a map is being computed
+        Current,   // the map belongs to the case as it is
+        Cancelled, // the last computation was cancelled
+        Stale,     // the case changed since the map was computed
     };
 
-    explicit CFehlerkarte(QWidget* parent = nullptr);
-    ~CFehlerkarte() override;
+    explicit MisfitMapView(QWidget* parent = nullptr);
+    ~MisfitMapView() override;
 
     // The export file dialog: the chosen path, empty when none. Tests replace it.
     static std::function<QString(QWidget*)> s_chooseExportFile;
@@ -48,8 +48,8 @@ public:
     void setPoints(int points);
     void setOptimiseThird(bool on);
     // Starts the computation with the current choice (a running one is cancelled first).
-    void OnBerechnen();
-    void OnAbbrechen();
+    void OnComputeMap();
+    void OnCancelMap();
     // Export through the file dialog; false when nothing was written.
     bool OnExport();
     bool exportTo(const QString& path, QString* error = nullptr) const;
@@ -79,7 +79,7 @@ private:
     fit::MapOptions currentOptions(const engine::RunInputs& in, double ogip, double wip,
                                    double j) const;
 
-    State m_state = State::Leer;
+    State m_state = State::Empty;
     fit::MisfitMap m_map;
     fit::MisfitMap m_pending;
     std::string m_fieldName;

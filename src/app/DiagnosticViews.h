@@ -4,19 +4,19 @@
 
 #include <QIcon>
 
-#include "views/DiagnoseCommands.h"
+#include "views/DiagnosticCommands.h"
 
 namespace brelvan::app {
 
-struct DiagnoseViewEntry {
+struct DiagnosticViewEntry {
     views::DiagnosticKind kind;
     int id;
     const char* text;   // Ansicht menu and context menu
     const char* prompt; // status bar prompt, "\n" before the tooltip
 };
 
-inline constexpr DiagnoseViewEntry kDiagnoseViews[] = {
-    {views::DiagnosticKind::Verlauf, cmd::ID_DIAG_VERLAUF, "Druckverlauf",
+inline constexpr DiagnosticViewEntry kDiagnosticViews[] = {
+    {views::DiagnosticKind::History, cmd::ID_DIAG_HISTORY, "Druckverlauf",
      "Zeigt den Druckverlauf mit Meßpunkten, Werten unter der Maus und Zoom an\nDruckverlauf"},
     {views::DiagnosticKind::PZ, cmd::ID_DIAG_PZ, "p/z – Gp",
      "Zeigt p/z über der kumulativen Produktion mit der Ausgleichsgeraden an\np/z – Gp"},
@@ -24,7 +24,7 @@ inline constexpr DiagnoseViewEntry kDiagnoseViews[] = {
      "Zeigt das scheinbare Gas in place über der kumulativen Produktion an\nCole-Diagramm"},
     {views::DiagnosticKind::HavlenaOdeh, cmd::ID_DIAG_HO, "Havlena–Odeh",
      "Zeigt F/Eg über We/Eg mit der Geraden der Steigung 1 durch das OGIP an\nHavlena–Odeh"},
-    {views::DiagnosticKind::Residuen, cmd::ID_DIAG_RESIDUEN, "Residuen",
+    {views::DiagnosticKind::Residuals, cmd::ID_DIAG_RESIDUALS, "Residuen",
      "Zeigt Meßwert minus Rechnung je Meßpunkt mit dem RMS-Band an\nResiduen"},
 };
 
@@ -32,11 +32,11 @@ inline constexpr const char* kExportText = "Grafik exportieren...";
 inline constexpr const char* kExportPrompt =
     "Schreibt die gezeigte Diagnosegrafik als SVG, PNG oder PDF\nGrafik exportieren";
 
-// The view numbers of AnsichtWechseln for the diagnostic plots: kDiagnoseViewBase + kind (the
+// The view numbers of AnsichtWechseln for the diagnostic plots: kDiagnosticViewBase + kind (the
 // report and the chart have 1 and 2).
-inline constexpr int kDiagnoseViewBase = 10;
-inline int diagnoseViewNumber(views::DiagnosticKind kind) {
-    return kDiagnoseViewBase + static_cast<int>(kind);
+inline constexpr int kDiagnosticViewBase = 10;
+inline int diagnosticViewNumber(views::DiagnosticKind kind) {
+    return kDiagnosticViewBase + static_cast<int>(kind);
 }
 
 // A small plot of the kind, on the toolbar's 16 x 15 grid.

@@ -39,7 +39,7 @@ int greenPixels(const QImage& image) {
 
 } // namespace
 
-class TestGrafikArt : public QObject {
+class TestChartKinds : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_case;
@@ -93,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrafikArt)
-#include "tst_grafik_art.moc"
+QTEST_MAIN(TestChartKinds)
+#include "tst_chart_kinds.moc"

@@ -20,13 +20,13 @@
 
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
-#include "app/DiagnoseViews.h"
+#include "app/DiagnosticViews.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "support/WorkedCase.h"
 #include "views/CBrelvanView.h"
-#include "views/CDiagnoseView.h"
-#include "views/DiagnoseCommands.h"
+#include "views/DiagnosticCommands.h"
+#include "views/DiagnosticView.h"
 
 using namespace brelvan::app;
 using namespace brelvan::cmd;
@@ -56,14 +56,14 @@ int pdfPages(const QString& path) {
 
 } // namespace
 
-class TestDiagnoseFrame : public QObject {
+class TestDiagnosticFrame : public QObject {
     Q_OBJECT
     ConfirmingInterface m_ui;
     CBrelvanApp* m_app = nullptr;
     QTemporaryDir m_dir;
 
     CMainFrame& frame() { return *m_app->frame(); }
-    CDiagnoseView* active() { return qobject_cast<CDiagnoseView*>(frame().GetActiveView()); }
+    DiagnosticView* active() { return qobject_cast<DiagnosticView*>(frame().GetActiveView()); }
 
 private slots:
     void initTestCase() {
@@ -87,7 +87,7 @@ private slots:
     void eachViewCreatedOnceAndGrayedWhileShown() {
         int before[5];
         for (DiagnosticKind k : kDiagnosticKinds) {
-            before[static_cast<int>(k)] = CDiagnoseView::instanceCount(k);
+            before[static_cast<int>(k)] = DiagnosticView::instanceCount(k);
         }
         for (int round = 0; round < 2; ++round) {
             for (DiagnosticKind k : kDiagnosticKinds) {
@@ -112,8 +112,8 @@ private slots:
             }
         }
         for (DiagnosticKind k : kDiagnosticKinds) {
-            QCOMPARE(CDiagnoseView::instanceCount(k) - before[static_cast<int>(k)], 1);
-            QVERIFY(frame().findView(diagnoseViewNumber(k)));
+            QCOMPARE(DiagnosticView::instanceCount(k) - before[static_cast<int>(k)], 1);
+            QVERIFY(frame().findView(diagnosticViewNumber(k)));
         }
     }
 
@@ -142,10 +142,10 @@ private slots:
 
     // A changed and recomputed case reaches the plot shown and, when next shown, a hidden one.
     void followTheDocument() {
-        frame().OnCommand(ID_DIAG_VERLAUF);
-        CDiagnoseView* verlauf = active();
+        frame().OnCommand(ID_DIAG_HISTORY);
+        DiagnosticView* verlauf = active();
         frame().OnCommand(ID_DIAG_COLE);
-        CDiagnoseView* cole = active();
+        DiagnosticView* cole = active();
         QVERIFY(cole->data().valid);
         QCOMPARE(cole->data().diag.ogip, worked_case::kOGIP);
         CBrelvanDoc& doc = m_app->document();
@@ -154,7 +154,7 @@ private slots:
         doc.compute();
         frame().UpdateAllViews();
         QCOMPARE(cole->data().diag.ogip, 6000.0);
-        frame().OnCommand(ID_DIAG_VERLAUF);
+        frame().OnCommand(ID_DIAG_HISTORY);
         QCOMPARE(active(), verlauf);
         QCOMPARE(verlauf->data().diag.ogip, 6000.0);
         auto* x = qobject_cast<QValueAxis*>(verlauf->chart()->axes(Qt::Horizontal).first());
@@ -180,8 +180,8 @@ private slots:
     }
 
     void hoverAndZoom() {
-        frame().OnCommand(ID_DIAG_VERLAUF);
-        CDiagnoseView* view = active();
+        frame().OnCommand(ID_DIAG_HISTORY);
+        DiagnosticView* view = active();
         QVERIFY(view);
         QXYSeries* measured = nullptr;
         for (QAbstractSeries* s : view->chart()->series()) {
@@ -215,5 +215,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDiagnoseFrame)
-#include "tst_diagnose_frame.moc"
+QTEST_MAIN(TestDiagnosticFrame)
+#include "tst_diagnostic_frame.moc"

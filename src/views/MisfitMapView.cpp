@@ -1,4 +1,4 @@
-#include "views/CFehlerkarte.h"
+#include "views/MisfitMapView.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,7 +19,7 @@
 
 namespace brelvan::views {
 
-std::function<QString(QWidget*)> CFehlerkarte::s_chooseExportFile;
+std::function<QString(QWidget*)> MisfitMapView::s_chooseExportFile;
 
 namespace {
 
@@ -28,10 +28,10 @@ constexpr int kPairs[3][2] = {
 
 } // namespace
 
-CFehlerkarte::CFehlerkarte(QWidget* parent) : CScrollViewBase(parent) {
-    setObjectName(QStringLiteral("CFehlerkarte"));
+MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
+    setObjectName(QStringLiteral("MisfitMapView"));
     m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("FehlerkartePanel"));
+    m_panel->setObjectName(QStringLiteral("MisfitMapPanel"));
     auto* rows = new QVBoxLayout(m_panel);
     rows->setContentsMargins(6, 4, 6, 4);
     rows->setSpacing(4);
@@ -75,47 +75,47 @@ CFehlerkarte::CFehlerkarte(QWidget* parent) : CScrollViewBase(parent) {
     connect(m_pointsBox, &QSpinBox::valueChanged, this, [this](int n) { m_points = n; });
     connect(m_thirdBox, &QComboBox::currentIndexChanged, this,
             [this](int i) { m_optimiseThird = i == 1; });
-    connect(m_compute, &QPushButton::clicked, this, &CFehlerkarte::OnBerechnen);
-    connect(m_cancelButton, &QPushButton::clicked, this, &CFehlerkarte::OnAbbrechen);
+    connect(m_compute, &QPushButton::clicked, this, &MisfitMapView::OnComputeMap);
+    connect(m_cancelButton, &QPushButton::clicked, this, &MisfitMapView::OnCancelMap);
     connect(m_export, &QPushButton::clicked, this, [this] { OnExport(); });
     m_timer.setInterval(30);
-    connect(&m_timer, &QTimer::timeout, this, &CFehlerkarte::poll);
+    connect(&m_timer, &QTimer::timeout, this, &MisfitMapView::poll);
     layoutPanel();
 }
 
-CFehlerkarte::~CFehlerkarte() {
+MisfitMapView::~MisfitMapView() {
     m_cancel = true;
     if (m_worker.joinable())
         m_worker.join();
 }
 
-void CFehlerkarte::OnInitialUpdate() {
+void MisfitMapView::OnInitialUpdate() {
     // The map fills the window; nothing to scroll.
     SetScrollSizes(QSize(1, 1), QSize(1, 1), QSize(1, 1));
 }
 
-void CFehlerkarte::OnUpdate() {
-    if (m_state == State::Rechnet)
+void MisfitMapView::OnUpdate() {
+    if (m_state == State::Computing)
         m_changedWhileRunning = true;
-    if (m_state == State::Fertig)
-        setState(State::Veraltet);
+    if (m_state == State::Current)
+        setState(State::Stale);
     CScrollViewBase::OnUpdate();
 }
 
-void CFehlerkarte::setPair(int pair) {
+void MisfitMapView::setPair(int pair) {
     m_pairBox->setCurrentIndex(std::clamp(pair, 0, 2));
 }
 
-void CFehlerkarte::setPoints(int points) {
+void MisfitMapView::setPoints(int points) {
     m_pointsBox->setValue(points);
 }
 
-void CFehlerkarte::setOptimiseThird(bool on) {
+void MisfitMapView::setOptimiseThird(bool on) {
     m_thirdBox->setCurrentIndex(on ? 1 : 0);
 }
 
-fit::MapOptions CFehlerkarte::currentOptions(const engine::RunInputs& in, double ogip, double wip,
-                                             double j) const {
+fit::MapOptions MisfitMapView::currentOptions(const engine::RunInputs& in, double ogip, double wip,
+                                              double j) const {
     fit::MapOptions o;
     o.axisA = kPairs[m_pair][0];
     o.axisB = kPairs[m_pair][1];
@@ -135,7 +135,7 @@ fit::MapOptions CFehlerkarte::currentOptions(const engine::RunInputs& in, double
     return o;
 }
 
-void CFehlerkarte::OnBerechnen() {
+void MisfitMapView::OnComputeMap() {
     if (m_worker.joinable()) {
         m_cancel = true;
         m_worker.join();
@@ -151,7 +151,7 @@ void CFehlerkarte::OnBerechnen() {
     m_done = false;
     m_progress = 0;
     m_changedWhileRunning = false;
-    setState(State::Rechnet);
+    setState(State::Computing);
     m_worker = std::thread([this, in, options] {
         parallel::Control control;
         control.cancel = &m_cancel;
@@ -162,35 +162,35 @@ void CFehlerkarte::OnBerechnen() {
     m_timer.start();
 }
 
-void CFehlerkarte::OnAbbrechen() {
+void MisfitMapView::OnCancelMap() {
     m_cancel = true;
 }
 
-void CFehlerkarte::poll() {
+void MisfitMapView::poll() {
     m_bar->setValue(m_progress.load());
     if (!m_done)
         return;
     m_timer.stop();
     m_worker.join();
     if (m_pending.cancelled) {
-        setState(State::Abgebrochen);
+        setState(State::Cancelled);
     } else {
         m_map = std::move(m_pending);
-        setState(m_changedWhileRunning ? State::Veraltet : State::Fertig);
+        setState(m_changedWhileRunning ? State::Stale : State::Current);
     }
     m_pending = {};
 }
 
-void CFehlerkarte::waitForMap() {
-    while (m_state == State::Rechnet) {
+void MisfitMapView::waitForMap() {
+    while (m_state == State::Computing) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
 }
 
-void CFehlerkarte::setState(State s) {
+void MisfitMapView::setState(State s) {
     m_state = s;
-    const bool running = s == State::Rechnet;
+    const bool running = s == State::Computing;
     m_compute->setEnabled(!running);
     m_cancelButton->setEnabled(running);
     m_pairBox->setEnabled(!running);
@@ -198,30 +198,30 @@ void CFehlerkarte::setState(State s) {
     m_thirdBox->setEnabled(!running);
     m_export->setEnabled(!running && !m_map.cells.empty());
     if (!running)
-        m_bar->setValue(s == State::Fertig || s == State::Veraltet ? 100 : 0);
+        m_bar->setValue(s == State::Current || s == State::Stale ? 100 : 0);
     viewport()->update();
     emit stateChanged();
 }
 
-QString CFehlerkarte::statusText() const {
+QString MisfitMapView::statusText() const {
     switch (m_state) {
-    case State::Leer:
+    case State::Empty:
         return QStringLiteral("Noch keine Fehlerkarte berechnet: Achsen und Punkte wählen, dann "
                               "„Berechnen“.");
-    case State::Rechnet:
+    case State::Computing:
         return QStringLiteral("Die Fehlerkarte wird berechnet …");
-    case State::Abgebrochen:
+    case State::Cancelled:
         return QStringLiteral("Die Berechnung wurde abgebrochen.");
-    case State::Veraltet:
+    case State::Stale:
         return QStringLiteral("Der Fall wurde geändert; die Karte zeigt die früheren Werte. "
                               "„Berechnen“ rechnet sie neu.");
-    case State::Fertig:
+    case State::Current:
         break;
     }
     return {};
 }
 
-void CFehlerkarte::OnDraw(QPainter& painter, QPointF) {
+void MisfitMapView::OnDraw(QPainter& painter, QPointF) {
     const QRectF area(viewport()->rect());
     painter.fillRect(area, Qt::white);
     QRectF mapArea = area;
@@ -235,7 +235,7 @@ void CFehlerkarte::OnDraw(QPainter& painter, QPointF) {
     paintMisfitMap(painter, mapArea, m_map, QString::fromStdString(m_fieldName));
 }
 
-void CFehlerkarte::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
+void MisfitMapView::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
     maxPage = 1;
     const QPaintDevice* device = painter.device();
     const double dx = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 600;
@@ -245,18 +245,18 @@ void CFehlerkarte::OnPrint(QPainter& painter, int, const QRect& drawRect, int& m
     paintMisfitMap(painter, page, m_map, QString::fromStdString(m_fieldName));
 }
 
-void CFehlerkarte::resizeEvent(QResizeEvent* event) {
+void MisfitMapView::resizeEvent(QResizeEvent* event) {
     CScrollViewBase::resizeEvent(event);
     layoutPanel();
 }
 
-void CFehlerkarte::layoutPanel() {
+void MisfitMapView::layoutPanel() {
     const int h = m_panel->sizeHint().height();
     setViewportMargins(0, h, 0, 0);
     m_panel->setGeometry(0, 0, width(), h);
 }
 
-bool CFehlerkarte::exportTo(const QString& path, QString* error) const {
+bool MisfitMapView::exportTo(const QString& path, QString* error) const {
     std::string message;
     if (exportMisfitMapFile(m_map, m_fieldName, path.toStdString(), message))
         return true;
@@ -265,7 +265,7 @@ bool CFehlerkarte::exportTo(const QString& path, QString* error) const {
     return false;
 }
 
-bool CFehlerkarte::OnExport() {
+bool MisfitMapView::OnExport() {
     if (m_map.cells.empty())
         return false;
     QString path;

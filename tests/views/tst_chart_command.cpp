@@ -43,7 +43,7 @@ int run(const QStringList& args, QString* err = nullptr, const QString& cli = kC
 
 } // namespace
 
-class TestGrafikCommand : public QObject {
+class TestChartCommand : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrafikCommand)
-#include "tst_grafik_command.moc"
+QTEST_MAIN(TestChartCommand)
+#include "tst_chart_command.moc"

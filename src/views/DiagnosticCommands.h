@@ -6,23 +6,23 @@
 namespace brelvan::cmd {
 
 enum : int {
-    ID_DIAG_VERLAUF = 32850,
+    ID_DIAG_HISTORY = 32850,
     ID_DIAG_PZ = 32851,
     ID_DIAG_COLE = 32852,
     ID_DIAG_HO = 32853,
-    ID_DIAG_RESIDUEN = 32854,
+    ID_DIAG_RESIDUALS = 32854,
     ID_DIAG_EXPORT = 32855,
 };
 
 // The command that shows a plot, and the plot a command shows.
 inline int diagnosticCommand(views::DiagnosticKind kind) {
-    return ID_DIAG_VERLAUF + static_cast<int>(kind);
+    return ID_DIAG_HISTORY + static_cast<int>(kind);
 }
 inline bool diagnosticKindOfCommand(int id, views::DiagnosticKind& kind) {
-    if (id < ID_DIAG_VERLAUF || id > ID_DIAG_RESIDUEN) {
+    if (id < ID_DIAG_HISTORY || id > ID_DIAG_RESIDUALS) {
         return false;
     }
-    kind = static_cast<views::DiagnosticKind>(id - ID_DIAG_VERLAUF);
+    kind = static_cast<views::DiagnosticKind>(id - ID_DIAG_HISTORY);
     return true;
 }
 
