@@ -13,6 +13,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
+#include "dialogs/ScreenFit.h"
 #include "views/CScrollViewBase.h"
 
 namespace brelvan::app {
@@ -50,6 +51,8 @@ CBrelvanApp::CBrelvanApp(brelvan::UserInterface& ui, QObject* parent)
     : QObject(parent), m_ui(ui), m_pFrameUI(std::make_unique<FrameInterface>(ui, *this)),
       m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     m_doc.setUserInterface(m_pFrameUI.get());
+    // Every window opens within its screen and fits it (or scrolls).
+    dialogs::installScreenFit(this);
     m_chooseFile = [this](bool save, const QString& suggested) {
         if (save) {
             return QFileDialog::getSaveFileName(frame(), QStringLiteral("Speichern unter"),

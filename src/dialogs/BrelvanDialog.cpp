@@ -1,6 +1,7 @@
 #include "dialogs/BrelvanDialog.h"
 
 #include "dialogs/FittedText.h"
+#include "dialogs/ScreenFit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -84,7 +85,8 @@ void BrelvanDialog::fitIntoScreen() {
     // Room for the window frame and title bar around the client area.
     const QSize room = s->availableGeometry().size() - QSize(16, 48);
     if (layout()) {
-        resize(size().boundedTo(room)); // a laid-out dialog resizes itself
+        // A laid-out dialog: smaller, and scrolling where its layout needs more room.
+        brelvan::dialogs::fitWindowIntoScreen(this);
         return;
     }
     if (m_scrolled || (width() <= room.width() && height() <= room.height())) {
@@ -125,6 +127,8 @@ int BrelvanDialog::runModal(QDialog& dialog) {
     if (auto* own = qobject_cast<BrelvanDialog*>(&dialog)) {
         own->ensureInitialized();
     }
+    // Not larger than the screen, whatever kind of dialog it is.
+    brelvan::dialogs::fitWindowIntoScreen(&dialog);
     if (s_modalHook) {
         return s_modalHook(dialog);
     }
@@ -170,6 +174,25 @@ void BrelvanDialog::fitListLines(QListWidget* list, const QStringList& lines) {
     const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     const int available = list->width() - 2 * list->frameWidth() - scrollBar - margins - 2;
+    if (QFontInfo(list->font()).fixedPitch()) {
+        // Columns of a fixed-pitch font line up only with blanks as wide as every character:
+        // a smaller font instead of narrower blanks, down to 6 points.
+        entries->setBlankWidth(-1);
+        QFont f = list->font();
+        auto widest = [&lines](const QFont& font) {
+            const QFontMetricsF fm(font);
+            qreal w = 0;
+            for (const QString& line : lines)
+                w = std::max(w, fm.horizontalAdvance(fitted::visiblePart(line)));
+            return w;
+        };
+        for (qreal size = f.pointSizeF(); size > 6 && widest(f) > available; size -= 0.5)
+            f.setPointSizeF(size - 0.5);
+        if (!lines.isEmpty())
+            list->setFont(f);
+        list->viewport()->update();
+        return;
+    }
     const QFontMetricsF fm(list->font());
     const qreal blank = fitted::blankToFit(fm, lines, available);
     entries->setBlankWidth(blank < fm.horizontalAdvance(QLatin1Char(' ')) ? blank : -1);

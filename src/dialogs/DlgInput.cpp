@@ -1,6 +1,7 @@
 #include "dialogs/DlgInput.h"
 
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -131,12 +132,17 @@ void DlgInput::buildControls() {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setSortingEnabled(false);
     registerControl(kIdListe, m_list);
+    m_list->installEventFilter(this);
+    // A fixed-pitch font, so that the columns of the lines stand under each other.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
+    m_list->setFont(fixed);
     connect(m_list, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { onDblclkListe(item); });
     // The edit line follows the list in the tab order: a double click moves on to it.
     QLineEdit* zeile = addEdit(kIdZeile, 220, 105, 160, 14);
     onFocusLeave(zeile, [this] { onKillfocusZeile(); });
-    connect(zeile, &QLineEdit::textEdited, this, [this] { m_bZeileBearbeitet = true; });
+    connect(zeile, &QLineEdit::textEdited, this, [this] { m_lineTyped = true; });
     zeile->installEventFilter(this);
     auto* status = new QLabel(this);
     status->setGeometry(unitRect(220, 210, 160, 8));
@@ -282,7 +288,7 @@ void DlgInput::onKillfocusBeginn() {
 void DlgInput::onKillfocusZeile() {
     // A line the user has neither typed nor chosen is no request (tabbing through the empty
     // edit line, clicking OK from it).
-    if (!m_bZeileBearbeitet) {
+    if (!lineRequested()) {
         return;
     }
     if (!takeFields()) {
@@ -290,12 +296,31 @@ void DlgInput::onKillfocusZeile() {
     }
     readSelection();
     if (DlgInputData::OnKillfocusZeile(ui())) {
-        m_bZeileBearbeitet = false;
+        m_lineTyped = false;
+        m_lineChosen = false;
     }
     fillAll();
 }
 
+bool DlgInput::lineRequested() const {
+    const auto* remove = qobject_cast<const QRadioButton*>(control(kIdOptionFirst + 3));
+    return m_lineTyped || (m_lineChosen && remove && remove->isChecked());
+}
+
 bool DlgInput::eventFilter(QObject* watched, QEvent* event) {
+    // Enter and Space in the list choose the current line for editing, as a double click
+    // does; Enter never reaches the default button "OK" from here.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            QListWidgetItem* item = m_list->currentItem();
+            if (item) {
+                m_list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+                onDblclkListe(item);
+            }
+            return true;
+        }
+    }
     // Enter in the edit line applies the chosen operation, as leaving the line does, and
     // keeps the dialog open (it is not the default button's Enter).
     if (watched == control(kIdZeile) && event->type() == QEvent::KeyPress) {
@@ -325,7 +350,7 @@ void DlgInput::onDblclkListe(QListWidgetItem* item) {
             return;
         }
         fillAll(kept);
-        m_bZeileBearbeitet = true; // the chosen line is there to be changed or deleted
+        m_lineChosen = true; // there to be deleted, or changed once typed over
         control(kIdZeile)->setFocus(Qt::TabFocusReason);
     });
 }
@@ -408,7 +433,8 @@ void DlgInput::onFileOpen() {
     const DataExchangeQt::Kept kept = m_dx.takeQuietly();
     readSelection();
     importPressureFile(path.toStdString(), ui());
-    m_bZeileBearbeitet = false;
+    m_lineTyped = false;
+    m_lineChosen = false;
     fillAll(kept);
 }
 

@@ -63,7 +63,10 @@ private:
     void onCsvImport();
 
     QListWidget* m_list = nullptr;
-    // The edit line holds a line the user typed or chose by double click and has not yet
-    // applied: only then does leaving it (or Enter) apply the chosen operation.
-    bool m_bZeileBearbeitet = false;
+    // Whether leaving the edit line (or Enter in it) is a request: the user typed into it, or
+    // chose a line (double click, Enter or Space in the list) with "Zeile löschen" in force.
+    // A chosen line that is left untouched asks nothing for the other operations.
+    bool lineRequested() const;
+    bool m_lineTyped = false;
+    bool m_lineChosen = false;
 };

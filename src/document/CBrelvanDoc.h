@@ -121,8 +121,12 @@ public:
     void OnWriteAusTxt();
     void OnReadAusTxt();
     void OnHilfe();
-    // Empties the report, the search results and the series: the case is not computed.
+    // Empties the report, the search results, the tables and the series: the case is not
+    // computed. Open and New call it; every result of the case before is gone.
     void forgetResults();
+    // Counts the cases this document held (raised by Open and New), so that a view can tell a
+    // new case from a change of the one it shows.
+    unsigned m_caseNumber = 0;
     // The folder of "aus.txt"; the current directory unless set.
     std::string m_strAusTxtOrdner;
 

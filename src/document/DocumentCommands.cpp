@@ -78,6 +78,9 @@ void CBrelvanDoc::OnDataChange() {
 
     if (!ui().runInputDialog(dlg))
         return;
+    // Whether the chart's scale belongs to results of this case; a case shown uncomputed (the
+    // dialog cancelled after Open or New) has none, whatever the dialog changes now.
+    const bool hadResults = m_bBerechnet;
 
     // Exact comparisons: any difference of a compared input marks the case modified.
     m_bGeaendert = dlg.reservoir() != reservoir() || dlg.m_dMaxGp != m_dMaxGp ||
@@ -95,17 +98,22 @@ void CBrelvanDoc::OnDataChange() {
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;
 
-    if (m_bSensitivitaet)
+    // The results of a previous search belong to the inputs before; only a new search (which
+    // replaces them) keeps search results with the case.
+    if (m_bSensitivitaet) {
         sensitivity();
-    else
+    } else {
+        m_SensWerte.clear();
+        m_SensErgebnisse.clear();
         compute();
+    }
     m_bBerechnet = true;
 
     // Any stored field the dialog or the search changed (a line, a J input, an adopted value)
     // is an edit a later close must not lose.
     if (storedBytes(*this) != before)
         SetModifiedFlag();
-    if (m_bGeaendert)
+    if (m_bGeaendert || !hadResults)
         m_bNeueDaten = true;
     ui().updateAllViews();
 }
@@ -113,6 +121,9 @@ void CBrelvanDoc::OnDataChange() {
 void CBrelvanDoc::forgetResults() {
     m_Ausgabe.clear();
     m_SensErgebnisse.clear();
+    m_SensWerte.clear();
+    m_Tabelle.clear();
+    ++m_caseNumber;
     m_MaxWerte = 0;
     m_Max2Werte = 0;
     m_bBerechnet = false;
@@ -126,6 +137,7 @@ void CBrelvanDoc::OnFileNew() {
     SetUntitled();
     SetModifiedFlag(false);
     setdefaults();
+    m_strFeldname.clear(); // a new case has no field name yet
     forgetResults();
     OnDataChange();
 }

@@ -1,5 +1,7 @@
 #include "views/CGrafik.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -7,6 +9,7 @@
 #include "document/CBrelvanDoc.h"
 #include "views/ChartExport.h"
 #include "views/ChartGeometry.h"
+#include "views/DiagnosticCommands.h"
 
 namespace brelvan::views {
 
@@ -43,7 +46,8 @@ void CGrafik::OnInitialUpdate() {
 void CGrafik::OnDraw(QPainter& painter, QPointF offset) {
     CBrelvanDoc* doc = GetDocument();
     GraphScaling::setDocument(doc);
-    if (doc && doc->m_bNeueDaten) {
+    // A case not yet computed gives no scale: the flag stays raised for its results.
+    if (doc && doc->m_bNeueDaten && doc->m_bBerechnet) {
         OnCompute();
     }
     // A case not yet computed has no chart (its series are empty, not another case's).
@@ -73,9 +77,48 @@ void CGrafik::OnUpdateGrafiklupe(cmd::CmdUI& ui) const {
     ui.SetCheck(m_bGrafiklupe);
 }
 
+std::function<QString(QWidget*)> CGrafik::s_chooseExportFile;
+
+bool CGrafik::OnExport() {
+    const CBrelvanDoc* doc = GetDocument();
+    if (!doc || !doc->m_bBerechnet) {
+        return false;
+    }
+    QString path;
+    if (s_chooseExportFile) {
+        path = s_chooseExportFile(this);
+    } else {
+        QString selected;
+        path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.svg"),
+            QStringLiteral("SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)"),
+            &selected);
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (!path.isEmpty() && suffix != QLatin1String("svg") && suffix != QLatin1String("png") &&
+            suffix != QLatin1String("pdf")) {
+            path += selected.contains(QLatin1String("png"))   ? QStringLiteral(".png")
+                    : selected.contains(QLatin1String("pdf")) ? QStringLiteral(".pdf")
+                                                              : QStringLiteral(".svg");
+        }
+    }
+    if (path.isEmpty()) {
+        return false;
+    }
+    QString error;
+    if (!exportChart(*doc, path, {m_bGrafiklupe, ChartLayout::Page::Screen}, &error)) {
+        doc->ui().error(error.toStdString());
+        return false;
+    }
+    return true;
+}
+
 bool CGrafik::OnCmdMsg(int id) {
     if (id == cmd::ID_GRAFIKLUPE) {
         OnGrafiklupe();
+        return true;
+    }
+    if (id == cmd::ID_DIAG_EXPORT) {
+        OnExport();
         return true;
     }
     return CScrollViewBase::OnCmdMsg(id);
@@ -84,6 +127,11 @@ bool CGrafik::OnCmdMsg(int id) {
 bool CGrafik::OnUpdateCmdUI(int id, cmd::CmdUI& ui) {
     if (id == cmd::ID_GRAFIKLUPE) {
         OnUpdateGrafiklupe(ui);
+        return true;
+    }
+    if (id == cmd::ID_DIAG_EXPORT) {
+        const CBrelvanDoc* doc = GetDocument();
+        ui.Enable(doc && doc->m_bBerechnet);
         return true;
     }
     return CScrollViewBase::OnUpdateCmdUI(id, ui);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QRect>
+#include <functional>
 
 #include "views/CScrollViewBase.h"
 #include "views/GraphChart.h"
@@ -29,6 +30,12 @@ public:
     void OnCompute();
     void OnGrafiklupe();
     void OnUpdateGrafiklupe(cmd::CmdUI& ui) const;
+
+    // "Grafik exportieren …": the chart as shown (with or without the magnifier) into an SVG,
+    // PNG or PDF file, drawn as the batch tool's chart command draws it. The file dialog is
+    // replaced by tests; false when nothing was written.
+    static std::function<QString(QWidget*)> s_chooseExportFile;
+    bool OnExport();
 
     bool OnCmdMsg(int id) override;
     bool OnUpdateCmdUI(int id, cmd::CmdUI& ui) override;

@@ -183,7 +183,9 @@ void GraphChart::xaxis(LoMetricDC& dc) {
         const int x = xPos(v);
         if (v >= m_xmin) {
             dc.line(x, -h, x, -h - 20);
-            dc.textOut(x, -h - 30, label(format, v));
+            // Centred on its tick without the format's padding blanks, which would push the
+            // digits to the right ("    0" would stand beside the origin).
+            dc.textOut(x, -h - 30, label(format, v).trimmed());
         }
     });
 }

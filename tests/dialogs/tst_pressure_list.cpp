@@ -62,6 +62,14 @@ class TestPressureList : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         settle();
     }
+    // Chooses a line from the keyboard: Enter on the list's current line.
+    void chooseLine(int row) {
+        m_dlg->list()->setFocus(Qt::TabFocusReason);
+        settle();
+        m_dlg->list()->setCurrentRow(row);
+        QTest::keyClick(m_dlg->list(), Qt::Key_Return);
+        settle();
+    }
     // Types a line into the edit line and leaves it with Tab: the chosen operation runs.
     void editLine(const QString& text) {
         typeInto(*m_dlg, kZeile, text);
@@ -92,6 +100,90 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), d.control(kZeile));
         QCOMPARE(d.m_iAuswahl, 1);
         QVERIFY(m_boxes->shown.empty());
+    }
+
+    // Enter and Space in the list choose the current line as a double click does; the dialog
+    // stays open and nothing is computed.
+    void enterAndSpaceInTheListChooseTheLine_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterAndSpaceInTheListChooseTheLine() {
+        QFETCH(int, key);
+        DlgInput& d = open();
+        QListWidget* list = d.list();
+        list->setFocus(Qt::TabFocusReason);
+        settle();
+        list->setCurrentRow(2);
+        QTest::keyClick(list, Qt::Key(key));
+        settle();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(editOf(d, kZeile)->text(), list->item(2)->text());
+        QCOMPARE(status(), QStringLiteral("3.Zeile ausgewählt"));
+        QCOMPARE(QApplication::focusWidget(), d.control(kZeile));
+        QVERIFY(m_boxes->shown.empty());
+    }
+
+    // A chosen line left untouched asks nothing for change, append and insert; with "Zeile
+    // löschen" in force it is the request to delete that line.
+    void chosenLineLeftUntouched_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("change") << 0 << QString();
+        QTest::newRow("append") << 1 << QString();
+        QTest::newRow("insert") << 2 << QString();
+        QTest::newRow("delete") << 3
+                                << QStringLiteral("Soll diese Zeile wirklich gelöscht werden?\n");
+    }
+    void chosenLineLeftUntouched() {
+        QFETCH(int, option);
+        QFETCH(QString, question);
+        DlgInput& d = open();
+        const std::vector<std::string> before = items();
+        chooseOption(option);
+        m_boxes->answers = {true};
+        chooseLine(1);
+        QCOMPARE(QApplication::focusWidget(), d.control(kZeile));
+        tabAway();
+        if (question.isEmpty()) {
+            QVERIFY(m_boxes->shown.empty());
+            QCOMPARE(items(), before);
+        } else {
+            QCOMPARE(m_boxes->texts(),
+                     std::vector<std::string>{question.toStdString() + before[1]});
+            QCOMPARE(items().size(), before.size() - 1);
+        }
+        // Typing over the chosen line is a change the user asked for.
+        if (option == 0) {
+            chooseLine(1);
+            typeInto(d, kZeile, QStringLiteral("15.6.2003 120.5 210"));
+            tabAway();
+            QCOMPARE(
+                m_boxes->texts(),
+                std::vector<std::string>{"Soll diese Zeile geändert werden?\n15.6.2003 120.5 210"});
+        }
+    }
+
+    // The lines in a fixed-pitch font, whole within the list, so that their columns line up.
+    void listColumnsLineUp() {
+        DlgInput& d = open();
+        QListWidget* list = d.list();
+        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        const QFontMetricsF fm(list->font());
+        for (int i = 0; i < list->count(); ++i) {
+            QString text = list->item(i)->text();
+            while (text.endsWith(QLatin1Char(' ')))
+                text.chop(1);
+            QVERIFY2(fm.horizontalAdvance(text) <= list->viewport()->width(), qPrintable(text));
+        }
+        // The decimal points of Gp stand under each other.
+        const QString a = list->item(0)->text();
+        const QString b = list->item(2)->text();
+        QCOMPARE(fm.horizontalAdvance(a.left(a.indexOf(QLatin1Char('.'), 16))),
+                 fm.horizontalAdvance(b.left(b.indexOf(QLatin1Char('.'), 16))));
     }
 
     void doubleClickBesideTheLinesDoesNothing() {
