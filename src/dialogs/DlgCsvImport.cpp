@@ -74,7 +74,7 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     form->addRow(row1);
     auto* row2 = new QHBoxLayout;
     const QString names[3] = {QStringLiteral("Datum:"), QStringLiteral("Gp (Mio m3):"),
-                              QStringLiteral("Druck (Bar):")};
+                              QStringLiteral("Druck (bar):")};
     for (int i = 0; i < 3; ++i) {
         m_columns[i] = new QComboBox(settings);
         m_columns[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -89,7 +89,7 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     layout->addWidget(new QLabel(QStringLiteral("Zeilen, die in die Liste kommen:"), this));
     m_rows =
         makeTable({QStringLiteral("Zeile"), QStringLiteral("Datum"), QStringLiteral("Gp (Mio m3)"),
-                   QStringLiteral("Druck (Bar)"), QStringLiteral("Listenzeile")},
+                   QStringLiteral("Druck (bar)"), QStringLiteral("Listenzeile")},
                   this);
     m_rows->setMinimumHeight(180);
     layout->addWidget(m_rows, 3);

@@ -214,7 +214,7 @@ std::string fitResultText(const FitOutcome& o) {
     std::string text = "Ergebnis der Anpassung (kleinste Quadrate)\n\n";
     text += "OGIP: " + fixedText(b.best[fit::kOgip], 3) + " Mio m3\n";
     text += "WIP: " + fixedText(b.best[fit::kWip], 3) + " Mio m3\n";
-    text += "J-Wert: " + fixedText(b.best[fit::kJWert], 4) + " m3/(Tag bar)\n";
+    text += "J-Wert: " + fixedText(b.best[fit::kJWert], 4) + " m3/(Tag·bar)\n";
     text += "RMS-Fehler: " + fixedText(b.misfit.rms, 4) + " bar\n";
     text += "Mittlerer Fehler: " + fixedText(b.misfit.meanAbs, 4) + " bar\n";
     text += "Iterationen: " + std::to_string(b.iterations) + "\n";

@@ -77,7 +77,7 @@ Table caseTable(const CBrelvanDoc& doc) {
     add("Initialer Lagerstättendruck", number(doc.m_dDruck), "bar");
     add("Initialer z-Wert", number(doc.m_dZInit), "-");
     add("Kompressibilität", number(doc.m_dKompress), "1E-5/bar");
-    add("J-Wert nach Fetkovich", number(doc.m_dJWert), "m3/(Tag bar)");
+    add("J-Wert nach Fetkovich", number(doc.m_dJWert), "m3/(Tag·bar)");
     add("Grafik x-Achse", std::string(doc.m_iGrafiktyp == 0 ? "Tage" : "Kum.Produktion"), "");
     add("Permeabilität", number(doc.m_fPermeabilitaet), "mD");
     add("Mächtigkeit", number(doc.m_fMaechtigkeit), "m");
@@ -100,7 +100,7 @@ Table sensitivityTable(const CBrelvanDoc& doc) {
                  {"Mittlerer Fehler (bar)", 4, 0},
                  {"OGIP (Mio m3)", 1, 0},
                  {"WIP (Mio m3)", 1, 0},
-                 {"J-Wert (m3/(Tag bar))", 1, 0}};
+                 {"J-Wert (m3/(Tag·bar))", 1, 0}};
     int n = 0;
     for (const CBrelvanDoc::SensWert& s : doc.m_SensWerte)
         t.rows.push_back({static_cast<double>(++n), number(s.error), number(s.ogip), number(s.wip),

@@ -67,7 +67,7 @@ Table mapTable(const fit::MisfitMap& map) {
     t.name = "Fehlerkarte";
     t.columns = {{"OGIP (Mio m3)", 3, 0},
                  {"WIP (Mio m3)", 3, 0},
-                 {"J-Wert (m3/(Tag bar))", 4, 0},
+                 {"J-Wert (m3/(Tag·bar))", 4, 0},
                  {"RMS-Fehler (bar)", 4, 0},
                  {"Mittlerer Fehler (bar)", 4, 0}};
     t.rows.reserve(map.cells.size());

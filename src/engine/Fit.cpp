@@ -183,7 +183,7 @@ const char* paramName(int param) {
 }
 
 const char* paramUnit(int param) {
-    return param == kJWert ? "m3/(Tag bar)" : "Mio m3";
+    return param == kJWert ? "m3/(Tag·bar)" : "Mio m3";
 }
 
 Misfit misfitOf(const std::vector<double>& residuals) {

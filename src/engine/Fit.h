@@ -15,11 +15,11 @@ namespace brelvan::fit {
 
 inline constexpr int kParams = 3;
 enum Param { kOgip = 0, kWip = 1, kJWert = 2 };
-using Point = std::array<double, kParams>; // OGIP (Mio m3), WIP (Mio m3), J (m3/(Tag bar))
+using Point = std::array<double, kParams>; // OGIP (Mio m3), WIP (Mio m3), J (m3/(Tag·bar))
 
 // The parameter's name as the user sees it: "OGIP", "WIP", "J-Wert".
 const char* paramName(int param);
-// Its unit: "Mio m3", "Mio m3", "m3/(Tag bar)".
+// Its unit: "Mio m3", "Mio m3", "m3/(Tag·bar)".
 const char* paramUnit(int param);
 
 // The residuals of one point: computed minus measured pressure of every measured row, bar.

@@ -148,6 +148,24 @@ double MisfitScale::value(double t) const {
     return lo + t * (hi - lo);
 }
 
+QRectF misfitPlotArea(const QRectF& area) {
+    const double unit = std::min(area.width(), area.height() * 1.3) / 100.0;
+    return QRectF(area.left() + 13 * unit, area.top() + 12 * unit,
+                  area.width() - 13 * unit - 31 * unit, area.height() - 12 * unit - 11 * unit);
+}
+
+int misfitCellAt(const QRectF& area, const fit::MisfitMap& map, QPointF at) {
+    const QRectF plot = misfitPlotArea(area);
+    if (map.cells.empty() || map.points < 2 || !plot.contains(at))
+        return -1;
+    const int n = map.points;
+    const int i =
+        std::clamp(static_cast<int>((at.x() - plot.left()) / (plot.width() / n)), 0, n - 1);
+    const int k =
+        std::clamp(static_cast<int>((plot.bottom() - at.y()) / (plot.height() / n)), 0, n - 1);
+    return i * n + k;
+}
+
 void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap& map,
                     const QString& fieldName) {
     painter.save();
@@ -159,8 +177,7 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     titleFont.setBold(true);
     titleFont.setPixelSize(std::max(7, static_cast<int>(std::lround(3.0 * unit))));
 
-    const QRectF plot(area.left() + 13 * unit, area.top() + 12 * unit,
-                      area.width() - 13 * unit - 31 * unit, area.height() - 12 * unit - 11 * unit);
+    const QRectF plot = misfitPlotArea(area);
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const QString title = fieldName.isEmpty()
@@ -204,6 +221,17 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
                 painter.fillRect(r, QBrush(QColor(150, 150, 150), Qt::BDiagPattern));
         }
 
+    // Best cell, under the contours so that the 95 % contour stays visible across it.
+    if (map.bestCell >= 0) {
+        const fit::MapCell& b = map.cells[static_cast<std::size_t>(map.bestCell)];
+        const QPointF c(xOf(b.x[map.axisA]), yOf(b.x[map.axisB]));
+        painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit)));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(c, 1.0 * unit, 1.0 * unit);
+        painter.drawLine(c - QPointF(1.8 * unit, 0), c + QPointF(1.8 * unit, 0));
+        painter.drawLine(c - QPointF(0, 1.8 * unit), c + QPointF(0, 1.8 * unit));
+    }
+
     // Contours through the cell centres.
     auto contour = [&](double level) {
         QPainterPath path;
@@ -234,17 +262,6 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
         painter.drawPath(p95);
         painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit), Qt::DashLine));
         painter.drawPath(p95);
-    }
-
-    // Best cell.
-    if (map.bestCell >= 0) {
-        const fit::MapCell& b = map.cells[static_cast<std::size_t>(map.bestCell)];
-        const QPointF c(xOf(b.x[map.axisA]), yOf(b.x[map.axisB]));
-        painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit)));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(c, 1.0 * unit, 1.0 * unit);
-        painter.drawLine(c - QPointF(1.8 * unit, 0), c + QPointF(1.8 * unit, 0));
-        painter.drawLine(c - QPointF(0, 1.8 * unit), c + QPointF(0, 1.8 * unit));
     }
 
     // Frame, ticks and captions.

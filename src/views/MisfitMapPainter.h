@@ -20,7 +20,7 @@ QColor misfitColour(double t);
 // The caption of a parameter with its unit, e.g. "OGIP (Mio m3)".
 QString parameterCaption(int param);
 
-// The line that says what the third parameter does: "J-Wert fest: 50.000 m3/(Tag bar)" or
+// The line that says what the third parameter does: "J-Wert fest: 50.000 m3/(Tag·bar)" or
 // "J-Wert in jeder Zelle optimiert".
 QString thirdParameterLine(const fit::MisfitMap& map);
 
@@ -33,6 +33,11 @@ struct MisfitScale {
     double position(double rms) const;
     double value(double position) const;
 };
+
+// The raster's rectangle inside `area`, and the index of the cell under a point of `area`
+// (-1 outside the raster or without cells).
+QRectF misfitPlotArea(const QRectF& area);
+int misfitCellAt(const QRectF& area, const fit::MisfitMap& map, QPointF at);
 
 // Draws the whole picture into `area` (device units of `painter`). A map without cells draws
 // only the frame and the text "Keine Fehlerkarte berechnet".

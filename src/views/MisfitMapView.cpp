@@ -4,14 +4,20 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 #include "document/CBrelvanDoc.h"
 #include "engine/FitObjective.h"
@@ -54,6 +60,27 @@ MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
     m_thirdBox->addItems({QStringLiteral("fest (Wert des Falls)"), QStringLiteral("optimiert")});
     row->addWidget(m_thirdBox);
     row->addStretch(1);
+    // The ranges of the three parameters.
+    row = new QHBoxLayout;
+    rows->addLayout(row);
+    const char* names[3] = {"OGIP", "WIP", "J-Wert"};
+    for (int p = 0; p < 3; ++p) {
+        row->addWidget(
+            new QLabel(QStringLiteral("%1 (%2) von")
+                           .arg(QString::fromUtf8(names[p]), QString::fromUtf8(fit::paramUnit(p))),
+                       m_panel));
+        for (int side = 0; side < 2; ++side) {
+            if (side == 1)
+                row->addWidget(new QLabel(QStringLiteral("bis"), m_panel));
+            auto* edit = new QLineEdit(m_panel);
+            edit->setObjectName(QStringLiteral("MisfitRange%1%2").arg(p).arg(side));
+            edit->setMaximumWidth(80);
+            m_rangeEdits[p][side] = edit;
+            row->addWidget(edit);
+        }
+        row->addSpacing(8);
+    }
+    row->addStretch(1);
     row = new QHBoxLayout;
     rows->addLayout(row);
     m_compute = new QPushButton(QStringLiteral("Berechnen"), m_panel);
@@ -70,6 +97,10 @@ MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
     m_export->setEnabled(false);
     row->addWidget(m_export);
     row->addStretch(1);
+    m_best = new QLabel(m_panel);
+    m_best->setObjectName(QStringLiteral("MisfitBestCell"));
+    m_best->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rows->addWidget(m_best);
 
     connect(m_pairBox, &QComboBox::currentIndexChanged, this, [this](int i) { m_pair = i; });
     connect(m_pointsBox, &QSpinBox::valueChanged, this, [this](int n) { m_points = n; });
@@ -80,6 +111,7 @@ MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
     connect(m_export, &QPushButton::clicked, this, [this] { OnExport(); });
     m_timer.setInterval(30);
     connect(&m_timer, &QTimer::timeout, this, &MisfitMapView::poll);
+    viewport()->setMouseTracking(true);
     layoutPanel();
 }
 
@@ -92,14 +124,143 @@ MisfitMapView::~MisfitMapView() {
 void MisfitMapView::OnInitialUpdate() {
     // The map fills the window; nothing to scroll.
     SetScrollSizes(QSize(1, 1), QSize(1, 1), QSize(1, 1));
+    if (const CBrelvanDoc* doc = GetDocument())
+        m_caseNumber = doc->m_caseNumber;
+    prefillRanges();
+}
+
+namespace {
+
+// Whether two runs compute the same case.
+bool sameCase(const engine::RunInputs& a, const engine::RunInputs& b) {
+    return a.fieldName == b.fieldName && a.gas == b.gas && a.temperature == b.temperature &&
+           a.pInit == b.pInit && a.ogip == b.ogip && a.wip == b.wip && a.compress == b.compress &&
+           a.jValue == b.jValue && a.startDay == b.startDay && a.startMonth == b.startMonth &&
+           a.startYear == b.startYear && a.lines == b.lines && a.scheme == b.scheme;
+}
+
+QString numberText(double v) {
+    return QString::number(v, 'g', 6);
+}
+
+} // namespace
+
+engine::RunInputs MisfitMapView::caseInputs() const {
+    if (m_inputs)
+        return m_inputs();
+    if (const CBrelvanDoc* doc = GetDocument())
+        return doc->runInputs();
+    return {};
+}
+
+bool MisfitMapView::mapIsCurrent() const {
+    const CBrelvanDoc* doc = GetDocument();
+    return !m_map.cells.empty() && (!doc || doc->m_caseNumber == m_mapCase) &&
+           sameCase(m_mapInputs, caseInputs());
 }
 
 void MisfitMapView::OnUpdate() {
-    if (m_state == State::Computing)
-        m_changedWhileRunning = true;
-    if (m_state == State::Current)
-        setState(State::Stale);
+    const CBrelvanDoc* doc = GetDocument();
+    if (doc && doc->m_caseNumber != m_caseNumber) {
+        // Another case: the map of the case before is gone, the ranges start from this one.
+        m_caseNumber = doc->m_caseNumber;
+        m_map = {};
+        m_fieldName.clear();
+        prefillRanges();
+        if (m_state != State::Computing)
+            setState(State::Empty);
+    } else if (m_state == State::Current || m_state == State::Stale) {
+        setState(mapIsCurrent() ? State::Current : State::Stale);
+    } else {
+        setState(m_state); // the export follows the map's freshness
+    }
     CScrollViewBase::OnUpdate();
+}
+
+void MisfitMapView::setRange(int param, double lo, double hi) {
+    m_rangeEdits[param][0]->setText(numberText(lo));
+    m_rangeEdits[param][1]->setText(numberText(hi));
+}
+
+std::pair<double, double> MisfitMapView::range(int param) const {
+    const QLocale c = QLocale::c();
+    auto value = [&](QLineEdit* e) {
+        QString t = e->text().trimmed();
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double v = c.toDouble(t, &ok);
+        return ok ? v : std::nan("");
+    };
+    return {value(m_rangeEdits[param][0]), value(m_rangeEdits[param][1])};
+}
+
+void MisfitMapView::prefillRanges() {
+    const engine::RunInputs in = caseInputs();
+    fit::Bounds sens;
+    if (const CBrelvanDoc* doc = GetDocument()) {
+        sens.lo = {doc->m_dMinOGIP, doc->m_dMinWIP, doc->m_dMinJ};
+        sens.hi = {doc->m_dMaxOGIP, doc->m_dMaxWIP, doc->m_dMaxJ};
+    }
+    const fit::Bounds b =
+        fit::suggestedBounds({in.ogip, in.wip, in.jValue}, fit::largestGp(in), sens);
+    for (int p = 0; p < 3; ++p)
+        setRange(p, b.lo[p], b.hi[p]);
+}
+
+QString MisfitMapView::bestCellText() const {
+    if (m_map.bestCell < 0 || m_map.cells.empty())
+        return {};
+    const fit::MapCell& b = m_map.cells[static_cast<std::size_t>(m_map.bestCell)];
+    QString text = QStringLiteral("Kleinster Fehler: ");
+    for (int p = 0; p < 3; ++p) {
+        text += QStringLiteral("%1 = %2 %3, ")
+                    .arg(QString::fromUtf8(fit::paramName(p)), numberText(b.x[p]),
+                         QString::fromUtf8(fit::paramUnit(p)));
+    }
+    text += QStringLiteral("RMS-Fehler %1 bar").arg(numberText(b.misfit.rms));
+    if (!mapIsCurrent())
+        text += QStringLiteral(" (veraltet)");
+    return text;
+}
+
+void MisfitMapView::showBestCell() {
+    m_best->setText(bestCellText());
+}
+
+QRectF MisfitMapView::mapArea() const {
+    QRectF area(viewport()->rect());
+    if (!statusText().isEmpty())
+        area.setTop(area.top() + 26);
+    return area;
+}
+
+QString MisfitMapView::cellToolTip(QPoint at) const {
+    const int index = misfitCellAt(mapArea(), m_map, at);
+    if (index < 0)
+        return {};
+    const fit::MapCell& c = m_map.cells[static_cast<std::size_t>(index)];
+    QString text;
+    for (int p = 0; p < 3; ++p) {
+        text += QStringLiteral("%1: %2 %3\n")
+                    .arg(QString::fromUtf8(fit::paramName(p)), numberText(c.x[p]),
+                         QString::fromUtf8(fit::paramUnit(p)));
+    }
+    text += c.misfit.valid ? QStringLiteral("RMS-Fehler: %1 bar").arg(numberText(c.misfit.rms))
+                           : QStringLiteral("kein Fehlerwert");
+    return text;
+}
+
+bool MisfitMapView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = cellToolTip(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
+    return CScrollViewBase::viewportEvent(event);
 }
 
 void MisfitMapView::setPair(int pair) {
@@ -128,6 +289,14 @@ fit::MapOptions MisfitMapView::currentOptions(const engine::RunInputs& in, doubl
         sens.hi = {doc->m_dMaxOGIP, doc->m_dMaxWIP, doc->m_dMaxJ};
     }
     o.bounds = fit::suggestedBounds(o.base, fit::largestGp(in), sens);
+    // The ranges the user set in the fields, where they are sound.
+    for (int p = 0; p < 3; ++p) {
+        const auto [lo, hi] = range(p);
+        if (std::isfinite(lo) && std::isfinite(hi) && lo > 0 && hi > lo) {
+            o.bounds.lo[p] = lo;
+            o.bounds.hi[p] = hi;
+        }
+    }
     o.loA = o.bounds.lo[o.axisA];
     o.hiA = o.bounds.hi[o.axisA];
     o.loB = o.bounds.lo[o.axisB];
@@ -145,12 +314,13 @@ void MisfitMapView::OnComputeMap() {
         in = m_inputs();
     else if (const CBrelvanDoc* doc = GetDocument())
         in = doc->runInputs();
-    m_fieldName = in.fieldName;
+    // The map shown keeps its own field name until the new one has come.
+    m_pendingInputs = in;
+    m_pendingCase = GetDocument() ? GetDocument()->m_caseNumber : 0;
     const fit::MapOptions options = currentOptions(in, in.ogip, in.wip, in.jValue);
     m_cancel = false;
     m_done = false;
     m_progress = 0;
-    m_changedWhileRunning = false;
     setState(State::Computing);
     m_worker = std::thread([this, in, options] {
         parallel::Control control;
@@ -172,11 +342,17 @@ void MisfitMapView::poll() {
         return;
     m_timer.stop();
     m_worker.join();
+    const CBrelvanDoc* doc = GetDocument();
     if (m_pending.cancelled) {
         setState(State::Cancelled);
+    } else if (doc && doc->m_caseNumber != m_pendingCase) {
+        setState(State::Empty); // computed for a case that is no longer open
     } else {
         m_map = std::move(m_pending);
-        setState(m_changedWhileRunning ? State::Stale : State::Current);
+        m_mapInputs = m_pendingInputs;
+        m_mapCase = m_pendingCase;
+        m_fieldName = m_pendingInputs.fieldName;
+        setState(mapIsCurrent() ? State::Current : State::Stale);
     }
     m_pending = {};
 }
@@ -196,7 +372,11 @@ void MisfitMapView::setState(State s) {
     m_pairBox->setEnabled(!running);
     m_pointsBox->setEnabled(!running);
     m_thirdBox->setEnabled(!running);
-    m_export->setEnabled(!running && !m_map.cells.empty());
+    for (auto& pair : m_rangeEdits)
+        for (QLineEdit* e : pair)
+            e->setEnabled(!running);
+    m_export->setEnabled(!running && mapIsCurrent());
+    showBestCell();
     if (!running)
         m_bar->setValue(s == State::Current || s == State::Stale ? 100 : 0);
     viewport()->update();
@@ -209,12 +389,14 @@ QString MisfitMapView::statusText() const {
         return QStringLiteral("Noch keine Fehlerkarte berechnet: Achsen und Punkte wählen, dann "
                               "„Berechnen“.");
     case State::Computing:
-        return QStringLiteral("Die Fehlerkarte wird berechnet …");
+        return m_map.cells.empty() ? QStringLiteral("Die Fehlerkarte wird berechnet …")
+                                   : QStringLiteral("Die Fehlerkarte wird neu berechnet; bis "
+                                                    "dahin zeigt sie die früheren Werte …");
     case State::Cancelled:
         return QStringLiteral("Die Berechnung wurde abgebrochen.");
     case State::Stale:
-        return QStringLiteral("Der Fall wurde geändert; die Karte zeigt die früheren Werte. "
-                              "„Berechnen“ rechnet sie neu.");
+        return QStringLiteral("Veraltet: der Fall wurde geändert, die Karte zeigt die früheren "
+                              "Werte und wird nicht exportiert. „Berechnen“ rechnet sie neu.");
     case State::Current:
         break;
     }
@@ -224,15 +406,13 @@ QString MisfitMapView::statusText() const {
 void MisfitMapView::OnDraw(QPainter& painter, QPointF) {
     const QRectF area(viewport()->rect());
     painter.fillRect(area, Qt::white);
-    QRectF mapArea = area;
     const QString status = statusText();
     if (!status.isEmpty()) {
         painter.setPen(Qt::darkRed);
         painter.drawText(QRectF(area.left() + 8, area.top() + 4, area.width() - 16, 20),
                          Qt::AlignLeft | Qt::AlignVCenter, status);
-        mapArea.setTop(area.top() + 26);
     }
-    paintMisfitMap(painter, mapArea, m_map, QString::fromStdString(m_fieldName));
+    paintMisfitMap(painter, mapArea(), m_map, QString::fromStdString(m_fieldName));
 }
 
 void MisfitMapView::OnPrint(QPainter& painter, int, const QRect& drawRect, int& maxPage) {
@@ -266,7 +446,7 @@ bool MisfitMapView::exportTo(const QString& path, QString* error) const {
 }
 
 bool MisfitMapView::OnExport() {
-    if (m_map.cells.empty())
+    if (!mapIsCurrent())
         return false;
     QString path;
     if (s_chooseExportFile) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "engine/MisfitMap.h"
 #include "engine/Run.h"
@@ -13,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -55,6 +57,16 @@ public:
     bool exportTo(const QString& path, QString* error = nullptr) const;
 
     State state() const { return m_state; }
+    // Whether the map shown belongs to the case as it is now (only such a map is exported).
+    bool mapIsCurrent() const;
+    // The search ranges of the map: OGIP, WIP and J from and to, prefilled from the case as
+    // the computation would choose them; the two of the chosen axes span the map.
+    void setRange(int param, double lo, double hi);
+    std::pair<double, double> range(int param) const;
+    // The line under the map with the best cell's numbers (empty without a map).
+    QString bestCellText() const;
+    // The tooltip of a point of the view: the values of the cell under it (empty outside).
+    QString cellToolTip(QPoint viewportPos) const;
     const fit::MisfitMap& map() const { return m_map; }
     int progress() const { return m_progress.load(); }
     // Waits (running the event loop) until a running computation has ended.
@@ -68,6 +80,7 @@ signals:
     void stateChanged();
 
 protected:
+    bool viewportEvent(QEvent* event) override;
     void OnPrint(QPainter& painter, int page, const QRect& drawRect, int& maxPage) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -76,17 +89,26 @@ private:
     void setState(State s);
     void layoutPanel();
     QString statusText() const;
+    engine::RunInputs caseInputs() const;
+    QRectF mapArea() const;
+    // Fills the range fields from the case (as the computation chose its ranges so far).
+    void prefillRanges();
+    void showBestCell();
     fit::MapOptions currentOptions(const engine::RunInputs& in, double ogip, double wip,
                                    double j) const;
 
     State m_state = State::Empty;
     fit::MisfitMap m_map;
     fit::MisfitMap m_pending;
-    std::string m_fieldName;
+    std::string m_fieldName;       // of the map shown
+    engine::RunInputs m_mapInputs; // the case the map shown was computed for
+    unsigned m_mapCase = 0;        // the document's case number then
+    engine::RunInputs m_pendingInputs;
+    unsigned m_pendingCase = 0;
+    unsigned m_caseNumber = 0; // the document's case the view last saw
     int m_pair = 0;
     int m_points = 41;
     bool m_optimiseThird = false;
-    bool m_changedWhileRunning = false;
 
     std::thread m_worker;
     std::atomic<bool> m_cancel{false};
@@ -102,6 +124,8 @@ private:
     QPushButton* m_cancelButton = nullptr;
     QPushButton* m_export = nullptr;
     QProgressBar* m_bar = nullptr;
+    QLineEdit* m_rangeEdits[3][2] = {};
+    QLabel* m_best = nullptr;
 };
 
 } // namespace brelvan::views

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
@@ -25,6 +26,7 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "support/FitCases.h"
+#include "views/MisfitMapPainter.h"
 #include "views/MisfitMapView.h"
 
 using namespace brelvan;
@@ -235,7 +237,8 @@ private slots:
         view.show();
         const auto in = fit_cases::syntheticCase({5000, 20000, 50}, 6, 3,
                                                  engine::InfluxScheme::Original, 0.3, 4);
-        view.m_inputs = [in] { return in; };
+        auto current = in;
+        view.m_inputs = [&current] { return current; };
         QCOMPARE(view.state(), MisfitMapView::State::Empty);
         QVERIFY(!view.cancelButton()->isEnabled());
 
@@ -252,9 +255,25 @@ private slots:
         QCOMPARE(view.progressBar()->value(), 100);
         QVERIFY(view.map().bestCell >= 0);
 
-        // A change of the case leaves the map shown but marks it.
+        // A redraw without a change keeps the map current.
+        view.OnUpdate();
+        QCOMPARE(view.state(), MisfitMapView::State::Current);
+        // A change of the case leaves the map shown but marks it, and it is not exported.
+        current.ogip = 5100;
         view.OnUpdate();
         QCOMPARE(view.state(), MisfitMapView::State::Stale);
+        QVERIFY(!view.mapIsCurrent());
+        QVERIFY(view.bestCellText().endsWith(QStringLiteral("(veraltet)")));
+        int asked = 0;
+        MisfitMapView::s_chooseExportFile = [&asked](QWidget*) {
+            ++asked;
+            return QString();
+        };
+        QVERIFY(!view.OnExport());
+        QCOMPARE(asked, 0);
+        current = in;
+        view.OnUpdate();
+        QCOMPARE(view.state(), MisfitMapView::State::Current);
 
         // Cancelling a large map.
         view.setPoints(201);
@@ -287,6 +306,59 @@ private slots:
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("druck.pdf"))).size() > 1000);
         // The view as the user sees it, to be looked at.
         QVERIFY(view.grab().save(QStringLiteral(BRELVAN_BINARY_DIR "/fehlerkarte-ansicht.png")));
+    }
+
+    // The view's ranges, the best cell's numbers, the tooltip, and a new case clearing the map.
+    void mapViewRangesTooltipAndNewCase() {
+        ScriptedInterface ui;
+        CBrelvanDoc doc;
+        doc.setUserInterface(&ui);
+        MisfitMapView view;
+        view.setDocument(&doc);
+        const auto in = fit_cases::syntheticCase({5000, 20000, 50}, 6, 3,
+                                                 engine::InfluxScheme::Original, 0.3, 4);
+        view.m_inputs = [in] { return in; };
+        view.OnInitialUpdate();
+        view.resize(900, 700);
+        view.show();
+        // Prefilled from the case around its values.
+        const auto [lo, hi] = view.range(fit::kOgip);
+        QVERIFY(lo > 0 && lo < 5000 && hi > 5000);
+        view.setRange(fit::kOgip, 4000, 6000);
+        view.setRange(fit::kWip, 10000, 30000);
+        view.setPair(0);
+        view.setPoints(5);
+        view.OnComputeMap();
+        view.waitForMap();
+        QCOMPARE(view.state(), MisfitMapView::State::Current);
+        QCOMPARE(view.map().valuesA.front(), 4000.0);
+        QCOMPARE(view.map().valuesA.back(), 6000.0);
+        QCOMPARE(view.map().valuesB.front(), 10000.0);
+        QCOMPARE(view.map().valuesB.back(), 30000.0);
+
+        const fit::MapCell& best = view.map().cells[std::size_t(view.map().bestCell)];
+        const QString bestText = view.bestCellText();
+        QVERIFY2(bestText.contains(QString::number(best.x[fit::kOgip], 'g', 6)),
+                 qPrintable(bestText));
+        QVERIFY(bestText.contains(QStringLiteral("RMS-Fehler")));
+        auto* label = view.findChild<QLabel*>(QStringLiteral("MisfitBestCell"));
+        QVERIFY(label && label->text() == bestText);
+
+        // The tooltip over the raster's bottom-left cell names that cell's values.
+        const QRectF plot = views::misfitPlotArea(QRectF(view.viewport()->rect()));
+        const QString tip = view.cellToolTip((plot.bottomLeft() + QPointF(3, -3)).toPoint());
+        const fit::MapCell& first = view.map().cell(0, 0);
+        QVERIFY2(tip.contains(QStringLiteral("OGIP: 4000 Mio m3")), qPrintable(tip));
+        QVERIFY(tip.contains(QStringLiteral("WIP: 10000 Mio m3")));
+        QVERIFY(tip.contains(QString::number(first.misfit.rms, 'g', 6)));
+        QVERIFY(view.cellToolTip(QPoint(1, 1)).isEmpty());
+
+        // Another case: the map of the case before is gone, not marked as changed.
+        doc.forgetResults();
+        view.OnUpdate();
+        QCOMPARE(view.state(), MisfitMapView::State::Empty);
+        QVERIFY(view.map().cells.empty());
+        QVERIFY(view.bestCellText().isEmpty());
     }
 
     void mainFrameSwitchesToTheMapView() {

@@ -200,7 +200,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "\xEF\xBB\xBFGröße;Wert;Anpassung;95-%-Bereich von;95-%-Bereich bis;"
                         "Bereich");
-    const char* rows[] = {"OGIP (Mio m3);", "WIP (Mio m3);", "J-Wert (m3/(Tag bar));",
+    const char* rows[] = {"OGIP (Mio m3);", "WIP (Mio m3);", "J-Wert (m3/(Tag·bar));",
                           "RMS-Fehler (bar);", "Mittlerer Fehler (bar);"};
     const char* printed[] = {"OGIP: ", "WIP: ", "J-Wert: ", "RMS-Fehler: ", "Mittlerer Fehler: "};
     for (int j = 0; j < 5; ++j) {
@@ -233,7 +233,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "Größe,Wert,Anpassung,95-%-Bereich von,95-%-Bereich bis,Bereich");
     EXPECT_EQ(lines[2], "WIP (Mio m3),15000,fest,,,");
-    EXPECT_EQ(lines[3], "J-Wert (m3/(Tag bar)),40,fest,,,");
+    EXPECT_EQ(lines[3], "J-Wert (m3/(Tag·bar)),40,fest,,,");
     EXPECT_TRUE(std::regex_match(lines[4], std::regex(R"(RMS-Fehler \(bar\),\d+\.\d+,,,,)")))
         << lines[4];
 
@@ -259,7 +259,7 @@ TEST(FitCli, KarteWritesTheCellsAsNumbersToAWorkbook) {
     EXPECT_EQ(readFile(xlsx).substr(0, 2), "PK");
     EXPECT_NE(unzipped(xlsx, "xl/workbook.xml").find("name=\"Fehlerkarte\""), std::string::npos);
     const std::string strings = unzipped(xlsx, "xl/sharedStrings.xml");
-    for (const char* heading : {"OGIP (Mio m3)", "WIP (Mio m3)", "J-Wert (m3/(Tag bar))",
+    for (const char* heading : {"OGIP (Mio m3)", "WIP (Mio m3)", "J-Wert (m3/(Tag·bar))",
                                 "RMS-Fehler (bar)", "Mittlerer Fehler (bar)"})
         EXPECT_NE(strings.find(heading), std::string::npos) << heading;
     const std::string sheet = unzipped(xlsx, "xl/worksheets/sheet1.xml");

@@ -52,7 +52,7 @@ TEST(FitExport, RangesLeaveOpenSidesAndHeldParametersEmpty) {
     EXPECT_EQ(num(t.rows[1][4]), 30000);
     EXPECT_EQ(text(t.rows[1][5]), "nach unten offen");
     // Held: no range at all.
-    EXPECT_EQ(text(t.rows[2][0]), "J-Wert (m3/(Tag bar))");
+    EXPECT_EQ(text(t.rows[2][0]), "J-Wert (m3/(Tag·bar))");
     EXPECT_EQ(text(t.rows[2][2]), "fest");
     EXPECT_TRUE(empty(t.rows[2][3]) && empty(t.rows[2][4]) && empty(t.rows[2][5]));
     EXPECT_EQ(text(t.rows[3][0]), "RMS-Fehler (bar)");
