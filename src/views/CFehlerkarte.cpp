@@ -256,13 +256,8 @@ void CFehlerkarte::layoutPanel() {
     m_panel->setGeometry(0, 0, width(), h);
 }
 
-bool CFehlerkarte::exportTo(const QString& path, QString* error) const {
-    std::string message;
-    if (exportMisfitMapFile(m_map, m_fieldName, path.toStdString(), message))
-        return true;
-    if (error)
-        *error = QString::fromStdString(message);
-    return false;
+IoResult<> CFehlerkarte::exportTo(const QString& path) const {
+    return exportMisfitMapFile(m_map, m_fieldName, path.toStdString());
 }
 
 bool CFehlerkarte::OnExport() {
@@ -279,10 +274,10 @@ bool CFehlerkarte::OnExport() {
     }
     if (path.isEmpty())
         return false;
-    QString error;
-    if (!exportTo(path, &error)) {
+    const IoResult<> written = exportTo(path);
+    if (!written) {
         if (CBrelvanDoc* doc = GetDocument())
-            doc->ui().error(error.toStdString());
+            doc->ui().error(written.error());
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 
 #include "engine/MisfitMap.h"
 #include "engine/Run.h"
+#include "support/FileIo.h"
 #include "views/CScrollViewBase.h"
 
 class QComboBox;
@@ -52,7 +53,7 @@ public:
     void OnAbbrechen();
     // Export through the file dialog; false when nothing was written.
     bool OnExport();
-    bool exportTo(const QString& path, QString* error = nullptr) const;
+    IoResult<> exportTo(const QString& path) const;
 
     State state() const { return m_state; }
     const fit::MisfitMap& map() const { return m_map; }
