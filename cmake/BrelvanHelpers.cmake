@@ -21,7 +21,7 @@ function(brelvan_add_gtest)
     endif()
     add_executable(${T_NAME} ${sources})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
     target_compile_definitions(${T_NAME} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                                  BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}"
                                                  BRELVAN_GTEST=1)
@@ -40,7 +40,8 @@ function(brelvan_add_qtests)
         add_executable(${name} ${src})
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
         target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
-        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests
+                                                   ${PROJECT_SOURCE_DIR}/src)
         target_compile_definitions(${name} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                                    BRELVAN_BINARY_DIR="${PROJECT_BINARY_DIR}")
         brelvan_warnings(${name})
@@ -49,19 +50,27 @@ function(brelvan_add_qtests)
     endforeach()
 endfunction()
 
-# One layer of the core: a static library from src/<folder>/*.cpp that sees, through a folder of
-# links in the build tree, the headers of <folder> and of the layers named after it and nothing
-# else. Floating-point contraction is off, so the digits do not depend on the processor.
-# brelvan_core_layer(target folder lower-folders...)
-function(brelvan_core_layer target folder)
-    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
-    add_library(${target} STATIC ${sources})
+# The headers a layer sees: a folder of links in the build tree to src/<folder> and to the
+# folders of the layers named after it, and nothing else, so that an include against the
+# layering does not compile. Targets that link the layer see the same.
+# brelvan_layer_includes(target folder lower-folders...)
+function(brelvan_layer_includes target folder)
     set(view ${PROJECT_BINARY_DIR}/layers/${folder})
     file(MAKE_DIRECTORY ${view})
     foreach(layer IN ITEMS ${folder} ${ARGN})
         file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${layer} ${view}/${layer} SYMBOLIC)
     endforeach()
     target_include_directories(${target} PUBLIC ${view})
+endfunction()
+
+# One layer of the core: a static library from src/<folder>/*.cpp that sees the headers of
+# <folder> and of the layers named after it (brelvan_layer_includes). Floating-point
+# contraction is off, so the digits do not depend on the processor.
+# brelvan_core_layer(target folder lower-folders...)
+function(brelvan_core_layer target folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+    add_library(${target} STATIC ${sources})
+    brelvan_layer_includes(${target} ${folder} ${ARGN})
     target_compile_options(${target} PRIVATE -ffp-contract=off)
     brelvan_warnings(${target})
 endfunction()

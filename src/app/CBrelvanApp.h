@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "document/CBrelvanDoc.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 #include "views/CommandIds.h"
 
 class QPrinter;

@@ -6,7 +6,7 @@
 
 #include "document/CBrelvanDoc.h"
 #include "document/CaseExport.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 namespace brelvan::app {
 
@@ -71,9 +71,11 @@ void exportCase(QWidget* window, CBrelvanDoc& doc, UserInterface& ui) {
     const ExportFormat csvStyle =
         filter == filters[1] ? ExportFormat::CsvPoint : ExportFormat::CsvGerman;
     const std::string file = path.toStdString();
-    std::string error;
-    if (!brelvan::exportCase(doc, file, formatForPath(file, csvStyle), error))
-        ui.error("Die Datei " + file + " kann nicht geschrieben werden: " + error + ".");
+    const brelvan::IoResult<> written =
+        brelvan::exportCase(doc, file, formatForPath(file, csvStyle));
+    if (!written)
+        ui.error("Die Datei „" + file + "“ kann nicht geschrieben werden: " + written.error() +
+                 ".");
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class CliInterface : public brelvan::UserInterface {
 public:

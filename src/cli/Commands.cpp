@@ -14,8 +14,8 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
-#include "document/TextFormat.h"
 #include "engine/Sensitivity.h"
+#include "support/TextFormat.h"
 
 using brelvan::cformat;
 

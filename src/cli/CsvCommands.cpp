@@ -104,7 +104,7 @@ namespace {
 // Writes --csv and --xlsx, each through `write`.
 bool writeWanted(
     const Parsed& p, CliInterface& ui,
-    const std::function<bool(const std::string&, brelvan::ExportFormat, std::string&)>& write) {
+    const std::function<brelvan::IoResult<>(const std::string&, brelvan::ExportFormat)>& write) {
     brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
     if (!csvStyleOption(p, csvStyle, ui))
         return false;
@@ -116,10 +116,10 @@ bool writeWanted(
         const auto it = p.options.find(w.option);
         if (it == p.options.end())
             continue;
-        std::string error;
-        if (!write(it->second, w.format, error)) {
-            ui.error(
-                cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second, error));
+        const brelvan::IoResult<> written = write(it->second, w.format);
+        if (!written) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+                             written.error()));
             return false;
         }
     }
@@ -129,30 +129,27 @@ bool writeWanted(
 } // namespace
 
 bool exportComputed(const Parsed& p, const CBrelvanDoc& doc, CliInterface& ui) {
-    return writeWanted(
-        p, ui, [&doc](const std::string& path, brelvan::ExportFormat format, std::string& error) {
-            return brelvan::exportCase(doc, path, format, error);
-        });
+    return writeWanted(p, ui, [&doc](const std::string& path, brelvan::ExportFormat format) {
+        return brelvan::exportCase(doc, path, format);
+    });
 }
 
 bool exportTableFiles(
     const Parsed& p,
     const std::function<std::vector<brelvan::table::Table>(brelvan::ExportFormat)>& tables,
     CliInterface& ui) {
-    return writeWanted(
-        p, ui,
-        [&tables](const std::string& path, brelvan::ExportFormat format, std::string& error) {
-            const std::vector<brelvan::table::Table> t = tables(format);
-            switch (format) {
-            case brelvan::ExportFormat::Xlsx:
-                return brelvan::table::writeXlsx(path, t, error);
-            case brelvan::ExportFormat::CsvPoint:
-                return brelvan::table::writeCsv(path, t, brelvan::table::kCsvPoint, error);
-            case brelvan::ExportFormat::CsvGerman:
-                break;
-            }
-            return brelvan::table::writeCsv(path, t, brelvan::table::kCsvGerman, error);
-        });
+    return writeWanted(p, ui, [&tables](const std::string& path, brelvan::ExportFormat format) {
+        const std::vector<brelvan::table::Table> t = tables(format);
+        switch (format) {
+        case brelvan::ExportFormat::Xlsx:
+            return brelvan::table::writeXlsx(path, t);
+        case brelvan::ExportFormat::CsvPoint:
+            return brelvan::table::writeCsv(path, t, brelvan::table::kCsvPoint);
+        case brelvan::ExportFormat::CsvGerman:
+            break;
+        }
+        return brelvan::table::writeCsv(path, t, brelvan::table::kCsvGerman);
+    });
 }
 
 } // namespace cli

@@ -12,10 +12,10 @@
 #include "document/CaseExport.h"
 #include "document/DlgInputData.h"
 #include "document/FitExport.h"
-#include "document/TextFormat.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
+#include "support/TextFormat.h"
 
 #include "support/FileIo.h"
 
@@ -362,8 +362,11 @@ int cmdKarte(const std::vector<std::string>& args) {
         return cli::kOk;
     }
     if (suffix == "xlsx") {
-        if (!brelvan::table::writeXlsx(output, {brelvan::mapTable(map)}, error)) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output, error));
+        const brelvan::IoResult<> written =
+            brelvan::table::writeXlsx(output, {brelvan::mapTable(map)});
+        if (!written) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
+                             written.error()));
             return cli::kFailed;
         }
         return cli::kOk;
@@ -379,8 +382,10 @@ int cmdKarte(const std::vector<std::string>& args) {
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    if (!brelvan::views::exportMisfitMapFile(map, doc.m_strFeldname, output, error)) {
-        ui.error(error);
+    if (const brelvan::IoResult<> written =
+            brelvan::views::exportMisfitMapFile(map, doc.m_strFeldname, output);
+        !written) {
+        ui.error(written.error());
         return cli::kFailed;
     }
 #endif

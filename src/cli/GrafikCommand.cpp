@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "cli/Options.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace {
 

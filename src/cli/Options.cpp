@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "document/TextFormat.h"
 #include "support/Numbers.h"
+#include "support/TextFormat.h"
 
 namespace cli {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "dialogs/DataExchangeQt.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class QAbstractButton;
 class QGroupBox;

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "document/DataExchange.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 namespace {
 

@@ -205,7 +205,7 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
 }
 
 std::string fitResultText(const FitOutcome& o) {
-    using fit::fixedText;
+    using brelvan::fixedText;
     if (o.cancelled)
         return "Die Anpassung wurde abgebrochen.";
     if (!o.finished)
@@ -245,7 +245,7 @@ std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
     FitSettings settings = dialog.settings();
     settings.box = fit::searchBounds(settings.box, maxGp);
     if (!(settings.box.hi[fit::kOgip] > settings.box.lo[fit::kOgip])) {
-        ui.message("Der OGIP-Bereich muss über dem größten Gp von " + fit::fixedText(maxGp, 3) +
+        ui.message("Der OGIP-Bereich muss über dem größten Gp von " + brelvan::fixedText(maxGp, 3) +
                    " Mio m3 liegen.");
         return std::nullopt;
     }

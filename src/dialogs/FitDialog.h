@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "document/UserInterface.h"
 #include "engine/Fit.h"
+#include "support/UserInterface.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class QWidget;
 

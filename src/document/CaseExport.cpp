@@ -117,22 +117,19 @@ std::vector<Table> exportTables(const CBrelvanDoc& doc, ExportFormat format) {
     return tables;
 }
 
-bool exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format,
-                std::string& error) {
-    if (doc.m_Tabelle.empty()) {
-        error = "es liegen keine berechneten Zeilen vor";
-        return false;
-    }
+IoResult<> exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format) {
+    if (doc.m_Tabelle.empty())
+        return IoResult<>::failure("es liegen keine berechneten Zeilen vor");
     const std::vector<Table> tables = exportTables(doc, format);
     switch (format) {
     case ExportFormat::Xlsx:
-        return table::writeXlsx(path, tables, error);
+        return table::writeXlsx(path, tables);
     case ExportFormat::CsvPoint:
-        return table::writeCsv(path, tables, table::kCsvPoint, error);
+        return table::writeCsv(path, tables, table::kCsvPoint);
     case ExportFormat::CsvGerman:
         break;
     }
-    return table::writeCsv(path, tables, table::kCsvGerman, error);
+    return table::writeCsv(path, tables, table::kCsvGerman);
 }
 
 ExportFormat formatForPath(const std::string& path, ExportFormat csvStyle) {

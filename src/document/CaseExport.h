@@ -25,10 +25,9 @@ table::Table sensitivityTable(const CBrelvanDoc& doc);
 // the sensitivity cases on a third.
 std::vector<table::Table> exportTables(const CBrelvanDoc& doc, ExportFormat format);
 
-// Writes the export; false and `error` (German, without the path) when there are no results
+// Writes the export; the failure's reason (German, without the path) when there are no results
 // yet or the file cannot be written.
-bool exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format,
-                std::string& error);
+IoResult<> exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format);
 
 // The format a file name asks for: ".xlsx" a workbook, anything else CSV in `csvStyle`.
 ExportFormat formatForPath(const std::string& path,

@@ -6,7 +6,7 @@
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::caseext {
 

@@ -6,16 +6,6 @@
 
 namespace brelvan {
 
-std::string formatDouble(double v) {
-    return cformat("%.15g", v);
-}
-std::string formatFloat(float v) {
-    return cformat("%.6g", static_cast<double>(v));
-}
-std::string formatInt(int v) {
-    return cformat("%d", v);
-}
-
 std::string notANumberMessage(bool integer) {
     return integer ? "Geben Sie eine ganze Zahl ein." : "Geben Sie eine Zahl ein.";
 }

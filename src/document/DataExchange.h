@@ -5,13 +5,10 @@
 
 #include <string>
 
-#include "support/Numbers.h" // parseDouble, parseFloat, parseInt
+#include "support/Numbers.h"    // parseDouble, parseFloat, parseInt
+#include "support/TextFormat.h" // formatDouble, formatFloat, formatInt
 
 namespace brelvan {
-
-std::string formatDouble(double v); // "%.15g"
-std::string formatFloat(float v);   // "%.6g"
-std::string formatInt(int v);
 
 // "Geben Sie eine Zahl ein." / "Geben Sie eine ganze Zahl ein."
 std::string notANumberMessage(bool integer);

@@ -176,6 +176,15 @@ bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
 
 bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
     const std::vector<unsigned char> bytes = storedBytes(*this);
+    // A file that Open would refuse is not written: the old file stays, and the case with it.
+    if (bytes.size() > brelvan::kMaxFileBytes) {
+        ui().error(brelvan::cformat(
+            "Der Fall kann nicht in der Datei „%s“ gespeichert werden: er wäre über %zu MiB groß, "
+            "eine Falldatei darf aber höchstens %zu MiB haben, sonst ließe sie sich nicht wieder "
+            "öffnen. Bitte die Meßdaten kürzen.",
+            path, bytes.size() >> 20, brelvan::kMaxFileBytes >> 20));
+        return false;
+    }
     const brelvan::IoResult<> written = brelvan::writeFileAtomically(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!written) {

@@ -3,7 +3,7 @@
 #include "support/FileIo.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -37,7 +37,7 @@ std::string quoted(const std::string& text, char separator) {
 
 std::string cellText(const Cell& cell, CsvStyle style) {
     if (const double* v = std::get_if<double>(&cell))
-        return std::isfinite(*v) ? numberText(*v, style.decimal) : std::string();
+        return std::isfinite(*v) ? shortestText(*v, style.decimal) : std::string();
     if (const Date* d = std::get_if<Date>(&cell))
         return style.decimal == ',' ? cformat("%02d.%02d.%04d", d->day, d->month, d->year)
                                     : cformat("%04d-%02d-%02d", d->year, d->month, d->day);
@@ -77,17 +77,6 @@ std::string sheetName(const std::string& wanted, std::vector<std::string>& used)
 
 } // namespace
 
-std::string numberText(double value, char decimal) {
-    if (value == 0)
-        value = 0; // no "-0"
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, ec == std::errc() ? end : buffer);
-    if (decimal != '.')
-        std::replace(text.begin(), text.end(), '.', decimal);
-    return text;
-}
-
 std::string toCsv(const std::vector<Table>& tables, CsvStyle style) {
     std::string out = style.decimal == ',' ? "\xEF\xBB\xBF" : "";
     bool first = true;
@@ -113,35 +102,52 @@ std::string toCsv(const std::vector<Table>& tables, CsvStyle style) {
     return out;
 }
 
-bool writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style,
-              std::string& error) {
-    const IoResult<> written = writeFileAtomically(path, toCsv(tables, style));
-    error = written.error();
-    return written.ok();
+IoResult<> writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style) {
+    return writeFileAtomically(path, toCsv(tables, style));
 }
 
-bool writeXlsx(const std::string& path, const std::vector<Table>& tables, std::string& error) {
-    if (pathOf(path).filename().empty()) {
-        error = "kein Dateiname";
-        return false;
+namespace {
+
+// A file removed when it goes out of scope.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        std::error_code ec;
+        fs::remove(m_path, ec);
     }
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+} // namespace
+
+IoResult<> writeXlsx(const std::string& path, const std::vector<Table>& tables) {
+    using R = IoResult<>;
+    if (pathOf(path).filename().empty())
+        return R::failure("kein Dateiname");
     // The workbook goes to a private temporary file first; its bytes then replace the target
     // as every file of the program is replaced (atomically, through links, keeping the mode).
+    // The temporary file goes on every way out.
     std::error_code ec;
-    std::string tempName = (fs::temp_directory_path(ec) / "brelvan-XXXXXX.xlsx").string();
+    const fs::path tempFolder = fs::temp_directory_path(ec);
+    if (ec)
+        return R::failure("die Arbeitsmappe kann nicht angelegt werden: der Ordner für "
+                          "temporäre Dateien fehlt");
+    std::string tempName = (tempFolder / "brelvan-XXXXXX.xlsx").string();
     const int fd = mkstemps(tempName.data(), 5);
-    if (fd < 0) {
-        error = "die Arbeitsmappe kann nicht angelegt werden";
-        return false;
-    }
+    if (fd < 0)
+        return R::failure("die Arbeitsmappe kann nicht angelegt werden: " + systemErrorText(errno));
     close(fd);
-    const fs::path temp(tempName);
+    const TemporaryFile temp{fs::path(tempName)};
 
     lxw_workbook* book = workbook_new(tempName.c_str());
-    if (!book) {
-        error = "die Arbeitsmappe kann nicht angelegt werden";
-        return false;
-    }
+    if (!book)
+        return R::failure("die Arbeitsmappe kann nicht angelegt werden");
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
     format_set_text_wrap(bold);
@@ -194,21 +200,13 @@ bool writeXlsx(const std::string& path, const std::vector<Table>& tables, std::s
         }
     }
     const lxw_error status = workbook_close(book);
-    if (status != LXW_NO_ERROR) {
-        fs::remove(temp, ec);
-        error =
-            cformat("die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(status));
-        return false;
-    }
-    IoResult<std::string> bytes = readFileBounded(tempName);
-    fs::remove(temp, ec);
-    if (!bytes) {
-        error = bytes.error();
-        return false;
-    }
-    const IoResult<> written = writeFileAtomically(path, bytes.value());
-    error = written.error();
-    return written.ok();
+    if (status != LXW_NO_ERROR)
+        return R::failure(
+            cformat("die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(status)));
+    const IoResult<std::string> bytes = readFileBounded(tempName);
+    if (!bytes)
+        return R::failure(bytes.error());
+    return writeFileAtomically(path, bytes.value());
 }
 
 } // namespace brelvan::table

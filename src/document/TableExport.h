@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "support/FileIo.h"
+
 namespace brelvan::table {
 
 struct Date {
@@ -45,15 +47,12 @@ inline constexpr CsvStyle kCsvPoint{',', '.'};
 // mark, so that spreadsheets take the text as UTF-8. Lines end with CR LF.
 std::string toCsv(const std::vector<Table>& tables, CsvStyle style);
 
-// Writes toCsv atomically to `path`; false and `error` (German, without the path) on failure.
-bool writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style,
-              std::string& error);
+// Writes toCsv atomically to `path`; the failure's reason is German, without the path.
+IoResult<> writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style);
 
 // Writes an XLSX workbook with one sheet per table: headings bold, the heading row frozen,
-// numbers with their decimals, dates in the form TT.MM.JJJJ. Atomic like writeCsv.
-bool writeXlsx(const std::string& path, const std::vector<Table>& tables, std::string& error);
-
-// The number as toCsv writes it (shortest exact form, "C" digits) with `decimal`.
-std::string numberText(double value, char decimal);
+// numbers with their decimals, dates in the form TT.MM.JJJJ. Atomic like writeCsv; the
+// workbook's temporary file is gone again whatever fails.
+IoResult<> writeXlsx(const std::string& path, const std::vector<Table>& tables);
 
 } // namespace brelvan::table

@@ -1,8 +1,9 @@
 #include "engine/Diagnostics.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "support/TextFormat.h"
 
 namespace brelvan::engine {
 
@@ -12,20 +13,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Standard conditions of the material balance: 273 K and 1.0134 bar, the pressure held in
 // single precision as in the run.
 constexpr float kStandardPressure = 1.0134f;
-
-// A number with a fixed count of decimals, with a point whatever the locale.
-std::string fixed(double v, int decimals) {
-    std::string out(32, '\0');
-    for (;;) {
-        const auto res = std::to_chars(out.data(), out.data() + out.size(), v,
-                                       std::chars_format::fixed, decimals);
-        if (res.ec == std::errc()) {
-            out.resize(static_cast<std::size_t>(res.ptr - out.data()));
-            return out;
-        }
-        out.resize(out.size() * 2);
-    }
-}
 
 // The apparent gas in place of a point below the initial p/z, written as the report writes
 // its estimate, so both agree to the last bit.
@@ -157,17 +144,18 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
     const double start = cole.at(gpMin);
     c.coleRise = start > 0 ? (cole.at(gpMax) - start) / start : 0.0;
     const std::string volText = std::isfinite(d.volumetricOgip)
-                                    ? "volumetrisches OGIP " + fixed(d.volumetricOgip, 1) +
-                                          " statt " + fixed(ogip, 1) + " Mio m3"
+                                    ? "volumetrisches OGIP " + fixedText(d.volumetricOgip, 1) +
+                                          " statt " + fixedText(ogip, 1) + " Mio m3"
                                     : "volumetrisches OGIP nicht bestimmbar";
     if (c.coleRise > kColeRiseThreshold) {
         c.support = true;
-        c.reason = "Der Cole-Wert steigt über den Messbereich um " + fixed(c.coleRise * 100, 1) +
+        c.reason = "Der Cole-Wert steigt über den Messbereich um " +
+                   fixedText(c.coleRise * 100, 1) +
                    " %: Wasser stützt den Druck, die p/z-Gerade überschätzt das Gas in place (" +
                    volText + ").";
     } else if (c.ogipRatio > kOgipRatioThreshold) {
         c.support = true;
-        c.reason = "Die p/z-Gerade erreicht p/z = 0 erst " + fixed((c.ogipRatio - 1) * 100, 1) +
+        c.reason = "Die p/z-Gerade erreicht p/z = 0 erst " + fixedText((c.ogipRatio - 1) * 100, 1) +
                    " % hinter dem OGIP des Falls: sie überschätzt das Gas in place (" + volText +
                    ").";
     } else {
@@ -176,7 +164,7 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
                                      : " %) und die p/z-Gerade reicht nicht über das OGIP des "
                                        "Falls hinaus (";
         c.reason = "Der Cole-Wert bleibt über den Messbereich nahezu gleich (Anstieg " +
-                   fixed(c.coleRise * 100, 1) + line + volText + "): kein Hinweis auf " +
+                   fixedText(c.coleRise * 100, 1) + line + volText + "): kein Hinweis auf " +
                    "Wasserzufluss.";
     }
     return d;

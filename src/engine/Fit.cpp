@@ -151,17 +151,6 @@ std::vector<std::vector<double>> normalMatrix(const std::vector<std::vector<doub
 
 } // namespace
 
-// A number with `precision` decimals and a decimal point, whatever the C locale.
-std::string fixedText(double v, int precision) {
-    std::string buf(512, '\0');
-    const auto r =
-        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, precision);
-    if (r.ec != std::errc())
-        return std::isnan(v) ? "nan" : (v < 0 ? "-inf" : "inf");
-    buf.resize(static_cast<std::size_t>(r.ptr - buf.data()));
-    return buf;
-}
-
 namespace {
 
 double scaledValue(const Bounds& box, int j, double x) {

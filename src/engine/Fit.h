@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/Parallel.h"
+#include "support/TextFormat.h" // fixedText
 
 namespace brelvan::fit {
 
@@ -120,9 +121,6 @@ struct RangesResult {
 // passes the threshold of q = 1.
 RangesResult profileRanges(const Objective& objective, const RefineResult& best,
                            const RefineOptions& options, const parallel::Control& control = {});
-
-// A number with `precision` decimals and a decimal point, whatever the C locale.
-std::string fixedText(double v, int precision);
 
 // "nach unten offen" / "nach oben offen" texts and a one-line description of a range.
 std::string describeRange(int param, const Range& range);

@@ -20,7 +20,7 @@
 #include "cli/Options.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 #include "views/ChartExport.h"
 #include "views/ChartGeometry.h"
 #include "views/DiagnosticChart.h"
@@ -123,28 +123,18 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
 }
 
 // Writes the chart the request asks for from the computed case.
-bool writeChart(const CBrelvanDoc& doc, const Request& request, std::string& error) {
-    QString message;
+brelvan::IoResult<> writeChart(const CBrelvanDoc& doc, const Request& request) {
     if (request.art) {
         // A screen-like picture, or an A4 page at 96 dpi in the orientation asked for.
         using Page = brelvan::views::ChartLayout::Page;
         const QSize size = request.layout.page == Page::Portrait    ? QSize(794, 1123)
                            : request.layout.page == Page::Landscape ? QSize(1123, 794)
                                                                     : QSize(1100, 750);
-        if (!brelvan::views::exportDiagnosticChart(
-                *request.art, brelvan::views::diagnosticData(doc),
-                QString::fromStdString(request.output), &message, size)) {
-            error = message.toStdString();
-            return false;
-        }
-        return true;
+        return brelvan::views::exportDiagnosticChart(*request.art,
+                                                     brelvan::views::diagnosticData(doc),
+                                                     QString::fromStdString(request.output), size);
     }
-    if (!brelvan::views::exportChart(doc, QString::fromStdString(request.output), request.layout,
-                                     &message)) {
-        error = message.toStdString();
-        return false;
-    }
-    return true;
+    return brelvan::views::exportChart(doc, QString::fromStdString(request.output), request.layout);
 }
 
 } // namespace
@@ -187,9 +177,8 @@ int main(int argc, char** argv) {
         ui.error("Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.");
         return cli::kFailed;
     }
-    std::string error;
-    if (!writeChart(doc, request, error)) {
-        ui.error(error);
+    if (const brelvan::IoResult<> written = writeChart(doc, request); !written) {
+        ui.error(written.error());
         return cli::kFailed;
     }
     return cli::kOk;

@@ -1,8 +1,10 @@
 #include "support/FileIo.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
@@ -199,9 +201,19 @@ mode_t newFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
+// The bytes a write may still put into a temporary file before it fails as on a full disk;
+// SIZE_MAX while no failure is asked for (testing::failWritesAfter).
+std::atomic<std::size_t> g_writeRoom{SIZE_MAX};
+
 bool writeAll(int fd, std::string_view bytes, int& errorCode) {
+    std::size_t room = g_writeRoom.load();
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (room == 0) {
+            errorCode = ENOSPC;
+            return false;
+        }
+        const std::size_t chunk = std::min(bytes.size(), room);
+        const ssize_t n = ::write(fd, bytes.data(), chunk);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -209,8 +221,16 @@ bool writeAll(int fd, std::string_view bytes, int& errorCode) {
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+        if (room != SIZE_MAX)
+            room -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Whether the permission bits of `st` let anybody write. Root passes every access() check,
+// so a read-only file or folder is recognised by its bits.
+bool writableBits(const struct stat& st) {
+    return (st.st_mode & 0222) != 0;
 }
 
 } // namespace
@@ -236,7 +256,7 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
             return R::failure("sie ist keine gewöhnliche Datei (ein Gerät, eine FIFO oder ein "
                               "Socket) und wird nicht ersetzt");
         // Also root, whom access() lets write anything, keeps his hands off read-only files.
-        if ((old.st_mode & 0222) == 0)
+        if (!writableBits(old))
             return R::failure("sie ist schreibgeschützt");
         if (::access(target.c_str(), W_OK) != 0)
             return R::failure(errno == EACCES ? std::string("sie ist schreibgeschützt")
@@ -244,6 +264,17 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
     }
 
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    struct stat folderStat {};
+    if (::stat(folder.c_str(), &folderStat) != 0) {
+        const int e = errno;
+        return R::failure(e == ENOENT ? std::string("ihren Ordner gibt es nicht")
+                                      : "ihr Ordner ist nicht zugänglich: " + systemErrorText(e));
+    }
+    if (!S_ISDIR(folderStat.st_mode))
+        return R::failure(systemErrorText(ENOTDIR));
+    // The new file replaces the old one by a rename in the folder: the folder must be writable.
+    if (!writableBits(folderStat) || (::access(folder.c_str(), W_OK) != 0 && errno == EACCES))
+        return R::failure("ihr Ordner ist schreibgeschützt");
     const fs::path temp = temporaryIn(folder);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (fd.get() < 0) {
@@ -288,5 +319,11 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
         ::fsync(dir.get());
     return R();
 }
+
+namespace testing {
+void failWritesAfter(std::optional<std::size_t> bytes) {
+    g_writeRoom.store(bytes ? std::min(*bytes, SIZE_MAX - 1) : SIZE_MAX);
+}
+} // namespace testing
 
 } // namespace brelvan

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -63,8 +64,16 @@ IoResult<std::string> readFileBounded(const std::string& path, std::size_t limit
 // Replaces the content of `path` by `bytes` so that the file holds either its previous
 // content or all of `bytes`: written to a temporary file in the same folder, flushed, renamed
 // over the file, then the folder flushed. A symbolic link stays and its target is replaced.
-// Only a regular file or a name that does not exist yet is written; a read-only file is
-// refused.
+// Only a regular file or a name that does not exist yet is written; a read-only file or a
+// read-only folder is refused, also for root, who may otherwise write anything. A failure
+// leaves the old file as it was and no temporary file behind.
 IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes);
+
+namespace testing {
+// For the tests of what a failed write leaves behind where the disk cannot be filled: while
+// set, every writeFileAtomically fails as on a full disk once `bytes` bytes of its temporary
+// file are written. std::nullopt ends it.
+void failWritesAfter(std::optional<std::size_t> bytes);
+} // namespace testing
 
 } // namespace brelvan

@@ -1,5 +1,6 @@
 #include "support/TextFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -333,6 +334,40 @@ std::string vcformat(std::string_view f, std::span<const FormatArg> args) {
         }
     }
     return out;
+}
+
+std::string fixedText(double v, int decimals) {
+    std::string out(32, '\0');
+    for (;;) {
+        const auto res = std::to_chars(out.data(), out.data() + out.size(), v,
+                                       std::chars_format::fixed, decimals);
+        if (res.ec == std::errc()) {
+            out.resize(static_cast<std::size_t>(res.ptr - out.data()));
+            return out;
+        }
+        out.resize(out.size() * 2);
+    }
+}
+
+std::string shortestText(double v, char decimal) {
+    if (v == 0)
+        v = 0; // no "-0"
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
+    if (decimal != '.')
+        std::replace(text.begin(), text.end(), '.', decimal);
+    return text;
+}
+
+std::string formatDouble(double v) {
+    return cformat("%.15g", v);
+}
+std::string formatFloat(float v) {
+    return cformat("%.6g", static_cast<double>(v));
+}
+std::string formatInt(int v) {
+    return cformat("%d", v);
 }
 
 } // namespace brelvan

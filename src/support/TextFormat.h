@@ -52,4 +52,17 @@ template <class... Args> std::string cformat(std::string_view format, const Args
     return vcformat(format, std::span<const FormatArg>(list.data(), list.size()));
 }
 
+// ---- Numbers as text, the one place of the program that writes them (the Qt side shows them
+// with QLocale).
+
+// `v` with `decimals` decimals and a decimal point ("nan", "inf", "-inf" for those).
+std::string fixedText(double v, int decimals);
+// The shortest text that reads back as `v` exactly, with `decimal` as the decimal separator;
+// zero has no sign.
+std::string shortestText(double v, char decimal = '.');
+// The forms of the dialogs' fields: "%.15g", "%.6g" and "%d".
+std::string formatDouble(double v);
+std::string formatFloat(float v);
+std::string formatInt(int v);
+
 } // namespace brelvan

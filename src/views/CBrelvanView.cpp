@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 #include "views/LoMetricDC.h"
 
 namespace brelvan::views {

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "support/FileIo.h"
+
 class CBrelvanDoc;
 
 namespace brelvan::views {
@@ -21,8 +23,8 @@ struct ChartLayout {
 QSize chartCanvasSize(const ChartLayout& layout);
 
 // Scales the document's series (a copy of the view's rescale, without touching the
-// document's rescale flag) and writes the file. False with a German message on failure.
-bool exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout& layout,
-                 QString* error = nullptr);
+// document's rescale flag) and writes the file (see writePicture); the failure's reason is a
+// German sentence that names the file.
+IoResult<> exportChart(const CBrelvanDoc& doc, const QString& path, const ChartLayout& layout);
 
 } // namespace brelvan::views

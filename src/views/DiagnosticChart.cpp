@@ -2,22 +2,18 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+
+#include "views/PictureFile.h"
 
 namespace brelvan::views {
 
@@ -417,68 +413,24 @@ void renderChart(QChart& chart, QPainter& painter, const QRectF& target, QSize l
     }
 }
 
-bool exportChartFile(QChart& chart, const QString& path, const QString& title, QString* error,
-                     QSize size) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const auto fail = [&](const QString& text) {
-        if (error) {
-            *error = text;
-        }
-        return false;
-    };
-    const QString cannot = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-    if (suffix == QLatin1String("png")) {
-        QImage image(size * 2, QImage::Format_RGB32);
-        image.setDotsPerMeterX(static_cast<int>(std::lround(192 / 0.0254)));
-        image.setDotsPerMeterY(static_cast<int>(std::lround(192 / 0.0254)));
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            renderChart(chart, painter, QRectF(QPointF(0, 0), QSizeF(image.size())), size);
-        }
-        return image.save(path, "PNG") ? true : fail(cannot);
-    }
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setResolution(96);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return fail(cannot);
-        }
-        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        renderChart(chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), size);
-        painter.end();
-        return true;
-    }
-    if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(path);
-        pdf.setResolution(300);
-        // The page has the picture's proportions, at 96 pixels per inch.
-        pdf.setPageSize(QPageSize(QSizeF(size.width() * 25.4 / 96, size.height() * 25.4 / 96),
-                                  QPageSize::Millimeter));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setTitle(title);
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            return fail(cannot);
-        }
-        renderChart(chart, painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), size);
-        painter.end();
-        return true;
-    }
-    return fail(QStringLiteral("Unbekannte Dateiendung \"%1\": erlaubt sind .svg, .png und .pdf.")
-                    .arg(suffix));
+IoResult<> exportChartFile(QChart& chart, const QString& path, const QString& title, QSize size) {
+    PictureOptions options;
+    options.title = title;
+    options.svgResolution = 96;
+    options.pngScale = 2;
+    options.pngDpi = 192;
+    options.pngAntialiasing = true;
+    options.pdfResolution = 300;
+    return writePicture(
+        path, size,
+        [&](QPainter& painter, const QRectF& area) { renderChart(chart, painter, area, size); },
+        options);
 }
 
-bool exportDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data, const QString& path,
-                           QString* error, QSize size) {
+IoResult<> exportDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data,
+                                 const QString& path, QSize size) {
     std::unique_ptr<QChart> chart(createDiagnosticChart(kind, data));
-    return exportChartFile(*chart, path, diagnosticTitle(kind), error, size);
+    return exportChartFile(*chart, path, diagnosticTitle(kind), size);
 }
 
 } // namespace brelvan::views

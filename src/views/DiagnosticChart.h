@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Diagnostics.h"
+#include "support/FileIo.h"
 
 class CBrelvanDoc;
 class QChart;
@@ -47,12 +48,12 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data);
 // Draws `chart` into `target` of `painter`, laid out for a canvas of `layoutSize` pixels.
 void renderChart(QChart& chart, QPainter& painter, const QRectF& target, QSize layoutSize);
 
-// The file's ending chooses SVG, PNG or PDF. `size` is the picture in pixels at 96 dpi.
-// False with a German message on failure.
-bool exportDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data, const QString& path,
-                           QString* error = nullptr, QSize size = QSize(1100, 750));
+// The file's ending chooses SVG, PNG or PDF (see writePicture). `size` is the picture in pixels
+// at 96 dpi. The failure's reason is a German sentence that names the file.
+IoResult<> exportDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data,
+                                 const QString& path, QSize size = QSize(1100, 750));
 // The same for a chart at hand (the view's, with its zoom).
-bool exportChartFile(QChart& chart, const QString& path, const QString& title,
-                     QString* error = nullptr, QSize size = QSize(1100, 750));
+IoResult<> exportChartFile(QChart& chart, const QString& path, const QString& title,
+                           QSize size = QSize(1100, 750));
 
 } // namespace brelvan::views

@@ -230,10 +230,10 @@ std::unique_ptr<QChart> DiagnosticView::copyForOutput() const {
     return copy;
 }
 
-bool DiagnosticView::exportTo(const QString& path, QString* error) {
+IoResult<> DiagnosticView::exportTo(const QString& path) {
     ensureData();
     std::unique_ptr<QChart> chart = copyForOutput();
-    return exportChartFile(*chart, path, diagnosticTitle(m_kind), error);
+    return exportChartFile(*chart, path, diagnosticTitle(m_kind));
 }
 
 void DiagnosticView::OnExport() {
@@ -253,9 +253,10 @@ void DiagnosticView::OnExport() {
                 : selected.contains(QLatin1String("pdf")) ? QStringLiteral(".pdf")
                                                           : QStringLiteral(".svg");
     }
-    QString error;
-    if (!exportTo(path, &error)) {
-        QMessageBox::warning(this, QStringLiteral("brelvan"), error);
+    const IoResult<> written = exportTo(path);
+    if (!written) {
+        QMessageBox::warning(this, QStringLiteral("brelvan"),
+                             QString::fromStdString(written.error()));
     }
 }
 

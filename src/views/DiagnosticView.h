@@ -42,7 +42,7 @@ public:
     // The export command: asks for a file and writes the chart as it is shown.
     void OnExport();
     // Writes the chart as shown (with its zoom) into a file; false with a German message.
-    bool exportTo(const QString& path, QString* error = nullptr);
+    IoResult<> exportTo(const QString& path);
 
     // The text of the last hover read-out (empty when the mouse is on no point).
     QString m_strHover;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace brelvan::views {
 

@@ -1,19 +1,16 @@
 #include "views/MisfitMapPainter.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "document/FitExport.h"
+#include "views/PictureFile.h"
 
 namespace brelvan::views {
 
@@ -339,74 +336,35 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     painter.restore();
 }
 
-bool exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName,
-                         const std::string& path, std::string& error) {
+IoResult<> exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName,
+                               const std::string& path) {
     const QString file = QString::fromStdString(path);
     const QString suffix = QFileInfo(file).suffix().toLower();
-    const QString field = QString::fromStdString(fieldName);
-    const auto fail = [&] {
-        error = "Die Datei „" + path + "“ kann nicht geschrieben werden.";
-        return false;
+    const auto cannotWrite = [&](const std::string& reason) {
+        return IoResult<>::failure("Die Datei „" + path +
+                                   "“ kann nicht geschrieben werden: " + reason + ".");
     };
-    const QSize pixels(1600, 1200);
     if (suffix == QLatin1String("csv")) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return fail();
-        const std::string csv = fit::mapCsv(map);
-        if (out.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()))
-            return fail();
-        return out.flush() ? true : fail();
+        const IoResult<> written = writeFileAtomically(path, fit::mapCsv(map));
+        return written ? written : cannotWrite(written.error());
     }
     if (suffix == QLatin1String("xlsx")) {
-        std::string reason;
-        if (table::writeXlsx(path, {mapTable(map)}, reason))
-            return true;
-        error = "Die Datei „" + path + "“ kann nicht geschrieben werden: " + reason + ".";
-        return false;
+        const IoResult<> written = table::writeXlsx(path, {mapTable(map)});
+        return written ? written : cannotWrite(written.error());
     }
-    if (suffix == QLatin1String("png")) {
-        QImage image(pixels, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            paintMisfitMap(painter, QRectF(QPointF(0, 0), QSizeF(pixels)), map, field);
-        }
-        return image.save(file, "PNG") ? true : fail();
-    }
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(file);
-        svg.setSize(pixels);
-        svg.setViewBox(QRect(QPoint(0, 0), pixels));
-        svg.setTitle(QStringLiteral("Fehlerkarte"));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return fail();
-        painter.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
-        paintMisfitMap(painter, QRectF(QPointF(0, 0), QSizeF(pixels)), map, field);
-        painter.end();
-        return QFileInfo::exists(file) ? true : fail();
-    }
-    if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(file);
-        pdf.setResolution(300);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        pdf.setTitle(QStringLiteral("Fehlerkarte"));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return fail();
-        paintMisfitMap(painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), map,
-                       field);
-        painter.end();
-        return true;
-    }
-    error = "Unbekannte Dateiendung „" + suffix.toStdString() +
-            "“: erlaubt sind .csv, .svg, .png und .pdf.";
-    return false;
+    if (!isPictureFile(file))
+        return IoResult<>::failure("Unbekannte Dateiendung „" + suffix.toStdString() +
+                                   "“: erlaubt sind .csv, .xlsx, .svg, .png und .pdf.");
+    const QString field = QString::fromStdString(fieldName);
+    PictureOptions options;
+    options.title = QStringLiteral("Fehlerkarte");
+    options.pdfPageSize = QPageSize(QPageSize::A4);
+    options.pdfOrientation = QPageLayout::Landscape;
+    options.pdfMarginsMm = QMarginsF(10, 10, 10, 10);
+    return writePicture(
+        file, QSize(1600, 1200),
+        [&](QPainter& painter, const QRectF& area) { paintMisfitMap(painter, area, map, field); },
+        options);
 }
 
 } // namespace brelvan::views

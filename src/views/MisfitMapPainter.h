@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/MisfitMap.h"
+#include "support/FileIo.h"
 
 class QPainter;
 
@@ -44,8 +45,9 @@ int misfitCellAt(const QRectF& area, const fit::MisfitMap& map, QPointF at);
 void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap& map,
                     const QString& fieldName);
 
-// Writes the map to `path`: CSV, XLSX, SVG, PNG or PDF by the ending. False with a German message.
-bool exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName,
-                         const std::string& path, std::string& error);
+// Writes the map to `path`: CSV, XLSX, SVG, PNG or PDF by the ending, each atomically (see
+// writeFileAtomically). The failure's reason is a German sentence that names the file.
+IoResult<> exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fieldName,
+                               const std::string& path);
 
 } // namespace brelvan::views

@@ -436,13 +436,8 @@ void MisfitMapView::layoutPanel() {
     m_panel->setGeometry(0, 0, width(), h);
 }
 
-bool MisfitMapView::exportTo(const QString& path, QString* error) const {
-    std::string message;
-    if (exportMisfitMapFile(m_map, m_fieldName, path.toStdString(), message))
-        return true;
-    if (error)
-        *error = QString::fromStdString(message);
-    return false;
+IoResult<> MisfitMapView::exportTo(const QString& path) const {
+    return exportMisfitMapFile(m_map, m_fieldName, path.toStdString());
 }
 
 bool MisfitMapView::OnExport() {
@@ -459,10 +454,10 @@ bool MisfitMapView::OnExport() {
     }
     if (path.isEmpty())
         return false;
-    QString error;
-    if (!exportTo(path, &error)) {
+    const IoResult<> written = exportTo(path);
+    if (!written) {
         if (CBrelvanDoc* doc = GetDocument())
-            doc->ui().error(error.toStdString());
+            doc->ui().error(written.error());
         return false;
     }
     return true;

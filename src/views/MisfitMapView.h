@@ -10,6 +10,7 @@
 
 #include "engine/MisfitMap.h"
 #include "engine/Run.h"
+#include "support/FileIo.h"
 #include "views/CScrollViewBase.h"
 
 class QComboBox;
@@ -54,7 +55,7 @@ public:
     void OnCancelMap();
     // Export through the file dialog; false when nothing was written.
     bool OnExport();
-    bool exportTo(const QString& path, QString* error = nullptr) const;
+    IoResult<> exportTo(const QString& path) const;
 
     State state() const { return m_state; }
     // Whether the map shown belongs to the case as it is now (only such a map is exported).

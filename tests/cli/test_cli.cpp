@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "../document/TestFiles.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 #include "support/WorkedCase.h"
 
 namespace {

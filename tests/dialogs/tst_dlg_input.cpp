@@ -14,7 +14,7 @@
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
 #include "document/DataExchange.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 inline int processId() {
     return static_cast<int>(::getpid());

@@ -12,6 +12,7 @@
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
 #include "support/FakeUserInterface.h"
+#include "support/FileIo.h"
 #include "support/WorkedCase.h"
 
 namespace {
@@ -384,6 +385,25 @@ TEST(CaseFile, FailedSaveLeavesThePreviousFileAndSaysSo) {
         ++entries;
     }
     EXPECT_EQ(entries, 1); // no temporary file left behind
+}
+
+// A case that Open would refuse for its size is not saved: the old file and the case stay,
+// and the message says why.
+TEST(CaseFile, SaveRefusesACaseTooLargeToBeOpenedAgain) {
+    TempDir dir;
+    const std::string path = dir.file("fall.brv");
+    writeFile(path, "alter Inhalt");
+    OpenFixture f;
+    // Long lines, enough of them for a file just over the read limit.
+    const std::string line(std::size_t{1} << 20, '7');
+    f.doc.m_Zeilen.assign(brelvan::kMaxFileBytes / line.size(), line);
+    EXPECT_FALSE(f.doc.OnSaveDocument(path));
+    EXPECT_EQ(f.doc.GetPathName(), "/irgendwo/offen.brv");
+    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_EQ(readFile(path), "alter Inhalt");
+    ASSERT_EQ(f.ui.errors.size(), 1u);
+    EXPECT_NE(f.ui.errors[0].find("höchstens 64 MiB"), std::string::npos) << f.ui.errors[0];
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 // ---- The extension block after the line list

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "document/DlgSensitivityData.h"
-#include "document/TextFormat.h"
 #include "support/FakeUserInterface.h"
+#include "support/TextFormat.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "document/PressureLine.h"
+#include "support/PressureLine.h"
 
 using brelvan::PressureLine;
 using brelvan::PressureLineF;

@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +15,7 @@
 #include "document/CsvImport.h"
 #include "engine/Report.h"
 #include "support/FakeUserInterface.h"
+#include "support/FullDisk.h"
 #include "support/WorkedCase.h"
 
 namespace {
@@ -65,7 +70,7 @@ TEST(TableExport, CsvFormsQuoteTextsAndKeepNumbersExact) {
     for (double v : {1.0 / 3, 5746.57337595025, 1e-7, 123456789.125, -2.5e300}) {
         for (char decimal : {',', '.'}) {
             double back = 0;
-            ASSERT_TRUE(csv::parseNumber(table::numberText(v, decimal), decimal, back));
+            ASSERT_TRUE(csv::parseNumber(shortestText(v, decimal), decimal, back));
             EXPECT_EQ(back, v);
         }
     }
@@ -140,27 +145,137 @@ TEST(TableExport, CaseDataKeepTheTypedValues) {
 TEST(TableExport, FilesAreWrittenWholeOrNotAtAll) {
     Computed c;
     TempDir dir;
-    std::string error;
-    ASSERT_TRUE(exportCase(c.doc, dir.file("b.xlsx"), ExportFormat::Xlsx, error)) << error;
+    const auto book1 = exportCase(c.doc, dir.file("b.xlsx"), ExportFormat::Xlsx);
+    ASSERT_TRUE(book1) << book1.error();
     const std::string book = readFile(dir.file("b.xlsx"));
     ASSERT_GT(book.size(), 1000u);
     EXPECT_EQ(book.substr(0, 2), "PK"); // a zip container
     EXPECT_FALSE(std::filesystem::exists(dir.file("b.xlsx.teil")));
 
-    ASSERT_TRUE(exportCase(c.doc, dir.file("b.csv"), ExportFormat::CsvPoint, error)) << error;
+    const auto csv = exportCase(c.doc, dir.file("b.csv"), ExportFormat::CsvPoint);
+    ASSERT_TRUE(csv) << csv.error();
     EXPECT_EQ(readFile(dir.file("b.csv")).substr(0, 6), "Datum,");
 
-    EXPECT_FALSE(exportCase(c.doc, dir.file("fehlt/b.xlsx"), ExportFormat::Xlsx, error));
-    EXPECT_EQ(error, "ihren Ordner gibt es nicht");
-    EXPECT_FALSE(exportCase(c.doc, dir.file("fehlt/b.csv"), ExportFormat::CsvGerman, error));
+    EXPECT_EQ(exportCase(c.doc, dir.file("fehlt/b.xlsx"), ExportFormat::Xlsx).error(),
+              "ihren Ordner gibt es nicht");
+    EXPECT_FALSE(exportCase(c.doc, dir.file("fehlt/b.csv"), ExportFormat::CsvGerman));
 
     CBrelvanDoc fresh;
     fresh.OnNewDocument();
-    EXPECT_FALSE(exportCase(fresh, dir.file("leer.csv"), ExportFormat::CsvGerman, error));
-    EXPECT_EQ(error, "es liegen keine berechneten Zeilen vor");
+    EXPECT_EQ(exportCase(fresh, dir.file("leer.csv"), ExportFormat::CsvGerman).error(),
+              "es liegen keine berechneten Zeilen vor");
     EXPECT_FALSE(std::filesystem::exists(dir.file("leer.csv")));
 
     EXPECT_EQ(formatForPath("A.XLSX"), ExportFormat::Xlsx);
     EXPECT_EQ(formatForPath("a.csv", ExportFormat::CsvPoint), ExportFormat::CsvPoint);
     EXPECT_EQ(formatForPath("a"), ExportFormat::CsvGerman);
+}
+
+// ---- What a failed export leaves behind
+
+namespace {
+
+table::Table bigTable() {
+    table::Table t;
+    t.name = "Groß";
+    t.columns = {{"Nr", 0, 0}, {"Wert (bar)", 3, 0}, {"Text", -1, 0}};
+    for (int i = 0; i < 3000; ++i)
+        t.rows.push_back({static_cast<double>(i), 200.0 + i / 7.0,
+                          std::string("Zeile ") + std::to_string(i * 7919 % 10007)});
+    return t;
+}
+
+// TMPDIR set for the lifetime of the object.
+class TmpDir {
+public:
+    explicit TmpDir(const std::string& folder) {
+        if (const char* old = std::getenv("TMPDIR"))
+            m_old = old;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TmpDir() {
+        if (m_old)
+            ::setenv("TMPDIR", m_old->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+void failsAndLeavesTheOldFile(FullDisk::Kind kind) {
+    const std::vector<table::Table> tables = {bigTable()};
+    FullDisk disk(kind);
+    SCOPED_TRACE(disk.how());
+    const std::string old = "alte Datei\n";
+    struct Export {
+        std::string name;
+        std::function<IoResult<>(const std::string&)> write;
+    };
+    const Export exports[] = {
+        {"tabelle.csv",
+         [&](const std::string& p) { return table::writeCsv(p, tables, table::kCsvGerman); }},
+        {"tabelle.xlsx", [&](const std::string& p) { return table::writeXlsx(p, tables); }},
+    };
+    // The workbook's own temporary file goes into a folder of the test's, to be watched.
+    TempDir workbookTemp;
+    const TmpDir tmp(workbookTemp.path().string());
+    for (const Export& e : exports) {
+        SCOPED_TRACE(e.name);
+        const std::string path = disk.file(e.name);
+        ASSERT_TRUE(e.write(path));
+        ASSERT_GT(readFile(path).size(), 8192u); // large enough to fail midway
+        writeFile(path, old);
+        disk.fill(1024);
+        const IoResult<> failed = e.write(path);
+        disk.release();
+        ASSERT_FALSE(failed);
+        EXPECT_EQ(failed.error(), "beim Schreiben: auf dem Datenträger ist kein Platz mehr");
+        EXPECT_EQ(readFile(path), old);
+        EXPECT_EQ(disk.names(), std::set<std::string>{e.name});
+        EXPECT_TRUE(FullDisk::namesIn(workbookTemp.path().string()).empty());
+        std::filesystem::remove(path);
+    }
+}
+
+} // namespace
+
+TEST(TableExport, AFullDiskLeavesTheOldFileAndNoTemporary) {
+    failsAndLeavesTheOldFile(FullDisk::Kind::FileSystem);
+}
+
+TEST(TableExport, AFailingWriteLeavesTheOldFileAndNoTemporary) {
+    failsAndLeavesTheOldFile(FullDisk::Kind::Hook);
+}
+
+// The workbook cannot even be made where its temporary file would go: nothing stays there,
+// and the target is untouched.
+TEST(TableExport, AWorkbookThatCannotBeMadeLeavesNothingBehind) {
+    const std::vector<table::Table> tables = {bigTable()};
+    TempDir dir;
+    const std::string path = dir.file("tabelle.xlsx");
+    writeFile(path, "alt");
+    {
+        const TmpDir tmp(dir.file("gibt-es-nicht"));
+        const IoResult<> failed = table::writeXlsx(path, tables);
+        ASSERT_FALSE(failed);
+        EXPECT_NE(failed.error().find("Arbeitsmappe kann nicht angelegt werden"), std::string::npos)
+            << failed.error();
+    }
+    FullDisk disk;
+    if (disk.mounted()) {
+        // The workbook's temporary file on the full disk: the library's own write fails.
+        const TmpDir tmp(disk.folder());
+        disk.fill(1024);
+        const IoResult<> failed = table::writeXlsx(path, tables);
+        disk.release();
+        ASSERT_FALSE(failed);
+        EXPECT_NE(failed.error().find("Arbeitsmappe kann nicht geschrieben werden"),
+                  std::string::npos)
+            << failed.error();
+        EXPECT_TRUE(disk.names().empty());
+    }
+    EXPECT_EQ(readFile(path), "alt");
+    EXPECT_EQ(FullDisk::namesIn(dir.path().string()), std::set<std::string>{"tabelle.xlsx"});
 }

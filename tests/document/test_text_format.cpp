@@ -13,7 +13,7 @@
 #include <random>
 #include <string>
 
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 
 using brelvan::cformat;
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
 #include "engine/Sensitivity.h"
 #include "support/FakeUserInterface.h"
+#include "support/TextFormat.h"
 #include "support/WorkedCase.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "document/DlgInputData.h"
-#include "document/UserInterface.h"
+#include "support/UserInterface.h"
 
 class FuzzUi : public brelvan::UserInterface {
 public:

@@ -5,7 +5,7 @@
 
 #include "FuzzUi.h"
 #include "document/DlgInputData.h"
-#include "document/PressureLine.h"
+#include "support/PressureLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzUi ui;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "document/CBrelvanDoc.h"
-#include "document/TextFormat.h"
 #include "engine/Fit.h"
 #include "engine/Run.h"
+#include "support/TextFormat.h"
 #include "support/WorkedCase.h"
 
 namespace fit_cases {

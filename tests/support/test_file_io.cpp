@@ -180,3 +180,33 @@ TEST(FileIo, MessagesNameTheRealCause) {
         ::chmod(dir.file("zu").c_str(), 0755);
     }
 }
+
+// A read-only folder keeps its files, also from root: the replacement would be a new file in
+// it. A failed write, for whatever reason, leaves the old file and no temporary behind.
+TEST(FileIo, ReadOnlyFoldersAndFailedWritesLeaveTheOldFile) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "nurlesen");
+    const std::string inReadOnly = dir.file("nurlesen/fall.brv");
+    writeFile(inReadOnly, "alt");
+    ::chmod(dir.file("nurlesen").c_str(), 0555);
+    const auto refused = writeFileAtomically(inReadOnly, "neu");
+    const auto refusedNew = writeFileAtomically(dir.file("nurlesen/neu.brv"), "neu");
+    ::chmod(dir.file("nurlesen").c_str(), 0755);
+    EXPECT_EQ(refused.error(), "ihr Ordner ist schreibgeschützt");
+    EXPECT_EQ(refusedNew.error(), "ihr Ordner ist schreibgeschützt");
+    EXPECT_EQ(readFile(inReadOnly), "alt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "nurlesen"), {}), 1);
+
+    const std::string path = dir.file("fall.brv");
+    writeFile(path, "alt");
+    brelvan::testing::failWritesAfter(4);
+    const auto full = writeFileAtomically(path, "ein neuer, längerer Inhalt");
+    const auto fullNew = writeFileAtomically(dir.file("neu.brv"), "ein neuer Inhalt");
+    brelvan::testing::failWritesAfter(std::nullopt);
+    EXPECT_EQ(full.error(), "beim Schreiben: auf dem Datenträger ist kein Platz mehr");
+    EXPECT_FALSE(fullNew);
+    EXPECT_EQ(readFile(path), "alt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2); // fall.brv, nurlesen
+    ASSERT_TRUE(writeFileAtomically(path, "neu"));
+    EXPECT_EQ(readFile(path), "neu");
+}

@@ -144,8 +144,8 @@ private slots:
             for (const char* ext : {"svg", "png", "pdf"}) {
                 const QString path =
                     dir.filePath(QStringLiteral("%1.%2").arg(diagnosticName(k), ext));
-                QString error;
-                QVERIFY2(exportDiagnosticChart(k, data, path, &error), qPrintable(error));
+                const brelvan::IoResult<> written = exportDiagnosticChart(k, data, path);
+                QVERIFY2(written, written.error().c_str());
                 QFile f(path);
                 QVERIFY(f.open(QIODevice::ReadOnly));
                 const QByteArray head = f.read(8);
@@ -160,11 +160,14 @@ private slots:
                 }
             }
         }
-        QString error;
-        QVERIFY(!exportDiagnosticChart(DiagnosticKind::PZ, data, dir.filePath("x.bmp"), &error));
-        QVERIFY(error.contains(".svg"));
-        QVERIFY(!exportDiagnosticChart(DiagnosticKind::PZ, data, "/nonexistent/dir/x.png", &error));
-        QVERIFY(error.contains("kann nicht geschrieben werden"));
+        const brelvan::IoResult<> unknown =
+            exportDiagnosticChart(DiagnosticKind::PZ, data, dir.filePath("x.bmp"));
+        QVERIFY(!unknown);
+        QVERIFY(unknown.error().find(".svg") != std::string::npos);
+        const brelvan::IoResult<> noFolder =
+            exportDiagnosticChart(DiagnosticKind::PZ, data, "/nonexistent/dir/x.png");
+        QVERIFY(!noFolder);
+        QVERIFY(noFolder.error().find("kann nicht geschrieben werden") != std::string::npos);
     }
 };
 

@@ -444,8 +444,8 @@ private slots:
         fillCase(doc);
         ChartLayout layout;
         layout.page = static_cast<ChartLayout::Page>(page);
-        QString error;
-        QVERIFY2(exportChart(doc, dir.filePath(name), layout, &error), qPrintable(error));
+        const brelvan::IoResult<> written = exportChart(doc, dir.filePath(name), layout);
+        QVERIFY2(written, written.error().c_str());
         QVERIFY(QFile(dir.filePath(name)).size() > 1000);
         QVERIFY(doc.m_bNeueDaten); // the export leaves the view's flag alone
         if (name.endsWith(".png")) {
@@ -453,8 +453,9 @@ private slots:
             QVERIFY(countColour(image, image.rect(), qRgb(255, 0, 0)) > 50);
             QCOMPARE(image.width() > image.height(), page != 1);
         }
-        QVERIFY(!exportChart(doc, dir.filePath("a.bmpx"), layout, &error));
-        QVERIFY(error.contains("Dateiendung"));
+        const brelvan::IoResult<> unknown = exportChart(doc, dir.filePath("a.bmpx"), layout);
+        QVERIFY(!unknown);
+        QVERIFY(QString::fromStdString(unknown.error()).contains("Dateiendung"));
     }
 
     // The chart file is written like a case file: through a link, never onto a FIFO.
@@ -465,14 +466,16 @@ private slots:
         const QString target = dir.filePath("ziel.png");
         const QString link = dir.filePath("grafik.png");
         QVERIFY(QFile::link(target, link));
-        QString error;
-        QVERIFY2(exportChart(doc, link, {}, &error), qPrintable(error));
+        const brelvan::IoResult<> throughLink = exportChart(doc, link, {});
+        QVERIFY2(throughLink, throughLink.error().c_str());
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(QFile(target).size() > 1000);
         const QString fifo = dir.filePath("rohr.svg");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
-        QVERIFY(!exportChart(doc, fifo, {}, &error));
-        QVERIFY2(error.contains("keine gewöhnliche Datei"), qPrintable(error));
+        const brelvan::IoResult<> onFifo = exportChart(doc, fifo, {});
+        QVERIFY(!onFifo);
+        QVERIFY2(QString::fromStdString(onFifo.error()).contains("keine gewöhnliche Datei"),
+                 onFifo.error().c_str());
     }
 };
 

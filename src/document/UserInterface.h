@@ -1,4 +1,0 @@
-// Moved to the support library; kept so that existing includes keep working.
-#pragma once
-
-#include "support/UserInterface.h"
