@@ -1,6 +1,7 @@
 #include "engine/Fit.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -679,9 +680,13 @@ Point startIn(const Point& x, const FitOptions& o) {
 FitResult fitCase(const Objective& objective, const FitOptions& options,
                   const parallel::Control& control) {
     FitResult out;
-    auto percent = [&control](int value) {
-        if (control.progress)
+    // Never backwards, also when the ranges are walked again after a re-fit.
+    std::atomic<int> shown{0};
+    auto percent = [&control, &shown](int value) {
+        if (control.progress && value > shown.load()) {
+            shown = value;
             control.progress(value, 100);
+        }
     };
     std::vector<Point> starts{startIn(options.caseValues, options)};
     if (options.fromGrid) {
