@@ -99,28 +99,71 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
         return;
     }
     const double b0 = suy / suu;
-    const double b1 = (suy * su4 - su2y * su3) / det;
-    const double c1 = (su2y * suu - suy * su3) / det;
-    double ss0 = 0, ss1 = 0;
+    // The Cole line's curve: p/z - (p/z)_i = b u / (1 + A u), for a given A linear in b. The
+    // sum of squares over A, on a coarse scale and then by golden section.
+    auto ssAt = [&](double bendA) {
+        double sww = 0, swv = 0, svv = 0;
+        for (int i = 0; i < n; ++i) {
+            const double u = x[static_cast<std::size_t>(i)] / xMax;
+            const double v = y[static_cast<std::size_t>(i)];
+            const double w = u / (1 + bendA * u);
+            sww += w * w;
+            swv += w * v;
+            svv += v * v;
+        }
+        return std::max(svv - swv * swv / sww, 0.0);
+    };
+    std::vector<double> grid = {-0.99, -0.9, -0.75, -0.5, -0.25, -0.1, 0};
+    for (double a = 0.01; a < 2e4; a *= 2)
+        grid.push_back(a);
+    std::size_t at = 0;
+    std::vector<double> ssGrid(grid.size());
+    for (std::size_t k = 0; k < grid.size(); ++k) {
+        ssGrid[k] = ssAt(grid[k]);
+        if (ssGrid[k] < ssGrid[at])
+            at = k;
+    }
+    double lo = grid[at > 0 ? at - 1 : 0], hi = grid[std::min(at + 1, grid.size() - 1)];
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double m1 = hi - ratio * (hi - lo), m2 = lo + ratio * (hi - lo);
+    double s1 = ssAt(m1), s2 = ssAt(m2);
+    for (int it = 0; it < 60; ++it) {
+        if (s1 < s2) {
+            hi = m2;
+            m2 = m1;
+            s2 = s1;
+            m1 = hi - ratio * (hi - lo);
+            s1 = ssAt(m1);
+        } else {
+            lo = m1;
+            m1 = m2;
+            s1 = s2;
+            m2 = lo + ratio * (hi - lo);
+            s2 = ssAt(m2);
+        }
+    }
+    double bendA = grid[at], ss1 = ssGrid[at];
+    if (std::min(s1, s2) < ss1) {
+        bendA = s1 < s2 ? m1 : m2;
+        ss1 = std::min(s1, s2);
+    }
+    double ss0 = 0;
     for (int i = 0; i < n; ++i) {
         const double u = x[static_cast<std::size_t>(i)] / xMax;
         const double v = y[static_cast<std::size_t>(i)];
         ss0 += (v - b0 * u) * (v - b0 * u);
-        ss1 += (v - b1 * u - c1 * u * u) * (v - b1 * u - c1 * u * u);
     }
+    ss1 = std::min(ss1, ss0);
     const int dof = n - 2;
     const double variance = std::max(ss1 / dof, kScatterFloor * kScatterFloor);
     c.enoughData = true;
     c.scatter = std::sqrt(ss1 / dof);
-    c.bend = c1 / (xMax * xMax);
+    c.bend = bendA;
     c.fValue = std::max(ss0 - ss1, 0.0) / variance;
     const boost::math::fisher_f_distribution<double> f(1, dof);
     c.pValue = boost::math::cdf(boost::math::complement(f, c.fValue));
     const double fCritical = boost::math::quantile(f, 1 - kTestLevel);
 
-    // The bend of a Cole rise R between the first and the last point: with p/z / (p/z)_i =
-    // 1 - Gp/G + k Gp^2 the Cole ordinate is 1 / (1/G - k Gp), and it rises by R from Gp_1 to
-    // Gp_n when k = R / (G (Gp_n - Gp_1 + R Gp_n)).
     const double slope = b0 / xMax;
     const std::string numbers = "F = " + fixed(c.fValue, 2) +
                                 (c.pValue < 1e-4 ? ", p < 0.0001" : ", p = " + fixed(c.pValue, 4)) +
@@ -151,9 +194,12 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
                    numbers + ").";
         return;
     }
-    const double g = -pzInit / slope;
-    const double k = kColeRiseThreshold / (g * (xMax - xMinPositive + kColeRiseThreshold * xMax));
-    const double cNeeded = pzInit * k * xMax * xMax; // in u units
+    // The power from the curve's first-order form near the line, b u - b A u^2: the F test
+    // of the bend then is that of the u^2 term. The Cole ordinate of the curve is
+    // G (1 + A Gp / Gp_max); it rises by R from the first to the last point when
+    // A = R Gp_max / (Gp_n - Gp_1 - R Gp_1).
+    const double span = std::max(xMax - xMinPositive - kDetectableRise * xMinPositive, 1e-9 * xMax);
+    const double cNeeded = -b0 * kDetectableRise * xMax / span;
     const double lambda = cNeeded * cNeeded / (variance * suu / det);
     if (lambda > 1e4) {
         c.power = 1;
@@ -169,11 +215,13 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
         c.verdict = WaterVerdict::No;
         c.reason = "Die volumetrische Gerade durch (0, (p/z)i) erklärt die Meßwerte innerhalb "
                    "ihrer Streuung; eine Biegung nach oben verbessert sie nicht signifikant (" +
-                   numbers + "). Ein Cole-Anstieg von 5 % wäre mit " + fixed(c.power * 100, 0) +
+                   numbers + "). Ein Cole-Anstieg von " + fixed(kDetectableRise * 100, 0) +
+                   " % wäre mit " + fixed(c.power * 100, 0) +
                    " % Wahrscheinlichkeit erkannt worden: kein Hinweis auf Wasserzufluss.";
     } else {
         c.reason = "Die Meßwerte lassen keine Aussage zu: keine signifikante Biegung (" + numbers +
-                   "), aber auch ein Cole-Anstieg von 5 % wäre nur mit " + fixed(c.power * 100, 0) +
+                   "), aber auch ein Cole-Anstieg von " + fixed(kDetectableRise * 100, 0) +
+                   " % wäre nur mit " + fixed(c.power * 100, 0) +
                    " % Wahrscheinlichkeit erkannt worden (zu wenige Punkte, zu wenig "
                    "Druckabfall oder zu viel Streuung).";
     }
@@ -276,12 +324,15 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
     // up, ever more as it accumulates: the measured p/z bend above that line and the Cole
     // ordinate climbs with Gp. (Expansion of rock and connate water bends the line the other
     // way.) The check asks whether the points bend upwards beyond their own scatter: the line
-    // p/z - (p/z)_i = b Gp against the curve b Gp + c Gp^2, by the extra-sum-of-squares F test.
-    // Both are linear in their parameters, so under the volumetric line and normal scatter the
-    // statistic follows the F distribution exactly. The case's own OGIP, WIP and J play no
-    // part. When the test finds no bend, it tells only as much as it could have seen: the
-    // verdict is "nein" only where a bend of a 5 % Cole rise over the measured range would
-    // have been found with a probability of at least kPowerNeeded, else "unklar".
+    // p/z - (p/z)_i = b Gp (a constant Cole ordinate) against the curve b Gp / (1 + A Gp /
+    // Gp_max), whose Cole ordinate G (1 + A Gp / Gp_max) rises on a straight line, by the
+    // extra-sum-of-squares F test with (1, n - 2) degrees of freedom. The case's own OGIP, WIP
+    // and J play no part. When the test finds no bend, it tells only as much as it could have
+    // seen: the verdict is "nein" only where the bend of a Cole rise of kDetectableRise over
+    // the measured range would have been found with a probability of at least kPowerNeeded,
+    // else "unklar". What the test cannot see: a water zone that has not yet answered (its
+    // bend starts after the last point), pressure support the scatter hides, and a bend from
+    // anything other than water that happens to point upwards (wrong z-factors, a gauge drift).
     WaterSupportCheck& c = d.check;
     c.ogipRatio = std::isfinite(d.volumetricOgip) && ogip > 0 ? d.volumetricOgip / ogip : 0.0;
     const StraightLine cole = fitLine(coleX, coleY);
