@@ -201,7 +201,6 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     cli::printOut(cformat("J-Wert: %.4f", best.best[fit::kJWert]));
     cli::printOut(cformat("RMS-Fehler: %.4f", best.misfit.rms));
     cli::printOut(cformat("Mittlerer Fehler: %.4f", best.misfit.meanAbs));
-    cli::printOut(fit::describeStarts(result));
     if (ranges.computed) {
         for (int j = 0; j < fit::kParams; ++j) {
             const fit::Range& r = ranges.ranges[j];
@@ -213,6 +212,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     } else {
         cli::printErr(ranges.message);
     }
+    cli::printOut(fit::describeStarts(result));
     for (const std::string& w : best.warnings)
         cli::printErr("Warnung: " + w + ".");
 
