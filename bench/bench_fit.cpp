@@ -1,4 +1,5 @@
-// brelvan-bench: the misfit map, the refinement and the profile ranges on the 299-row case.
+// brelvan-bench: the misfit map, the refinement and the profile ranges on the 299-row case; the
+// whole fit (several starts and the ranges) there and on a 50-row case with a local minimum.
 #include <benchmark/benchmark.h>
 
 #include "engine/Fit.h"
@@ -54,5 +55,53 @@ void BM_threeRanges(benchmark::State& state) {
         benchmark::DoNotOptimize(profileRanges(objective, best, o).threshold);
 }
 BENCHMARK(BM_threeRanges)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// The whole fit as "anpassen" runs it: grid, several starts side by side, ranges.
+void BM_fitCaseGross(benchmark::State& state) {
+    const Objective objective = caseObjective(grossCase());
+    FitOptions o;
+    o.refine = grossOptions();
+    o.caseValues = {5000, 20000, 50};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fitCase(objective, o).best.misfit.ss);
+}
+BENCHMARK(BM_fitCaseGross)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// 50 rows, a small water zone that answers fast, a wide box: one start from the grid's best
+// ends in a local minimum; the single-start fit (grid, one refinement, ranges) against the
+// whole fit.
+const brelvan::engine::RunInputs& trapCase() {
+    static const brelvan::engine::RunInputs in = fit_cases::syntheticCase(
+        {23000, 1500, 450}, 25, 1, brelvan::engine::InfluxScheme::Original, 0.3, 1, 6);
+    return in;
+}
+
+FitOptions trapOptions() {
+    FitOptions o;
+    o.refine.bounds.lo = {10000, 500, 5};
+    o.refine.bounds.hi = {40000, 50000, 500};
+    o.refine.bounds = searchBounds(o.refine.bounds, largestGp(trapCase()));
+    o.caseValues = {20000, 5000, 50};
+    return o;
+}
+
+void BM_singleStartTrap(benchmark::State& state) {
+    const Objective objective = caseObjective(trapCase());
+    const FitOptions o = trapOptions();
+    for (auto _ : state) {
+        const RefineResult best =
+            refine(objective, gridBest(objective, o.refine.bounds).best, o.refine);
+        benchmark::DoNotOptimize(profileRanges(objective, best, o.refine).threshold);
+    }
+}
+BENCHMARK(BM_singleStartTrap)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+void BM_fitCaseTrap(benchmark::State& state) {
+    const Objective objective = caseObjective(trapCase());
+    const FitOptions o = trapOptions();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fitCase(objective, o).best.misfit.ss);
+}
+BENCHMARK(BM_fitCaseTrap)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace

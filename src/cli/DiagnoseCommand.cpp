@@ -21,7 +21,9 @@ const char* const kHelp =
     "Rechnet den Fall und gibt die Kennzahlen der Diagnosegrafiken aus: die p/z-Gerade\n"
     "(Ausgleich über den Anfangspunkt und die Meßpunkte), ihr volumetrisches OGIP, den\n"
     "relativen Anstieg des Cole-Werts (0.1 = 10 %), den RMS-Fehler der Drücke und ob die\n"
-    "Meßpunkte Wasserzufluss zeigen, mit der Begründung.\n"
+    "Meßpunkte Wasserzufluss zeigen (ja, nein oder unklar), mit der Begründung: ein F-Test\n"
+    "auf 5 %, ob die gemessenen p/z über die volumetrische Gerade durch (0, (p/z)i)\n"
+    "biegen. Die Werte des Falls (OGIP, WIP, J-Wert) gehen nicht ein.\n"
     "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)";
 
 int usage(const std::string& error) {
@@ -77,7 +79,7 @@ int cmdDiagnose(const std::vector<std::string>& args) {
         cli::printOut("Volumetrisches OGIP: nicht bestimmbar (die p/z-Gerade fällt nicht)");
     cli::printOut(cformat("Cole-Anstieg: %.4f", d.check.coleRise));
     cli::printOut(cformat("RMS-Fehler: %.4f", d.rms));
-    cli::printOut(d.check.support ? "Wasserzufluss: ja" : "Wasserzufluss: nein");
+    cli::printOut(brelvan::engine::verdictLine(d.check));
     cli::printOut(d.check.reason);
     return cli::kOk;
 }

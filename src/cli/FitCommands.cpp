@@ -11,6 +11,7 @@
 #include "document/CBrelvanDoc.h"
 #include "document/CaseExport.h"
 #include "document/DlgInputData.h"
+#include "document/FitCase.h"
 #include "document/FitExport.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
@@ -95,10 +96,13 @@ const char* const kAnpassenHelp =
     "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
     "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
     "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
-    "                   dem größten Gp\n"
+    "                   dem größten Gp; alle Bereiche innerhalb der Grenzen des\n"
+    "                   Eingabedialogs (OGIP und WIP 0,1 bis 100000, J-Wert 0,001 bis 10000)\n"
     "  --fest LISTE     festgehaltene Parameter, z.B. „jwert“ oder „wip,jwert“\n"
-    "  --start gitter|fall   Start im besten Fall des 4 x 4 x 4-Rasters über den\n"
-    "                   Suchbereichen (Vorgabe) oder bei den Werten des Falls\n"
+    "  --start gitter|fall   Starts in den besten Fällen des 4 x 4 x 4-Rasters über den\n"
+    "                   Suchbereichen, bei den Werten des Falls und an über die Bereiche\n"
+    "                   gestreuten Punkten; das beste Ergebnis zählt (Vorgabe). Oder nur\n"
+    "                   ein Start bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
     "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten\n"
     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
@@ -162,13 +166,15 @@ int cmdAnpassen(const std::vector<std::string>& args) {
         in.scheme = *scheme;
     const fit::Point caseValues{doc.m_dOGIP, doc.m_dWIP, doc.m_dJWert};
     const double maxGp = fit::largestGp(in);
-    fit::Bounds box = fit::defaultBounds(caseValues, maxGp);
+    // Clipped to what the input dialog accepts, so that --speichern writes a case that opens.
+    const fit::Bounds limits = brelvan::inputLimits();
+    fit::Bounds box = fit::defaultBounds(caseValues, maxGp, limits);
     for (int j = 0; j < fit::kParams; ++j)
         if (given[j]) {
             box.lo[j] = given[j]->first;
             box.hi[j] = given[j]->second;
         }
-    box = fit::searchBounds(box, maxGp);
+    box = fit::searchBounds(box, maxGp, limits);
     if (!(box.hi[fit::kOgip] > box.lo[fit::kOgip])) {
         ui.error(
             cformat("Der OGIP-Bereich liegt nicht über dem größten Gp von %.3f Mio m3.", maxGp));
@@ -177,26 +183,18 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     options.bounds = box;
     const fit::Objective objective = fit::caseObjective(in);
 
-    fit::Point start = caseValues;
-    if (fromGrid) {
-        fit::Bounds grid = box;
-        for (int j = 0; j < fit::kParams; ++j)
-            if (!options.free[j])
-                grid.lo[j] = grid.hi[j] = caseValues[j];
-        const fit::GridBest g = fit::gridBest(objective, grid);
-        if (g.valid)
-            start = g.best;
-        else
-            cli::printErr("Kein Fall des Rasters ergab einen Fehlerwert; Start bei den Werten "
-                          "des Falls.");
-    }
-    const fit::RefineResult best = fit::refine(objective, start, options);
+    fit::FitOptions fitOptions;
+    fitOptions.refine = options;
+    fitOptions.caseValues = caseValues;
+    fitOptions.fromGrid = fromGrid;
+    const fit::FitResult result = fit::fitCase(objective, fitOptions);
+    const fit::RefineResult& best = result.best;
     if (!best.valid) {
         ui.error("Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert verglichen "
                  "oder Abbruch); es wurde nichts angepasst.");
         return cli::kFailed;
     }
-    const fit::RangesResult ranges = fit::profileRanges(objective, best, options);
+    const fit::RangesResult& ranges = result.ranges;
 
     cli::printOut(cformat("OGIP: %.3f", best.best[fit::kOgip]));
     cli::printOut(cformat("WIP: %.3f", best.best[fit::kWip]));
@@ -214,6 +212,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     } else {
         cli::printErr(ranges.message);
     }
+    cli::printOut(fit::describeStarts(result));
     for (const std::string& w : best.warnings)
         cli::printErr("Warnung: " + w + ".");
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/BrelvanDialog.h"
+#include "document/FitCase.h"
 
 namespace brelvan::dialogs {
 
@@ -128,31 +129,19 @@ void FitJob::run() {
     FitOutcome out;
     parallel::Control control;
     control.cancel = &m_cancel;
-    fit::RefineOptions options;
-    options.bounds = m_settings.box;
-    options.free = m_settings.free;
-
-    out.start = m_caseValues;
-    if (m_settings.fromGrid) {
-        fit::Bounds grid = m_settings.box;
-        for (int j = 0; j < fit::kParams; ++j)
-            if (!options.free[j])
-                grid.lo[j] = grid.hi[j] = m_caseValues[j];
-        control.progress = [this](int done, int total) { m_progress = 20 * done / total; };
-        const fit::GridBest g = fit::gridBest(m_objective, grid, control);
-        if (g.valid)
-            out.start = g.best;
-    }
-    m_progress = 20;
-    if (!m_cancel) {
-        control.progress = {};
-        out.best = fit::refine(m_objective, out.start, options, control);
-        m_progress = 40;
-    }
-    if (!m_cancel && out.best.valid) {
-        control.progress = [this](int done, int total) { m_progress = 40 + 60 * done / total; };
-        out.ranges = fit::profileRanges(m_objective, out.best, options, control);
-    }
+    fit::FitOptions options;
+    options.refine.bounds = m_settings.box;
+    options.refine.free = m_settings.free;
+    options.caseValues = m_caseValues;
+    options.fromGrid = m_settings.fromGrid;
+    control.progress = [this](int done, int total) { m_progress = 100 * done / total; };
+    const fit::FitResult result = fit::fitCase(m_objective, options, control);
+    out.start = result.start;
+    out.best = result.best;
+    out.ranges = result.ranges;
+    out.starts = result.starts;
+    out.atOptimum = result.atOptimum;
+    out.restarts = result.restarts;
     if (m_cancel) {
         out.cancelled = true;
     } else if (!out.best.valid) {
@@ -218,6 +207,11 @@ std::string fitResultText(const FitOutcome& o) {
     text += "RMS-Fehler: " + fixedText(b.misfit.rms, 4) + " bar\n";
     text += "Mittlerer Fehler: " + fixedText(b.misfit.meanAbs, 4) + " bar\n";
     text += "Iterationen: " + std::to_string(b.iterations) + "\n";
+    fit::FitResult starts;
+    starts.starts = o.starts;
+    starts.atOptimum = o.atOptimum;
+    starts.restarts = o.restarts;
+    text += fit::describeStarts(starts) + "\n";
     if (o.ranges.computed) {
         text += "\n95-%-Bereiche (Profilmethode):\n";
         for (int j = 0; j < fit::kParams; ++j)
@@ -238,12 +232,14 @@ std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
                                  const fit::Objective& objective, const fit::Point& caseValues,
                                  double maxGp, const fit::Bounds& sensitivity) {
     FitSettings start;
-    start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity);
+    const fit::Bounds limits = brelvan::inputLimits();
+    start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity, limits);
     FitDialog dialog(ui, start, parent);
     if (BrelvanDialog::runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     FitSettings settings = dialog.settings();
-    settings.box = fit::searchBounds(settings.box, maxGp);
+    // Only values the input dialog accepts can be adopted.
+    settings.box = fit::searchBounds(settings.box, maxGp, limits);
     if (!(settings.box.hi[fit::kOgip] > settings.box.lo[fit::kOgip])) {
         ui.message("Der OGIP-Bereich muss über dem größten Gp von " + brelvan::fixedText(maxGp, 3) +
                    " Mio m3 liegen.");

@@ -55,6 +55,9 @@ struct FitOutcome {
     fit::Point start{};
     fit::RefineResult best;
     fit::RangesResult ranges;
+    int starts = 0;    // refinements started
+    int atOptimum = 0; // of them, those that ended at the best point
+    int restarts = 0;  // re-fits after a profile walk met a lower point
     std::string error; // why there is no result
 };
 

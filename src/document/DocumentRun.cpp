@@ -1,8 +1,12 @@
 // The document's computations: each fills the engine's inputs from the members, runs the
 // engine and takes the results back.
+#include <cmath>
 #include <utility>
 
 #include "document/CBrelvanDoc.h"
+#include "document/DataExchange.h"
+#include "document/FitCase.h"
+#include "document/TextFormat.h"
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
@@ -91,9 +95,44 @@ void CBrelvanDoc::sensitivity() {
     if (ui().question(s.question))
         ui().showSensResults(std::vector<std::string>(m_SensErgebnisse));
 
-    m_dOGIP = s.best.ogip;
-    m_dWIP = s.best.wip;
-    m_dJWert = s.best.jValue;
+    // The case takes only values its input dialog accepts: the best grid case within the
+    // input limits, or its own values when no grid case with an error value lies within them.
+    GridValues adopt = s.best;
+    const brelvan::fit::Bounds limits = brelvan::inputLimits();
+    auto accepted = [&limits](const GridValues& v) {
+        return brelvan::inRange(v.ogip, limits.lo[0], limits.hi[0]) &&
+               brelvan::inRange(v.wip, limits.lo[1], limits.hi[1]) &&
+               brelvan::inRange(v.jValue, limits.lo[2], limits.hi[2]);
+    };
+    if (s.haveBest && !accepted(s.best)) {
+        int chosen = -1;
+        for (int c = 0; c < kCases; ++c) {
+            const double e = s.errors[static_cast<std::size_t>(c)];
+            if (std::isfinite(e) && accepted(gridValues(ranges, c)) &&
+                (chosen < 0 || e < s.errors[static_cast<std::size_t>(chosen)]))
+                chosen = c;
+        }
+        std::string text = brelvan::cformat(
+            "Der beste Fall (OGIP %.3f, WIP %.3f, J-Wert %.4f) liegt außerhalb der Grenzen der "
+            "Eingabe (OGIP und WIP %g bis %g Mio m3, J-Wert %g bis %g m3/(Tag bar)). ",
+            s.best.ogip, s.best.wip, s.best.jValue, limits.lo[0], limits.hi[0], limits.lo[2],
+            limits.hi[2]);
+        if (chosen >= 0) {
+            adopt = gridValues(ranges, chosen);
+            text += brelvan::cformat("Übernommen wird der beste Fall innerhalb der Grenzen: "
+                                     "OGIP %.3f, WIP %.3f, J-Wert %.4f (mittlerer Fehler %.4f).",
+                                     adopt.ogip, adopt.wip, adopt.jValue,
+                                     s.errors[static_cast<std::size_t>(chosen)]);
+        } else {
+            adopt = {m_dOGIP, m_dWIP, m_dJWert};
+            text += "Kein Fall innerhalb der Grenzen ergab einen Fehlerwert; die Werte des Falls "
+                    "bleiben.";
+        }
+        ui().message(text);
+    }
+    m_dOGIP = adopt.ogip;
+    m_dWIP = adopt.wip;
+    m_dJWert = adopt.jValue;
     m_bSensitivitaet = false;
     compute();
 }

@@ -30,6 +30,18 @@ fit::Bounds sensitivityRanges(const DlgInputData& dlg) {
     return rangesOf(dlg);
 }
 
+fit::Bounds inputLimits() {
+    fit::Bounds b;
+    const int ids[fit::kParams] = {DlgInputData::kIdOGIP, DlgInputData::kIdWIP,
+                                   DlgInputData::kIdJWertFeld};
+    for (int j = 0; j < fit::kParams; ++j) {
+        const DlgInputData::FieldRange r = DlgInputData::rangeOf(ids[j]);
+        b.lo[j] = r.min;
+        b.hi[j] = r.max;
+    }
+    return b;
+}
+
 engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     // A document with the dialog's values gives the inputs as the editing cycle would.
     CBrelvanDoc probe;

@@ -14,6 +14,10 @@ namespace brelvan {
 fit::Bounds sensitivityRanges(const CBrelvanDoc& doc);
 fit::Bounds sensitivityRanges(const DlgInputData& dlg);
 
+// The values the input dialog accepts for OGIP, WIP and J: every search box is clipped to them,
+// so that fitted values can be adopted and saved.
+fit::Bounds inputLimits();
+
 // The inputs of a run of the values the input dialog holds.
 engine::RunInputs runInputsOf(const DlgInputData& dlg);
 

@@ -1,7 +1,12 @@
 #include "engine/Diagnostics.h"
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
+
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/non_central_f.hpp>
 
 #include "support/TextFormat.h"
 
@@ -10,6 +15,7 @@ namespace brelvan::engine {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 // Standard conditions of the material balance: 273 K and 1.0134 bar, the pressure held in
 // single precision as in the run.
 constexpr float kStandardPressure = 1.0134f;
@@ -18,6 +24,194 @@ constexpr float kStandardPressure = 1.0134f;
 // its estimate, so both agree to the last bit.
 double coleOrdinate(double gp, double pz, double pzInit) {
     return (pz / (pzInit - pz) + 1) * gp;
+}
+
+} // namespace
+
+const char* verdictWord(WaterVerdict verdict) {
+    switch (verdict) {
+    case WaterVerdict::Yes:
+        return "ja";
+    case WaterVerdict::No:
+        return "nein";
+    default:
+        return "unklar";
+    }
+}
+
+std::string verdictLine(const WaterSupportCheck& check) {
+    return std::string("Wasserzufluss: ") + verdictWord(check.verdict);
+}
+
+namespace {
+
+// The F test of the bend on the points (gp, pz); the first pair is the initial point, which
+// the line and the curve go through and which is not a measurement.
+void testWaterSupport(const std::vector<double>& gps, const std::vector<double>& pzs, double pzInit,
+                      WaterSupportCheck& c) {
+    std::vector<double> x, y;
+    double xMax = 0, xMinPositive = kInf;
+    for (std::size_t i = 1; i < gps.size() && i < pzs.size(); ++i) {
+        if (!std::isfinite(gps[i]) || !std::isfinite(pzs[i]) || gps[i] < 0)
+            continue;
+        x.push_back(gps[i]);
+        y.push_back(pzs[i] - pzInit);
+        xMax = std::max(xMax, gps[i]);
+        if (gps[i] > 0)
+            xMinPositive = std::min(xMinPositive, gps[i]);
+    }
+    const int n = static_cast<int>(x.size());
+    c.points = n;
+    const char* const tooFew = "Zu wenige Messpunkte für eine Aussage: der Test braucht "
+                               "mindestens drei Meßwerte bei mindestens zwei verschiedenen Gp "
+                               "über 0.";
+    if (n < 3 || !(xMax > 0) || !(xMax > xMinPositive)) {
+        c.reason = tooFew;
+        return;
+    }
+    // In u = Gp / Gp_max, so that the sums stay of one size.
+    double suu = 0, su3 = 0, su4 = 0, suy = 0, su2y = 0;
+    for (int i = 0; i < n; ++i) {
+        const double u = x[static_cast<std::size_t>(i)] / xMax;
+        const double v = y[static_cast<std::size_t>(i)];
+        suu += u * u;
+        su3 += u * u * u;
+        su4 += u * u * u * u;
+        suy += u * v;
+        su2y += u * u * v;
+    }
+    const double det = suu * su4 - su3 * su3;
+    if (!(suu > 0) || !(det > 1e-12 * suu * su4)) {
+        c.reason = tooFew;
+        return;
+    }
+    const double b0 = suy / suu;
+    // The Cole line's curve: p/z - (p/z)_i = b u / (1 + A u), for a given A linear in b. The
+    // sum of squares over A, on a coarse scale and then by golden section.
+    auto ssAt = [&](double bendA) {
+        double sww = 0, swv = 0, svv = 0;
+        for (int i = 0; i < n; ++i) {
+            const double u = x[static_cast<std::size_t>(i)] / xMax;
+            const double v = y[static_cast<std::size_t>(i)];
+            const double w = u / (1 + bendA * u);
+            sww += w * w;
+            swv += w * v;
+            svv += v * v;
+        }
+        return std::max(svv - swv * swv / sww, 0.0);
+    };
+    std::vector<double> grid = {-0.99, -0.9, -0.75, -0.5, -0.25, -0.1, 0};
+    for (double a = 0.01; a < 2e4; a *= 2)
+        grid.push_back(a);
+    std::size_t at = 0;
+    std::vector<double> ssGrid(grid.size());
+    for (std::size_t k = 0; k < grid.size(); ++k) {
+        ssGrid[k] = ssAt(grid[k]);
+        if (ssGrid[k] < ssGrid[at])
+            at = k;
+    }
+    double lo = grid[at > 0 ? at - 1 : 0], hi = grid[std::min(at + 1, grid.size() - 1)];
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double m1 = hi - ratio * (hi - lo), m2 = lo + ratio * (hi - lo);
+    double s1 = ssAt(m1), s2 = ssAt(m2);
+    for (int it = 0; it < 60; ++it) {
+        if (s1 < s2) {
+            hi = m2;
+            m2 = m1;
+            s2 = s1;
+            m1 = hi - ratio * (hi - lo);
+            s1 = ssAt(m1);
+        } else {
+            lo = m1;
+            m1 = m2;
+            s1 = s2;
+            m2 = lo + ratio * (hi - lo);
+            s2 = ssAt(m2);
+        }
+    }
+    double bendA = grid[at], ss1 = ssGrid[at];
+    if (std::min(s1, s2) < ss1) {
+        bendA = s1 < s2 ? m1 : m2;
+        ss1 = std::min(s1, s2);
+    }
+    double ss0 = 0;
+    for (int i = 0; i < n; ++i) {
+        const double u = x[static_cast<std::size_t>(i)] / xMax;
+        const double v = y[static_cast<std::size_t>(i)];
+        ss0 += (v - b0 * u) * (v - b0 * u);
+    }
+    ss1 = std::min(ss1, ss0);
+    const int dof = n - 2;
+    const double variance = std::max(ss1 / dof, kScatterFloor * kScatterFloor);
+    c.enoughData = true;
+    c.scatter = std::sqrt(ss1 / dof);
+    c.bend = bendA;
+    c.fValue = std::max(ss0 - ss1, 0.0) / variance;
+    const boost::math::fisher_f_distribution<double> f(1, dof);
+    c.pValue = boost::math::cdf(boost::math::complement(f, c.fValue));
+    const double fCritical = boost::math::quantile(f, 1 - kTestLevel);
+
+    const double slope = b0 / xMax;
+    const std::string numbers = "F = " + fixedText(c.fValue, 2) +
+                                (c.pValue < 1e-4 ? ", p < 0.0001" : ", p = " + fixedText(c.pValue, 4)) +
+                                ", Streuung " + fixedText(c.scatter, 2) + " bar (p/z), " +
+                                std::to_string(n) + " Meßwerte";
+    if (c.pValue < kTestLevel) {
+        c.power = 1;
+        if (c.bend > 0) {
+            c.verdict = WaterVerdict::Yes;
+            c.support = true;
+            c.reason = "Die gemessenen p/z liegen signifikant über der volumetrischen Geraden "
+                       "durch (0, (p/z)i) (" +
+                       numbers +
+                       "): Wasser aus der Wasserzone stützt den Druck, die p/z-Gerade "
+                       "überschätzt das Gas in place.";
+        } else {
+            c.verdict = WaterVerdict::No;
+            c.reason = "Die gemessenen p/z biegen signifikant unter die volumetrische Gerade (" +
+                       numbers +
+                       "): das spricht gegen Wasserzufluss (eher Kompressibilität von Gestein "
+                       "und Wasser oder fehlerhafte Werte).";
+        }
+        return;
+    }
+    if (!(slope < 0)) {
+        c.reason = "Die gemessenen p/z fallen nicht mit der Förderung; der Test kann nichts "
+                   "aussagen (" +
+                   numbers + ").";
+        return;
+    }
+    // The power from the curve's first-order form near the line, b u - b A u^2: the F test
+    // of the bend then is that of the u^2 term. The Cole ordinate of the curve is
+    // G (1 + A Gp / Gp_max); it rises by R from the first to the last point when
+    // A = R Gp_max / (Gp_n - Gp_1 - R Gp_1).
+    const double span = std::max(xMax - xMinPositive - kDetectableRise * xMinPositive, 1e-9 * xMax);
+    const double cNeeded = -b0 * kDetectableRise * xMax / span;
+    const double lambda = cNeeded * cNeeded / (variance * suu / det);
+    if (lambda > 1e4) {
+        c.power = 1;
+    } else {
+        try {
+            const boost::math::non_central_f_distribution<double> shifted(1, dof, lambda);
+            c.power = boost::math::cdf(boost::math::complement(shifted, fCritical));
+        } catch (const std::exception&) {
+            c.power = 0;
+        }
+    }
+    if (c.power >= kPowerNeeded) {
+        c.verdict = WaterVerdict::No;
+        c.reason = "Die volumetrische Gerade durch (0, (p/z)i) erklärt die Meßwerte innerhalb "
+                   "ihrer Streuung; eine Biegung nach oben verbessert sie nicht signifikant (" +
+                   numbers + "). Ein Cole-Anstieg von " + fixedText(kDetectableRise * 100, 0) +
+                   " % wäre mit " + fixedText(c.power * 100, 0) +
+                   " % Wahrscheinlichkeit erkannt worden: kein Hinweis auf Wasserzufluss.";
+    } else {
+        c.reason = "Die Meßwerte lassen keine Aussage zu: keine signifikante Biegung (" + numbers +
+                   "), aber auch ein Cole-Anstieg von " + fixedText(kDetectableRise * 100, 0) +
+                   " % wäre nur mit " + fixedText(c.power * 100, 0) +
+                   " % Wahrscheinlichkeit erkannt worden (zu wenige Punkte, zu wenig "
+                   "Druckabfall oder zu viel Streuung).";
+    }
 }
 
 } // namespace
@@ -110,63 +304,35 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
     d.meanError = d.residuals.empty() ? kNaN : sumAbs / n;
     d.rms = d.residuals.empty() ? kNaN : std::sqrt(sumSq / n);
 
-    // ---- Water support
+    // ---- Water support, from the measured points alone
     //
-    // Without water entering the gas zone the gas expands in a fixed pore volume, p/z falls on
-    // a straight line with Gp and the Cole ordinate stays at G for every point. Water that
-    // enters holds the pressure up: the measured p/z lies ever higher above that line, the
-    // Cole ordinate climbs with Gp and the straight line through the points reaches p/z = 0
-    // beyond the true gas in place. (Expansion of rock and connate water, the other effect
-    // that bends the p/z line, makes the Cole ordinate fall, not rise.)
-    //
-    // The thresholds stand above what the measurements alone produce. A shut-in pressure read
-    // to a few tenths of a bar moves the pressure drop of a typical point (tens of bar) by
-    // about one percent and with it its Cole ordinate; the z-factor correlation adds about as
-    // much, and the rise is taken from the line fitted through all Cole points, which averages
-    // the scatter further. A rise of 5 % over the measured range is therefore a trend, not
-    // noise. The same margin holds for the volumetric OGIP: the p/z line of a volumetric
-    // reservoir reaches zero at the gas in place, so a line reaching 5 % beyond the case's
-    // OGIP tells that pressure support is in the data or in the case's influx.
+    // Without water entering the gas zone the gas expands in a fixed pore volume and p/z falls
+    // on the straight line from (0, (p/z)_i) to (G, 0). Water that enters holds the pressure
+    // up, ever more as it accumulates: the measured p/z bend above that line and the Cole
+    // ordinate climbs with Gp. (Expansion of rock and connate water bends the line the other
+    // way.) The check asks whether the points bend upwards beyond their own scatter: the line
+    // p/z - (p/z)_i = b Gp (a constant Cole ordinate) against the curve b Gp / (1 + A Gp /
+    // Gp_max), whose Cole ordinate G (1 + A Gp / Gp_max) rises on a straight line, by the
+    // extra-sum-of-squares F test with (1, n - 2) degrees of freedom. The case's own OGIP, WIP
+    // and J play no part. When the test finds no bend, it tells only as much as it could have
+    // seen: the verdict is "nein" only where the bend of a Cole rise of kDetectableRise over
+    // the measured range would have been found with a probability of at least kPowerNeeded,
+    // else "unklar". What the test cannot see: a water zone that has not yet answered (its
+    // bend starts after the last point), pressure support the scatter hides, and a bend from
+    // anything other than water that happens to point upwards (wrong z-factors, a gauge drift).
     WaterSupportCheck& c = d.check;
     c.ogipRatio = std::isfinite(d.volumetricOgip) && ogip > 0 ? d.volumetricOgip / ogip : 0.0;
     const StraightLine cole = fitLine(coleX, coleY);
-    c.enoughData = cole.valid;
-    if (!c.enoughData) {
-        c.reason = "Zu wenige Messpunkte unter dem initialen p/z für eine Aussage "
-                   "(mindestens zwei nötig).";
-        return d;
+    if (cole.valid) {
+        double gpMin = coleX.front(), gpMax = coleX.front();
+        for (double gp : coleX) {
+            gpMin = std::min(gpMin, gp);
+            gpMax = std::max(gpMax, gp);
+        }
+        const double start = cole.at(gpMin);
+        c.coleRise = start > 0 ? (cole.at(gpMax) - start) / start : 0.0;
     }
-    double gpMin = coleX.front(), gpMax = coleX.front();
-    for (double gp : coleX) {
-        gpMin = std::min(gpMin, gp);
-        gpMax = std::max(gpMax, gp);
-    }
-    const double start = cole.at(gpMin);
-    c.coleRise = start > 0 ? (cole.at(gpMax) - start) / start : 0.0;
-    const std::string volText = std::isfinite(d.volumetricOgip)
-                                    ? "volumetrisches OGIP " + fixedText(d.volumetricOgip, 1) +
-                                          " statt " + fixedText(ogip, 1) + " Mio m3"
-                                    : "volumetrisches OGIP nicht bestimmbar";
-    if (c.coleRise > kColeRiseThreshold) {
-        c.support = true;
-        c.reason = "Der Cole-Wert steigt über den Messbereich um " +
-                   fixedText(c.coleRise * 100, 1) +
-                   " %: Wasser stützt den Druck, die p/z-Gerade überschätzt das Gas in place (" +
-                   volText + ").";
-    } else if (c.ogipRatio > kOgipRatioThreshold) {
-        c.support = true;
-        c.reason = "Die p/z-Gerade erreicht p/z = 0 erst " + fixedText((c.ogipRatio - 1) * 100, 1) +
-                   " % hinter dem OGIP des Falls: sie überschätzt das Gas in place (" + volText +
-                   ").";
-    } else {
-        const char* const line = c.ogipRatio >= 2 - kOgipRatioThreshold
-                                     ? " %) und die p/z-Gerade trifft das OGIP des Falls ("
-                                     : " %) und die p/z-Gerade reicht nicht über das OGIP des "
-                                       "Falls hinaus (";
-        c.reason = "Der Cole-Wert bleibt über den Messbereich nahezu gleich (Anstieg " +
-                   fixedText(c.coleRise * 100, 1) + line + volText + "): kein Hinweis auf " +
-                   "Wasserzufluss.";
-    }
+    testWaterSupport(gps, pzs, pzInit, c);
     return d;
 }
 

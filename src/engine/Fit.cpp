@@ -1,9 +1,11 @@
 #include "engine/Fit.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include <boost/math/distributions/fisher_f.hpp>
 
@@ -198,8 +200,19 @@ Misfit evaluate(const Objective& objective, const Point& x) {
     return misfitOf(r);
 }
 
-Bounds searchBounds(const Bounds& requested, double maxGp) {
+Bounds noLimits() {
+    Bounds b;
+    b.lo.fill(-kInf);
+    b.hi.fill(kInf);
+    return b;
+}
+
+Bounds searchBounds(const Bounds& requested, double maxGp, const Bounds& limits) {
     Bounds b = requested;
+    for (int j = 0; j < kParams; ++j) {
+        b.lo[j] = std::clamp(b.lo[j], limits.lo[j], limits.hi[j]);
+        b.hi[j] = std::clamp(b.hi[j], limits.lo[j], limits.hi[j]);
+    }
     const double floor = maxGp > 0 ? maxGp * (1 + 1e-9) + 1e-9 : 0.0;
     if (b.lo[kOgip] <= floor)
         b.lo[kOgip] = floor;
@@ -209,7 +222,7 @@ Bounds searchBounds(const Bounds& requested, double maxGp) {
     return b;
 }
 
-Bounds defaultBounds(const Point& v, double maxGp) {
+Bounds defaultBounds(const Point& v, double maxGp, const Bounds& limits) {
     Bounds b;
     const double ogip = std::fabs(v[kOgip]);
     b.lo[kOgip] = ogip * 0.5;
@@ -222,17 +235,18 @@ Bounds defaultBounds(const Point& v, double maxGp) {
     b.hi[kJWert] = j > 0 ? j * 10 : 1000.0;
     if (b.hi[kOgip] <= 0)
         b.hi[kOgip] = 1.0;
-    return searchBounds(b, maxGp);
+    return searchBounds(b, maxGp, limits);
 }
 
-Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity) {
-    Bounds box = defaultBounds(caseValues, maxGp);
+Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity,
+                       const Bounds& limits) {
+    Bounds box = defaultBounds(caseValues, maxGp, limits);
     for (int j = 0; j < kParams; ++j)
         if (sensitivity.lo[j] != 0 && sensitivity.hi[j] > sensitivity.lo[j]) {
             box.lo[j] = sensitivity.lo[j];
             box.hi[j] = sensitivity.hi[j];
         }
-    return searchBounds(box, maxGp);
+    return searchBounds(box, maxGp, limits);
 }
 
 RefineResult refine(const Objective& objective, const Point& start, const RefineOptions& options,
@@ -348,11 +362,14 @@ RefineResult refine(const Objective& objective, const Point& start, const Refine
     return res;
 }
 
-GridBest gridBest(const Objective& objective, const Bounds& ranges,
-                  const parallel::Control& control) {
+namespace {
+
+// The 64 cases of the 4 x 4 x 4 grid over `ranges` and their misfits.
+void gridMisfits(const Objective& objective, const Bounds& ranges, const parallel::Control& control,
+                 std::vector<Point>& points, std::vector<Misfit>& misfits, int progressTotal) {
     constexpr int kValues = 4;
     constexpr int kCases = kValues * kValues * kValues;
-    std::vector<Point> points(kCases);
+    points.assign(kCases, Point{});
     const double so = (ranges.hi[kOgip] - ranges.lo[kOgip]) / 3;
     const double sw = (ranges.hi[kWip] - ranges.lo[kWip]) / 3;
     const double sj = (ranges.hi[kJWert] - ranges.lo[kJWert]) / 3;
@@ -361,12 +378,28 @@ GridBest gridBest(const Objective& objective, const Bounds& ranges,
             for (int l = 0; l < kValues; ++l)
                 points[16 * i + 4 * k + l] = {ranges.lo[kOgip] + i * so, ranges.lo[kWip] + k * sw,
                                               ranges.lo[kJWert] + l * sj};
-    std::vector<Misfit> misfits(kCases);
+    misfits.assign(kCases, Misfit{});
+    std::function<void(int, int)> progress;
+    if (control.progress && progressTotal > 0)
+        progress = [&](int done, int total) {
+            control.progress(done * progressTotal / total, 100);
+        };
+    else
+        progress = control.progress;
     parallel::forEach(
         kCases, control.threads, [&](int c) { misfits[c] = evaluate(objective, points[c]); },
-        control.cancel, control.progress);
+        control.cancel, progress);
+}
+
+} // namespace
+
+GridBest gridBest(const Objective& objective, const Bounds& ranges,
+                  const parallel::Control& control) {
+    std::vector<Point> points;
+    std::vector<Misfit> misfits;
+    gridMisfits(objective, ranges, control, points, misfits, 0);
     GridBest best;
-    for (int c = 0; c < kCases; ++c) {
+    for (std::size_t c = 0; c < points.size(); ++c) {
         if (!misfits[c].valid)
             continue;
         if (!best.valid || misfits[c].meanAbs < best.misfit.meanAbs) {
@@ -441,6 +474,15 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
         bool open = false;
     };
     std::vector<Side> sides(2 * p);
+    // The lowest point each walk met below the best point's sum of squares (by more than a
+    // millionth, so that a slightly sharper convergence of the inner fits does not count).
+    struct Lower {
+        bool found = false;
+        double ss = 0;
+        Point at{};
+    };
+    std::vector<Lower> lowers(2 * p);
+    const double lowerLimit = ssMin * (1 - 1e-6);
     const double target = std::sqrt(std::max(thr - ssMin, 0.0));
 
     auto walk = [&](int task) {
@@ -461,17 +503,25 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
         one.threads = 1;
         Point warm = best.best;
         // The profile: the smallest sum of squares with parameter j held at scaled value s.
+        auto note = [&](double ss, const Point& at) {
+            Lower& low = lowers[task];
+            if (ss < lowerLimit && (!low.found || ss < low.ss))
+                low = {true, ss, at};
+        };
         auto profile = [&](double s, Point& at) {
             Point x = warm;
             x[j] = toValue(s);
             if (p == 1) {
                 const Eval e = evalAt(objective, x);
                 at = x;
+                note(e.ss, at);
                 return e.ss;
             }
             const RefineResult r = refine(objective, x, inner, one);
             at = r.best;
-            return r.valid ? r.misfit.ss : kInf;
+            const double ss = r.valid ? r.misfit.ss : kInf;
+            note(ss, at);
+            return ss;
         };
         auto excess = [&](double ss) { return std::sqrt(std::max(ss - ssMin, 0.0)) - target; };
 
@@ -554,6 +604,12 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
         out.cancelled = true;
         return out;
     }
+    for (const Lower& low : lowers)
+        if (low.found && (!out.lowerFound || low.ss < out.lowerSs)) {
+            out.lowerFound = true;
+            out.lowerSs = low.ss;
+            out.lower = low.at;
+        }
     for (int c = 0; c < p; ++c) {
         Range& r = out.ranges[space.index[c]];
         r.computed = true;
@@ -564,6 +620,184 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
     }
     out.computed = true;
     return out;
+}
+
+namespace {
+
+// Latin-hypercube points over the free parameters of the box: each parameter's range cut into
+// `count` strata, one point in each, the strata paired at random. A range spanning more than a
+// decade is cut on a logarithmic scale, so small values get as many starts as large ones. The
+// generator's raw output is used, so the points are the same on every platform.
+std::vector<Point> spreadPoints(const Bounds& box, const std::array<bool, kParams>& free,
+                                const Point& base, int count, unsigned seed) {
+    std::vector<Point> points(static_cast<std::size_t>(std::max(count, 0)), base);
+    if (count <= 0)
+        return points;
+    std::mt19937 gen(seed);
+    auto unit = [&gen] { return (static_cast<double>(gen()) + 0.5) / 4294967296.0; };
+    for (int j = 0; j < kParams; ++j) {
+        if (!free[j] || !(box.hi[j] > box.lo[j]))
+            continue;
+        std::vector<int> order(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            order[static_cast<std::size_t>(i)] = i;
+        for (int i = count - 1; i > 0; --i)
+            std::swap(order[static_cast<std::size_t>(i)],
+                      order[static_cast<std::size_t>(gen() % static_cast<unsigned>(i + 1))]);
+        const double lo = box.lo[j], hi = box.hi[j];
+        const bool logScale = lo > 0 && hi / lo > 10;
+        for (int i = 0; i < count; ++i) {
+            const double t = (order[static_cast<std::size_t>(i)] + unit()) / count;
+            points[static_cast<std::size_t>(i)][j] =
+                logScale ? lo * std::pow(hi / lo, t) : lo + t * (hi - lo);
+        }
+    }
+    return points;
+}
+
+// Parameters outside the box are moved onto it; held parameters keep the case's values.
+Point startIn(const Point& x, const FitOptions& o) {
+    Point s = x;
+    for (int j = 0; j < kParams; ++j)
+        s[j] = o.refine.free[j] ? std::clamp(x[j], o.refine.bounds.lo[j], o.refine.bounds.hi[j])
+                                : o.caseValues[j];
+    return s;
+}
+
+} // namespace
+
+FitResult fitCase(const Objective& objective, const FitOptions& options,
+                  const parallel::Control& control) {
+    FitResult out;
+    // Never backwards, also when the ranges are walked again after a re-fit.
+    std::atomic<int> shown{0};
+    auto percent = [&control, &shown](int value) {
+        if (control.progress && value > shown.load()) {
+            shown = value;
+            control.progress(value, 100);
+        }
+    };
+    std::vector<Point> starts{startIn(options.caseValues, options)};
+    if (options.fromGrid) {
+        // The grid's best by mean absolute error (where a single start began), then the best
+        // by sum of squares, then the case's values, then the spread points.
+        Bounds grid = options.refine.bounds;
+        for (int j = 0; j < kParams; ++j)
+            if (!options.refine.free[j])
+                grid.lo[j] = grid.hi[j] = options.caseValues[j];
+        std::vector<Point> points;
+        std::vector<Misfit> misfits;
+        gridMisfits(objective, grid, control, points, misfits, 20);
+        std::vector<int> order;
+        for (int c = 0; c < static_cast<int>(points.size()); ++c)
+            if (misfits[static_cast<std::size_t>(c)].valid)
+                order.push_back(c);
+        starts.clear();
+        if (!order.empty()) {
+            const auto byMean = std::min_element(order.begin(), order.end(), [&](int a, int b) {
+                return misfits[static_cast<std::size_t>(a)].meanAbs <
+                       misfits[static_cast<std::size_t>(b)].meanAbs;
+            });
+            starts.push_back(points[static_cast<std::size_t>(*byMean)]);
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return misfits[static_cast<std::size_t>(a)].ss <
+                   misfits[static_cast<std::size_t>(b)].ss;
+        });
+        auto add = [&starts](const Point& x) {
+            if (std::find(starts.begin(), starts.end(), x) == starts.end())
+                starts.push_back(x);
+        };
+        for (int c = 0, taken = 0; c < static_cast<int>(order.size()) && taken < options.gridStarts;
+             ++c, ++taken)
+            add(points[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])]);
+        add(startIn(options.caseValues, options));
+        for (const Point& x : spreadPoints(options.refine.bounds, options.refine.free,
+                                           options.caseValues, options.spreadStarts, options.seed))
+            add(startIn(x, options));
+    }
+    percent(20);
+    if (control.cancelled()) {
+        out.cancelled = true;
+        return out;
+    }
+
+    // The refinements side by side, each on one thread: the same results on any machine.
+    const int count = static_cast<int>(starts.size());
+    std::vector<RefineResult> runs(static_cast<std::size_t>(count));
+    parallel::Control one;
+    one.cancel = control.cancel;
+    one.threads = 1;
+    parallel::forEach(
+        count, control.threads,
+        [&](int i) {
+            runs[static_cast<std::size_t>(i)] =
+                refine(objective, starts[static_cast<std::size_t>(i)], options.refine, one);
+        },
+        control.cancel, [&](int done, int total) { percent(20 + 25 * done / total); });
+    if (control.cancelled()) {
+        out.cancelled = true;
+        return out;
+    }
+    out.starts = count;
+    int bestRun = -1;
+    for (int i = 0; i < count; ++i) {
+        const RefineResult& r = runs[static_cast<std::size_t>(i)];
+        if (r.valid &&
+            (bestRun < 0 || r.misfit.ss < runs[static_cast<std::size_t>(bestRun)].misfit.ss))
+            bestRun = i;
+    }
+    if (bestRun < 0) {
+        // No start has an error value: report the first start's (invalid) refinement.
+        if (!runs.empty())
+            out.best = runs.front();
+        out.start = starts.empty() ? options.caseValues : starts.front();
+        return out;
+    }
+    out.best = runs[static_cast<std::size_t>(bestRun)];
+    out.start = starts[static_cast<std::size_t>(bestRun)];
+    percent(45);
+
+    // The ranges; a walk that meets a lower point starts the fit again from there.
+    parallel::Control walks = control;
+    walks.progress = [&](int done, int total) { percent(45 + 55 * done / total); };
+    for (;;) {
+        out.ranges = profileRanges(objective, out.best, options.refine, walks);
+        if (out.ranges.cancelled || control.cancelled()) {
+            out.cancelled = true;
+            return out;
+        }
+        if (!out.ranges.lowerFound)
+            break;
+        const Point from = out.ranges.lower;
+        const RefineResult again = refine(objective, from, options.refine, control);
+        if (!again.valid || !(again.misfit.ss < out.best.misfit.ss))
+            break;
+        out.best = again;
+        out.start = from;
+        if (++out.restarts > options.maxRestarts) {
+            out.ranges = RangesResult{};
+            out.ranges.message = "Die Profilsuche fand wiederholt tiefere Punkte; es werden "
+                                 "keine Bereiche angegeben.";
+            break;
+        }
+    }
+    const double reached = out.best.misfit.ss * (1 + 1e-3) + 1e-300;
+    for (const RefineResult& r : runs)
+        if (r.valid && r.misfit.ss <= reached)
+            ++out.atOptimum;
+    percent(100);
+    return out;
+}
+
+std::string describeStarts(const FitResult& result) {
+    std::string s = "Starts am Optimum: " + std::to_string(result.atOptimum) + " von " +
+                    std::to_string(result.starts);
+    if (result.restarts == 1)
+        s += ", 1 Neustart aus der Profilsuche";
+    else if (result.restarts > 1)
+        s += ", " + std::to_string(result.restarts) + " Neustarts aus der Profilsuche";
+    return s;
 }
 
 std::string describeRange(int param, const Range& range) {

@@ -16,11 +16,11 @@ namespace brelvan::fit {
 
 inline constexpr int kParams = 3;
 enum Param { kOgip = 0, kWip = 1, kJWert = 2 };
-using Point = std::array<double, kParams>; // OGIP (Mio m3), WIP (Mio m3), J (m3/(Tag·bar))
+using Point = std::array<double, kParams>; // OGIP (Mio m3), WIP (Mio m3), J (m3/(Tag bar))
 
 // The parameter's name as the user sees it: "OGIP", "WIP", "J-Wert".
 const char* paramName(int param);
-// Its unit: "Mio m3", "Mio m3", "m3/(Tag·bar)".
+// Its unit: "Mio m3", "Mio m3", "m3/(Tag bar)".
 const char* paramUnit(int param);
 
 // The residuals of one point: computed minus measured pressure of every measured row, bar.
@@ -45,18 +45,24 @@ struct Bounds {
     Point hi{};
 };
 
-// The box the search may use: `requested`, with the lower OGIP bound lifted just above the
-// largest cumulative production `maxGp` (a case at or below it cannot be computed).
-Bounds searchBounds(const Bounds& requested, double maxGp);
+// No limits: every positive value is accepted.
+Bounds noLimits();
+
+// The box the search may use: `requested` clipped to `limits` (the values a case accepts in
+// its input fields), with the lower OGIP bound lifted just above the largest cumulative
+// production `maxGp` (a case at or below it cannot be computed). A box that lies wholly
+// outside the limits shrinks to the nearest limit.
+Bounds searchBounds(const Bounds& requested, double maxGp, const Bounds& limits = noLimits());
 
 // A box around a case's own values for parameters the user gave no range for: OGIP half to
 // twice its value (and above the largest Gp), WIP and J a tenth to ten times their value
-// (a value of 0: WIP up to ten times OGIP, J up to 1000).
-Bounds defaultBounds(const Point& caseValues, double maxGp);
+// (a value of 0: WIP up to ten times OGIP, J up to 1000); clipped to `limits`.
+Bounds defaultBounds(const Point& caseValues, double maxGp, const Bounds& limits = noLimits());
 
 // The ranges a fit or map of a case starts with: the sensitivity ranges where they are usable
-// (non-zero, maximum above minimum), else the box around the case values.
-Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity);
+// (non-zero, maximum above minimum), else the box around the case values; clipped to `limits`.
+Bounds suggestedBounds(const Point& caseValues, double maxGp, const Bounds& sensitivity,
+                       const Bounds& limits = noLimits());
 
 struct RefineOptions {
     Bounds bounds;
@@ -114,6 +120,11 @@ struct RangesResult {
     std::string message;                 // why no ranges were computed
     double threshold = 0;                // the sum of squares that bounds the ranges
     std::array<Range, kParams> ranges{}; // only the free parameters are computed
+    // A point a walk met whose sum of squares lies clearly below the best point's: the best
+    // point was not the global minimum and the ranges around it are not to be trusted.
+    bool lowerFound = false;
+    Point lower{};
+    double lowerSs = 0;
 };
 
 // Profile ranges of every free parameter around the refined best point: each parameter is
@@ -121,6 +132,35 @@ struct RangesResult {
 // passes the threshold of q = 1.
 RangesResult profileRanges(const Objective& objective, const RefineResult& best,
                            const RefineOptions& options, const parallel::Control& control = {});
+
+// The whole fit of a case: refinements from several starts, the best of them, its profile
+// ranges, and a new refinement (with new ranges) whenever a profile walk meets a lower point.
+struct FitOptions {
+    RefineOptions refine; // the box, the free parameters, the refinement's settings
+    Point caseValues{};   // the case's values: a start and the values of held parameters
+    bool fromGrid = true; // several starts (grid, case, spread); else the case's values only
+    int gridStarts = 4;   // the best cases of the 4 x 4 x 4 grid by sum of squares
+    int spreadStarts = 4; // Latin-hypercube points over the box, logarithmic where it can
+    unsigned seed = 19;   // of the spread starts (results do not depend on the clock)
+    int maxRestarts = 4;  // re-fits after a profile walk found a lower point
+};
+
+struct FitResult {
+    RefineResult best; // the refinement that ended lowest (warnings and bounds included)
+    RangesResult ranges;
+    Point start{};     // where the best refinement started
+    int starts = 0;    // refinements started (re-fits not counted)
+    int atOptimum = 0; // of them, those that ended at the best sum of squares (0.1 % margin)
+    int restarts = 0;  // re-fits after a profile walk met a lower point
+    bool cancelled = false;
+};
+
+// Progress goes to control.progress as (percent, 100).
+FitResult fitCase(const Objective& objective, const FitOptions& options,
+                  const parallel::Control& control = {});
+
+// "Starts am Optimum: 7 von 9" (and the re-fits, where there were any).
+std::string describeStarts(const FitResult& result);
 
 // "nach unten offen" / "nach oben offen" texts and a one-line description of a range.
 std::string describeRange(int param, const Range& range);

@@ -117,9 +117,8 @@ double timeOf(const engine::RowRecord& r, int chartType) {
 }
 
 QString checkText(const engine::WaterSupportCheck& c) {
-    return QStringLiteral("Wasserzufluss: %1. %2")
-        .arg(c.support ? QStringLiteral("ja") : QStringLiteral("nein"),
-             QString::fromStdString(c.reason));
+    return QStringLiteral("%1. %2").arg(QString::fromStdString(engine::verdictLine(c)),
+                                        QString::fromStdString(c.reason));
 }
 
 void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {

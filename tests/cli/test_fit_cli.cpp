@@ -91,7 +91,7 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
                              "--jwert", "10:200", "--speichern", dir.file("neu.brv")},
                             dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 8u) << r.err;
+    ASSERT_EQ(r.out.size(), 9u) << r.err;
     EXPECT_NEAR(valueAfter(r.out[0], "OGIP: "), 5000, 100);
     EXPECT_TRUE(std::regex_match(r.out[0], std::regex(R"(OGIP: \d+\.\d{3})")));
     EXPECT_TRUE(std::regex_match(r.out[1], std::regex(R"(WIP: \d+\.\d{3})")));
@@ -105,6 +105,8 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
             r.out[5 + j],
             std::regex(std::string(names[j]) + R"((\d+\.\d{3}|offen) (\d+\.\d{3}|offen))")))
             << r.out[5 + j];
+    EXPECT_TRUE(std::regex_match(r.out[8], std::regex(R"(Starts am Optimum: [1-9]\d* von \d+)")))
+        << r.out[8];
 
     const Result shown = runCli({"zeigen", dir.file("neu.brv")}, dir);
     ASSERT_EQ(shown.status, 0);
@@ -117,12 +119,38 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
     EXPECT_TRUE(found);
 }
 
+// The truth's water zone (150000 Mio m3) lies beyond what the input dialog accepts; the search
+// box around the case's WIP of 20000 used to reach 200000, and the saved case could not be
+// opened again.
+TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
+    TempDir dir;
+    const auto in = fit_cases::syntheticCase({5000, 150000, 20}, 12, 3,
+                                             brelvan::engine::InfluxScheme::Original);
+    CBrelvanDoc doc;
+    worked_case::set(doc);
+    doc.m_fGas.fill(0.0f);
+    doc.m_fGas[3] = 100;
+    doc.m_Zeilen = in.lines;
+    doc.m_dOGIP = 5000;
+    doc.m_dWIP = 20000;
+    doc.m_dJWert = 50;
+    const std::string fall = dir.file("gross-wasser.brv");
+    ASSERT_TRUE(doc.OnSaveDocument(fall));
+    const Result r = runCli({"anpassen", fall, "--speichern", dir.file("neu.brv")}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out[1], "WIP: 100000.000");
+    EXPECT_NE(r.err.find("WIP liegt am Rand des Suchbereichs"), std::string::npos) << r.err;
+    const Result reopened = runCli({"bericht", dir.file("neu.brv")}, dir);
+    EXPECT_EQ(reopened.status, 0) << reopened.err;
+}
+
 TEST(FitCli, AnpassenHoldsParametersAndChecksItsOptions) {
     TempDir dir;
     const std::string fall = makeCase(dir);
     Result r = runCli({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall"}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 6u);
+    ASSERT_EQ(r.out.size(), 7u);
+    EXPECT_EQ(r.out[6], "Starts am Optimum: 1 von 1");
     EXPECT_EQ(r.out[1], "WIP: 15000.000");
     EXPECT_EQ(r.out[2], "J-Wert: 40.0000");
     EXPECT_EQ(r.out[5].rfind("OGIP-Bereich: ", 0), 0u);
@@ -193,7 +221,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
                        "10:200", "--csv", csv, "--xlsx", xlsx},
                       dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 8u) << r.err; // the printed lines stay as they are
+    ASSERT_EQ(r.out.size(), 9u) << r.err; // the printed lines stay as they are
 
     // German style: byte order mark, ";" and the decimal comma; the values are the printed ones.
     std::vector<std::string> lines = csvLines(readFile(csv));

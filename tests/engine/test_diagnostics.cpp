@@ -144,17 +144,20 @@ TEST(Residuals, SignMeanAndRms) {
     EXPECT_EQ(d.pzMeasured.size(), 3u);
 }
 
-// The p/z line alone can tell: a case whose OGIP lies well below the line's end is flagged
-// even when the Cole points do not rise.
-TEST(WaterSupportCheck, VolumetricOgipBeyondCaseOgip) {
+// The case's own OGIP does not enter the verdict: exact volumetric points of a reservoir of
+// 6000 stored with 5000 reach p/z = 0 20 % beyond the stored OGIP, and the line through them
+// still explains them.
+TEST(WaterSupportCheck, StoredOgipDoesNotMakeSupport) {
     const double pzInit = 267.4, temperature = 80;
-    const std::vector<double> gp = {500, 1000, 1500};
-    const std::vector<RowRecord> rows = balancedRows(6000, pzInit, temperature, gp, {0, 0, 0});
+    const std::vector<double> gp = {500, 1000, 1500, 2000};
+    const std::vector<RowRecord> rows = balancedRows(6000, pzInit, temperature, gp, {0, 0, 0, 0});
     const Diagnostics d = diagnose(rows, pzInit, temperature, 5000);
     EXPECT_NEAR(d.check.coleRise, 0, 1e-9);
     EXPECT_NEAR(d.check.ogipRatio, 1.2, 1e-9);
-    EXPECT_TRUE(d.check.support);
-    EXPECT_NE(d.check.reason.find("20.0 %"), std::string::npos) << d.check.reason;
+    EXPECT_FALSE(d.check.support);
+    EXPECT_EQ(d.check.verdict, WaterVerdict::No) << d.check.reason;
+    EXPECT_EQ(d.check.points, 4);
+    EXPECT_EQ(diagnose(rows, pzInit, temperature, 6000).check.reason, d.check.reason);
 }
 
 // ---- On runs of the engine
@@ -230,10 +233,13 @@ TEST(HavlenaOdehOnRun, SelfConsistentCaseOnSlopeOneLine) {
 // The check on the same data source with a strong water zone and with almost none.
 TEST(WaterSupportOnRun, StrongWaterZoneYesNearlyNoneNo) {
     RunInputs strong = workedInputs();
-    strong.jValue = 500;
+    // J 50: with yearly rows a J of 500 makes the original scheme's pressures swing by several
+    // bar from row to row, which the points alone cannot tell from scatter.
+    strong.jValue = 50;
     const RunInputs strongData = selfMeasured(strong);
     const Diagnostics yes = diagnose(run(strongData), strongData);
     EXPECT_TRUE(yes.check.support) << yes.check.reason;
+
     EXPECT_GT(yes.check.coleRise, kColeRiseThreshold);
     EXPECT_GT(yes.volumetricOgip, strong.ogip);
 
@@ -241,7 +247,7 @@ TEST(WaterSupportOnRun, StrongWaterZoneYesNearlyNoneNo) {
     dry.wip = 0.001;
     const RunInputs dryData = selfMeasured(dry);
     const Diagnostics no = diagnose(run(dryData), dryData);
-    EXPECT_FALSE(no.check.support) << no.check.reason;
+    EXPECT_EQ(no.check.verdict, WaterVerdict::No) << no.check.reason;
     EXPECT_LT(std::fabs(no.check.coleRise), 0.01);
     EXPECT_NEAR(no.check.ogipRatio, 1, 0.01);
 }

@@ -210,3 +210,36 @@ TEST(SensitivityHelp, NamesTheGridOfTheSearch) {
         html.find(brelvan::cformat("%d × %d × %d = %d Fällen", kValues, kValues, kValues, kCases)),
         std::string::npos);
 }
+
+TEST_F(Sensitivity, AdoptsOnlyValuesTheInputDialogAccepts) {
+    // A nearly flat decline: the larger the OGIP the better, and the best grid case (290000)
+    // lies above the input dialog's OGIP limit of 100000. The best case within it is taken.
+    volumetricLines(300000);
+    setRanges(90000, 390000, 10, 40, 1, 4);
+    doc.sensitivity();
+    EXPECT_DOUBLE_EQ(doc.m_dOGIP, 90000);
+    const std::string summary = ui.texts("question").at(0);
+    EXPECT_NE(summary.find("OGIP: 290000.0"), std::string::npos) << summary;
+    ASSERT_EQ(ui.texts("message").size(), 1u);
+    EXPECT_EQ(ui.texts("message")[0].substr(0, 60),
+              "Der beste Fall (OGIP 290000.000, WIP 10.000, J-Wert 1.0000) ");
+    EXPECT_NE(ui.texts("message")[0].find("Übernommen wird der beste Fall innerhalb der Grenzen: "
+                                          "OGIP 90000.000"),
+              std::string::npos);
+
+    // Ranges up to 1e308: no grid case with an error value within the limits, the case keeps
+    // its values instead of taking an OGIP of 1e308.
+    ui.clear();
+    doc.m_dOGIP = 4000;
+    doc.m_dWIP = 15000;
+    doc.m_dJWert = 42;
+    setRanges(1, 1e308, 10, 40, 1, 4);
+    doc.m_bSensitivitaet = true;
+    doc.sensitivity();
+    EXPECT_DOUBLE_EQ(doc.m_dOGIP, 4000);
+    EXPECT_DOUBLE_EQ(doc.m_dWIP, 15000);
+    EXPECT_DOUBLE_EQ(doc.m_dJWert, 42);
+    EXPECT_NE(ui.texts("message").back().find("Kein Fall innerhalb der Grenzen ergab einen "
+                                              "Fehlerwert; die Werte des Falls bleiben."),
+              std::string::npos);
+}

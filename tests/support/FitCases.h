@@ -38,11 +38,11 @@ inline brelvan::engine::RunInputs grossCase(const std::string& sourceDir) {
 
 // A reservoir with a row every `months` months over `years` years, every `every`-th one
 // measured, whose pressures a normal run with `truth` computes (written with six decimals), plus
-// normal noise of `sigma` bar from `seed`.
+// normal noise of `sigma` bar from `seed`; production reaches `depletion` times the OGIP.
 inline brelvan::engine::RunInputs syntheticCase(const brelvan::fit::Point& truth, int years,
                                                 int every, brelvan::engine::InfluxScheme scheme,
                                                 double sigma = 0, unsigned seed = 0,
-                                                int months = 1) {
+                                                int months = 1, double depletion = 0.25) {
     CBrelvanDoc doc;
     doc.OnNewDocument();
     doc.m_strFeldname = "Synthetisch";
@@ -59,7 +59,7 @@ inline brelvan::engine::RunInputs syntheticCase(const brelvan::fit::Point& truth
         return brelvan::cformat("1.%d.%d", m % 12 + 1, 2001 + m / 12);
     };
     for (int i = 0; i < rows; ++i) {
-        gp.push_back(0.25 * truth[0] * (i + 1) / rows);
+        gp.push_back(depletion * truth[0] * (i + 1) / rows);
         doc.m_Zeilen.push_back(date(i) + brelvan::cformat(" %.3f", gp.back()));
     }
     brelvan::engine::RunInputs in = doc.runInputs();
