@@ -14,6 +14,8 @@
 
 namespace cli {
 
+const char* const kVersion = BRELVAN_VERSION;
+
 const std::array<const char*, 15> kComponentNames = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
     "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};

@@ -20,8 +20,8 @@ inline constexpr int kUsage = 1;
 inline constexpr int kFailed = 2;  // a file cannot be read or written, or an input is refused
 inline constexpr int kAborted = 3; // the computation ended with an abort (report still given)
 
-// The version of the programs.
-inline constexpr const char* kVersion = "2.0";
+// The version of the programs (the project's).
+extern const char* const kVersion;
 
 struct Parsed {
     std::vector<std::string> positional;
