@@ -156,13 +156,23 @@ TEST(CliConventions, StandardInputAndOutputStandInForFiles) {
                              "<" + q(dir.file("m.csv")) + " >" + q(dir.file("-x.brv")));
     ASSERT_EQ(made.status, 0) << made.err;
     // "--" ends the options, so a file name may begin with "-".
-    const Outcome shown = cli("zeigen -- -x.brv", dir, "");
-    (void)shown; // the working folder of the shell is not dir; use the full path below
     const Outcome full = cli("zeigen -- " + q(dir.file("-x.brv")), dir);
     ASSERT_EQ(full.status, 0) << full.err;
     EXPECT_TRUE(has(full.out, "m_Zeilen: 2\n      1. 1.2001        500.000             225.0 \n"))
         << full.out;
     EXPECT_EQ(cli("neu x.brv --druckformat csv", dir).status, 1); // without --druckdatei
+
+    // A spreadsheet that cannot decide its decimal character: no case, and the option named.
+    writeFile(dir.file("t.csv"), "Datum;Gp;Druck\n1.1.2001;1.500;225\n1.1.2002;2.000;205\n");
+    const Outcome stop = cli(neu(dir.file("t.brv"), dir.file("t.csv")), dir);
+    EXPECT_EQ(stop.status, 2);
+    EXPECT_TRUE(has(stop.err, "--csv-dezimal komma")) << stop.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("t.brv")));
+    const Outcome chosen =
+        cli(neu(dir.file("t.brv"), dir.file("t.csv"), "--csv-dezimal komma"), dir);
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_TRUE(has(chosen.err, "Dezimalzeichen Komma")) << chosen.err;
+    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("t.brv")), dir).out, "       1500.000"));
 }
 
 TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
