@@ -21,7 +21,7 @@ const char* const kHelp =
     "        brelvan --print-to DRUCKER FALL.brv (auch /pt)\n"
     "        brelvan --version | --help\n"
     "Öffnet den Fall (oder einen neuen) im Eingabedialog; OK rechnet ihn. --print druckt den\n"
-    "Bericht und die Grafik des Falls auf dem Standarddrucker, --print-to auf DRUCKER.\n"
+    "Bericht des Falls auf dem Standarddrucker, --print-to auf DRUCKER.\n"
     "Ohne Fenster arbeitet das Stapelprogramm brelvan-cli.\n";
 
 } // namespace
