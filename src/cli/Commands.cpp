@@ -16,6 +16,7 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
+#include "document/ListLine.h"
 #include "document/TextFormat.h"
 #include "engine/DayNumber.h"
 #include "engine/Sensitivity.h"
@@ -650,6 +651,27 @@ int cmdNeu(const std::vector<std::string>& args) {
         }
         DlgInputData dlg;
         dlg.importPressureText(path, bytes.value(), ui);
+        // The lines pass the checks of a typed line, as the rows of a CSV file do: a date
+        // that does not exist or lies before the production start is not taken.
+        const float beginn =
+            static_cast<float>(brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, nullptr));
+        std::vector<std::string> taken;
+        for (const std::string& line : dlg.m_Zeilen) {
+            const brelvan::LineCheck check = brelvan::checkListLine(line, beginn);
+            if (check.fault == brelvan::LineFault::None) {
+                taken.push_back(line);
+                continue;
+            }
+            const std::string reason =
+                check.fault == brelvan::LineFault::NoSuchDate
+                    ? cformat("Das Datum %d.%d.%d gibt es nicht", check.line.day, check.line.month,
+                              check.line.year)
+                : check.fault == brelvan::LineFault::NotAfterStart
+                    ? std::string("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)")
+                    : check.message;
+            ui.message(cformat("Zeile übersprungen (%s): %s", reason, line));
+        }
+        dlg.takeCsvLines(taken, false);
         if (dlg.m_Zeilen.empty()) {
             ui.error(cformat("Aus der Datei „%s“ wurde keine Zeile übernommen.", path));
             return cli::kFailed;

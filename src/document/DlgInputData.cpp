@@ -59,15 +59,6 @@ std::string sumText(float sum) {
     return brelvan::cformat("%6.2f", sum);
 }
 
-// The list line written by the file import.
-std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
-    if (withPressure)
-        return brelvan::cformat("%7d.%2d.%4d  %13.3f  %16.1f", l.day, l.month, l.year,
-                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
-    return brelvan::cformat("%7d.%2d.%4d  %13.3f   ", l.day, l.month, l.year,
-                            static_cast<double>(l.gp));
-}
-
 } // namespace
 
 const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
@@ -372,7 +363,10 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
             ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
             break;
         }
-        const std::string listLine = importLine(line, fields == brelvan::kMeasuredLineFields);
+        const std::string listLine = brelvan::importedLine(
+            line.day, line.month, line.year, line.gp,
+            fields == brelvan::kMeasuredLineFields ? std::optional<double>(line.pressure)
+                                                   : std::nullopt);
         m_Zeilen.push_back(listLine);
         m_ListDruck.push_back(listLine);
     }

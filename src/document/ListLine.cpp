@@ -11,6 +11,12 @@ std::string listLine(int day, int month, int year, double gp, std::optional<doub
     return cformat("     %2d.%2d.%4d  %13.3f", day, month, year, gp);
 }
 
+std::string importedLine(int day, int month, int year, double gp, std::optional<double> pressure) {
+    if (pressure)
+        return cformat("%7d.%2d.%4d  %13.3f  %16.1f", day, month, year, gp, *pressure);
+    return cformat("%7d.%2d.%4d  %13.3f   ", day, month, year, gp);
+}
+
 LineCheck checkListLine(std::string_view text, float beginn) {
     LineCheck c;
     const auto fail = [&c](LineFault fault, std::string message) {

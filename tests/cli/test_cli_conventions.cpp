@@ -92,6 +92,13 @@ TEST(CliConventions, ExitStatusesTellSuccessUsageRefusalAndAbort) {
     EXPECT_EQ(empty.status, 2);
     EXPECT_TRUE(has(empty.err, "keine Zeile übernommen")) << empty.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("leer.brv")));
+    // A measurement line whose date does not exist is not taken, and says why.
+    writeFile(dir.file("feb.txt"),
+              "Datum Gp Druck\n1.1.2001 500 225\n31.2.2001 800 215\n1.1.2002 1000 205\n");
+    const Outcome feb31Line = cli(neu(dir.file("feb.brv"), dir.file("feb.txt")), dir);
+    ASSERT_EQ(feb31Line.status, 0) << feb31Line.err;
+    EXPECT_TRUE(has(feb31Line.err, "(Das Datum 31.2.2001 gibt es nicht)")) << feb31Line.err;
+    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("feb.brv")), dir).out, "m_Zeilen: 2\n"));
     // A production start that does not exist is refused.
     const Outcome feb31 =
         cli(neu(dir.file("f.brv"), dir.file("abbruch.txt"), "--beginn 31.2.1999"), dir);
