@@ -63,6 +63,24 @@ install(FILES ${pack}/brelvan.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
         RENAME application-x-brelvan.svg)
 install(FILES ${pack}/de.brelvan.brelvan.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The icon as PNG beside the SVG, for desktops and menus that do not draw SVG icons.
+if(TARGET brelvan-icon-png)
+    set(pngs)
+    set(png_args)
+    foreach(size 48 64 128)
+        set(png ${PROJECT_BINARY_DIR}/packaging/brelvan-${size}.png)
+        list(APPEND pngs ${png})
+        list(APPEND png_args ${size} ${png})
+        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME brelvan.png)
+    endforeach()
+    add_custom_command(OUTPUT ${pngs}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+                       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                               $<TARGET_FILE:brelvan-icon-png> ${pack}/brelvan.svg ${png_args}
+                       DEPENDS brelvan-icon-png ${pack}/brelvan.svg VERBATIM)
+    add_custom_target(brelvan_icon_pngs ALL DEPENDS ${pngs})
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brelvan)
@@ -83,6 +101,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# German texts of Qt's own dialogs and the chart's fonts; the programs run without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
+# No package without its library dependencies.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CheckShlibdeps.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
+#include <string_view>
 
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
@@ -11,7 +13,32 @@
 #include "app/KeyState.h"
 #include "dialogs/QtUserInterface.h"
 
+namespace {
+
+const char* const kHelp =
+    "Aufruf: brelvan [FALL.brv]\n"
+    "        brelvan --print FALL.brv            (auch /p FALL.brv)\n"
+    "        brelvan --print-to DRUCKER FALL.brv (auch /pt)\n"
+    "        brelvan --version | --help\n"
+    "Öffnet den Fall (oder einen neuen) im Eingabedialog; OK rechnet ihn. --print druckt den\n"
+    "Bericht des Falls auf dem Standarddrucker, --print-to auf DRUCKER.\n"
+    "Ohne Fenster arbeitet das Stapelprogramm brelvan-cli.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they need no display.
+    if (argc == 2) {
+        const std::string_view arg = argv[1];
+        if (arg == "--version") {
+            std::fputs("brelvan " BRELVAN_VERSION "\n", stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kHelp, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+    }
     QApplication application(argc, argv);
     // The core reads and writes numbers itself; the user's locale must never reach it.
     std::setlocale(LC_NUMERIC, "C");

@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "cli/CliInterface.h"
@@ -14,8 +16,11 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
-#include "engine/Sensitivity.h"
+#include "document/ListLine.h"
 #include "support/TextFormat.h"
+#include "engine/DayNumber.h"
+#include "engine/Sensitivity.h"
+#include "support/Json.h"
 
 using brelvan::cformat;
 
@@ -90,7 +95,10 @@ const char* const kBerichtHelp =
     "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
     "                Fetkovich; ohne die Option die des Falls\n"
     "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
-    "%s";
+    "%s\n"
+    "„-“ als FALL.brv liest den Fall von der Standardeingabe; „--aus -“ oder „--csv -“\n"
+    "schreibt diese Datei statt des Berichts auf die Standardausgabe.\n"
+    "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (der Bericht sagt, warum).";
 
 } // namespace
 
@@ -105,7 +113,8 @@ int cmdBericht(const std::vector<std::string>& args) {
         return usage("Bitte genau eine Falldatei angeben.", help.c_str());
     std::string error;
     std::optional<int> type, scheme;
-    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
+        !cli::checkOutputs(p, {"aus", "csv"}, error))
         return usage(error, help.c_str());
 
     CliInterface ui;
@@ -113,11 +122,13 @@ int cmdBericht(const std::vector<std::string>& args) {
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
     ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme); };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (!doc.OnOpenDocument(cli::inputPath(p.positional[0])) || !ui.dialogAccepted)
         return cli::kFailed;
-    printLines(doc.m_Ausgabe);
+    if (!cli::stdoutTaken(p, {"aus", "csv"}))
+        printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("aus"); it != p.options.end()) {
-        if (const auto written = brelvan::writeReportFile(doc, it->second); !written) {
+        if (const auto written = cli::writeOutput(it->second, brelvan::reportFileText(doc));
+            !written) {
             ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
                              written.error()));
             return cli::kFailed;
@@ -125,7 +136,7 @@ int cmdBericht(const std::vector<std::string>& args) {
     }
     if (!cli::exportComputed(p, doc, ui))
         return cli::kFailed;
-    return cli::kOk;
+    return doc.m_bAbgebrochen ? cli::kAborted : cli::kOk;
 }
 
 // ---- sensitivitaet
@@ -142,8 +153,48 @@ const char* const kSensHelp =
     "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
     "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
     "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
-    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten\n"
-    "%s";
+    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten (eine vorhandene\n"
+    "                Datei nur mit --ueberschreiben)\n"
+    "  --faelle DATEI.csv    schreibt die 64 Fälle des Rasters (OGIP, WIP, J-Wert, Fehler)\n"
+    "                als CSV im Format von --csv-format\n"
+    "  --json        gibt statt der Zeilen nur die Zusammenfassung als JSON-Objekt aus\n"
+    "%s\n"
+    "Rückgabewert 3, wenn die Rechnung mit den übernommenen Werten mit einem Abbruch endet.";
+
+// The summary of a search as one JSON object.
+std::string sensJson(const CBrelvanDoc& doc, const DlgSensitivityData& ranges) {
+    // The error of the adopted case; the smallest one when no case has exactly its values.
+    double best = std::numeric_limits<double>::quiet_NaN();
+    for (const CBrelvanDoc::SensWert& w : doc.m_SensWerte)
+        if (w.ogip == doc.m_dOGIP && w.wip == doc.m_dWIP && w.jWert == doc.m_dJWert)
+            best = w.error;
+    if (std::isnan(best))
+        for (const CBrelvanDoc::SensWert& w : doc.m_SensWerte)
+            if (std::isfinite(w.error) && !(w.error >= best))
+                best = w.error;
+    int compared = 0;
+    for (const CBrelvanDoc::SensWert& w : doc.m_SensWerte)
+        compared += std::isfinite(w.error) ? 1 : 0;
+    brelvan::json::Writer j;
+    j.beginObject()
+        .field("ogip", doc.m_dOGIP)
+        .field("wip", doc.m_dWIP)
+        .field("j", doc.m_dJWert)
+        .field("mean_error", best);
+    j.key("ranges").beginObject();
+    const std::pair<const char*, std::pair<double, double>> r[] = {
+        {"ogip", {ranges.m_dMinOGIP, ranges.m_dMaxOGIP}},
+        {"wip", {ranges.m_dMinWIP, ranges.m_dMaxWIP}},
+        {"j", {ranges.m_dMinJ, ranges.m_dMaxJ}}};
+    for (const auto& [name, range] : r)
+        j.key(name).beginArray().value(range.first).value(range.second).endArray();
+    j.endObject();
+    j.field("cases", static_cast<int>(doc.m_SensWerte.size()))
+        .field("cases_with_error", compared)
+        .field("aborted", doc.m_bAbgebrochen)
+        .endObject();
+    return j.text();
+}
 
 } // namespace
 
@@ -152,17 +203,21 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     int status = 0;
     const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
     const char* const help = helpText.c_str();
-    if (!prepare(
-            args,
-            {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format", "xlsx"},
-            help, p, status))
+    if (!prepare(args,
+                 {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format",
+                  "xlsx", "faelle"},
+                 help, p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help);
     std::string error;
     std::optional<int> type, scheme;
-    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
+        !cli::checkOutputs(p, {"csv", "faelle"}, error))
         return usage(error, help);
+    const bool json = p.switches.count("json") != 0;
+    if (json && cli::stdoutTaken(p, {"csv", "faelle"}))
+        return usage("--json und eine Ausgabe auf „-“ schließen sich aus.", help);
     DlgSensitivityData ranges;
     const struct {
         const char* name;
@@ -179,6 +234,12 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
             return usage(cformat("„%s“ ist kein Bereich MIN:MAX für --%s.", it->second, w.name),
                          help);
     }
+    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
+    if (!cli::csvStyleOption(p, csvStyle, error))
+        return usage(error, help);
+    if (const auto it = p.options.find("speichern");
+        it != p.options.end() && !cli::mayWriteCase(p, it->second))
+        return cli::kFailed;
 
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
@@ -199,11 +260,12 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         dlg.takeSensitivity(sens);
         return true;
     };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (!doc.OnOpenDocument(cli::inputPath(p.positional[0])) || !ui.dialogAccepted)
         return cli::kFailed;
 
-    printLines(doc.m_SensErgebnisse);
-    cli::printOut(" ");
+    const bool lines = !json && !cli::stdoutTaken(p, {"csv", "faelle"});
+    if (lines)
+        printLines(doc.m_SensErgebnisse);
     // The summary without its question (its last line).
     std::vector<std::string> summary;
     for (std::size_t start = 0; start <= ui.sensSummary.size();) {
@@ -215,16 +277,32 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     }
     if (!summary.empty())
         summary.pop_back();
-    printLines(summary);
-    cli::printOut(" ");
-    printLines(doc.m_Ausgabe);
+    if (lines) {
+        cli::printOut(" ");
+        printLines(summary);
+        cli::printOut(" ");
+        printLines(doc.m_Ausgabe);
+    }
+    if (json)
+        cli::printOut(sensJson(doc, ranges));
     if (const auto it = p.options.find("speichern"); it != p.options.end()) {
         if (!doc.OnSaveDocument(it->second))
             return cli::kFailed;
     }
     if (!cli::exportComputed(p, doc, ui))
         return cli::kFailed;
-    return cli::kOk;
+    if (const auto it = p.options.find("faelle"); it != p.options.end()) {
+        const std::string csv = brelvan::table::toCsv({brelvan::sensitivityTable(doc)},
+                                                      csvStyle == brelvan::ExportFormat::CsvPoint
+                                                          ? brelvan::table::kCsvPoint
+                                                          : brelvan::table::kCsvGerman);
+        if (const auto written = cli::writeOutput(it->second, csv); !written) {
+            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+                             written.error()));
+            return cli::kFailed;
+        }
+    }
+    return doc.m_bAbgebrochen ? cli::kAborted : cli::kOk;
 }
 
 // ---- jwert
@@ -241,7 +319,8 @@ const char* const kJWertHelp =
     "  --mu MU       Wasserviskosität (cp)\n"
     "  --phi PHI     Porosität (-)\n"
     "  --rw RW       Radius bis GWC (m), --re RE Radius bis Brelvanende (m)\n"
-    "  --tiefe L     Tiefe, --breite B Breite des linearen Brelvans (m)";
+    "  --tiefe L     Tiefe, --breite B Breite des linearen Brelvans (m)\n"
+    "  --json        gibt {\"j\": ..., \"wip\": ...} als JSON-Objekt aus";
 
 } // namespace
 
@@ -250,7 +329,7 @@ int cmdJWert(const std::vector<std::string>& args) {
     int status = 0;
     const std::vector<std::string> known = {"winkel", "k",  "h",     "mu",    "phi",
                                             "rw",     "re", "tiefe", "breite"};
-    if (!prepare(args, known, kJWertHelp, p, status))
+    if (!prepare(args, known, kJWertHelp, p, status, {"json"}))
         return status;
     if (!p.positional.empty())
         return usage("Der Befehl jwert nimmt keine Datei.", kJWertHelp);
@@ -278,6 +357,12 @@ int cmdJWert(const std::vector<std::string>& args) {
         d.OnKillfocusRadiusEnde(ui);
     if (!d.OnButtonOK(ui))
         return cli::kFailed;
+    if (p.switches.count("json")) {
+        brelvan::json::Writer j;
+        j.beginObject().field("j", d.m_dJWert).field("wip", d.m_dWIP).endObject();
+        cli::printOut(j.text());
+        return cli::kOk;
+    }
     cli::printOut(cformat("J-Wert: %.6f", d.m_dJWert));
     cli::printOut(cformat("WIP: %.6f", d.m_dWIP));
     return cli::kOk;
@@ -293,11 +378,13 @@ const char* const kZWertHelp =
     "T (Grad C) und P (Bar) aus. Die Gaszusammensetzung kommt aus dem Fall oder aus LISTE,\n"
     "z.B. „H2S=1.5,CO2=2,CH4=96.5“ (Prozent; nicht genannte Komponenten sind 0).\n"
     "Komponenten: H2S CO2 N2 CH4 C2H6 C3H8 iC4H10 nC4H10 iC5H12 nC5H12 C6H14 C7H16 C8H18\n"
-    "C9H20 C10H22";
+    "C9H20 C10H22\n"
+    "  --json   gibt {\"tpc_rankine\": ..., \"ppc_psia\": ..., \"z\": ...} als JSON-Objekt aus\n"
+    "„-“ als FALL.brv liest den Fall von der Standardeingabe.";
 
 // Reads a case file into `doc` without the input dialog; false after the German message.
 bool loadCase(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
-    const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
+    const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(cli::inputPath(path));
     if (!bytes) {
         ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, bytes.error()));
         return false;
@@ -340,7 +427,7 @@ bool checkGas(const std::array<float, 15>& gas, CliInterface& ui) {
 int cmdZWert(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepare(args, {"gas", "temperatur", "druck"}, kZWertHelp, p, status))
+    if (!prepare(args, {"gas", "temperatur", "druck"}, kZWertHelp, p, status, {"json"}))
         return status;
     const bool haveGas = p.options.count("gas") != 0;
     if (haveGas == (p.positional.size() == 1) || p.positional.size() > 1)
@@ -380,6 +467,18 @@ int cmdZWert(const std::vector<std::string>& args) {
     double ppc = 0;
     doc.pseudocrit(tpc, ppc);
     const double z = doc.zfactor(temperatur, druck, tpc, ppc);
+    if (p.switches.count("json")) {
+        brelvan::json::Writer j;
+        j.beginObject()
+            .field("temperature_c", temperatur)
+            .field("pressure_bar", druck)
+            .field("tpc_rankine", tpc)
+            .field("ppc_psia", ppc)
+            .field("z", z)
+            .endObject();
+        cli::printOut(j.text());
+        return cli::kOk;
+    }
     cli::printOut(cformat("Tpc: %.6f", tpc));
     cli::printOut(cformat("Ppc: %.6f", ppc));
     cli::printOut(cformat("z: %.8f", z));
@@ -396,19 +495,27 @@ const char* const kNeuHelp =
     "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt|DATEI.csv]\n"
     "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
     "                        [--tiefe L] [--breite B] [--winkel A]\n"
-    "                        [--verfahren original|intervall]\n"
+    "                        [--verfahren original|intervall] [--ueberschreiben]\n"
+    "                        [--druckformat text|csv] [--csv-dezimal komma|punkt]\n"
+    "                        [--csv-datum TMJ|MTJ|JMT] [--csv-trenner ';'|','|tab]\n"
+    "                        [--csv-kopfzeile N] [--csv-spalten D,G[,P]]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
-    "speichert ihn in NEU.brv.\n"
+    "speichert ihn in NEU.brv (eine vorhandene Datei nur mit --ueberschreiben; „-“ schreibt\n"
+    "den Fall auf die Standardausgabe).\n"
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
     "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
     "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck])\n"
     "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
     "                       Spalten Datum, Gp, Druck nach der Überschrift; Zeilen, die die\n"
     "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
-    "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
+    "                       „-“ liest sie von der Standardeingabe\n"
+    "  --druckformat text|csv  das Format der Druckdatei (sonst nach der Endung; bei „-“\n"
+    "                       text)\n"
+    "%s\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)\n"
-    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall";
+    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
+    "Übernimmt der Import keine Zeile, wird kein Fall geschrieben (Rückgabewert 2).";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
 // written: every ranged field in its range, the composition as OK wants it.
@@ -460,14 +567,18 @@ bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
 int cmdNeu(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    const std::vector<std::string> known = {
-        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",         "kompress",
-        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",          "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten", "verfahren"};
-    if (!prepare(args, known, kNeuHelp, p, status))
+    std::vector<std::string> known = {
+        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",       "kompress",
+        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",        "phi",
+        "rw",    "re",     "tiefe",      "breite", "winkel", "verfahren", "druckformat"};
+    known.insert(known.end(), cli::kCsvImportOptions.begin(), cli::kCsvImportOptions.end());
+    const std::string helpText = cformat(kNeuHelp, cli::kCsvImportHelp);
+    const char* const help = helpText.c_str();
+    if (!prepare(args, known, help, p, status, {"ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine neue Falldatei angeben.", kNeuHelp);
+        return usage("Bitte genau eine neue Falldatei angeben.", help);
+    const std::string& target = p.positional[0];
 
     CliInterface ui;
     CBrelvanDoc doc;
@@ -489,48 +600,103 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "tiefe", doc.m_fTiefe, error) ||
         !numberOption(p, "breite", doc.m_fBreite, error) ||
         !numberOption(p, "winkel", doc.m_fWinkel, error))
-        return usage(error, kNeuHelp);
+        return usage(error, help);
     std::optional<int> scheme;
     if (!schemeOption(p, scheme, error))
-        return usage(error, kNeuHelp);
+        return usage(error, help);
     if (scheme)
         doc.m_iVerfahren = *scheme;
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
         if (!cli::gasList(it->second, doc.m_fGas, error))
-            return usage(error, kNeuHelp);
+            return usage(error, help);
     }
     if (const auto it = p.options.find("beginn"); it != p.options.end()) {
         if (!cli::date(it->second, doc.m_iTag, doc.m_iMonat, doc.m_iJahr))
-            return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second),
-                         kNeuHelp);
+            return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second), help);
     }
+    brelvan::csv::Options csvOptions;
+    if (!cli::csvImportOptions(p, csvOptions, error))
+        return usage(error, help);
+    const auto druckdatei = p.options.find("druckdatei");
+    bool csvFile = druckdatei != p.options.end() && brelvan::csv::isCsvPath(druckdatei->second);
+    if (const auto it = p.options.find("druckformat"); it != p.options.end()) {
+        if (it->second != "text" && it->second != "csv")
+            return usage(
+                cformat("--druckformat erwartet „text“ oder „csv“, nicht „%s“.", it->second), help);
+        if (druckdatei == p.options.end())
+            return usage("--druckformat gilt nur mit --druckdatei.", help);
+        csvFile = it->second == "csv";
+    }
+    if (target != "-" && !cli::mayWriteCase(p, target))
+        return cli::kFailed;
     if (!checkNewCase(doc, ui))
         return cli::kFailed;
-    const auto druckdatei = p.options.find("druckdatei");
-    if (druckdatei != p.options.end() && brelvan::csv::isCsvPath(druckdatei->second)) {
-        const auto spalten = p.options.find("csv-spalten");
-        if (!cli::importCsvLines(druckdatei->second, doc, ui,
-                                 spalten == p.options.end() ? nullptr : &spalten->second))
+    if (brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, nullptr) == 0) {
+        ui.error(cformat("--beginn: Das Datum %d.%d.%d gibt es nicht.", doc.m_iTag, doc.m_iMonat,
+                         doc.m_iJahr));
+        return cli::kFailed;
+    }
+    if (druckdatei != p.options.end() && csvFile) {
+        if (!cli::importCsvLines(druckdatei->second, doc, ui, csvOptions))
             return cli::kFailed;
-    } else if (const auto it = druckdatei; it != p.options.end()) {
+    } else if (druckdatei != p.options.end()) {
         // Read once: the file may be a FIFO.
-        const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(it->second);
+        const std::string& path = druckdatei->second;
+        const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(cli::inputPath(path));
         if (!bytes) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", it->second,
-                             bytes.error()));
+            ui.error(
+                cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, bytes.error()));
             return cli::kFailed;
         }
         DlgInputData dlg;
-        dlg.importPressureText(it->second, bytes.value(), ui);
+        dlg.importPressureText(path, bytes.value(), ui);
+        // The lines pass the checks of a typed line, as the rows of a CSV file do: a date
+        // that does not exist or lies before the production start is not taken.
+        const float beginn =
+            static_cast<float>(brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, nullptr));
+        std::vector<std::string> taken;
+        for (const std::string& line : dlg.m_Zeilen) {
+            const brelvan::LineCheck check = brelvan::checkListLine(line, beginn);
+            if (check.fault == brelvan::LineFault::None) {
+                taken.push_back(line);
+                continue;
+            }
+            const std::string reason =
+                check.fault == brelvan::LineFault::NoSuchDate
+                    ? cformat("Das Datum %d.%d.%d gibt es nicht", check.line.day, check.line.month,
+                              check.line.year)
+                : check.fault == brelvan::LineFault::NotAfterStart
+                    ? std::string("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)")
+                    : check.message;
+            ui.message(cformat("Zeile übersprungen (%s): %s", reason, line));
+        }
+        dlg.takeCsvLines(taken, false);
+        if (dlg.m_Zeilen.empty()) {
+            ui.error(cformat("Aus der Datei „%s“ wurde keine Zeile übernommen.", path));
+            return cli::kFailed;
+        }
         // The largest Gp of the lines with a pressure, as the measurement check finds it.
         dlg.m_dMaxGp = 0;
         dlg.PruefeMesswerte(ui);
         doc.m_Zeilen = dlg.m_Zeilen;
         doc.m_dMaxGp = dlg.m_dMaxGp;
     }
-    if (!doc.OnSaveDocument(p.positional[0]))
+    if (target == "-") {
+        ByteWriter out;
+        doc.Serialize(out);
+        const std::vector<unsigned char>& bytes = out.bytes();
+        if (const auto written = cli::writeOutput(
+                target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+            !written) {
+            ui.error("Der Fall kann nicht auf die Standardausgabe geschrieben werden: " +
+                     written.error() + ".");
+            return cli::kFailed;
+        }
+        return cli::kOk;
+    }
+    if (!doc.OnSaveDocument(target))
         return cli::kFailed;
     return cli::kOk;
 }
@@ -541,7 +707,8 @@ namespace {
 
 const char* const kZeigenHelp =
     "Aufruf: brelvan-cli zeigen FALL.brv\n"
-    "Zeigt jedes gespeicherte Feld des Falls als „Name: Wert“, danach die Zeilen.";
+    "Zeigt jedes gespeicherte Feld des Falls als „Name: Wert“, danach die Zeilen.\n"
+    "„-“ als FALL.brv liest den Fall von der Standardeingabe.";
 
 } // namespace
 

@@ -43,24 +43,93 @@ bool csvColumns(const std::string& text, brelvan::csv::Options& options) {
     return true;
 }
 
-bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
-                    const std::string* columns) {
-    std::string bytes;
-    std::string error;
-    if (!brelvan::csv::readFile(path, bytes, error)) {
-        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
+const std::vector<std::string> kCsvImportOptions = {"csv-spalten", "csv-dezimal", "csv-datum",
+                                                    "csv-trenner", "csv-kopfzeile"};
+
+const char* const kCsvImportHelp =
+    "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
+    "  --csv-dezimal komma|punkt  das Dezimalzeichen der CSV-Datei (sonst aus der Datei\n"
+    "                       bestimmt; kann sie es nicht entscheiden, bricht der Import ab)\n"
+    "  --csv-datum TMJ|MTJ|JMT  die Reihenfolge in Daten mit „/“: Tag, Monat, Jahr oder\n"
+    "                       Monat, Tag, Jahr oder Jahr, Monat, Tag (sonst aus der Datei)\n"
+    "  --csv-trenner ';'|','|tab  das Trennzeichen der Spalten (sonst aus der Datei)\n"
+    "  --csv-kopfzeile N    die Zeilennummer der Überschrift, 0 für keine (sonst in den\n"
+    "                       ersten zehn Zeilen gesucht; Titelzeilen darüber stören nicht)";
+
+bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::string& error) {
+    using brelvan::csv::DateOrder;
+    const auto value = [&p](const char* name) -> const std::string* {
+        const auto it = p.options.find(name);
+        return it == p.options.end() ? nullptr : &it->second;
+    };
+    if (const std::string* v = value("csv-spalten"); v && !csvColumns(*v, options)) {
+        error = cformat("„%s“ ist keine Spaltenangabe DATUM,GP[,DRUCK] für --csv-spalten.", *v);
         return false;
     }
-    brelvan::csv::Options options;
-    if (columns && !csvColumns(*columns, options)) {
-        ui.error(
-            cformat("„%s“ ist keine Spaltenangabe DATUM,GP[,DRUCK] für --csv-spalten.", *columns));
+    if (const std::string* v = value("csv-dezimal")) {
+        if (*v == "komma")
+            options.decimal = ',';
+        else if (*v == "punkt")
+            options.decimal = '.';
+        else {
+            error = cformat("--csv-dezimal erwartet „komma“ oder „punkt“, nicht „%s“.", *v);
+            return false;
+        }
+    }
+    if (const std::string* v = value("csv-datum")) {
+        if (*v == "TMJ")
+            options.dateOrder = DateOrder::DayMonthYear;
+        else if (*v == "MTJ")
+            options.dateOrder = DateOrder::MonthDayYear;
+        else if (*v == "JMT")
+            options.dateOrder = DateOrder::YearMonthDay;
+        else {
+            error = cformat("--csv-datum erwartet „TMJ“, „MTJ“ oder „JMT“, nicht „%s“.", *v);
+            return false;
+        }
+    }
+    if (const std::string* v = value("csv-trenner")) {
+        if (*v == ";" || *v == ",")
+            options.separator = (*v)[0];
+        else if (*v == "tab" || *v == "\t")
+            options.separator = '\t';
+        else {
+            error = cformat("--csv-trenner erwartet „;“, „,“ oder „tab“, nicht „%s“.", *v);
+            return false;
+        }
+    }
+    if (const std::string* v = value("csv-kopfzeile")) {
+        const std::optional<int> n = integer(*v);
+        if (!n || *n < 0 || *n > 1000000) {
+            error = cformat("--csv-kopfzeile erwartet eine Zeilennummer (0 für keine Überschrift), "
+                            "nicht „%s“.",
+                            *v);
+            return false;
+        }
+        options.headerLine = *n;
+    }
+    return true;
+}
+
+bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
+                    brelvan::csv::Options options) {
+    std::string bytes;
+    std::string error;
+    if (!brelvan::csv::readFile(inputPath(path), bytes, error)) {
+        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
         return false;
     }
     options.beginn = static_cast<float>(brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, &ui));
     const brelvan::csv::Result r = brelvan::csv::read(bytes, options);
     if (!r.error.empty()) {
-        ui.error(cformat("Die Datei „%s“: %s", path, r.error));
+        std::string hint;
+        if (r.undecided == brelvan::csv::Undecided::Decimal)
+            hint = " Bitte mit --csv-dezimal komma oder --csv-dezimal punkt angeben, welches "
+                   "Zeichen das Dezimalzeichen ist.";
+        else if (r.undecided == brelvan::csv::Undecided::DateOrder)
+            hint = " Bitte mit --csv-datum TMJ (Tag zuerst) oder --csv-datum MTJ (Monat zuerst) "
+                   "angeben, wie die Daten zu lesen sind.";
+        ui.error(cformat("Die Datei „%s“: %s%s Es wurde nichts übernommen.", path, r.error, hint));
         return false;
     }
     for (const brelvan::csv::Skipped& s : r.skipped)
@@ -72,31 +141,68 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     dlg.takeCsvLines(lines, false);
     // The largest Gp of the lines with a pressure, as the measurement check finds it.
     dlg.m_dMaxGp = 0;
-    dlg.PruefeMesswerte(ui);
+    if (!lines.empty())
+        dlg.PruefeMesswerte(ui);
     doc.m_Zeilen = dlg.m_Zeilen;
     doc.m_dMaxGp = dlg.m_dMaxGp;
     const auto name = [&r](int c) {
         return c < 0 ? std::string("keine") : r.columnNames[static_cast<std::size_t>(c)];
     };
-    ui.message(cformat("%s: Datum aus „%s“, Gp aus „%s“, Druck aus „%s“; %d Zeilen übernommen, "
-                       "%d übersprungen",
-                       path, name(r.columnDate), name(r.columnGp), name(r.columnPressure),
-                       r.rows.size(), r.skipped.size()));
+    const char* const separator = r.separator == '\t'  ? "Tabulator"
+                                  : r.separator == ',' ? "„,“"
+                                                       : "„;“";
+    ui.message(
+        cformat("%s: Datum aus „%s“, Gp aus „%s“, Druck aus „%s“; Trennzeichen %s, "
+                "Dezimalzeichen %s, Datumsfolge %s, Überschrift %s; %d Zeilen übernommen, "
+                "%d übersprungen",
+                path, name(r.columnDate), name(r.columnGp), name(r.columnPressure), separator,
+                brelvan::csv::decimalName(r.decimal), brelvan::csv::dateOrderName(r.dateOrder),
+                r.headerLine > 0 ? cformat("in Zeile %d", r.headerLine) : std::string("keine"),
+                r.rows.size(), r.skipped.size()));
+    if (r.rows.empty()) {
+        ui.error(cformat("Aus der Datei „%s“ wurde keine Zeile übernommen.", path));
+        return false;
+    }
     return true;
 }
 
-bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, CliInterface& ui) {
+bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, std::string& error) {
     style = brelvan::ExportFormat::CsvGerman;
     if (const auto it = p.options.find("csv-format"); it != p.options.end()) {
         if (it->second == "punkt")
             style = brelvan::ExportFormat::CsvPoint;
         else if (it->second != "komma") {
-            ui.error(
-                cformat("--csv-format erwartet „komma“ oder „punkt“, nicht „%s“.", it->second));
+            error = cformat("--csv-format erwartet „komma“ oder „punkt“, nicht „%s“.", it->second);
             return false;
         }
     }
     return true;
+}
+
+bool checkOutputs(const Parsed& p, const std::vector<std::string>& names, std::string& error) {
+    brelvan::ExportFormat style;
+    if (!csvStyleOption(p, style, error))
+        return false;
+    if (const auto it = p.options.find("xlsx"); it != p.options.end() && it->second == "-") {
+        error = "Eine Excel-Arbeitsmappe kann nicht auf die Standardausgabe geschrieben werden.";
+        return false;
+    }
+    int toStdout = 0;
+    for (const std::string& name : names)
+        if (const auto it = p.options.find(name); it != p.options.end() && it->second == "-")
+            ++toStdout;
+    if (toStdout > 1) {
+        error = "Nur eine Ausgabe kann auf die Standardausgabe („-“) gehen.";
+        return false;
+    }
+    return true;
+}
+
+bool stdoutTaken(const Parsed& p, const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        if (const auto it = p.options.find(name); it != p.options.end() && it->second == "-")
+            return true;
+    return false;
 }
 
 namespace {
@@ -106,8 +212,10 @@ bool writeWanted(
     const Parsed& p, CliInterface& ui,
     const std::function<brelvan::IoResult<>(const std::string&, brelvan::ExportFormat)>& write) {
     brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
-    if (!csvStyleOption(p, csvStyle, ui))
+    if (std::string error; !csvStyleOption(p, csvStyle, error)) {
+        ui.error(error);
         return false;
+    }
     const struct {
         const char* option;
         brelvan::ExportFormat format;
@@ -130,6 +238,11 @@ bool writeWanted(
 
 bool exportComputed(const Parsed& p, const CBrelvanDoc& doc, CliInterface& ui) {
     return writeWanted(p, ui, [&doc](const std::string& path, brelvan::ExportFormat format) {
+        if (path == "-" && format != brelvan::ExportFormat::Xlsx)
+            return writeOutput(path, brelvan::table::toCsv(brelvan::exportTables(doc, format),
+                                                           format == brelvan::ExportFormat::CsvPoint
+                                                               ? brelvan::table::kCsvPoint
+                                                               : brelvan::table::kCsvGerman));
         return brelvan::exportCase(doc, path, format);
     });
 }
@@ -140,6 +253,10 @@ bool exportTableFiles(
     CliInterface& ui) {
     return writeWanted(p, ui, [&tables](const std::string& path, brelvan::ExportFormat format) {
         const std::vector<brelvan::table::Table> t = tables(format);
+        if (path == "-" && format != brelvan::ExportFormat::Xlsx)
+            return writeOutput(path, brelvan::table::toCsv(t, format == brelvan::ExportFormat::CsvPoint
+                                                                  ? brelvan::table::kCsvPoint
+                                                                  : brelvan::table::kCsvGerman));
         switch (format) {
         case brelvan::ExportFormat::Xlsx:
             return brelvan::table::writeXlsx(path, t);

@@ -15,13 +15,18 @@ class CliInterface;
 
 namespace cli {
 
-// Replaces the case's lines by the rows of the CSV file `path` that pass the list's checks;
-// every skipped row is reported on stderr with its reason. False after a German message when
-// the file cannot be read or holds no usable column.
-// `columns`, when given, chooses the columns as "DATUM,GP[,DRUCK]" (numbers from 1, DRUCK 0
-// for none) instead of the heading's names.
+// The options of the CSV import, without the production start: --csv-spalten, --csv-dezimal,
+// --csv-datum, --csv-trenner, --csv-kopfzeile. False and `error` (German) for a bad value.
+bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::string& error);
+// The option names csvImportOptions reads.
+extern const std::vector<std::string> kCsvImportOptions;
+
+// Replaces the case's lines by the rows of the CSV file `path` ("-": standard input) that pass
+// the list's checks; every skipped row is reported on stderr with its reason. False after a
+// German message when the file cannot be read, holds no usable column or leaves a choice to
+// the user (the message names the option that makes it).
 bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
-                    const std::string* columns = nullptr);
+                    brelvan::csv::Options options);
 
 // Reads "DATUM,GP[,DRUCK]" into the options; false for anything else.
 bool csvColumns(const std::string& text, brelvan::csv::Options& options);
@@ -37,8 +42,17 @@ bool exportTableFiles(
     const std::function<std::vector<brelvan::table::Table>(brelvan::ExportFormat)>& tables,
     CliInterface& ui);
 
-// --csv-format komma|punkt as the CSV style; false after a German message for anything else.
-bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, CliInterface& ui);
+// --csv-format komma|punkt as the CSV style; false and `error` (German) for anything else.
+bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, std::string& error);
+
+// The output options `names` of a command, checked before anything is computed: --csv-format,
+// at most one of them "-" (standard output), --xlsx never "-". False and `error` (German).
+bool checkOutputs(const Parsed& p, const std::vector<std::string>& names, std::string& error);
+// Whether one of the output options `names` is "-": standard output then carries that file only.
+bool stdoutTaken(const Parsed& p, const std::vector<std::string>& names);
+
+// The help lines of the options of csvImportOptions.
+extern const char* const kCsvImportHelp;
 
 // The help lines of the options of exportComputed.
 extern const char* const kExportHelp;

@@ -10,6 +10,7 @@
 #include "document/DlgInputData.h"
 #include "engine/Diagnostics.h"
 #include "engine/Run.h"
+#include "support/Json.h"
 #include "support/TextFormat.h"
 
 using brelvan::cformat;
@@ -24,7 +25,11 @@ const char* const kHelp =
     "Meßpunkte Wasserzufluss zeigen (ja, nein oder unklar), mit der Begründung: ein F-Test\n"
     "auf 5 %, ob die gemessenen p/z über die volumetrische Gerade durch (0, (p/z)i)\n"
     "biegen. Die Werte des Falls (OGIP, WIP, J-Wert) gehen nicht ein.\n"
-    "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)";
+    "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)\n"
+    "  --json   gibt die Kennzahlen als ein JSON-Objekt aus (volumetric_ogip, cole_rise,\n"
+    "           rms_error, mean_error, water_drive, ...)\n"
+    "„-“ als FALL.brv liest den Fall von der Standardeingabe. Rückgabewert 3, wenn die\n"
+    "Rechnung mit einem Abbruch endet (die Diagnose beruht dann auf den Zeilen davor).";
 
 int usage(const std::string& error) {
     return cli::usage(error, kHelp);
@@ -35,7 +40,7 @@ int usage(const std::string& error) {
 int cmdDiagnose(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"verfahren"}, kHelp, p, status))
+    if (!cli::prepare(args, {"verfahren"}, kHelp, p, status, {"json"}))
         return status;
     std::string error;
     if (p.positional.size() != 1)
@@ -52,7 +57,7 @@ int cmdDiagnose(const std::vector<std::string>& args) {
         dlg.OnInitDialog(ui);
         return dlg.checkAll(ui);
     };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (!doc.OnOpenDocument(cli::inputPath(p.positional[0])) || !ui.dialogAccepted)
         return cli::kFailed;
     if (scheme)
         doc.m_iVerfahren = *scheme;
@@ -67,6 +72,31 @@ int cmdDiagnose(const std::vector<std::string>& args) {
     }
     if (result.aborted)
         ui.message("Die Rechnung wurde abgebrochen; die Diagnose beruht auf den Zeilen davor.");
+    const int done = result.aborted ? cli::kAborted : cli::kOk;
+
+    if (p.switches.count("json")) {
+        brelvan::json::Writer j;
+        j.beginObject().field("ogip", d.ogip).field("pz_initial_bar", d.pzInit);
+        j.key("pz_line");
+        if (d.pzLine.valid)
+            j.beginObject()
+                .field("intercept_bar", d.pzLine.intercept)
+                .field("slope_bar_per_mio_m3", d.pzLine.slope)
+                .endObject();
+        else
+            j.null();
+        j.field("volumetric_ogip", d.volumetricOgip)
+            .field("cole_rise", d.check.coleRise)
+            .field("rms_error", d.rms)
+            .field("mean_error", d.meanError)
+            .field("measured_points", static_cast<int>(d.residuals.size()))
+            .field("water_drive", d.check.support)
+            .field("reason", d.check.reason)
+            .field("aborted", result.aborted)
+            .endObject();
+        cli::printOut(j.text());
+        return done;
+    }
 
     if (d.pzLine.valid)
         cli::printOut(cformat("p/z-Gerade: Achsenabschnitt %.4f Steigung %.8f", d.pzLine.intercept,
@@ -81,5 +111,5 @@ int cmdDiagnose(const std::vector<std::string>& args) {
     cli::printOut(cformat("RMS-Fehler: %.4f", d.rms));
     cli::printOut(brelvan::engine::verdictLine(d.check));
     cli::printOut(d.check.reason);
-    return cli::kOk;
+    return done;
 }

@@ -1,5 +1,10 @@
 // The batch tool's fitting commands: "anpassen" (least-squares refinement with ranges) and
 // "karte" (misfit map of two parameters).
+#include <unistd.h>
+
+#include <atomic>
+#include <cmath>
+#include <csignal>
 #include <optional>
 #include <sstream>
 
@@ -19,14 +24,7 @@
 #include "support/TextFormat.h"
 
 #include "support/FileIo.h"
-
-#ifdef BRELVAN_DRAWS_CHARTS
-#include <QGuiApplication>
-#include <cstdlib>
-#include <memory>
-
-#include "views/MisfitMapPainter.h"
-#endif
+#include "support/Json.h"
 
 using brelvan::cformat;
 namespace fit = brelvan::fit;
@@ -43,9 +41,11 @@ bool readRanges(const cli::Parsed& p, std::array<std::optional<std::pair<double,
         if (it == p.options.end())
             continue;
         double lo = 0, hi = 0;
-        if (!cli::range(it->second, lo, hi) || !(hi > lo)) {
-            error = cformat("„%s“ ist kein Bereich MIN:MAX (MIN < MAX) für --%s.", it->second,
-                            kOptionNames[j]);
+        // Every value of the range must be a possible case value: positive and not beyond
+        // 1e9 (a range of ±1e308 would make every grid value infinite).
+        if (!cli::range(it->second, lo, hi) || !(hi > lo) || !(lo > 0) || !(hi <= 1e9)) {
+            error = cformat("„%s“ ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --%s.",
+                            it->second, kOptionNames[j]);
             return false;
         }
         out[j] = std::make_pair(lo, hi);
@@ -75,7 +75,53 @@ bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
             dlg.m_iVerfahren = static_cast<int>(*scheme);
         return dlg.checkAll(ui);
     };
-    return doc.OnOpenDocument(path) && ui.dialogAccepted;
+    return doc.OnOpenDocument(cli::inputPath(path)) && ui.dialogAccepted;
+}
+
+// The fit's result as one JSON object.
+std::string fitJson(const fit::RefineResult& best, const fit::RangesResult& ranges,
+                    const fit::RefineOptions& options) {
+    static const char* const kKeys[fit::kParams] = {"ogip", "wip", "j"};
+    brelvan::json::Writer j;
+    j.beginObject()
+        .field("ogip", best.best[fit::kOgip])
+        .field("wip", best.best[fit::kWip])
+        .field("j", best.best[fit::kJWert])
+        .field("rms_error", best.misfit.rms)
+        .field("mean_error", best.misfit.meanAbs)
+        .field("measured_points", best.misfit.n)
+        .field("iterations", best.iterations);
+    j.key("free").beginObject();
+    for (int k = 0; k < fit::kParams; ++k)
+        j.field(kKeys[k], static_cast<bool>(options.free[k]));
+    j.endObject();
+    // Each free parameter's 95 % range; null for an open side (the range reaches the search
+    // bound) and for a range not computed.
+    j.key("ranges").beginObject();
+    for (int k = 0; k < fit::kParams; ++k) {
+        const fit::Range& r = ranges.ranges[k];
+        if (!ranges.computed || !r.computed) {
+            j.key(kKeys[k]).null();
+            continue;
+        }
+        j.key(kKeys[k]).beginArray();
+        if (r.openLo)
+            j.null();
+        else
+            j.value(r.lo);
+        if (r.openHi)
+            j.null();
+        else
+            j.value(r.hi);
+        j.endArray();
+    }
+    j.endObject();
+    j.key("warnings").beginArray();
+    for (const std::string& w : best.warnings)
+        j.value(w);
+    j.endArray();
+    j.endObject();
+    return j.text();
 }
 
 std::string rangeSide(double v, bool open) {
@@ -88,8 +134,8 @@ const char* const kAnpassenHelp =
     "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
     "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
     "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
-    "                             [--csv DATEI.csv] [--csv-format komma|punkt]\n"
-    "                             [--xlsx DATEI.xlsx]\n"
+    "                             [--ueberschreiben] [--csv DATEI.csv]\n"
+    "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
     "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
     "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
     "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
@@ -104,12 +150,17 @@ const char* const kAnpassenHelp =
     "                   gestreuten Punkten; das beste Ergebnis zählt (Vorgabe). Oder nur\n"
     "                   ein Start bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
-    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten\n"
+    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten (eine vorhandene\n"
+    "                   Datei nur mit --ueberschreiben)\n"
+    "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
+    "                   mean_error, ranges, ...)\n"
     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
     "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
     "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
     "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
-    "                   zweiten Blatt";
+    "                   zweiten Blatt\n"
+    "„-“ als FALL.brv liest den Fall von der Standardeingabe, „--csv -“ schreibt die Tabelle\n"
+    "statt der Ausgabe auf die Standardausgabe.";
 
 } // namespace
 
@@ -119,15 +170,19 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     if (!cli::prepare(args,
                       {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern", "csv",
                        "csv-format", "xlsx"},
-                      kAnpassenHelp, p, status))
+                      kAnpassenHelp, p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
         return cli::usage("Bitte genau eine Falldatei angeben.", kAnpassenHelp);
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
-    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
+        !cli::checkOutputs(p, {"csv"}, error))
         return cli::usage(error, kAnpassenHelp);
+    const bool json = p.switches.count("json") != 0;
+    if (json && cli::stdoutTaken(p, {"csv"}))
+        return cli::usage("--json und „--csv -“ schließen sich aus.", kAnpassenHelp);
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
         std::istringstream list(it->second);
@@ -154,10 +209,11 @@ int cmdAnpassen(const std::vector<std::string>& args) {
                 kAnpassenHelp);
     }
 
-    CliInterface ui;
-    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
-    if (!cli::csvStyleOption(p, csvStyle, ui))
+    if (const auto it = p.options.find("speichern");
+        it != p.options.end() && !cli::mayWriteCase(p, it->second))
         return cli::kFailed;
+
+    CliInterface ui;
     CBrelvanDoc doc;
     if (!openChecked(p.positional[0], doc, ui, scheme))
         return cli::kFailed;
@@ -196,25 +252,31 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     }
     const fit::RangesResult& ranges = result.ranges;
 
-    cli::printOut(cformat("OGIP: %.3f", best.best[fit::kOgip]));
-    cli::printOut(cformat("WIP: %.3f", best.best[fit::kWip]));
-    cli::printOut(cformat("J-Wert: %.4f", best.best[fit::kJWert]));
-    cli::printOut(cformat("RMS-Fehler: %.4f", best.misfit.rms));
-    cli::printOut(cformat("Mittlerer Fehler: %.4f", best.misfit.meanAbs));
-    if (ranges.computed) {
-        for (int j = 0; j < fit::kParams; ++j) {
-            const fit::Range& r = ranges.ranges[j];
-            if (!r.computed)
-                continue;
-            cli::printOut(std::string(fit::paramName(j)) + "-Bereich: " +
-                          rangeSide(r.lo, r.openLo) + " " + rangeSide(r.hi, r.openHi));
+    if (json) {
+        cli::printOut(fitJson(best, ranges, options));
+    } else if (!cli::stdoutTaken(p, {"csv"})) {
+        cli::printOut(cformat("OGIP: %.3f", best.best[fit::kOgip]));
+        cli::printOut(cformat("WIP: %.3f", best.best[fit::kWip]));
+        cli::printOut(cformat("J-Wert: %.4f", best.best[fit::kJWert]));
+        cli::printOut(cformat("RMS-Fehler: %.4f", best.misfit.rms));
+        cli::printOut(cformat("Mittlerer Fehler: %.4f", best.misfit.meanAbs));
+        if (ranges.computed) {
+            for (int j = 0; j < fit::kParams; ++j) {
+                const fit::Range& r = ranges.ranges[j];
+                if (!r.computed)
+                    continue;
+                cli::printOut(std::string(fit::paramName(j)) + "-Bereich: " +
+                              rangeSide(r.lo, r.openLo) + " " + rangeSide(r.hi, r.openHi));
+            }
+        } else {
+            cli::printErr(ranges.message);
         }
-    } else {
-        cli::printErr(ranges.message);
     }
-    cli::printOut(fit::describeStarts(result));
-    for (const std::string& w : best.warnings)
-        cli::printErr("Warnung: " + w + ".");
+    if (!json) {
+        cli::printOut(fit::describeStarts(result));
+        for (const std::string& w : best.warnings)
+            cli::printErr("Warnung: " + w + ".");
+    }
 
     // The case data on the workbook's second sheet: the case as opened, before any saving.
     const auto tables = [&](brelvan::ExportFormat format) {
@@ -244,29 +306,60 @@ const char* const kKarteHelp =
     "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
     "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
     "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
-    "                          AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
+    "                          [--csv-format komma|punkt] AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
     "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
     "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
     "wird in jeder Zelle innerhalb seines Bereichs optimiert.\n"
-    "Die CSV-Datei hat die Kopfzeile OGIP,WIP,JWert,RMSFehler,MittlererFehler und je Zelle\n"
-    "eine Zeile; eine Zelle ohne Fehlerwert hat leere Fehlerfelder. Die Excel-Arbeitsmappe\n"
-    "hat dieselben Spalten mit Einheiten auf dem Blatt „Fehlerkarte“. SVG, PNG und PDF zeigen\n"
-    "die Karte wie die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).";
+    "Die CSV-Datei hat wie die anderen Ausfuhren die Spalten mit Einheiten (OGIP, WIP, J-Wert,\n"
+    "RMS-Fehler, mittlerer Fehler) und je Zelle eine Zeile, „;“ mit Dezimalkomma oder mit\n"
+    "--csv-format punkt „,“ mit Dezimalpunkt; eine Zelle ohne Fehlerwert hat leere\n"
+    "Fehlerfelder. „-“ schreibt die CSV-Datei auf die Standardausgabe. Die Excel-Arbeitsmappe\n"
+    "hat dieselben Spalten auf dem Blatt „Fehlerkarte“. SVG, PNG und PDF zeigen die Karte wie\n"
+    "die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).\n"
+    "Auf einem Terminal zeigt die Standardfehlerausgabe den Fortschritt; Strg+C bricht ab,\n"
+    "ohne eine Datei zu schreiben (Rückgabewert 130).";
+
+// Raised by Ctrl+C while a map is computed.
+std::atomic<bool> gInterrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void onInterrupt(int) {
+    gInterrupted.store(true);
+}
+
+// Ctrl+C stops the map instead of the program, for as long as this lives.
+class InterruptGuard {
+public:
+    InterruptGuard() { m_previous = std::signal(SIGINT, onInterrupt); }
+    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    void (*m_previous)(int) = SIG_DFL;
+};
 
 } // namespace
 
-int cmdKarte(const std::vector<std::string>& args) {
+// The exit status of a command stopped by Ctrl+C, as the shell gives it.
+constexpr int kInterrupted = 130;
+
+int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren"},
-                      kKarteHelp, p, status))
+    if (!cli::prepare(
+            args,
+            {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "csv-format"},
+            kKarteHelp, p, status))
         return status;
     if (p.positional.size() != 2)
         return cli::usage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
-    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+    brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
+        !cli::csvStyleOption(p, csvStyle, error))
         return cli::usage(error, kKarteHelp);
     for (int j = 0; j < fit::kParams; ++j)
         if (!given[j])
@@ -310,27 +403,22 @@ int cmdKarte(const std::vector<std::string>& args) {
     }
     const std::string& output = p.positional[1];
     const auto dot = output.find_last_of('.');
-    std::string suffix = dot == std::string::npos ? "" : output.substr(dot + 1);
+    std::string suffix = output == "-"              ? "csv"
+                         : dot == std::string::npos ? ""
+                                                    : output.substr(dot + 1);
     for (char& c : suffix)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const bool table = suffix == "csv" || suffix == "xlsx";
     if (!table && suffix != "svg" && suffix != "png" && suffix != "pdf")
         return cli::usage("Die Ausgabedatei muss auf .csv, .xlsx, .svg, .png oder .pdf enden.",
                           kKarteHelp);
-#ifndef BRELVAN_DRAWS_CHARTS
-    if (!table) {
-#ifdef BRELVAN_HAVE_CHART
-        // The chart program computes the same map and draws it; the batch tool loads no Qt.
-        std::vector<std::string> handed{"karte"};
-        handed.insert(handed.end(), args.begin(), args.end());
-        return brelvanGrafikCommand(handed);
-#else
+    if (!table && !pictures.draw) {
+        if (pictures.handOver)
+            return pictures.handOver(args);
         cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; die Karte kann "
-                      "nur als CSV geschrieben werden.");
+                      "nur als CSV oder XLSX geschrieben werden.");
         return cli::kUsage;
-#endif
     }
-#endif
 
     CliInterface ui;
     CBrelvanDoc doc;
@@ -349,11 +437,39 @@ int cmdKarte(const std::vector<std::string>& args) {
         options.bounds.hi[j] = given[j]->second;
     }
     options.bounds = fit::searchBounds(options.bounds, fit::largestGp(in));
-    const fit::MisfitMap map = fit::misfitMap(fit::caseObjective(in), options);
+
+    // Progress on a terminal; Ctrl+C stops the map, and nothing is written then.
+    brelvan::parallel::Control control;
+    control.cancel = &gInterrupted;
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    int shownPercent = -1;
+    if (terminal)
+        control.progress = [&shownPercent](int done, int total) {
+            const int percent = total > 0 ? done * 100 / total : 100;
+            if (percent == shownPercent)
+                return;
+            shownPercent = percent;
+            std::fprintf(stderr, "\rFehlerkarte: %3d %% (%d von %d Zellen)", percent, done, total);
+            std::fflush(stderr);
+        };
+    fit::MisfitMap map;
+    {
+        InterruptGuard guard;
+        map = fit::misfitMap(fit::caseObjective(in), options, control);
+    }
+    if (terminal && shownPercent >= 0)
+        std::fputc('\n', stderr);
+    if (map.cancelled || gInterrupted.load()) {
+        ui.error("Abgebrochen; es wurde keine Datei geschrieben.");
+        return kInterrupted;
+    }
 
     if (suffix == "csv") {
-        const brelvan::IoResult<> written = brelvan::writeFileAtomically(output, fit::mapCsv(map));
-        if (!written) {
+        const std::string csv = brelvan::table::toCsv({brelvan::mapTable(map)},
+                                                      csvStyle == brelvan::ExportFormat::CsvPoint
+                                                          ? brelvan::table::kCsvPoint
+                                                          : brelvan::table::kCsvGerman);
+        if (const auto written = cli::writeOutput(output, csv); !written) {
             ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
                              written.error()));
             return cli::kFailed;
@@ -370,23 +486,9 @@ int cmdKarte(const std::vector<std::string>& args) {
         }
         return cli::kOk;
     }
-#ifdef BRELVAN_DRAWS_CHARTS
-    // Drawing needs a Qt application, but no display.
-    std::unique_ptr<QGuiApplication> application;
-    if (!QGuiApplication::instance()) {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "brelvan-cli";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    if (const brelvan::IoResult<> written =
-            brelvan::views::exportMisfitMapFile(map, doc.m_strFeldname, output);
-        !written) {
-        ui.error(written.error());
+    if (const brelvan::IoResult<> drawn = pictures.draw(map, doc.m_strFeldname, output); !drawn) {
+        ui.error(drawn.error());
         return cli::kFailed;
     }
-#endif
     return cli::kOk;
 }

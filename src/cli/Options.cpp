@@ -4,10 +4,17 @@
 #include <cmath>
 #include <cstdio>
 
+#include "support/FileIo.h"
 #include "support/Numbers.h"
 #include "support/TextFormat.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 namespace cli {
+
+const char* const kVersion = BRELVAN_VERSION;
 
 const std::array<const char*, 15> kComponentNames = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
@@ -15,8 +22,17 @@ const std::array<const char*, 15> kComponentNames = {
 
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
                Parsed& out, std::string& error, const std::vector<std::string>& switches) {
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (optionsEnded) {
+            out.positional.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (a == "--help" || a == "-h") {
             out.help = true;
             continue;
@@ -164,9 +180,10 @@ void printErr(const std::string& line) {
 }
 
 bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
-             const char* help, Parsed& parsed, int& status) {
+             const char* help, Parsed& parsed, int& status,
+             const std::vector<std::string>& switches) {
     std::string error;
-    if (!parseArgs(args, known, parsed, error)) {
+    if (!parseArgs(args, known, parsed, error, switches)) {
         printErr(error);
         printErr(help);
         status = kUsage;
@@ -200,6 +217,42 @@ bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& erro
         return false;
     }
     return true;
+}
+
+std::string inputPath(const std::string& argument) {
+    return argument == "-" ? std::string("/dev/stdin") : argument;
+}
+
+brelvan::IoResult<> writeOutput(const std::string& path, std::string_view bytes) {
+    if (path == "-") {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+            std::fflush(stdout) != 0)
+            return brelvan::IoResult<>::failure(brelvan::systemErrorText(errno));
+        return {};
+    }
+    return brelvan::writeFileAtomically(path, bytes);
+}
+
+bool flushStdout() {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    const int code = errno;
+    printErr("Die Ausgabe kann nicht geschrieben werden" +
+             (code ? ": " + brelvan::systemErrorText(code) : std::string()) + ".");
+    return false;
+}
+
+bool mayWriteCase(const Parsed& p, const std::string& path) {
+    if (p.switches.count("ueberschreiben"))
+        return true;
+    std::error_code ec;
+    if (!std::filesystem::exists(brelvan::pathFromUtf8(path), ec))
+        return true;
+    printErr(brelvan::cformat("Die Datei „%s“ gibt es schon; sie wird nur mit --ueberschreiben "
+                              "ersetzt.",
+                              path));
+    return false;
 }
 
 } // namespace cli

@@ -1,13 +1,17 @@
 // Command-line reading of the batch tool: positional arguments, "--name value" (or
-// "--name=value") options and "--name" switches from fixed sets, "--help", and numbers read
-// without the C locale.
+// "--name=value") options and "--name" switches from fixed sets, "--help", "--" before
+// positional arguments that begin with "-", and numbers read without the C locale. "-" stands
+// for standard input or output where a command reads or writes a file.
 #pragma once
+
+#include "support/FileIo.h"
 
 #include <array>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -15,7 +19,11 @@ namespace cli {
 // Exit statuses.
 inline constexpr int kOk = 0;
 inline constexpr int kUsage = 1;
-inline constexpr int kFailed = 2; // a file cannot be read or written, or an input is refused
+inline constexpr int kFailed = 2;  // a file cannot be read or written, or an input is refused
+inline constexpr int kAborted = 3; // the computation ended with an abort (report still given)
+
+// The version of the programs (the project's).
+extern const char* const kVersion;
 
 struct Parsed {
     std::vector<std::string> positional;
@@ -52,11 +60,25 @@ void printErr(const std::string& line); // stderr, with a line break
 // to stderr and `status` is kUsage; with --help the help goes to stdout and `status` is kOk.
 // True when the command is to run.
 bool prepare(const std::vector<std::string>& args, const std::vector<std::string>& known,
-             const char* help, Parsed& parsed, int& status);
+             const char* help, Parsed& parsed, int& status,
+             const std::vector<std::string>& switches = {});
 // The message and the command's help on stderr; returns kUsage.
 int usage(const std::string& error, const char* help);
 // "--verfahren original|intervall": 0 or 1 in `scheme`, left unset without the option; false
 // and `error` (German) for another word.
 bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error);
+
+// The path to read for a file argument: "-" is standard input.
+std::string inputPath(const std::string& argument);
+// Writes `bytes` to the file `path` atomically, or to standard output for "-"; false and
+// `error` (German, without the path) when that fails.
+brelvan::IoResult<> writeOutput(const std::string& path, std::string_view bytes);
+// Standard output flushed; false after a German message on stderr when it could not be
+// written (a full disk, a closed pipe).
+bool flushStdout();
+
+// Refuses to replace an existing case file unless --ueberschreiben was given; false after the
+// German message.
+bool mayWriteCase(const Parsed& p, const std::string& path);
 
 } // namespace cli

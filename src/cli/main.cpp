@@ -10,67 +10,103 @@
 
 namespace {
 
-const char* const kUsageText =
-    "Aufruf: brelvan-cli BEFEHL [ARGUMENTE]\n"
-    "\n"
-    "Befehle:\n"
-    "  bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus\n"
-    "  sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler\n"
-    "  anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen\n"
-    "  karte FALL.brv          rechnet die Fehlerkarte zweier Parameter\n"
-    "  jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie\n"
-    "  zwert                   berechnet die pseudokritischen Werte und den z-Wert\n"
-    "  neu NEU.brv             legt einen neuen Fall an\n"
-    "  zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls\n"
-    "  grafik                  zeichnet die Grafik eines Falls (nur in Builds mit Grafik)\n"
-    "  diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und Wasserzufluss\n"
-    "\n"
-    "„brelvan-cli BEFEHL --help“ beschreibt einen Befehl.\n"
-    "Rückgabewert: 0 Erfolg, 1 Aufruffehler, 2 Datei nicht lesbar oder schreibbar bzw.\n"
-    "Eingabe abgelehnt.";
+#ifndef BRELVAN_HAVE_CHART
+int unavailableChart(const std::vector<std::string>&) {
+    cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; der Befehl „grafik“ "
+                  "steht nicht zur Verfügung.");
+    return cli::kUsage;
+}
+#endif
+
+int karte(const std::vector<std::string>& args) {
+    MapPictures pictures;
+#ifdef BRELVAN_HAVE_CHART
+    // The chart program computes the same map and draws it; the batch tool loads no Qt.
+    pictures.handOver = [](const std::vector<std::string>& rest) {
+        std::vector<std::string> handed{"karte"};
+        handed.insert(handed.end(), rest.begin(), rest.end());
+        return brelvanGrafikCommand(handed);
+    };
+#endif
+    return cmdKarte(args, pictures);
+}
+
+// Every command: its name, its line in the overview, and the function that runs it. A new
+// command is one more entry here.
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const std::vector<std::string>&);
+};
+
+const Command kCommands[] = {
+    {"bericht", "bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus",
+     cmdBericht},
+    {"sensitivitaet", "sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler",
+     cmdSensitivitaet},
+    {"anpassen", "anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen",
+     cmdAnpassen},
+    {"karte", "karte FALL.brv          rechnet die Fehlerkarte zweier Parameter", karte},
+    {"jwert", "jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie",
+     cmdJWert},
+    {"zwert", "zwert                   berechnet die pseudokritischen Werte und den z-Wert",
+     cmdZWert},
+    {"neu", "neu NEU.brv             legt einen neuen Fall an", cmdNeu},
+    {"zeigen", "zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls", cmdZeigen},
+#ifdef BRELVAN_HAVE_CHART
+    {"grafik", "grafik                  zeichnet eine Grafik des Falls", brelvanGrafikCommand},
+#else
+    {"grafik", "grafik                  zeichnet eine Grafik (nur in Builds mit Grafik)",
+     unavailableChart},
+#endif
+    {"diagnose", "diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und Wasserzufluss",
+     cmdDiagnose},
+};
+
+std::string usageText() {
+    std::string text = "Aufruf: brelvan-cli BEFEHL [ARGUMENTE]\n"
+                       "       brelvan-cli --version | --help\n"
+                       "\n"
+                       "Befehle:\n";
+    for (const Command& c : kCommands)
+        text += std::string("  ") + c.summary + "\n";
+    text += "\n"
+            "„brelvan-cli BEFEHL --help“ beschreibt einen Befehl. „-“ als Dateiname steht für\n"
+            "die Standardein- bzw. -ausgabe, „--“ beendet die Optionen.\n"
+            "Rückgabewert: 0 Erfolg, 1 Aufruffehler, 2 Datei nicht lesbar oder schreibbar bzw.\n"
+            "Eingabe abgelehnt, 3 Rechnung mit Abbruch beendet (der Bericht wird ausgegeben).";
+    return text;
+}
+
+int dispatch(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        cli::printErr(usageText());
+        return cli::kUsage;
+    }
+    const std::string& command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "hilfe") {
+        cli::printOut(usageText());
+        return cli::kOk;
+    }
+    if (command == "--version") {
+        cli::printOut(std::string("brelvan-cli ") + cli::kVersion);
+        return cli::kOk;
+    }
+    for (const Command& c : kCommands)
+        if (command == c.name)
+            return c.run(rest);
+    cli::printErr("Unbekannter Befehl „" + command + "“.\n");
+    cli::printErr(usageText());
+    return cli::kUsage;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        cli::printErr(kUsageText);
-        return cli::kUsage;
-    }
-    const std::string command = args.front();
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "--help" || command == "-h" || command == "hilfe") {
-        cli::printOut(kUsageText);
-        return cli::kOk;
-    }
-    if (command == "bericht")
-        return cmdBericht(rest);
-    if (command == "sensitivitaet")
-        return cmdSensitivitaet(rest);
-    if (command == "anpassen")
-        return cmdAnpassen(rest);
-    if (command == "karte")
-        return cmdKarte(rest);
-    if (command == "jwert")
-        return cmdJWert(rest);
-    if (command == "zwert")
-        return cmdZWert(rest);
-    if (command == "neu")
-        return cmdNeu(rest);
-    if (command == "zeigen")
-        return cmdZeigen(rest);
-    if (command == "diagnose")
-        return cmdDiagnose(rest);
-    if (command == "grafik") {
-#ifdef BRELVAN_HAVE_CHART
-        return brelvanGrafikCommand(rest);
-#else
-        cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; der Befehl "
-                      "„grafik“ steht nicht zur Verfügung.");
-        return cli::kUsage;
-#endif
-    }
-    cli::printErr("Unbekannter Befehl „" + command + "“.\n");
-    cli::printErr(kUsageText);
-    return cli::kUsage;
+    const int status = dispatch(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that could not be written (a full disk, a closed pipe) is a failure.
+    if (!cli::flushStdout())
+        return cli::kFailed;
+    return status;
 }

@@ -60,15 +60,27 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     m_decimal->addItem(QStringLiteral("Automatisch"), 0);
     m_decimal->addItem(QStringLiteral("Komma"), int(','));
     m_decimal->addItem(QStringLiteral("Punkt"), int('.'));
+    m_dateOrder = new QComboBox(settings);
+    m_dateOrder->addItem(QStringLiteral("Automatisch"),
+                         static_cast<int>(brelvan::csv::DateOrder::Automatic));
+    m_dateOrder->addItem(QStringLiteral("Tag zuerst (TT/MM/JJJJ)"),
+                         static_cast<int>(brelvan::csv::DateOrder::DayMonthYear));
+    m_dateOrder->addItem(QStringLiteral("Monat zuerst (MM/TT/JJJJ)"),
+                         static_cast<int>(brelvan::csv::DateOrder::MonthDayYear));
+    m_dateOrder->addItem(QStringLiteral("Jahr zuerst (JJJJ/MM/TT)"),
+                         static_cast<int>(brelvan::csv::DateOrder::YearMonthDay));
     m_header = new QComboBox(settings);
     m_header->addItem(QStringLiteral("Automatisch"), -1);
-    m_header->addItem(QStringLiteral("Ja"), 1);
-    m_header->addItem(QStringLiteral("Nein"), 0);
+    m_header->addItem(QStringLiteral("keine"), 0);
+    for (int line = 1; line <= 10; ++line)
+        m_header->addItem(QStringLiteral("Zeile %1").arg(line), line);
     row1->addWidget(new QLabel(QStringLiteral("Trennzeichen:"), settings));
     row1->addWidget(m_separator);
     row1->addWidget(new QLabel(QStringLiteral("Dezimalzeichen:"), settings));
     row1->addWidget(m_decimal);
-    row1->addWidget(new QLabel(QStringLiteral("Erste Zeile ist Überschrift:"), settings));
+    row1->addWidget(new QLabel(QStringLiteral("Datumsfolge:"), settings));
+    row1->addWidget(m_dateOrder);
+    row1->addWidget(new QLabel(QStringLiteral("Überschrift:"), settings));
     row1->addWidget(m_header);
     row1->addStretch();
     form->addRow(row1);
@@ -117,7 +129,7 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     layout->addWidget(buttons);
 
     for (QComboBox* box :
-         {m_separator, m_decimal, m_header, m_columns[0], m_columns[1], m_columns[2]})
+         {m_separator, m_decimal, m_dateOrder, m_header, m_columns[0], m_columns[1], m_columns[2]})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!m_filling)
                 reread();
@@ -130,7 +142,8 @@ brelvan::csv::Options DlgCsvImport::options() const {
     brelvan::csv::Options o;
     o.separator = static_cast<char>(m_separator->currentData().toInt());
     o.decimal = static_cast<char>(m_decimal->currentData().toInt());
-    o.header = m_header->currentData().toInt();
+    o.dateOrder = static_cast<brelvan::csv::DateOrder>(m_dateOrder->currentData().toInt());
+    o.headerLine = m_header->currentData().toInt();
     int* targets[3] = {&o.columnDate, &o.columnGp, &o.columnPressure};
     for (int i = 0; i < 3; ++i)
         *targets[i] = m_columns[i]->count() ? m_columns[i]->currentData().toInt() : kAuto;
@@ -144,13 +157,37 @@ void DlgCsvImport::reread() {
     const brelvan::csv::Result before = m_result;
     const bool columnsAfresh = before.columnCount == 0 ||
                                (o.separator && o.separator != before.separator) ||
-                               (o.header >= 0 && (o.header == 1) != before.header);
+                               (o.headerLine >= 0 && o.headerLine != before.headerLine);
     if (columnsAfresh) {
         o.columnDate = o.columnGp = o.columnPressure = kAuto;
     }
     m_result = brelvan::csv::read(m_bytes, o);
     fillColumnBoxes(columnsAfresh);
+    showFound();
     showResult();
+}
+
+void DlgCsvImport::showFound() {
+    m_filling = true;
+    const brelvan::csv::Result& r = m_result;
+    const QString separator = r.separator == '\t'  ? QStringLiteral("Tabulator")
+                              : r.separator == ',' ? QStringLiteral("Komma ,")
+                                                   : QStringLiteral("Semikolon ;");
+    m_separator->setItemText(0, QStringLiteral("Automatisch (%1)").arg(separator));
+    const bool decimalOpen = r.undecided == brelvan::csv::Undecided::Decimal;
+    m_decimal->setItemText(
+        0, decimalOpen ? QStringLiteral("Automatisch (unklar)")
+                       : QStringLiteral("Automatisch (%1)")
+                             .arg(QString::fromUtf8(brelvan::csv::decimalName(r.decimal))));
+    const bool dateOpen = r.undecided == brelvan::csv::Undecided::DateOrder;
+    m_dateOrder->setItemText(
+        0, dateOpen ? QStringLiteral("Automatisch (unklar)")
+                    : QStringLiteral("Automatisch (%1)")
+                          .arg(QString::fromUtf8(brelvan::csv::dateOrderName(r.dateOrder))));
+    m_header->setItemText(0, r.headerLine > 0
+                                 ? QStringLiteral("Automatisch (Zeile %1)").arg(r.headerLine)
+                                 : QStringLiteral("Automatisch (keine)"));
+    m_filling = false;
 }
 
 void DlgCsvImport::fillColumnBoxes(bool afresh) {
@@ -199,7 +236,13 @@ void DlgCsvImport::showResult() {
         ++r;
     }
     m_skipped->resizeColumnsToContents();
-    if (!m_result.error.empty())
+    if (m_result.undecided == brelvan::csv::Undecided::Decimal)
+        m_summary->setText(QString::fromStdString(m_result.error) +
+                           QStringLiteral(" Bitte das Dezimalzeichen wählen."));
+    else if (m_result.undecided == brelvan::csv::Undecided::DateOrder)
+        m_summary->setText(QString::fromStdString(m_result.error) +
+                           QStringLiteral(" Bitte die Datumsfolge wählen."));
+    else if (!m_result.error.empty())
         m_summary->setText(QString::fromStdString(m_result.error));
     else
         m_summary->setText(QStringLiteral("%1 Zeilen werden übernommen, %2 Zeilen übersprungen.")

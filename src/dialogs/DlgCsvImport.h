@@ -1,6 +1,8 @@
 // The preview of a CSV import "CSV-Datei importieren": the lines that will enter the list and
-// the rows that are skipped, each with its reason; separator, decimal character, heading row and
-// the columns of date, Gp and pressure can be chosen when the file's own are not found.
+// the rows that are skipped, each with its reason. The separator, the decimal character, the
+// order of day and month in dates with "/" and the heading's line are shown as found in the file
+// and can each be chosen, as can the columns of date, Gp and pressure. When the file cannot
+// decide the decimal character or the date order, nothing is taken until the user chooses.
 #pragma once
 
 #include <QDialog>
@@ -31,7 +33,9 @@ public:
     // The controls, for the tests.
     QComboBox* separatorBox() const { return m_separator; }
     QComboBox* decimalBox() const { return m_decimal; }
-    QComboBox* headerBox() const { return m_header; }
+    QComboBox* headerBox() const { return m_header; } // automatic, none, line 1 to 10
+    QComboBox* dateOrderBox() const { return m_dateOrder; }
+    QLabel* summaryLabel() const { return m_summary; }
     QComboBox* columnBox(int which) const { return m_columns[which]; } // 0 date, 1 Gp, 2 p
     QTableWidget* rowsTable() const { return m_rows; }
     QTableWidget* skippedTable() const { return m_skipped; }
@@ -44,6 +48,8 @@ private:
     // The column choices with the columns of the last reading; `afresh`: all back to automatic.
     void fillColumnBoxes(bool afresh);
     void showResult();
+    // The "Automatisch" items name what the last reading found.
+    void showFound();
 
     std::string m_bytes;
     float m_beginn = 0;
@@ -53,6 +59,7 @@ private:
     QComboBox* m_separator = nullptr;
     QComboBox* m_decimal = nullptr;
     QComboBox* m_header = nullptr;
+    QComboBox* m_dateOrder = nullptr;
     QComboBox* m_columns[3] = {};
     QTableWidget* m_rows = nullptr;
     QTableWidget* m_skipped = nullptr;

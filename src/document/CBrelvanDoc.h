@@ -94,6 +94,8 @@ public:
 
     // ---- Result of the last run
     double m_dZInit = 0;
+    // The last normal run ended with an abort (its report says why).
+    bool m_bAbgebrochen = false;
 
     // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
     // Fetkovich method. Stored in the case file's extension block.

@@ -8,9 +8,11 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "document/DocumentCommands.h"
+#include "document/ListLine.h"
 #include "engine/DayNumber.h"
 #include "support/Cp1252.h"
 #include "support/TextFormat.h"
@@ -235,6 +237,12 @@ Role roleOf(std::string_view name) {
             startsWith(x, "f\xC3\xB6rder") || startsWith(x, "foerder") || x == "produced")
             return Role::Gp;
     }
+    // A computed or simulated pressure is never the measured one.
+    for (const std::string& x : w)
+        if (startsWith(x, "berechn") || startsWith(x, "rechen") || startsWith(x, "comput") ||
+            startsWith(x, "calc") || startsWith(x, "simul") || startsWith(x, "modell") ||
+            startsWith(x, "model") || x == "sim")
+            return Role::None;
     if (pz)
         return Role::None;
     for (const std::string& x : w) {
@@ -260,37 +268,183 @@ bool looksNumeric(std::string_view s) {
     return parseNumber(s, '.', v) || parseNumber(s, ',', v);
 }
 
-// The decimal character the number cells of the columns use most.
-char detectDecimal(const std::vector<Record>& records, std::size_t first,
-                   const std::vector<int>& columns) {
-    std::size_t comma = 0, point = 0;
-    for (std::size_t i = first; i < records.size(); ++i) {
-        for (int col : columns) {
-            const std::string_view s = trim(cellAt(records[i], col));
-            const bool hasComma = s.find(',') != std::string_view::npos;
-            const bool hasPoint = s.find('.') != std::string_view::npos;
-            if (hasComma && !hasPoint)
-                ++comma;
-            else if (hasPoint && !hasComma)
-                ++point;
-            else if (hasComma && hasPoint)
-                (s.rfind(',') > s.rfind('.') ? comma : point) += 1;
-        }
-    }
-    return comma > point ? ',' : '.';
+// What one number cell says about the decimal character.
+enum class Evidence { None, Comma, Point, Ambiguous };
+
+// "1.234,5" and "12,5" can only have a decimal comma, "1,234.5" and "1,234,567" only a decimal
+// point; "1.500" and "1,500" (one to three digits, not starting with 0, then one separator and
+// three digits) can be either; a cell without either character says nothing.
+Evidence evidenceOf(std::string_view s) {
+    s = trim(s);
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    if (const std::size_t e = s.find_first_of("eE"); e != std::string_view::npos)
+        s = s.substr(0, e);
+    const std::size_t commas = static_cast<std::size_t>(std::count(s.begin(), s.end(), ','));
+    const std::size_t points = static_cast<std::size_t>(std::count(s.begin(), s.end(), '.'));
+    if (commas > 0 && points > 0)
+        return s.rfind(',') > s.rfind('.') ? Evidence::Comma : Evidence::Point;
+    if (commas > 1)
+        return Evidence::Point; // commas that group thousands
+    if (points > 1)
+        return Evidence::Comma;
+    if (commas + points == 0)
+        return Evidence::None;
+    const char mark = commas ? ',' : '.';
+    const std::size_t at = s.find(mark);
+    std::size_t before = 0;
+    for (std::size_t i = 0; i < at; ++i)
+        before += isDigit(s[i]) ? 1 : 0;
+    const std::string_view after = s.substr(at + 1);
+    const bool threeDigits = after.size() == 3 && std::all_of(after.begin(), after.end(), isDigit);
+    const bool groupStart = before >= 1 && before <= 3 && s.front() != '0' && before == at;
+    if (threeDigits && groupStart)
+        return Evidence::Ambiguous;
+    return mark == ',' ? Evidence::Comma : Evidence::Point;
 }
 
-// The line as typed lines enter the list.
-std::string listLine(const Row& r) {
-    if (r.pressure)
-        return cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", r.day, r.month, r.year,
-                       static_cast<double>(r.gp), static_cast<double>(*r.pressure));
-    return cformat("     %2d.%2d.%4d  %13.3f", r.day, r.month, r.year, static_cast<double>(r.gp));
+struct Sample {
+    int lineNumber = 0;
+    std::string text;
+};
+
+// The decimal character the number cells of the columns show, or the stop with its reason.
+// Without any evidence the separator's usual partner is taken (every cell reads alike then).
+char decideDecimal(const std::vector<Record>& records, std::size_t first,
+                   const std::vector<int>& columns, char separator, Result& result) {
+    std::optional<Sample> comma, point, ambiguous;
+    for (std::size_t i = first; i < records.size(); ++i) {
+        for (int col : columns) {
+            const std::string_view cell = trim(cellAt(records[i], col));
+            std::optional<Sample>* target = nullptr;
+            switch (evidenceOf(cell)) {
+            case Evidence::Comma:
+                target = &comma;
+                break;
+            case Evidence::Point:
+                target = &point;
+                break;
+            case Evidence::Ambiguous:
+                target = &ambiguous;
+                break;
+            case Evidence::None:
+                break;
+            }
+            if (target && !*target)
+                *target = Sample{records[i].lineNumber, std::string(cell)};
+        }
+    }
+    if (comma && point) {
+        result.error = cformat("Die Zahlen der Datei haben teils ein Dezimalkomma („%s“ in Zeile "
+                               "%d), teils einen Dezimalpunkt („%s“ in Zeile %d).",
+                               comma->text, comma->lineNumber, point->text, point->lineNumber);
+        result.undecided = Undecided::Decimal;
+        return 0;
+    }
+    if (comma)
+        return ',';
+    if (point)
+        return '.';
+    if (ambiguous) {
+        std::string text = ambiguous->text;
+        const char mark = text.find(',') != std::string::npos ? ',' : '.';
+        std::string plain = text;
+        std::erase(plain, mark);
+        std::string decimal = text;
+        std::replace(decimal.begin(), decimal.end(), mark, ',');
+        result.error = cformat("„%s“ in Zeile %d kann %s oder %s bedeuten, und nichts in der "
+                               "Datei entscheidet, ob „%c“ das Dezimalzeichen ist.",
+                               text, ambiguous->lineNumber, decimal, plain, mark);
+        result.undecided = Undecided::Decimal;
+        return 0;
+    }
+    return separator == ',' ? '.' : ',';
+}
+
+// The two leading fields of a date with "/" whose year stands last; false for other dates.
+bool slashFields(std::string_view text, int& a, int& b) {
+    text = trim(text);
+    if (const std::size_t cut = text.find_first_of(" T"); cut != std::string_view::npos)
+        text = text.substr(0, cut);
+    const std::size_t s1 = text.find('/');
+    if (s1 == std::string_view::npos)
+        return false;
+    const std::size_t s2 = text.find('/', s1 + 1);
+    if (s2 == std::string_view::npos)
+        return false;
+    return readInt(text.substr(0, s1), 1, 2, a) &&
+           readInt(text.substr(s1 + 1, s2 - s1 - 1), 1, 2, b);
+}
+
+// The order of day and month in the date column's cells with "/": a first field above 12 can
+// only be the day, a second above 12 only the day as well (month first). A date whose fields
+// could be swapped with no such cell to decide stops the import.
+DateOrder decideDateOrder(const std::vector<Record>& records, std::size_t first, int column,
+                          Result& result) {
+    std::optional<Sample> dayFirst, monthFirst, open;
+    for (std::size_t i = first; i < records.size(); ++i) {
+        const std::string_view cell = trim(cellAt(records[i], column));
+        int a = 0, b = 0;
+        if (!slashFields(cell, a, b))
+            continue;
+        const Sample here{records[i].lineNumber, std::string(cell)};
+        if (a > 12 && b <= 12 && !dayFirst)
+            dayFirst = here;
+        else if (b > 12 && a <= 12 && !monthFirst)
+            monthFirst = here;
+        else if (a != b && a <= 12 && b <= 12 && !open)
+            open = here;
+    }
+    if (dayFirst && monthFirst) {
+        result.error =
+            cformat("Die Daten der Datei stehen teils mit dem Tag zuerst („%s“ in "
+                    "Zeile %d), teils mit dem Monat zuerst („%s“ in Zeile %d).",
+                    dayFirst->text, dayFirst->lineNumber, monthFirst->text, monthFirst->lineNumber);
+        result.undecided = Undecided::DateOrder;
+        return DateOrder::Automatic;
+    }
+    if (monthFirst)
+        return DateOrder::MonthDayYear;
+    if (dayFirst || !open)
+        return DateOrder::DayMonthYear;
+    int a = 0, b = 0;
+    slashFields(open->text, a, b);
+    result.error = cformat("Das Datum „%s“ in Zeile %d kann der %d.%d. oder der %d.%d. sein, und "
+                           "kein Datum der Datei entscheidet, ob der Tag oder der Monat zuerst "
+                           "steht.",
+                           open->text, open->lineNumber, a, b, b, a);
+    result.undecided = Undecided::DateOrder;
+    return DateOrder::Automatic;
+}
+
+// The heading among the first ten lines: the first row that names a date and a Gp column;
+// otherwise the row just above the first row holding a date (title rows may stand above it).
+// The index of the heading's record, or -1 for none.
+int findHeading(const std::vector<Record>& records) {
+    constexpr int kHeadingLines = 10;
+    for (std::size_t i = 0; i < records.size() && records[i].lineNumber <= kHeadingLines; ++i) {
+        bool date = false, gp = false;
+        for (const std::string& c : records[i].cells) {
+            const Role role = roleOf(c);
+            date = date || role == Role::Date;
+            gp = gp || role == Role::Gp;
+        }
+        if (date && gp)
+            return static_cast<int>(i);
+    }
+    for (std::size_t i = 0; i < records.size() && records[i].lineNumber <= kHeadingLines + 1; ++i) {
+        for (const std::string& c : records[i].cells) {
+            int d = 0, m = 0, y = 0;
+            if (parseDate(c, d, m, y))
+                return static_cast<int>(i) - 1;
+        }
+    }
+    return 0; // no date near the top: the first row is taken as the heading
 }
 
 } // namespace
 
-bool parseDate(std::string_view text, int& day, int& month, int& year) {
+bool parseDate(std::string_view text, int& day, int& month, int& year, DateOrder order) {
     text = trim(text);
     // A time of day after the date (as spreadsheets write date cells) is ignored when it is
     // midnight or any other well-formed time.
@@ -312,8 +466,11 @@ bool parseDate(std::string_view text, int& day, int& month, int& year) {
         const std::string_view p1 = text.substr(0, a);
         const std::string_view p2 = text.substr(a + 1, b - a - 1);
         const std::string_view p3 = text.substr(b + 1);
-        if (sep == '-')
+        // A year of four digits in front is read year first whatever the order.
+        if (sep == '-' || (sep == '/' && (order == DateOrder::YearMonthDay || p1.size() == 4)))
             return readInt(p1, 4, 4, year) && readInt(p2, 1, 2, month) && readInt(p3, 1, 2, day);
+        if (sep == '/' && order == DateOrder::MonthDayYear)
+            return readInt(p1, 1, 2, month) && readInt(p2, 1, 2, day) && readInt(p3, 4, 4, year);
         return readInt(p1, 1, 2, day) && readInt(p2, 1, 2, month) && readInt(p3, 4, 4, year);
     }
     return false;
@@ -385,6 +542,23 @@ bool parseNumber(std::string_view text, char decimal, double& value) {
     return true;
 }
 
+const char* decimalName(char decimal) {
+    return decimal == '.' ? "Punkt" : "Komma";
+}
+
+const char* dateOrderName(DateOrder order) {
+    switch (order) {
+    case DateOrder::MonthDayYear:
+        return "MTJ";
+    case DateOrder::YearMonthDay:
+        return "JMT";
+    case DateOrder::DayMonthYear:
+    case DateOrder::Automatic:
+        break;
+    }
+    return "TMJ";
+}
+
 bool isCsvPath(std::string_view path) {
     if (path.size() < 4)
         return false;
@@ -423,17 +597,29 @@ Result read(std::string_view bytes, const Options& options) {
         result.error = "Die Datei enthält keine Zeilen.";
         return result;
     }
+
+    // The heading: the line asked for, or found near the top. Lines above it are titles.
+    int heading = -1;
+    if (options.headerLine > 0) {
+        for (std::size_t i = 0; i < records.size() && heading < 0; ++i)
+            if (records[i].lineNumber == options.headerLine)
+                heading = static_cast<int>(i);
+        if (heading < 0) {
+            result.error = cformat("Die Zeile %d der Datei ist leer oder fehlt; sie kann nicht "
+                                   "die Überschrift sein.",
+                                   options.headerLine);
+            return result;
+        }
+    } else if (options.headerLine < 0) {
+        heading = findHeading(records);
+    }
+    if (heading > 0)
+        records.erase(records.begin(), records.begin() + heading);
+    result.header = heading >= 0;
+    result.headerLine = result.header ? records.front().lineNumber : 0;
     for (const Record& r : records)
         result.columnCount = std::max(result.columnCount, static_cast<int>(r.cells.size()));
-
-    // A heading row holds no date.
     const Record& first = records.front();
-    bool firstHasDate = false;
-    for (const std::string& c : first.cells) {
-        int d = 0, m = 0, y = 0;
-        firstHasDate = firstHasDate || parseDate(c, d, m, y);
-    }
-    result.header = options.header >= 0 ? options.header == 1 : !firstHasDate;
     for (int c = 0; c < result.columnCount; ++c) {
         const std::string name = result.header ? std::string(trim(cellAt(first, c))) : "";
         result.columnNames.push_back(name.empty() ? cformat("Spalte %d", c + 1) : name);
@@ -501,14 +687,23 @@ Result read(std::string_view bytes, const Options& options) {
     if (pressure >= result.columnCount)
         pressure = result.columnPressure = -1;
 
+    // The decimal character and the order of dates with "/", from the file's own evidence.
     std::vector<int> numberColumns = {gp};
     if (pressure >= 0)
         numberColumns.push_back(pressure);
-    // In a comma-separated file a decimal comma can stand only in quoted cells, which the
-    // detection sees as well.
-    result.decimal =
-        options.decimal ? options.decimal : detectDecimal(records, firstData, numberColumns);
+    result.decimal = options.decimal ? options.decimal
+                                     : decideDecimal(records, firstData, numberColumns,
+                                                     result.separator, result);
+    if (!result.error.empty())
+        return result;
+    result.dateOrder = options.dateOrder != DateOrder::Automatic
+                           ? options.dateOrder
+                           : decideDateOrder(records, firstData, date, result);
+    if (!result.error.empty())
+        return result;
 
+    double lastDay = 0; // the day number of the last row taken
+    int lastLine = 0;
     for (std::size_t i = firstData; i < records.size(); ++i) {
         const Record& rec = records[i];
         auto skip = [&](std::string reason) {
@@ -523,8 +718,11 @@ Result read(std::string_view bytes, const Options& options) {
             skip("Datum fehlt");
             continue;
         }
-        if (!parseDate(dateText, row.day, row.month, row.year)) {
-            skip(cformat("„%s“ ist kein Datum (T.M.JJJJ, JJJJ-MM-TT oder TT/MM/JJJJ)", dateText));
+        if (!parseDate(dateText, row.day, row.month, row.year, result.dateOrder)) {
+            skip(cformat("„%s“ ist kein Datum (T.M.JJJJ, JJJJ-MM-TT oder %s)", dateText,
+                         result.dateOrder == DateOrder::MonthDayYear   ? "MM/TT/JJJJ"
+                         : result.dateOrder == DateOrder::YearMonthDay ? "JJJJ/MM/TT"
+                                                                       : "TT/MM/JJJJ"));
             continue;
         }
         if (gpText.empty()) {
@@ -553,29 +751,38 @@ Result read(std::string_view bytes, const Options& options) {
             }
             row.pressure = static_cast<float>(p);
         }
-        // The checks of a typed line, in their order and with their messages.
-        if (row.day < 1 || row.day > 31) {
-            skip("Fehler bei der Angabe der Tage");
+        // The line as it enters the list, with the checks of a typed line.
+        row.listLine = listLine(row.day, row.month, row.year, static_cast<double>(row.gp),
+                                row.pressure ? std::optional<double>(*row.pressure) : std::nullopt);
+        const LineCheck check = checkListLine(row.listLine, options.beginn);
+        switch (check.fault) {
+        case LineFault::None:
+            break;
+        case LineFault::NoSuchDate:
+            skip(cformat("Das Datum %d.%d.%d gibt es nicht", row.day, row.month, row.year));
             continue;
-        }
-        if (row.month < 1 || row.month > 12) {
-            skip("Fehler bei der Angabe der Monate");
+        case LineFault::NotAfterStart:
+            skip("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)");
             continue;
-        }
-        if (row.year < 1900 || row.year > 2200) {
-            skip("Fehler bei der Angabe des Jahres");
+        case LineFault::Value:
+            // The message ends with its own full stop, as the dialog shows it.
+            skip(check.message.substr(0, check.message.size() - 1));
+            continue;
+        default:
+            skip(check.message);
             continue;
         }
         const double t = tage(row.day, row.month, row.year, nullptr);
-        if (t == 0) {
-            skip("Keine zeitliche Reihenfolge (das Datum gibt es nicht)");
+        if (lastLine > 0 && t == lastDay) {
+            skip(cformat("Das Datum steht schon in Zeile %d", lastLine));
             continue;
         }
-        if (!(static_cast<float>(t) > options.beginn)) {
-            skip("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)");
+        if (lastLine > 0 && t < lastDay) {
+            skip(cformat("Keine zeitliche Reihenfolge (vor dem Datum der Zeile %d)", lastLine));
             continue;
         }
-        row.listLine = listLine(row);
+        lastDay = t;
+        lastLine = rec.lineNumber;
         result.rows.push_back(std::move(row));
     }
     return result;

@@ -1,6 +1,7 @@
 #include "document/DlgInputData.h"
 
 #include "document/DataExchange.h"
+#include "document/ListLine.h"
 #include "engine/DayNumber.h"
 #include "support/Cp1252.h"
 #include "support/FileIo.h"
@@ -56,24 +57,6 @@ float gasSum(const std::array<float, DlgInputData::kComponents>& gas) {
 
 std::string sumText(float sum) {
     return brelvan::cformat("%6.2f", sum);
-}
-
-// The list line written by hand editing, with the pressure column when it was read.
-std::string handLine(const brelvan::PressureLineF& l, bool withPressure) {
-    if (withPressure)
-        return brelvan::cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", l.day, l.month, l.year,
-                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
-    return brelvan::cformat("     %2d.%2d.%4d  %13.3f", l.day, l.month, l.year,
-                            static_cast<double>(l.gp));
-}
-
-// The list line written by the file import.
-std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
-    if (withPressure)
-        return brelvan::cformat("%7d.%2d.%4d  %13.3f  %16.1f", l.day, l.month, l.year,
-                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
-    return brelvan::cformat("%7d.%2d.%4d  %13.3f   ", l.day, l.month, l.year,
-                            static_cast<double>(l.gp));
 }
 
 } // namespace
@@ -251,34 +234,13 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
         m_iListSelection >= 0 && static_cast<std::size_t>(m_iListSelection) < m_ListDruck.size();
     m_iAuswahl = selected ? m_iListSelection : -1;
 
-    brelvan::PressureLineF line;
-    const std::string problem = brelvan::pressureLineProblem(m_strZeile);
-    if (!problem.empty()) {
-        ui.message(problem + ".");
+    const brelvan::LineCheck check = brelvan::checkListLine(m_strZeile, m_fBeginn);
+    if (check.fault != brelvan::LineFault::None) {
+        ui.message(check.message);
         return false;
     }
-    const int fields = brelvan::scanPressureLine(m_strZeile, line);
-    if (fields < brelvan::kProductionLineFields) {
-        ui.message("Die Zeile enthält zu wenig Daten");
-        return false;
-    }
-    if (line.day < 1 || line.day > 31) {
-        ui.message("Fehler bei der Angabe der Tage");
-        return false;
-    }
-    if (line.month < 1 || line.month > 12) {
-        ui.message("Fehler bei der Angabe der Monate");
-        return false;
-    }
-    if (line.year < 1900 || line.year > 2200) {
-        ui.message("Fehler bei der Angabe des Jahres");
-        return false;
-    }
-    // A date that does not exist has the day number 0 and fails here as well.
-    if (!(static_cast<float>(brelvan::tage(line.day, line.month, line.year, &ui)) > m_fBeginn)) {
-        ui.message("Keine zeitliche Reihenfolge");
-        return false;
-    }
+    const brelvan::PressureLineF& line = check.line;
+    const int fields = check.fields;
 
     // Change, insert and delete work on the line chosen in the list.
     if (m_iOption >= 0 && m_iOption != 1 && m_iOption <= 3 && m_iAuswahl < 0) {
@@ -292,7 +254,10 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
         return false;
     }
     bool applied = false;
-    const std::string text = handLine(line, fields == brelvan::kMeasuredLineFields);
+    const std::string text = brelvan::listLine(line.day, line.month, line.year, line.gp,
+                                               fields == brelvan::kMeasuredLineFields
+                                                   ? std::optional<double>(line.pressure)
+                                                   : std::nullopt);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
     };
@@ -398,7 +363,10 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
             ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
             break;
         }
-        const std::string listLine = importLine(line, fields == brelvan::kMeasuredLineFields);
+        const std::string listLine = brelvan::importedLine(
+            line.day, line.month, line.year, line.gp,
+            fields == brelvan::kMeasuredLineFields ? std::optional<double>(line.pressure)
+                                                   : std::nullopt);
         m_Zeilen.push_back(listLine);
         m_ListDruck.push_back(listLine);
     }

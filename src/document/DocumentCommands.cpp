@@ -128,6 +128,7 @@ void CBrelvanDoc::forgetResults() {
     m_Max2Werte = 0;
     m_bBerechnet = false;
     m_bNeueDaten = true;
+    m_bAbgebrochen = false;
 }
 
 void CBrelvanDoc::OnFileNew() {

@@ -38,8 +38,10 @@ RunInputs CBrelvanDoc::runInputs() const {
 
 void CBrelvanDoc::applyRunResult(RunResult&& r) {
     m_dZInit = r.zInit;
-    if (r.headerWritten)
+    if (r.headerWritten) {
         m_Tabelle = std::move(r.rows); // the table of a normal run, for the export
+        m_bAbgebrochen = r.aborted;
+    }
     if (r.headerWritten) {
         m_Ausgabe = std::move(r.report);
     } else {

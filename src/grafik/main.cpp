@@ -24,6 +24,7 @@
 #include "views/ChartExport.h"
 #include "views/ChartGeometry.h"
 #include "views/DiagnosticChart.h"
+#include "views/MisfitMapPainter.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ const std::string kHelp = brelvan::cformat(
     "  --art ART           eine Diagnosegrafik statt der Grafik: verlauf (Druckverlauf mit\n"
     "                      Meßpunkten), pz (p/z – Gp), cole, ho (Havlena–Odeh), residuen\n"
     "                      (--lupe gilt nur für die Grafik ohne --art)\n"
-    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF).",
+    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF). „-“ als FALL.brv\n"
+    "liest den Fall von der Standardeingabe.\n"
+    "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (die Grafik wird geschrieben).",
     brelvan::views::kMagnifiedWidth, brelvan::views::kMagnifiedHeight, brelvan::views::kScreenWidth,
     brelvan::views::kScreenHeight);
 
@@ -137,13 +140,31 @@ brelvan::IoResult<> writeChart(const CBrelvanDoc& doc, const Request& request) {
     return brelvan::views::exportChart(doc, QString::fromStdString(request.output), request.layout);
 }
 
-} // namespace
+// Draws the misfit map of "karte" as a picture.
+brelvan::IoResult<> drawMap(const brelvan::fit::MisfitMap& map, const std::string& fieldName,
+                            const std::string& path) {
+    // Drawing needs a Qt application, but no display.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "brelvan-grafik";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    return brelvan::views::exportMisfitMapFile(map, fieldName, path);
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int run(const std::vector<std::string>& args, char** argv) {
+    if (!args.empty() && args[0] == "--version") {
+        cli::printOut(std::string("brelvan-grafik ") + cli::kVersion);
+        return cli::kOk;
+    }
     // The misfit map as a picture: "brelvan-cli karte" hands its image outputs over.
-    if (!args.empty() && args[0] == "karte")
-        return cmdKarte(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!args.empty() && args[0] == "karte") {
+        MapPictures pictures;
+        pictures.draw = drawMap;
+        return cmdKarte(std::vector<std::string>(args.begin() + 1, args.end()), pictures);
+    }
     Request request;
     if (const auto status = parse(args, request))
         return *status;
@@ -171,7 +192,7 @@ int main(int argc, char** argv) {
         dlg.m_iGrafiktyp = request.grafiktyp;
         return dlg.checkAll(ui);
     };
-    if (!doc.OnOpenDocument(request.caseFile))
+    if (!doc.OnOpenDocument(cli::inputPath(request.caseFile)))
         return cli::kFailed;
     if (!ui.dialogAccepted) {
         ui.error("Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.");
@@ -181,5 +202,14 @@ int main(int argc, char** argv) {
         ui.error(written.error());
         return cli::kFailed;
     }
-    return cli::kOk;
+    return doc.m_bAbgebrochen ? cli::kAborted : cli::kOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc), argv);
+    if (!cli::flushStdout())
+        return cli::kFailed;
+    return status;
 }

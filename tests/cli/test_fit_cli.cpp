@@ -189,11 +189,19 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 26u);
-    EXPECT_EQ(lines[0], "OGIP,WIP,JWert,RMSFehler,MittlererFehler");
-    EXPECT_EQ(lines[1], "1000.000000,5000.000000,40.000000,,");
-    EXPECT_TRUE(std::regex_match(
-        lines[6], std::regex(R"(3000\.000000,5000\.000000,40\.000000,\d+\.\d{6},\d+\.\d{6})")))
+    // Like the other exports: byte order mark, units in the headings, ";" and the decimal comma.
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag bar));"
+                        "RMS-Fehler (bar);Mittlerer Fehler (bar)\r");
+    EXPECT_EQ(lines[1], "1000;5000;40;;\r");
+    EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(3000;5000;40;\d+,\d+;\d+,\d+\r)")))
         << lines[6];
+    // With --csv-format punkt: "," and the decimal point, here on standard output.
+    r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip", "5000:45000",
+                "--jwert", "10:100", "--punkte", "5", "--csv-format", "punkt", "-"},
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 26u);
+    EXPECT_EQ(r.out[6].rfind("3000,5000,40,", 0), 0u) << r.out[6];
 
     r = runCli({"karte", fall, "--achsen", "wip,jwert", "--ogip", "4000:6000", "--wip",
                 "5000:45000", "--jwert", "10:100", "--punkte", "3", "--dritter", "optimiert", csv},
@@ -210,6 +218,17 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
           {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", "--jwert", "1:2",
            dir.file("karte.txt")}})
         EXPECT_EQ(runCli(bad, dir).status, 1);
+    // Ranges whose values are no possible case values are refused before anything is computed
+    // (a range of ±1e308 once wrote -nan and inf cells).
+    for (const char* range : {"-1e308:1e308", "0:5000", "1e308:1.7e308"}) {
+        r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", range, "--wip", "1:2",
+                    "--jwert", "1:2", csv},
+                   dir);
+        EXPECT_EQ(r.status, 1) << range;
+        EXPECT_NE(r.err.find("ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --ogip"),
+                  std::string::npos)
+            << r.err;
+    }
 }
 
 TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
@@ -271,7 +290,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
     EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("nein/a.xlsx")));
     r = runCli({"anpassen", fall, "--csv", csv, "--csv-format", "excel"}, dir);
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty()); // refused before the fit
     EXPECT_NE(r.err.find("--csv-format erwartet „komma“ oder „punkt“"), std::string::npos) << r.err;
 }

@@ -81,6 +81,34 @@ private slots:
         QCOMPARE(preview.rowsTable()->rowCount(), 2);
     }
 
+    // What the file itself decides is shown; where it cannot decide, nothing is taken until
+    // the user chooses, and the choice reads the file again.
+    void previewAsksWhatTheFileCannotDecide() {
+        const std::string file = "Messungen Feld A\n"
+                                 "Datum;Gp;Druck\n2/1/2001;1.500;225\n3/1/2001;2.000;205\n";
+        DlgCsvImport preview(QStringLiteral("druck.csv"), file, 36525.0f); // 1.1.2000
+        QCOMPARE(preview.headerBox()->itemText(0), QStringLiteral("Automatisch (Zeile 2)"));
+        QCOMPARE(preview.separatorBox()->itemText(0), QStringLiteral("Automatisch (Semikolon ;)"));
+        QCOMPARE(preview.decimalBox()->itemText(0), QStringLiteral("Automatisch (unklar)"));
+        QVERIFY(preview.summaryLabel()->text().contains(QStringLiteral("„1.500“ in Zeile 3")));
+        QVERIFY(preview.summaryLabel()->text().endsWith(
+            QStringLiteral("Bitte das Dezimalzeichen wählen.")));
+        QVERIFY(!preview.okButton()->isEnabled());
+
+        preview.decimalBox()->setCurrentIndex(preview.decimalBox()->findData(int(',')));
+        QCOMPARE(preview.dateOrderBox()->itemText(0), QStringLiteral("Automatisch (unklar)"));
+        QVERIFY(preview.summaryLabel()->text().endsWith(
+            QStringLiteral("Bitte die Datumsfolge wählen.")));
+        QVERIFY(!preview.okButton()->isEnabled());
+
+        preview.dateOrderBox()->setCurrentIndex(preview.dateOrderBox()->findData(
+            static_cast<int>(brelvan::csv::DateOrder::MonthDayYear)));
+        QVERIFY(preview.okButton()->isEnabled());
+        QCOMPARE(preview.rowsTable()->rowCount(), 2);
+        QCOMPARE(preview.lines().front(),
+                 std::string("      1. 2.2001       1500.000             225.0 "));
+    }
+
     // The button of the input dialog: the previewed lines replace the list or follow it; a
     // cancelled preview changes nothing; the fields typed meanwhile stay.
     void theDialogTakesThePreviewedLines() {

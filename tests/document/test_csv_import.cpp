@@ -1,6 +1,7 @@
 // Shut-in pressure lines from CSV files as spreadsheets write them.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,8 +53,8 @@ TEST(CsvImport, SeparatorsAndDecimalsOfCommonSpreadsheetsGiveTheSameLines) {
         // English: comma and decimal point, ISO dates, no line end at the end.
         "Date,Cumulative production,Pressure\n1990-07-01,12.5,251.0\n1991-01-01,40,\n"
         "1991-07-01,71.25,238.4",
-        // Tab separated, TT/MM/JJJJ, decimal point.
-        "date\tgp\tp\n01/07/1990\t12.5\t251\n01/01/1991\t40\t\n01/07/1991\t71.25\t238.4\n",
+        // Tab separated, JJJJ/MM/TT, decimal point.
+        "date\tgp\tp\n1990/07/01\t12.5\t251\n1991/01/01\t40\t\n1991/07/01\t71.25\t238.4\n",
         // Quoted cells with the decimal comma inside a comma-separated file.
         "\"Datum\",\"Gp\",\"Druck\"\n\"1.7.1990\",\"12,5\",\"251\"\n\"1.1.1991\",\"40\",\"\"\n"
         "\"1.7.1991\",\"71,25\",\"238,4\"\n"};
@@ -149,7 +150,7 @@ TEST(CsvImport, RowsThatFailTheListsRulesAreSkippedWithTheirReason) {
         {3, "Fehler bei der Angabe der Tage"},
         {4, "Fehler bei der Angabe der Monate"},
         {5, "Fehler bei der Angabe des Jahres"},
-        {6, "Keine zeitliche Reihenfolge (das Datum gibt es nicht)"},
+        {6, "Das Datum 31.4.1991 gibt es nicht"},
         {7, "Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)"},
         {8, "Datum fehlt"},
         {9, "„1.1.91“ ist kein Datum (T.M.JJJJ, JJJJ-MM-TT oder TT/MM/JJJJ)"},
@@ -206,7 +207,8 @@ TEST(CsvImport, LargeAndOddFilesAreRefusedOrReadWithoutLoss) {
     // Many rows: no limit of its own.
     std::string many = "Datum;Gp;Druck\n";
     for (int i = 0; i < 2000; ++i)
-        many += "1.1.1995;" + std::to_string(i) + ";200\n";
+        many += std::to_string(i % 28 + 1) + "." + std::to_string(i / 28 % 12 + 1) + "." +
+                std::to_string(1995 + i / (28 * 12)) + ";" + std::to_string(i) + ";200\n";
     EXPECT_EQ(csv::read(many, after1990()).rows.size(), 2000u);
     EXPECT_TRUE(csv::isCsvPath("a/B.CSV"));
     EXPECT_FALSE(csv::isCsvPath("b.txt"));
@@ -224,4 +226,161 @@ TEST(CsvImport, TheDialogTakesThePreviewedLinesAsTheList) {
     d.takeCsvLines({"c"}, false);
     EXPECT_EQ(d.m_Zeilen, (std::vector<std::string>{"c"}));
     EXPECT_EQ(d.m_strZeile, " ");
+}
+
+// ---- Files as German and English spreadsheet programs write them: each gives the right numbers
+// or stops with its reason; nothing is guessed silently.
+
+namespace {
+
+struct Expect {
+    double gp;
+    std::optional<double> pressure;
+};
+
+void expectRows(const csv::Result& r, const std::vector<Expect>& expected) {
+    ASSERT_EQ(r.error, "");
+    ASSERT_EQ(r.rows.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_FLOAT_EQ(r.rows[i].gp, static_cast<float>(expected[i].gp));
+        ASSERT_EQ(r.rows[i].pressure.has_value(), expected[i].pressure.has_value());
+        if (expected[i].pressure) {
+            EXPECT_FLOAT_EQ(*r.rows[i].pressure, static_cast<float>(*expected[i].pressure));
+        }
+    }
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST(CsvImportEvidence, ThousandsAndDecimalsAreReadFromTheFilesOwnEvidence) {
+    // German: "1.500" alone may be 1,5 or 1500 -- the import stops and says why.
+    const std::string germanThousands = "Datum;Gp;Druck\n1.7.1990;1.500;251\n1.1.1991;2.000;240\n";
+    const csv::Result stop = csv::read(germanThousands, after1990());
+    EXPECT_EQ(stop.undecided, csv::Undecided::Decimal);
+    EXPECT_TRUE(contains(stop.error, "„1.500“ in Zeile 2 kann 1,500 oder 1500 bedeuten"))
+        << stop.error;
+    EXPECT_TRUE(stop.rows.empty());
+    // The same with a row that has a decimal comma: the points group thousands.
+    expectRows(csv::read(germanThousands + "1.7.1991;2.250,5;238,4\n", after1990()),
+               {{1500, 251}, {2000, 240}, {2250.5, 238.4}});
+    // Or chosen: comma means thousands points, point means decimal points.
+    csv::Options comma = after1990();
+    comma.decimal = ',';
+    expectRows(csv::read(germanThousands, comma), {{1500, 251}, {2000, 240}});
+    csv::Options point = after1990();
+    point.decimal = '.';
+    expectRows(csv::read(germanThousands, point), {{1.5, 251}, {2, 240}});
+
+    // German decimals: "12,5" can only be a decimal comma.
+    expectRows(csv::read("Datum;Gp;Druck\n1.7.1990;12,5;251,25\n", after1990()), {{12.5, 251.25}});
+
+    // English: a quoted "1,500" alone stops as well; "1,500.0" next to it decides.
+    const std::string englishThousands =
+        "Date,Gp,Pressure\n1990-07-01,\"1,500\",251\n1991-01-01,\"2,000\",240\n";
+    const csv::Result en = csv::read(englishThousands, after1990());
+    EXPECT_EQ(en.undecided, csv::Undecided::Decimal);
+    EXPECT_TRUE(contains(en.error, "„1,500“ in Zeile 2")) << en.error;
+    expectRows(csv::read(englishThousands + "1991-07-01,\"2,250.5\",238.4\n", after1990()),
+               {{1500, 251}, {2000, 240}, {2250.5, 238.4}});
+    // English decimals, and "0,500" (no thousands group starts with 0) as a decimal comma.
+    expectRows(csv::read("Date,Gp,Pressure\n1990-07-01,12.5,251.0\n", after1990()), {{12.5, 251}});
+    expectRows(csv::read("Datum;Gp;Druck\n1.7.1990;0,500;251\n", after1990()), {{0.5, 251}});
+
+    // A file that mixes both decimal characters stops.
+    const csv::Result mixed =
+        csv::read("Datum;Gp;Druck\n1.7.1990;12,5;251\n1.1.1991;40.5;240\n", after1990());
+    EXPECT_EQ(mixed.undecided, csv::Undecided::Decimal);
+    EXPECT_TRUE(mixed.rows.empty());
+}
+
+TEST(CsvImportEvidence, DatesWithSlashesAreReadInTheOrderTheColumnShows) {
+    // A first field above 12 shows the day first.
+    const csv::Result dayFirst =
+        csv::read("Datum;Gp;Druck\n2/1/2001;10;200\n13/1/2001;20;190\n", after1990());
+    ASSERT_EQ(dayFirst.rows.size(), 2u);
+    EXPECT_EQ(dayFirst.dateOrder, csv::DateOrder::DayMonthYear);
+    EXPECT_EQ(dayFirst.rows[0].month, 1);
+    EXPECT_EQ(dayFirst.rows[0].day, 2);
+    // A second field above 12 shows the month first (the US order).
+    const csv::Result monthFirst =
+        csv::read("Date,Gp,Pressure\n2/1/2001,10,200\n2/13/2001,20,190\n", after1990());
+    ASSERT_EQ(monthFirst.rows.size(), 2u);
+    EXPECT_EQ(monthFirst.dateOrder, csv::DateOrder::MonthDayYear);
+    EXPECT_EQ(monthFirst.rows[0].month, 2);
+    EXPECT_EQ(monthFirst.rows[0].day, 1);
+    // Nothing decides: the import stops and names both readings.
+    const std::string open = "Date,Gp,Pressure\n2/1/2001,10,200\n3/1/2001,20,190\n";
+    const csv::Result stop = csv::read(open, after1990());
+    EXPECT_EQ(stop.undecided, csv::Undecided::DateOrder);
+    EXPECT_TRUE(contains(stop.error, "„2/1/2001“ in Zeile 2 kann der 2.1. oder der 1.2. sein"))
+        << stop.error;
+    EXPECT_TRUE(stop.rows.empty());
+    csv::Options us = after1990();
+    us.dateOrder = csv::DateOrder::MonthDayYear;
+    const csv::Result chosen = csv::read(open, us);
+    ASSERT_EQ(chosen.rows.size(), 2u);
+    EXPECT_EQ(chosen.rows[1].listLine, typed("1.3.2001 20 190"));
+    // Both orders in one column stop too.
+    EXPECT_EQ(csv::read("Datum;Gp\n13/1/2001;10\n1/13/2001;20\n", after1990()).undecided,
+              csv::Undecided::DateOrder);
+}
+
+TEST(CsvImportEvidence, TitleRowsByteOrderMarkAndCrlfAreNoData) {
+    // A title and an empty line above the heading; byte order mark and CRLF line ends.
+    const std::string file = "\xEF\xBB\xBF"
+                             "Schliessdruecke Feld A;;\r\n\r\nDatum;Gp (Mio m3);Druck (bar)\r\n"
+                             "1.7.1990;12,5;251\r\n1.1.1991;40;\r\n";
+    const csv::Result r = csv::read(file, after1990());
+    EXPECT_EQ(r.headerLine, 3);
+    EXPECT_TRUE(r.skipped.empty());
+    expectRows(r, {{12.5, 251}, {40, std::nullopt}});
+    // The heading named by its line.
+    csv::Options o = after1990();
+    o.headerLine = 3;
+    expectRows(csv::read(file, o), {{12.5, 251}, {40, std::nullopt}});
+    // A heading with names the reader does not know: the row above the first date.
+    const csv::Result unnamed =
+        csv::read("Feld A\nA;B;C\n1.7.1990;12,5;251\n1.1.1991;40;240\n", after1990());
+    EXPECT_EQ(unnamed.headerLine, 2);
+    expectRows(unnamed, {{12.5, std::nullopt}, {40, std::nullopt}});
+}
+
+TEST(CsvImportEvidence, ValuesDatesAndOrderPassTheChecksOfATypedLine) {
+    const csv::Result r = csv::read("Datum;Gp;Druck\n"
+                                    "1.1.2001;10;200\n"         // 2: taken
+                                    "31.2.2001;20;190\n"        // 3: no such date
+                                    "1.3.2001;2000000000;190\n" // 4: Gp beyond any value
+                                    "1.4.2001;30;2000000000\n"  // 5: pressure beyond any value
+                                    "1.5.2001;40;180\n"         // 6: taken
+                                    "1.5.2001;41;179\n"         // 7: the same date again
+                                    "1.2.2001;42;178\n"         // 8: before the row taken last
+                                    "1.6.2001;50;170\n",        // 9: taken
+                                    after1990());
+    ASSERT_EQ(r.rows.size(), 3u);
+    EXPECT_EQ(r.rows[2].lineNumber, 9);
+    ASSERT_EQ(r.skipped.size(), 5u);
+    EXPECT_EQ(r.skipped[0].reason, "Das Datum 31.2.2001 gibt es nicht");
+    EXPECT_TRUE(contains(r.skipped[1].reason, "Gp-Wert")) << r.skipped[1].reason;
+    EXPECT_TRUE(contains(r.skipped[1].reason, "außerhalb jedes möglichen Wertes"));
+    EXPECT_TRUE(contains(r.skipped[2].reason, "Druckwert")) << r.skipped[2].reason;
+    EXPECT_EQ(r.skipped[3].reason, "Das Datum steht schon in Zeile 6");
+    EXPECT_EQ(r.skipped[4].reason, "Keine zeitliche Reihenfolge (vor dem Datum der Zeile 6)");
+}
+
+TEST(CsvImportEvidence, AComputedPressureIsNeverTakenAsTheMeasuredOne) {
+    const csv::Result both =
+        csv::read("Datum;Gp;Druck berechnet;Druck gemessen\n1.1.2001;10;201;200\n", after1990());
+    EXPECT_EQ(both.columnPressure, 3);
+    expectRows(both, {{10, 200}});
+    for (const char* heading : {"Date;Gp;Computed pressure", "Datum;Gp;Berechneter Druck",
+                                "Date;Gp;Calculated pressure (bar)"}) {
+        const csv::Result r = csv::read(std::string(heading) + "\n1.1.2001;10;201\n", after1990());
+        EXPECT_EQ(r.columnPressure, -1) << heading;
+        expectRows(r, {{10, std::nullopt}});
+    }
 }

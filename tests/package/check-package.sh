@@ -26,6 +26,8 @@ dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$scratch/files"
 for want in /usr/bin/brelvan /usr/bin/brelvan-cli \
     /usr/share/applications/brelvan.desktop /usr/share/mime/packages/brelvan.xml \
     /usr/share/icons/hicolor/scalable/apps/brelvan.svg \
+    /usr/share/icons/hicolor/48x48/apps/brelvan.png /usr/share/icons/hicolor/64x64/apps/brelvan.png \
+    /usr/share/icons/hicolor/128x128/apps/brelvan.png \
     /usr/share/icons/hicolor/scalable/mimetypes/application-x-brelvan.svg \
     /usr/share/metainfo/de.brelvan.brelvan.metainfo.xml \
     /usr/share/man/man1/brelvan.1.gz /usr/share/man/man1/brelvan-cli.1.gz \
@@ -43,6 +45,23 @@ for program in "$build"/brelvan*; do
     if [ -f "$program" ] && [ -x "$program" ] && ! grep -qx "/usr/bin/$name" "$scratch/files"; then
         echo "FEHLT im Paket: /usr/bin/$name"
         fail=1
+    fi
+done
+
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+for want in qt6-translations-l10n fonts-liberation; do
+    if ! grep -q "$want" <<<"$recommends"; then
+        echo "FEHLT in Recommends: $want"
+        fail=1
+    fi
+done
+# The programs carry the hardening of dpkg-buildflags: read-only relocations, immediate binding.
+for program in "$build"/brelvan "$build"/brelvan-cli; do
+    if [ -x "$program" ] && command -v readelf >/dev/null; then
+        if ! readelf -d "$program" | grep -q 'BIND_NOW\|FLAGS.*NOW'; then
+            echo "NICHT gehärtet (bindnow): $program"
+            fail=1
+        fi
     fi
 done
 
