@@ -6,7 +6,7 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
 #include "document/FitCase.h"
-#include "document/TextFormat.h"
+#include "support/TextFormat.h"
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"

@@ -104,9 +104,9 @@ bool CGrafik::OnExport() {
     if (path.isEmpty()) {
         return false;
     }
-    QString error;
-    if (!exportChart(*doc, path, {m_bGrafiklupe, ChartLayout::Page::Screen}, &error)) {
-        doc->ui().error(error.toStdString());
+    const IoResult<> written = exportChart(*doc, path, {m_bGrafiklupe, ChartLayout::Page::Screen});
+    if (!written) {
+        doc->ui().error(written.error());
         return false;
     }
     return true;
