@@ -275,7 +275,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
                 "--csv-format", "punkt"},
                dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 6u);
+    ASSERT_EQ(r.out.size(), 7u);
     lines = csvLines(readFile(csv));
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "Größe,Wert,Anpassung,95-%-Bereich von,95-%-Bereich bis,Bereich");

@@ -77,5 +77,13 @@ TEST(WaterVerdictRates, DISABLED_LargeBatch) {
         std::printf("%s: %d cases, ja %.1f %%, nein %.1f %%, unklar %.1f %%\n",
                     water ? "water drive" : "volumetric", r.cases, 100 * r.share(r.yes),
                     100 * r.share(r.no), 100 * r.share(r.unclear));
+        // For comparison, the earlier rule: a Cole rise above 5 % or a p/z line reaching 5 %
+        // beyond the stored OGIP.
+        int earlier = 0;
+        for (unsigned i = 0; i < 500; ++i) {
+            const WaterSupportCheck& c = verdict_cases::draw(water, i).diag.check;
+            earlier += c.coleRise > 0.05 || c.ogipRatio > 1.05 ? 1 : 0;
+        }
+        std::printf("  earlier rule: ja %.1f %%\n", earlier / 5.0);
     }
 }

@@ -124,7 +124,8 @@ private slots:
         std::unique_ptr<QChart> pz(createDiagnosticChart(DiagnosticKind::PZ, data));
         std::unique_ptr<QChart> cole(createDiagnosticChart(DiagnosticKind::Cole, data));
         std::unique_ptr<QChart> res(createDiagnosticChart(DiagnosticKind::Residuals, data));
-        const QString verdict = QString::fromStdString(engine::verdictLine(data.diag.check));
+        const QString verdict =
+            QString::fromStdString(brelvan::engine::verdictLine(data.diag.check));
         QVERIFY(pz->title().contains(verdict));
         QVERIFY(cole->title().contains(verdict));
         QVERIFY(pz->title().contains("Beispielfeld"));
