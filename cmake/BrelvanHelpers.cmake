@@ -11,15 +11,12 @@ function(brelvan_warnings target)
     endif()
 endfunction()
 
-# One GoogleTest executable from all sources of a test folder.
-# brelvan_add_gtest(NAME name DIR dir LIBS libs...)
+# One GoogleTest executable from the named sources of a test folder.
+# brelvan_add_gtest(NAME name DIR dir SOURCES files... LIBS libs...)
 function(brelvan_add_gtest)
-    cmake_parse_arguments(T "" "NAME;DIR" "LIBS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
-    if(NOT sources)
-        return()
-    endif()
-    add_executable(${T_NAME} ${sources})
+    cmake_parse_arguments(T "" "NAME;DIR" "SOURCES;LIBS" ${ARGN})
+    list(TRANSFORM T_SOURCES PREPEND ${T_DIR}/)
+    add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
     target_compile_definitions(${T_NAME} PRIVATE BRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -30,14 +27,12 @@ function(brelvan_add_gtest)
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
-# One Qt Test executable per source file of a folder (each file has its own QTEST_MAIN).
-# brelvan_add_qtests(DIR dir LIBS libs...)
+# One Qt Test executable per named test of a folder: <dir>/<test>.cpp with its own QTEST_MAIN.
+# brelvan_add_qtests(DIR dir TESTS names... LIBS libs...)
 function(brelvan_add_qtests)
-    cmake_parse_arguments(T "" "DIR" "LIBS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${T_DIR}/tst_*.cpp)
-    foreach(src IN LISTS sources)
-        get_filename_component(name ${src} NAME_WE)
-        add_executable(${name} ${src})
+    cmake_parse_arguments(T "" "DIR" "TESTS;LIBS" ${ARGN})
+    foreach(name IN LISTS T_TESTS)
+        add_executable(${name} ${T_DIR}/${name}.cpp)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
         target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
         target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests
@@ -63,14 +58,15 @@ function(brelvan_layer_includes target folder)
     target_include_directories(${target} PUBLIC ${view})
 endfunction()
 
-# One layer of the core: a static library from src/<folder>/*.cpp that sees the headers of
-# <folder> and of the layers named after it (brelvan_layer_includes). Floating-point
+# One layer of the core: a static library from the named sources of src/<folder> that sees the
+# headers of <folder> and of the layers below it (brelvan_layer_includes). Floating-point
 # contraction is off, so the digits do not depend on the processor.
-# brelvan_core_layer(target folder lower-folders...)
+# brelvan_core_layer(target folder BELOW lower-folders... SOURCES files...)
 function(brelvan_core_layer target folder)
-    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
-    add_library(${target} STATIC ${sources})
-    brelvan_layer_includes(${target} ${folder} ${ARGN})
+    cmake_parse_arguments(L "" "" "BELOW;SOURCES" ${ARGN})
+    list(TRANSFORM L_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/src/${folder}/)
+    add_library(${target} STATIC ${L_SOURCES})
+    brelvan_layer_includes(${target} ${folder} ${L_BELOW})
     target_compile_options(${target} PRIVATE -ffp-contract=off)
     brelvan_warnings(${target})
 endfunction()

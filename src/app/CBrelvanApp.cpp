@@ -10,10 +10,12 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "dialogs/ScreenFit.h"
+#include "support/FileIo.h"
 #include "views/CScrollViewBase.h"
 
 namespace brelvan::app {
@@ -136,23 +138,38 @@ bool CBrelvanApp::printFile(const QString& path, const QString& printerName) {
         return false;
     }
     QPrinter& p = printer();
+    views::CScrollViewBase* view = m_pFrame->GetActiveView();
     if (printerName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        // A printer name ending in ".pdf" prints into that file.
+        // A printer name ending in ".pdf" prints into that file: into a private temporary
+        // file first, whose bytes then replace the file like every file the program writes.
+        QTemporaryDir folder;
+        const QString temporary = folder.filePath(QStringLiteral("druck.pdf"));
         p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(printerName);
-    } else {
-        const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                        : QPrinterInfo::printerInfo(printerName);
-        if (info.isNull()) {
-            m_ui.error(
-                printerName.isEmpty()
-                    ? std::string("Es ist kein Standarddrucker eingerichtet.")
-                    : ("Der Drucker \"" + printerName.toStdString() + "\" ist nicht vorhanden."));
+        p.setOutputFileName(temporary);
+        const bool printed = folder.isValid() && view && view->printDirect(p) > 0;
+        p.setOutputFileName(QString());
+        const IoResult<std::string> bytes =
+            printed ? readFileBounded(temporary.toStdString())
+                    : IoResult<std::string>::failure("die Seiten können nicht gedruckt werden");
+        const IoResult<> written =
+            bytes ? writeFileAtomically(printerName.toStdString(), bytes.value()) : IoResult<>();
+        if (!bytes || !written) {
+            m_ui.error("Die Datei „" + printerName.toStdString() +
+                       "“ kann nicht geschrieben werden: " +
+                       (bytes ? written.error() : bytes.error()) + ".");
             return false;
         }
-        p.setPrinterName(info.printerName());
+        return true;
     }
-    views::CScrollViewBase* view = m_pFrame->GetActiveView();
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull()) {
+        m_ui.error(printerName.isEmpty() ? std::string("Es ist kein Standarddrucker eingerichtet.")
+                                         : ("Der Drucker \"" + printerName.toStdString() +
+                                            "\" ist nicht vorhanden."));
+        return false;
+    }
+    p.setPrinterName(info.printerName());
     return view && view->printDirect(p) > 0;
 }
 

@@ -390,10 +390,9 @@ bool loadCase(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
         return false;
     }
     ByteReader ar(bytes.value());
-    std::string error;
-    if (!doc.Serialize(ar, error)) {
-        ui.error(
-            cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s.", path, error));
+    if (const brelvan::IoResult<> read = doc.Serialize(ar); !read) {
+        ui.error(cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s.", path,
+                         read.error()));
         return false;
     }
     return true;

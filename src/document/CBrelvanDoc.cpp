@@ -129,23 +129,21 @@ void CBrelvanDoc::Serialize(ByteWriter& ar) const {
     brelvan::caseext::write(ar, *this);
 }
 
-bool CBrelvanDoc::Serialize(ByteReader& ar, std::string& error) {
+brelvan::IoResult<> CBrelvanDoc::Serialize(ByteReader& ar) {
     // Read into a fresh object; the stored fields are taken over only when all have been read.
     CBrelvanDoc fresh;
     std::apply([&](auto... field) { (get(ar, fresh.*field) && ...); }, kStoredFields);
     for (float& percent : fresh.m_fGas)
         ar.readFloat(percent);
     ar.readStringList(fresh.m_Zeilen);
-    if (ar.failed()) {
-        error = ar.failure();
-        return false;
-    }
-    if (!brelvan::caseext::read(ar, fresh, error))
-        return false;
+    if (ar.failed())
+        return brelvan::IoResult<>::failure(ar.failure());
+    if (brelvan::IoResult<> extension = brelvan::caseext::read(ar, fresh); !extension)
+        return extension;
     std::apply([&](auto... field) { ((this->*field = std::move(fresh.*field)), ...); },
                kStoredFields);
     m_fGas = fresh.m_fGas;
     m_Zeilen = std::move(fresh.m_Zeilen);
     m_iVerfahren = fresh.m_iVerfahren;
-    return true;
+    return {};
 }

@@ -9,6 +9,7 @@
 
 #include "document/CaseFields.h"
 #include "engine/Run.h"
+#include "support/FileIo.h"
 #include "support/UserInterface.h"
 
 class ByteReader;
@@ -109,8 +110,8 @@ public:
     // ---- Case file. Loading reads into a fresh document and adopts it only when the file is
     // complete; the open case stays untouched otherwise. Saving is atomic.
     void Serialize(ByteWriter& ar) const;
-    // Reads the stored fields; false (and `error` set) when the bytes do not hold a case.
-    bool Serialize(ByteReader& ar, std::string& error);
+    // Reads the stored fields; the reason (German) when the bytes do not hold a case.
+    brelvan::IoResult<> Serialize(ByteReader& ar);
     // File Open: reads, adopts, runs the editing cycle and its post-load steps; on failure a
     // German message through ui().error() and the case stays as it was.
     bool OnOpenDocument(const std::string& path);

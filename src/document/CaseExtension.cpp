@@ -37,13 +37,13 @@ void write(ByteWriter& ar, const CBrelvanDoc& doc) {
         ar.writeUInt8(b);
 }
 
-bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
+IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
     const std::size_t start = ar.position();
     if (ar.remaining() == 0)
-        return true;
+        return {};
     auto damaged = [&](const std::string& why) {
-        error = cformat("der Erweiterungsblock ab Byte %u ist beschädigt: %s", start, why);
-        return false;
+        return IoResult<>::failure(
+            cformat("der Erweiterungsblock ab Byte %u ist beschädigt: %s", start, why));
     };
 
     std::string_view tag;
@@ -81,7 +81,7 @@ bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
         // Fields of other tags belong to later versions of the program and are skipped.
     }
     doc.m_iVerfahren = verfahren;
-    return true;
+    return {};
 }
 
 } // namespace brelvan::caseext

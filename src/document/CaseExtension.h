@@ -14,6 +14,8 @@
 
 #include <string>
 
+#include "support/FileIo.h"
+
 class ByteReader;
 class ByteWriter;
 class CBrelvanDoc;
@@ -27,7 +29,7 @@ inline constexpr char kSchemeTag[4] = {'V', 'E', 'R', 'F'};
 void write(ByteWriter& ar, const CBrelvanDoc& doc);
 
 // Reads what follows the line list into the options of `doc` (which hold their defaults).
-// False, with `error` in German, when those bytes are not one complete, valid block.
-bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error);
+// The reason (German) when those bytes are not one complete, valid block.
+IoResult<> read(ByteReader& ar, CBrelvanDoc& doc);
 
 } // namespace brelvan::caseext

@@ -154,10 +154,10 @@ void DlgInputData::OnKillfocusBeginn(brelvan::UserInterface& ui) {
     m_fBeginn = static_cast<float>(brelvan::tage(m_iTag, m_iMonat, m_iJahr, &ui));
 }
 
-int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
+bool DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     if (m_Zeilen.empty()) {
         ui.message("Es liegen keine Meßwerte vor!");
-        return -1;
+        return false;
     }
     // The largest Gp is found afresh from the lines each time, so correcting or deleting the
     // line with the largest Gp lowers it.
@@ -168,7 +168,7 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
         const std::string problem = brelvan::pressureLineProblem(m_Zeilen[i]);
         if (!problem.empty()) {
             ui.message(brelvan::cformat("%d.Zeile: %s.\n%s", i + 1, problem, m_Zeilen[i]));
-            return -1;
+            return false;
         }
     }
     int measured = 0;
@@ -182,13 +182,13 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     }
     if (measured == 0) {
         ui.message(kKeineDruckmesswerte);
-        return -1;
+        return false;
     }
-    return 0;
+    return true;
 }
 
 bool DlgInputData::OnButtonOK(brelvan::UserInterface& ui) {
-    if (PruefeMesswerte(ui) != 0)
+    if (!PruefeMesswerte(ui))
         return false;
     for (int i = 0; i < kComponents; ++i)
         m_fGas[static_cast<std::size_t>(i)] = gasField(i);

@@ -112,10 +112,10 @@ public:
     void OnInitDialog(brelvan::UserInterface& ui);
     void OnKillfocusGas(); // m_fGas and m_strSumme from the composition members
     void OnKillfocusBeginn(brelvan::UserInterface& ui); // m_fBeginn from the start date
-    // The measurement check of m_Zeilen: 0 acceptable, -1 not (its message shown). Sets
-    // m_dMaxGp afresh, from 0, to the largest Gp of the lines that carry a pressure, so that
-    // correcting or deleting the line with the largest Gp lowers it.
-    int PruefeMesswerte(brelvan::UserInterface& ui);
+    // The measurement check of m_Zeilen: true when acceptable; otherwise its message has been
+    // shown. Sets m_dMaxGp afresh, from 0, to the largest Gp of the lines that carry a
+    // pressure, so that correcting or deleting the line with the largest Gp lowers it.
+    bool PruefeMesswerte(brelvan::UserInterface& ui);
     // The checks of OK after the exchange (measurement check, composition sum into m_fGas,
     // lines, largest Gp against OGIP); true when the dialog may end with OK.
     bool OnButtonOK(brelvan::UserInterface& ui);

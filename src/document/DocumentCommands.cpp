@@ -153,11 +153,10 @@ bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     ByteReader ar(bytes.value());
-    std::string error;
-    if (!Serialize(ar, error)) {
+    if (const brelvan::IoResult<> read = Serialize(ar); !read) {
         ui().error(brelvan::cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: "
                                     "%s.\nDer geöffnete Fall bleibt unverändert.",
-                                    path, error));
+                                    path, read.error()));
         return false;
     }
     // The case as it would be saved now, to tell later whether the dialog changed it.

@@ -118,7 +118,6 @@ public:
         std::error_code ec;
         fs::remove(m_path, ec);
     }
-    const fs::path& path() const { return m_path; }
 
 private:
     fs::path m_path;

@@ -273,7 +273,7 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
     if (!S_ISDIR(folderStat.st_mode))
         return R::failure(systemErrorText(ENOTDIR));
     // The new file replaces the old one by a rename in the folder: the folder must be writable.
-    if (!writableBits(folderStat) || (::access(folder.c_str(), W_OK) != 0 && errno == EACCES))
+    if (!writableBits(folderStat))
         return R::failure("ihr Ordner ist schreibgeschützt");
     const fs::path temp = temporaryIn(folder);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));

@@ -575,6 +575,23 @@ private slots:
             QVERIFY(pdfPages(pdf) >= 1);
         }
         {
+            // Printing into a read-only file leaves it as it was and says so.
+            ScriptedInterface ui;
+            CBrelvanApp app(ui);
+            const QString pdf = dir.filePath("nurlesen.pdf");
+            QFile old(pdf);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("alt");
+            old.close();
+            QVERIFY(old.setPermissions(QFileDevice::ReadOwner));
+            QCOMPARE(app.InitInstance({"/pt", example, pdf}), CBrelvanApp::Start::Failed);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("alt"));
+            QVERIFY(QString::fromStdString(ui.transcript()).contains("schreibgeschützt"));
+            QCOMPARE(QDir(dir.path()).entryList({"*.tmp", ".~*"}, QDir::Hidden | QDir::Files),
+                     QStringList());
+        }
+        {
             ScriptedInterface ui;
             CBrelvanApp app(ui);
             QCOMPARE(app.InitInstance({"--print-to", "KeinSolcherDrucker", example}),

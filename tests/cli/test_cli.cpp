@@ -141,8 +141,8 @@ TEST(Cli, ExitStatusesAndMessages) {
         const std::string bytes = readFile(bigCase);
         ByteReader ar(bytes);
         CBrelvanDoc big;
-        std::string error;
-        ASSERT_TRUE(big.Serialize(ar, error)) << error;
+        const brelvan::IoResult<> read = big.Serialize(ar);
+        ASSERT_TRUE(read) << read.error();
         big.m_dOGIP = 1e6;
         writeFile(bigCase, caseBytes(big));
     }

@@ -74,8 +74,8 @@ TEST(CaseFile, StringAndListPrefixes) {
 
         CBrelvanDoc back;
         ByteReader reader(b);
-        std::string error;
-        ASSERT_TRUE(back.Serialize(reader, error)) << r.length << error;
+        const brelvan::IoResult<> read = back.Serialize(reader);
+        ASSERT_TRUE(read) << r.length << read.error();
         EXPECT_EQ(back.m_strFeldname, doc.m_strFeldname);
     }
     // A list of 0xFFFF lines or more has the long count.
@@ -86,8 +86,8 @@ TEST(CaseFile, StringAndListPrefixes) {
     EXPECT_EQ(b.substr(165, 6), std::string("\xFF\xFF\x00\x00\x01\x00", 6));
     CBrelvanDoc back;
     ByteReader reader(b);
-    std::string error;
-    ASSERT_TRUE(back.Serialize(reader, error)) << error;
+    const brelvan::IoResult<> read = back.Serialize(reader);
+    ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(back.m_Zeilen.size(), 0x10000u);
 }
 
@@ -123,8 +123,8 @@ TEST(CaseFile, RoundTripKeepsStoredFieldsAndLeavesTheOthers) {
     back.m_Ausgabe = {"Bericht"};
     const std::string stored = caseBytes(doc);
     ByteReader reader(stored);
-    std::string error;
-    ASSERT_TRUE(back.Serialize(reader, error)) << error;
+    const brelvan::IoResult<> read = back.Serialize(reader);
+    ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(caseBytes(back), stored);
     EXPECT_EQ(back.m_strFeldname, "Meß-Feld Süd");
     EXPECT_EQ(back.m_dJWert, 1.0 / 3.0);
@@ -152,8 +152,8 @@ TEST(CaseFile, TextIsWindows1252InTheFile) {
     std::string file = b.substr(0, 8) + std::string("\x04\xC4\xD6\xDC\xDF", 5) + b.substr(14);
     CBrelvanDoc back;
     ByteReader reader(file);
-    std::string error;
-    ASSERT_TRUE(back.Serialize(reader, error)) << error;
+    const brelvan::IoResult<> read = back.Serialize(reader);
+    ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(back.m_strFeldname, "ÄÖÜß");
 }
 
@@ -186,8 +186,9 @@ TEST(CaseFile, ImpossibleLengthsAndCountsAreRefusedBeforeAllocating) {
         worked_case::set(target);
         const std::string before = documentState(target);
         ByteReader reader(r.bytes);
-        std::string error;
-        EXPECT_FALSE(target.Serialize(reader, error)) << r.what;
+        const brelvan::IoResult<> read = target.Serialize(reader);
+        const std::string& error = read.error();
+        EXPECT_FALSE(read.ok()) << r.what;
         EXPECT_FALSE(error.empty()) << r.what;
         EXPECT_EQ(documentState(target), before) << r.what;
     }
@@ -198,8 +199,9 @@ TEST(CaseFile, ImpossibleLengthsAndCountsAreRefusedBeforeAllocating) {
     const std::string before = documentState(back);
     const std::string longer = good + "Rest der Datei";
     ByteReader reader(longer);
-    std::string error;
-    EXPECT_FALSE(back.Serialize(reader, error));
+    const brelvan::IoResult<> read = back.Serialize(reader);
+    const std::string& error = read.error();
+    EXPECT_FALSE(read.ok());
     EXPECT_NE(error.find("Erweiterungsblock"), std::string::npos) << error;
     EXPECT_EQ(documentState(back), before);
 }
@@ -213,8 +215,8 @@ TEST(CaseFile, NonFiniteNumbersAreReadAsStored) {
     CBrelvanDoc back;
     const std::string stored = caseBytes(doc);
     ByteReader reader(stored);
-    std::string error;
-    ASSERT_TRUE(back.Serialize(reader, error));
+    const brelvan::IoResult<> read = back.Serialize(reader);
+    ASSERT_TRUE(read) << read.error();
     EXPECT_TRUE(std::isnan(back.m_dOGIP));
     EXPECT_TRUE(std::isinf(back.m_fGas[0]));
 }
@@ -435,8 +437,7 @@ TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     // The plain layout: the line list is the last thing in the file.
     ByteReader r(plain);
     CBrelvanDoc probe;
-    std::string error;
-    ASSERT_TRUE(probe.Serialize(r, error)) << error;
+    ASSERT_TRUE(probe.Serialize(r));
     EXPECT_EQ(r.remaining(), 0u);
 
     doc.m_iVerfahren = 1;
@@ -447,11 +448,13 @@ TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     CBrelvanDoc back;
     worked_case::set(back);
     ByteReader r1(extended);
-    ASSERT_TRUE(back.Serialize(r1, error)) << error;
+    const brelvan::IoResult<> read1 = back.Serialize(r1);
+    ASSERT_TRUE(read1) << read1.error();
     EXPECT_EQ(back.m_iVerfahren, 1);
     EXPECT_EQ(caseBytes(back), extended);
     ByteReader r2(plain);
-    ASSERT_TRUE(back.Serialize(r2, error)) << error;
+    const brelvan::IoResult<> read2 = back.Serialize(r2);
+    ASSERT_TRUE(read2) << read2.error();
     EXPECT_EQ(back.m_iVerfahren, 0);
     EXPECT_EQ(caseBytes(back), plain);
 }
@@ -489,8 +492,9 @@ TEST(CaseExtension, UnknownFieldsAreSkippedDamagedBlocksRefused) {
         const std::string before = documentState(target);
         const std::string bytes = plain + r.tail;
         ByteReader reader(bytes);
-        std::string error;
-        EXPECT_EQ(target.Serialize(reader, error), r.accepted) << r.what << ": " << error;
+        const brelvan::IoResult<> read = target.Serialize(reader);
+        const std::string& error = read.error();
+        EXPECT_EQ(read.ok(), r.accepted) << r.what << ": " << error;
         if (r.accepted) {
             EXPECT_EQ(target.m_iVerfahren, r.verfahren) << r.what;
             EXPECT_EQ(target.m_Zeilen, doc.m_Zeilen) << r.what;

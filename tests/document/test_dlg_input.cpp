@@ -170,22 +170,22 @@ TEST(DlgInput, MeasurementCheckFindsTheLargestGpAfresh) {
     FakeUserInterface ui{FakeUserInterface::Strict};
     DlgInputData d = opened(validCase(), ui);
     d.m_dMaxGp = 900; // stale value from the case
-    EXPECT_EQ(d.PruefeMesswerte(ui), 0);
+    EXPECT_TRUE(d.PruefeMesswerte(ui));
     EXPECT_EQ(d.m_dMaxGp, 71.25); // the production-only line (40) does not count
     // deleting the line with the largest Gp lowers it
     d.m_Zeilen.pop_back();
-    EXPECT_EQ(d.PruefeMesswerte(ui), 0);
+    EXPECT_TRUE(d.PruefeMesswerte(ui));
     EXPECT_EQ(d.m_dMaxGp, 12.5);
     // a production-only line with a larger Gp does not count
     d.m_Zeilen.push_back("1.1.1992 500");
-    EXPECT_EQ(d.PruefeMesswerte(ui), 0);
+    EXPECT_TRUE(d.PruefeMesswerte(ui));
     EXPECT_EQ(d.m_dMaxGp, 12.5);
     EXPECT_TRUE(ui.messages.empty());
 
     d.m_Zeilen = {"1.1.1992 500", "junk"};
-    EXPECT_EQ(d.PruefeMesswerte(ui), -1);
+    EXPECT_FALSE(d.PruefeMesswerte(ui));
     d.m_Zeilen.clear();
-    EXPECT_EQ(d.PruefeMesswerte(ui), -1);
+    EXPECT_FALSE(d.PruefeMesswerte(ui));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Es liegen keine Druckmeßwerte vor!",
                                                      "Es liegen keine Meßwerte vor!"}));
 }

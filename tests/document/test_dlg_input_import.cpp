@@ -173,7 +173,7 @@ TEST_F(Import, LinesWithImpossibleNumbersAreSkippedAndCounted) {
 // Lines from a case file are checked at OK as well: nothing is computed from them.
 TEST_F(Import, TheMeasurementCheckRefusesImpossibleNumbers) {
     d.m_Zeilen = {"1.7.1990 12.5 251.0", "1.1.1991 1e30 240"};
-    EXPECT_EQ(d.PruefeMesswerte(ui), -1);
+    EXPECT_FALSE(d.PruefeMesswerte(ui));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "2.Zeile: Der Gp-Wert „1e30“ liegt außerhalb jedes möglichen "
                               "Wertes.\n1.1.1991 1e30 240");

@@ -15,15 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
     ByteReader ar(data, size);
-    std::string error;
-    if (!doc.Serialize(ar, error))
+    if (!doc.Serialize(ar))
         return 0;
     // Every stored field is written back as it was read.
     ByteWriter again;
     doc.Serialize(again);
     ByteReader back(again.bytes().data(), again.bytes().size());
     CBrelvanDoc copy;
-    if (!copy.Serialize(back, error))
+    if (!copy.Serialize(back))
         __builtin_trap();
     doc.OnDataChange();
     (void)brelvan::reportFileText(doc);
