@@ -261,7 +261,7 @@ TEST(CliConventions, InterruptedMapLeavesNoFile) {
     argv.push_back(nullptr);
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
     ASSERT_EQ(kill(pid, SIGINT), 0);
     int raw = 0;
     ASSERT_EQ(waitpid(pid, &raw, 0), pid);
