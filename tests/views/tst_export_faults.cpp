@@ -215,7 +215,7 @@ private slots:
                  }},
                 {"diagnose.svg",
                  [&](const std::string& p) {
-                     return exportDiagnosticChart(DiagnosticKind::Verlauf, data,
+                     return exportDiagnosticChart(DiagnosticKind::History, data,
                                                   QString::fromStdString(p));
                  }},
                 {"karte.svg",
