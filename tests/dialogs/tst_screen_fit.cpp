@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -55,6 +56,27 @@ private slots:
         QVERIFY(okReachable);
     }
 
+    // The input dialog places its controls itself; with the program's filter installed it
+    // still scrolls, so that "OK" and "CSV importieren …" can be reached.
+    void inputDialogScrolls() {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QObject owner;
+        brelvan::dialogs::installScreenFit(&owner);
+        ScriptedBoxes boxes;
+        QtUserInterface ui;
+        DlgInput dialog(ui);
+        fillExampleCase(dialog);
+        dialog.show();
+        QTest::qWait(10);
+        QVERIFY(dialog.frameGeometry().width() <= free.width());
+        QVERIFY(dialog.frameGeometry().height() <= free.height());
+        auto* area = dialog.findChild<QScrollArea*>();
+        QVERIFY(area);
+        QVERIFY(area->isAncestorOf(dialog.control(DlgInputData::kIdCsvImport)));
+        QVERIFY(area->isAncestorOf(dialog.control(BrelvanDialog::kIdOk)));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    }
+
     // A laid-out window whose layout needs more than the screen scrolls; the filter of the
     // program does the same for every window it shows.
     void laidOutWindowScrolls() {
@@ -77,5 +99,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenFit)
+// At the scale factor 2 the offscreen screen of 800 x 600 pixels has room for 400 x 300:
+// every dialog of the program is larger.
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestScreenFit test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_screen_fit.moc"

@@ -140,6 +140,42 @@ private slots:
             qPrintable(QStringLiteral("label centre %1, origin %2").arg(sum / n).arg(origin.x())));
     }
 
+    // The magnifier's scroll bars describe the canvas: the horizontal range is the canvas
+    // width beyond the window, a page is the window, and the thumb moves as the content does.
+    void magnifierScrollBarsFollowTheContent() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        CGrafik view;
+        view.setDocument(&doc);
+        view.OnInitialUpdate();
+        view.resize(700, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.OnGrafiklupe();
+        QTest::qWait(20);
+        QScrollBar* bar = view.horizontalScrollBar();
+        const int canvas = view.totalSizePixels().width();
+        QVERIFY(canvas > view.viewport()->width());
+        QCOMPARE(bar->maximum(), canvas - view.viewport()->width());
+        QCOMPARE(bar->pageStep(), view.viewport()->width());
+        QCOMPARE(bar->value(), 0);
+        const QImage before = view.viewport()->grab().toImage();
+        QTest::keyClick(&view, Qt::Key_Right);
+        const int moved = bar->value();
+        QVERIFY(moved > 0);
+        const QImage after = view.viewport()->grab().toImage();
+        // The column now at x was at x + moved before.
+        int same = 0, compared = 0;
+        for (int y = 0; y < before.height(); y += 7) {
+            for (int x = 0; x + moved < before.width(); x += 5) {
+                ++compared;
+                same += after.pixel(x, y) == before.pixel(x + moved, y);
+            }
+        }
+        QVERIFY2(same > compared * 95 / 100,
+                 qPrintable(QStringLiteral("%1 of %2").arg(same).arg(compared)));
+    }
+
     // "Grafik exportieren …" in the chart view writes the chart as the batch tool does, and is
     // offered only for a computed case.
     void chartViewExports() {
