@@ -30,7 +30,7 @@ inline constexpr DiagnosticViewEntry kDiagnosticViews[] = {
 
 inline constexpr const char* kExportText = "Grafik exportieren...";
 inline constexpr const char* kExportPrompt =
-    "Schreibt die gezeigte Diagnosegrafik als SVG, PNG oder PDF\nGrafik exportieren";
+    "Schreibt die gezeigte Grafik als SVG, PNG oder PDF\nGrafik exportieren";
 
 // The view numbers of AnsichtWechseln for the diagnostic plots: kDiagnosticViewBase + kind (the
 // report and the chart have 1 and 2).

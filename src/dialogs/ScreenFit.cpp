@@ -74,9 +74,13 @@ void fitWindowIntoScreen(QWidget* window) {
             scrollContents(window);
         }
     }
-    if (window->minimumWidth() > room.width() || window->minimumHeight() > room.height())
+    // A window without a layout places its controls itself (the data entry dialogs put them
+    // on a scrolling page when they do not fit): cutting it smaller would hide them.
+    const bool laidOut = window->layout() != nullptr;
+    if (laidOut &&
+        (window->minimumWidth() > room.width() || window->minimumHeight() > room.height()))
         window->setMinimumSize(window->minimumSize().boundedTo(room));
-    if (window->width() > room.width() || window->height() > room.height())
+    if (laidOut && (window->width() > room.width() || window->height() > room.height()))
         window->resize(window->size().boundedTo(room));
     // Inside the screen's free area, frame included.
     const QSize frame = frameRoom(window);

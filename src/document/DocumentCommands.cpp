@@ -30,6 +30,13 @@ std::string ausTxtPath(const CBrelvanDoc& doc) {
     return utf8FromPath(pathFromUtf8(doc.m_strAusTxtOrdner) / "aus.txt");
 }
 
+std::string ausTxtFolderLine(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(pathFromUtf8(path), ec);
+    const std::filesystem::path folder = (ec ? pathFromUtf8(path) : absolute).parent_path();
+    return "\nOrdner: " + utf8FromPath(folder);
+}
+
 std::string reportFileText(const CBrelvanDoc& doc) {
     std::string text;
     if (doc.m_Ausgabe.empty())
@@ -212,7 +219,8 @@ void CBrelvanDoc::OnWriteAusTxt() {
             written.error()));
         return;
     }
-    ui().message("Die Ergebnisse sind in die Datei aus.txt geschrieben!");
+    ui().message("Die Ergebnisse sind in die Datei aus.txt geschrieben!" +
+                 brelvan::ausTxtFolderLine(path));
 }
 
 void CBrelvanDoc::OnReadAusTxt() {
@@ -228,7 +236,8 @@ void CBrelvanDoc::OnReadAusTxt() {
     m_Ausgabe = brelvan::readReportLines(bytes.value());
     m_bBerechnet = true;
     ui().updateAllViews();
-    ui().message(brelvan::cformat("%d Zeilen wurden eingelesen", m_Ausgabe.size()));
+    ui().message(brelvan::cformat("%d Zeilen wurden eingelesen", m_Ausgabe.size()) +
+                 brelvan::ausTxtFolderLine(path));
 }
 
 void CBrelvanDoc::OnHilfe() {

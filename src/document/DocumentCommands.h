@@ -18,6 +18,10 @@ inline constexpr int kMaxAusTxtZeilen = 1000;
 // Where "aus.txt" lives: in the document's m_strAusTxtOrdner, else the current directory.
 std::string ausTxtPath(const CBrelvanDoc& doc);
 
+// The second line of the messages about "aus.txt": its folder, so that the user finds the
+// file ("\nOrdner: /home/…").
+std::string ausTxtFolderLine(const std::string& path);
+
 // The bytes of the report file: nothing for an empty report; otherwise the title and every
 // report line, each followed by a line break, in Windows-1252, the texts literally.
 std::string reportFileText(const CBrelvanDoc& doc);

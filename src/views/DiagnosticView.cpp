@@ -96,6 +96,35 @@ QString axisTitle(const QChart& chart, Qt::Orientation o, QAbstractSeries* serie
 
 } // namespace
 
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten that gives about five intervals on `range`.
+double roundStep(double range) {
+    if (!(range > 0) || !std::isfinite(range))
+        return 1.0;
+    const double raw = range / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double m = raw / power;
+    return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
+}
+
+// Zooming leaves the axes wherever the rectangle ended: their ticks then stand on multiples
+// of a round step, so that the labels are round numbers.
+void keepTicksRound(QChart* chart) {
+    for (QAbstractAxis* axis : chart->axes()) {
+        auto* a = qobject_cast<QValueAxis*>(axis);
+        if (!a)
+            continue;
+        QObject::connect(a, &QValueAxis::rangeChanged, a, [a](qreal min, qreal max) {
+            a->setTickType(QValueAxis::TicksDynamic);
+            a->setTickAnchor(0);
+            a->setTickInterval(roundStep(max - min));
+        });
+    }
+}
+
+} // namespace
+
 DiagnosticView::DiagnosticView(DiagnosticKind kind, QWidget* parent)
     : CScrollViewBase(parent), m_kind(kind) {
     setObjectName(QStringLiteral("DiagnosticView_%1").arg(QLatin1String(diagnosticName(kind))));
@@ -103,6 +132,7 @@ DiagnosticView::DiagnosticView(DiagnosticKind kind, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ++g_instances[static_cast<std::size_t>(kind)];
     m_pChart = createDiagnosticChart(m_kind, m_data);
+    keepTicksRound(m_pChart);
     m_pChartView = new DiagChartView(m_pChart, this);
     m_pChartView->setParent(viewport());
     m_pChartView->setObjectName(QStringLiteral("DiagChartView"));
@@ -138,6 +168,7 @@ void DiagnosticView::refresh() {
     m_bStale = true;
     ensureData();
     QChart* chart = createDiagnosticChart(m_kind, m_data);
+    keepTicksRound(chart);
     m_pChartView->setChart(chart); // the view deletes the chart it showed before
     m_pChart = chart;
     m_strHover.clear();
@@ -218,6 +249,7 @@ void DiagnosticView::showEvent(QShowEvent* event) {
 
 std::unique_ptr<QChart> DiagnosticView::copyForOutput() const {
     std::unique_ptr<QChart> copy(createDiagnosticChart(m_kind, m_data));
+    keepTicksRound(copy.get());
     const QList<QAbstractAxis*> from = m_pChart->axes();
     const QList<QAbstractAxis*> to = copy->axes();
     for (qsizetype i = 0; i < from.size() && i < to.size(); ++i) {

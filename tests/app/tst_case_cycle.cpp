@@ -2,6 +2,7 @@
 // uncomputed, the export after opening a second case, and File New after an opened case.
 #include <QAction>
 #include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -102,6 +103,16 @@ private slots:
         g_chooseExportFile = nullptr;
         delete m_app;
         delete m_ui;
+    }
+
+    // The main window opens within the screen's free area and no larger than it.
+    void mainWindowFitsTheScreen() {
+        const QRect free = frame().screen()->availableGeometry();
+        QTest::qWait(10);
+        const QRect outer = frame().frameGeometry();
+        QVERIFY2(outer.width() <= free.width() && outer.height() <= free.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(outer.width()).arg(outer.height())));
+        QVERIFY(free.contains(outer.topLeft()));
     }
 
     // Open, Abbrechen (the case shown uncomputed), the chart, then OK without a change: the

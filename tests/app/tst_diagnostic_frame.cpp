@@ -15,8 +15,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QValueAxis>
 #include <QXYSeries>
+#include <cmath>
 
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
@@ -207,8 +209,23 @@ private slots:
 
         auto* x = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).first());
         const double min = x->min(), max = x->max();
-        view->chart()->zoomIn(QRectF(view->chart()->plotArea().center(), QSizeF(50, 50)));
+        view->chart()->zoomIn(QRectF(view->chart()->plotArea().center(), QSizeF(53, 47)));
         QVERIFY(x->max() - x->min() < (max - min) / 2);
+        // The zoomed axes keep round tick values: a step of 1, 2 or 5 times a power of ten,
+        // the ticks on its multiples.
+        for (QAbstractAxis* axis : view->chart()->axes()) {
+            auto* a = qobject_cast<QValueAxis*>(axis);
+            QVERIFY(a);
+            QCOMPARE(a->tickType(), QValueAxis::TicksDynamic);
+            QCOMPARE(a->tickAnchor(), 0.0);
+            const double step = a->tickInterval();
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            QVERIFY2(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                         std::abs(mantissa - 5) < 1e-9,
+                     qPrintable(QString::number(step)));
+            const double span = a->max() - a->min();
+            QVERIFY(span / step >= 2 && span / step <= 12);
+        }
         view->resetZoom();
         QCOMPARE(x->min(), min);
         QCOMPARE(x->max(), max);

@@ -22,6 +22,10 @@ struct AusTxt : ::testing::Test {
         doc.SetPathName("/daten/Fall Süd.brv");
     }
     std::string ausTxt() const { return dir.file("aus.txt"); }
+    // A message as shown: the text, then the folder of "aus.txt".
+    std::string inFolder(const std::string& text) const {
+        return text + "\nOrdner: " + dir.path().string();
+    }
 };
 
 const char* const kWritten = "Die Ergebnisse sind in die Datei aus.txt geschrieben!";
@@ -34,7 +38,7 @@ TEST_F(AusTxt, WritesTitleAndLinesLiterally) {
     EXPECT_EQ(readFile(ausTxt()), "Fall S\xFC"
                                   "d.brv\n   FELD :Me\xDF\n100 % sicher %d %s\n"
                                   "ABBRUCH mit Umbruch\n\n \n");
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kWritten});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{inFolder(kWritten)});
     EXPECT_TRUE(ui.errors.empty());
 }
 
@@ -42,7 +46,7 @@ TEST_F(AusTxt, EmptyReportGivesAnEmptyFileAndStillSucceeds) {
     writeFile(ausTxt(), "alter Inhalt");
     doc.OnWriteAusTxt();
     EXPECT_EQ(readFile(ausTxt()), "");
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kWritten});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{inFolder(kWritten)});
 }
 
 TEST_F(AusTxt, AFileThatCannotBeWrittenIsReportedInsteadOfSuccess) {
@@ -96,7 +100,7 @@ TEST_F(AusTxt, ReadingReplacesTheReportAndCounts) {
     EXPECT_EQ(doc.m_Ausgabe.front(), "1");
     EXPECT_EQ(doc.m_Ausgabe.back(), "1000");
     EXPECT_EQ(ui.updates, 1);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"1000 Zeilen wurden eingelesen"});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{inFolder("1000 Zeilen wurden eingelesen")});
 
     // No file: the report stays, and the message says why.
     std::filesystem::remove(ausTxt());
@@ -125,7 +129,7 @@ TEST_F(AusTxt, AWrittenReportReadsBackAsTitleAndLines) {
     expected.insert(expected.end(),
                     {"   GASLAGERSTAETTE", "   FELD :Meßfeld", " ", "x", std::string(120, '-')});
     EXPECT_EQ(doc.m_Ausgabe, expected);
-    EXPECT_EQ(ui.messages.back(), "6 Zeilen wurden eingelesen");
+    EXPECT_EQ(ui.messages.back(), inFolder("6 Zeilen wurden eingelesen"));
 }
 
 TEST(Hilfe, TellsWhenTheHelpCannotBeFound) {

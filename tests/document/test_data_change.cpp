@@ -203,7 +203,7 @@ TEST_F(DataChange, ARequestedSearchRunsInsteadOfOneComputation) {
     EXPECT_EQ(ui.updates, 1);
 }
 
-TEST_F(DataChange, NewCaseIsUntitledWithDefaultsAndKeepsTheName) {
+TEST_F(DataChange, NewCaseIsUntitledWithDefaultsAndNoFieldName) {
     doc.SetPathName("/daten/alt.brv");
     doc.SetModifiedFlag(true);
     ui.dialog = [](DlgInputData&) { return false; };
@@ -212,7 +212,8 @@ TEST_F(DataChange, NewCaseIsUntitledWithDefaultsAndKeepsTheName) {
     EXPECT_EQ(ui.shown.m_dOGIP, 1.0);
     EXPECT_EQ(ui.shown.m_dDruck, 1.0);
     EXPECT_TRUE(ui.shown.m_Zeilen.empty());
-    EXPECT_EQ(ui.shown.m_strFeldname, "Beispielfeld");
+    // A new case is not the old field under another name.
+    EXPECT_EQ(ui.shown.m_strFeldname, "");
     EXPECT_EQ(doc.GetPathName(), "");
     EXPECT_EQ(doc.GetTitle(), "Unbenannt");
     EXPECT_FALSE(doc.IsModified());

@@ -17,6 +17,7 @@
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
 #include "views/ChartExport.h"
+#include "views/DiagnosticCommands.h"
 #include "views/GraphChart.h"
 #include "views/LoMetricDC.h"
 
@@ -98,6 +99,115 @@ int pdfPages(const QString& path) {
 class TestViews : public QObject {
     Q_OBJECT
 private slots:
+    // The x axis's first label "0" stands centred under its tick at the origin (the format's
+    // padding blanks do not push it aside).
+    void zeroLabelAtTheOrigin() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        GraphChart chart(&doc);
+        chart.setScreenLayout();
+        chart.OnGraf();
+        QCOMPARE(chart.m_xmin, 0.0);
+        const int dpi = 192;
+        QImage image(2000, 1600, QImage::Format_RGB32);
+        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        LoMetricDC dc(painter);
+        dc.setWindowOrigin(GraphChart::kOriginX, GraphChart::kOriginY);
+        dc.setFont(45, 700);
+        dc.setTextAlign(TA_CENTER | TA_TOP);
+        chart.xaxis(dc);
+        painter.end();
+        const int h = chart.m_hoehe;
+        const QPointF origin = dc.toDevice(0, -h - 30);
+        const QPointF below = dc.toDevice(0, -h - 30 - 45);
+        const double room = dc.toDeviceX(60); // the "0" and its neighbourhood, not "500"
+        double sum = 0;
+        int n = 0;
+        for (int y = int(origin.y()); y <= int(below.y()); ++y) {
+            for (int x = int(origin.x() - room); x <= int(origin.x() + room); ++x) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    sum += x;
+                    ++n;
+                }
+            }
+        }
+        QVERIFY(n > 0);
+        QVERIFY2(
+            std::abs(sum / n - origin.x()) < dc.toDeviceX(5),
+            qPrintable(QStringLiteral("label centre %1, origin %2").arg(sum / n).arg(origin.x())));
+    }
+
+    // The magnifier's scroll bars describe the canvas: the horizontal range is the canvas
+    // width beyond the window, a page is the window, and the thumb moves as the content does.
+    void magnifierScrollBarsFollowTheContent() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        CGrafik view;
+        view.setDocument(&doc);
+        view.OnInitialUpdate();
+        view.resize(700, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.OnGrafiklupe();
+        QTest::qWait(20);
+        QScrollBar* bar = view.horizontalScrollBar();
+        const int canvas = view.totalSizePixels().width();
+        QVERIFY(canvas > view.viewport()->width());
+        QCOMPARE(bar->maximum(), canvas - view.viewport()->width());
+        QCOMPARE(bar->pageStep(), view.viewport()->width());
+        QCOMPARE(bar->value(), 0);
+        const QImage before = view.viewport()->grab().toImage();
+        QTest::keyClick(&view, Qt::Key_Right);
+        const int moved = bar->value();
+        QVERIFY(moved > 0);
+        const QImage after = view.viewport()->grab().toImage();
+        // The column now at x was at x + moved before.
+        int same = 0, compared = 0;
+        for (int y = 0; y < before.height(); y += 7) {
+            for (int x = 0; x + moved < before.width(); x += 5) {
+                ++compared;
+                same += after.pixel(x, y) == before.pixel(x + moved, y);
+            }
+        }
+        QVERIFY2(same > compared * 95 / 100,
+                 qPrintable(QStringLiteral("%1 of %2").arg(same).arg(compared)));
+    }
+
+    // "Grafik exportieren …" in the chart view writes the chart as the batch tool does, and is
+    // offered only for a computed case.
+    void chartViewExports() {
+        CBrelvanDoc doc;
+        fillCase(doc);
+        CGrafik view;
+        view.setDocument(&doc);
+        view.OnInitialUpdate();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grafik.svg"));
+        CGrafik::s_chooseExportFile = [path](QWidget*) { return path; };
+        brelvan::cmd::CmdUI ui;
+        QVERIFY(view.OnUpdateCmdUI(brelvan::cmd::ID_DIAG_EXPORT, ui));
+        QVERIFY(ui.enabled);
+        QVERIFY(view.OnCmdMsg(brelvan::cmd::ID_DIAG_EXPORT));
+        QFile svg(path);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.contains("<svg"));
+        QVERIFY(text.contains("Beispielfeld"));
+        const QString same = dir.filePath(QStringLiteral("direkt.svg"));
+        QVERIFY(exportChart(doc, same, {false, ChartLayout::Page::Screen}));
+        QCOMPARE(QFileInfo(same).size(), QFileInfo(path).size());
+        // Not computed: nothing to export.
+        doc.m_bBerechnet = false;
+        brelvan::cmd::CmdUI off;
+        view.OnUpdateCmdUI(brelvan::cmd::ID_DIAG_EXPORT, off);
+        QVERIFY(!off.enabled);
+        QVERIFY(!view.OnExport());
+        CGrafik::s_chooseExportFile = nullptr;
+    }
+
     void chartShowsFrameCurvesAndLegend_data() {
         QTest::addColumn<bool>("magnified");
         QTest::newRow("screen") << false;
