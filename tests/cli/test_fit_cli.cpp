@@ -190,7 +190,7 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 26u);
     // Like the other exports: byte order mark, units in the headings, ";" and the decimal comma.
-    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag bar));"
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7" "bar));"
                         "RMS-Fehler (bar);Mittlerer Fehler (bar)\r");
     EXPECT_EQ(lines[1], "1000;5000;40;;\r");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(3000;5000;40;\d+,\d+;\d+,\d+\r)")))
