@@ -235,85 +235,87 @@ bool impossibleOutcome(RunResult& out, const Reservoir& r, const Solution& x, do
     return false;
 }
 
-// One row of the list: false when the run ends here.
-bool rowStep(const Reservoir& r, WaterZone& zone, History& history, const Row& line, int index,
-             Carry& c, RunResult& out) {
-    const double gp = line.gp;
-    // A pressure that is not a finite positive number is no measurement.
-    const bool measured = line.pressure > 0 && fitsSeries(line.pressure);
-    const double pMeasured = measured ? line.pressure : 0.0;
+// A row's measured pressure with its p/z and the volumetric gas-in-place estimate. A pressure
+// that is not a finite positive number is no measurement.
+struct Measurement {
+    bool measured = false;
+    double p = 0, pz = 0, ogipEstimate = 0;
+};
 
-    const double t = dayNumber(line.day, line.month, line.year);
-    if (line.year < 1900)
-        out.notes.push_back({RunNote::Kind::YearBefore1900, index, 0, 0});
+Measurement measure(const Reservoir& r, const Row& line) {
+    Measurement m;
+    m.measured = line.pressure > 0 && fitsSeries(line.pressure);
+    if (!m.measured)
+        return m;
+    m.p = line.pressure;
+    m.pz = m.p / gas::zfactor(r.temperature, m.p, r.tpc, r.ppc);
+    if (r.pzInit > m.pz)
+        m.ogipEstimate = (m.pz / (r.pzInit - m.pz) + 1) * line.gp;
+    return m;
+}
 
-    double pzMeasured = 0, ogipEstimate = 0;
-    if (measured) {
-        pzMeasured = pMeasured / gas::zfactor(r.temperature, pMeasured, r.tpc, r.ppc);
-        if (r.pzInit > pzMeasured)
-            ogipEstimate = (pzMeasured / (r.pzInit - pzMeasured) + 1) * gp;
-    }
-
-    const Step step{index, t, t - history.lastTime(), gp};
-    const double tRel = t - r.t0;
-    if (step.dt < 0)
-        return endRun(out, RunEnd::Time, index, line);
-    // Also a production that is not a number ends the run here.
-    if (!(gp < r.ogip))
-        return endRun(out, RunEnd::Production, index, line, gp, r.ogip);
-
+// The row's pressure against the water zone; false (the run's end set) when there is none.
+bool solveRow(const Reservoir& r, WaterZone& zone, const History& history, const Step& step,
+              const Row& line, Solution& x, RunResult& out) {
     if (const std::optional<double> decay = zone.beginStep(history, step))
-        out.notes.push_back({RunNote::Kind::NegativeDecay, index, *decay, gp});
-    const GasBalance balance{r.pzInit * (1 - gp / r.ogip), r.vInit};
-    const double we = history.lastInflux();
-    const double pNoInflux = gas::pzpressure(r.temperature, balance.pz(we, r.pInit), r.tpc, r.ppc);
+        out.notes.push_back({RunNote::Kind::NegativeDecay, step.row, *decay, step.gp});
+    const GasBalance balance{r.pzInit * (1 - step.gp / r.ogip), r.vInit};
+    const double pNoInflux =
+        gas::pzpressure(r.temperature, balance.pz(history.lastInflux(), r.pInit), r.tpc, r.ppc);
     const RowProblem problem{r, zone, history, step, balance, pNoInflux};
-    const Solution x =
-        zone.solve() == PressureSolve::FixedPoint ? iterateFixedPoint(problem) : solveRoot(problem);
+    x = zone.solve() == PressureSolve::FixedPoint ? iterateFixedPoint(problem) : solveRoot(problem);
     // Only absurd values (a production or a date far out of any range) lead to NotANumber.
     switch (x.outcome) {
     case Solution::Outcome::NotANumber:
-        return endRun(out, RunEnd::Numeric, index, line);
+        return endRun(out, RunEnd::Numeric, step.row, line);
     case Solution::Outcome::SearchLimit:
-        endRun(out, RunEnd::SearchLimit, index, line);
+        endRun(out, RunEnd::SearchLimit, step.row, line);
         out.status.evaluations = x.evaluations;
         return false;
     case Solution::Outcome::Invasion:
-        return endRun(out, RunEnd::Invasion, index, line, r.vInit);
+        return endRun(out, RunEnd::Invasion, step.row, line, r.vInit);
     case Solution::Outcome::Found:
         break;
     }
-    if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(we + x.dwe) || !fitsSeries(tRel) ||
-        !fitsSeries(gp))
+    return true;
+}
+
+// One row of the list: false when the run ends here.
+bool rowStep(const Reservoir& r, WaterZone& zone, History& history, const Row& line, int index,
+             Carry& c, RunResult& out) {
+    const double t = dayNumber(line.day, line.month, line.year);
+    if (line.year < 1900)
+        out.notes.push_back({RunNote::Kind::YearBefore1900, index, 0, 0});
+    const Measurement m = measure(r, line);
+
+    const Step step{index, t, t - history.lastTime(), line.gp};
+    const double days = t - r.t0;
+    if (step.dt < 0)
+        return endRun(out, RunEnd::Time, index, line);
+    // Also a production that is not a number ends the run here.
+    if (!(line.gp < r.ogip))
+        return endRun(out, RunEnd::Production, index, line, line.gp, r.ogip);
+
+    Solution x;
+    if (!solveRow(r, zone, history, step, line, x, out))
+        return false;
+    const double we = history.lastInflux() + x.dwe;
+    if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(we) || !fitsSeries(days) ||
+        !fitsSeries(line.gp))
         return endRun(out, RunEnd::Numeric, index, line);
-    if (impossibleOutcome(out, r, x, we + x.dwe, index, line))
+    if (impossibleOutcome(out, r, x, we, index, line))
         return false;
 
     zone.settle(history, step, x.p, x.dwe);
-    history.add(t, x.p, we + x.dwe);
-    if (measured) {
+    history.add(t, x.p, we);
+    if (m.measured) {
         ++c.compared;
-        c.sum += std::fabs(pMeasured - x.p);
+        c.sum += std::fabs(m.p - x.p);
     }
-
-    RowRecord row;
-    row.day = line.day;
-    row.month = line.month;
-    row.year = line.year;
-    row.days = tRel;
-    row.gp = gp;
-    row.p = x.p;
-    row.pz = x.pz;
-    row.we = history.lastInflux();
-    row.measured = measured;
-    row.pMeasured = pMeasured;
-    row.pzMeasured = pzMeasured;
-    row.ogipEstimate = ogipEstimate;
-    row.settled = x.settled;
-    row.lastChange = x.lastChange;
     if (!x.settled)
         ++out.unsettled;
-    out.rows.push_back(row);
+    out.rows.push_back({line.day, line.month, line.year, days, line.gp, x.p, x.pz, we, m.measured,
+                        m.p, m.pz, m.ogipEstimate, x.settled, x.lastChange});
     return true;
 }
 
