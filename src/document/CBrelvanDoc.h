@@ -127,7 +127,8 @@ public:
     std::string m_strAusTxtOrdner;
 
     // ---- Computation: the engine's run on the members (see engine/Run.h)
-    // One run; m_bSensitivitaet makes it quiet. Returns the mean pressure error.
+    // One run; with m_bSensitivitaet a grid case of the search (only its aborts reach the report).
+    // Returns the mean pressure error.
     double compute();
     // The grid search on the sensitivity ranges, then a normal run of the adopted case.
     void sensitivity();

@@ -1,5 +1,6 @@
 // The sensitivity search: the grid of OGIP, WIP and J values between the ranges the user gives,
-// each case run quietly, the case with the smallest mean pressure error adopted.
+// each case run as a grid case (only its aborts reach the report), the case with the smallest mean
+// pressure error adopted.
 #pragma once
 
 #include <string>
