@@ -16,9 +16,10 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
+#include "document/HeadlessSession.h"
 #include "document/ListLine.h"
-#include "support/TextFormat.h"
 #include "engine/DayNumber.h"
+#include "support/TextFormat.h"
 #include "engine/Sensitivity.h"
 #include "support/Json.h"
 
@@ -71,15 +72,13 @@ void printLines(const std::vector<std::string>& lines) {
         cli::printOut(line);
 }
 
-// The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
-bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
-                  std::optional<int> scheme) {
-    if (type)
-        dlg.m_iGrafiktyp = *type;
+// What the command line gives the input dialog that is confirmed at once.
+brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<int> scheme) {
+    brelvan::ConfirmOptions options;
+    options.chartType = type;
     if (scheme)
-        dlg.m_iVerfahren = *scheme;
-    dlg.OnInitDialog(ui);
-    return dlg.checkAll(ui);
+        options.scheme = brelvan::engine::influxScheme(*scheme);
+    return options;
 }
 
 // ---- bericht
@@ -119,10 +118,8 @@ int cmdBericht(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme); };
-    if (!doc.OnOpenDocument(cli::inputPath(p.positional[0])) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), confirmOptions(type, scheme)) !=
+        brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     if (!cli::stdoutTaken(p, {"aus", "csv"}))
         printLines(doc.m_Ausgabe);
@@ -244,11 +241,8 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) {
-        if (!confirmInput(dlg, ui, type, scheme))
-            return false;
+    brelvan::ConfirmOptions options = confirmOptions(type, scheme);
+    options.then = [&](DlgInputData& dlg, brelvan::UserInterface& ui) {
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
             return false;
@@ -260,7 +254,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         dlg.takeSensitivity(sens);
         return true;
     };
-    if (!doc.OnOpenDocument(cli::inputPath(p.positional[0])) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), options) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
 
     const bool lines = !json && !cli::stdoutTaken(p, {"csv", "faelle"});
@@ -604,7 +598,7 @@ int cmdNeu(const std::vector<std::string>& args) {
     if (!schemeOption(p, scheme, error))
         return usage(error, help);
     if (scheme)
-        doc.m_iVerfahren = *scheme;
+        doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
@@ -749,7 +743,7 @@ int cmdZeigen(const std::vector<std::string>& args) {
     d("m_dMaxGp", doc.m_dMaxGp);
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
-    i("m_iVerfahren", doc.m_iVerfahren);
+    i("m_iVerfahren", static_cast<int>(doc.m_iVerfahren));
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

@@ -18,6 +18,7 @@
 #include "document/DlgInputData.h"
 #include "document/FitCase.h"
 #include "document/FitExport.h"
+#include "document/HeadlessSession.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
@@ -67,16 +68,9 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
 // Opens the case with the input dialog's checks, as "bericht" does.
 bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
                  std::optional<brelvan::engine::InfluxScheme> scheme) {
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
-        dlg.OnInitDialog(ui);
-        if (scheme)
-            dlg.m_iVerfahren = static_cast<int>(*scheme);
-        return dlg.checkAll(ui);
-    };
-    return doc.OnOpenDocument(cli::inputPath(path)) && ui.dialogAccepted;
-}
+    brelvan::ConfirmOptions options;
+    options.scheme = scheme;
+    return brelvan::openCase(doc, ui, cli::inputPath(path), options) == brelvan::OpenOutcome::Opened;
 
 // The fit's result as one JSON object.
 std::string fitJson(const fit::RefineResult& best, const fit::RangesResult& ranges,

@@ -98,9 +98,9 @@ public:
     // The last normal run ended with an abort (its report says why).
     bool m_bAbgebrochen = false;
 
-    // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
-    // Fetkovich method. Stored in the case file's extension block.
-    int m_iVerfahren = 0;
+    // ---- Influx scheme: the original running mean or the interval mean of the published
+    // Fetkovich method. Stored in the case file's extension block as 0 or 1.
+    brelvan::engine::InfluxScheme m_iVerfahren = brelvan::engine::InfluxScheme::Original;
 
     // ---- New case
     void setdefaults();
@@ -134,7 +134,8 @@ public:
     std::string m_strAusTxtOrdner;
 
     // ---- Computation: the engine's run on the members (see engine/Run.h)
-    // One run; m_bSensitivitaet makes it quiet. Returns the mean pressure error.
+    // One run; with m_bSensitivitaet a grid case of the search (only its aborts reach the report).
+    // Returns the mean pressure error.
     double compute();
     // The grid search on the sensitivity ranges, then a normal run of the adopted case.
     void sensitivity();
@@ -148,9 +149,10 @@ public:
 
     // The inputs of a run on this case.
     brelvan::engine::RunInputs runInputs() const;
-    // Takes over what a run produced: initial z, series and captions, the report (replaced by
-    // a normal run, extended by a quiet one); shows its messages in order.
-    void applyRunResult(brelvan::engine::RunResult&& result);
+    // Takes over what a run of `in` produced: initial z, series and captions, the report
+    // (replaced by a full run, extended by a case of the sensitivity search, m_bSensitivitaet);
+    // shows its messages in order.
+    void applyRunResult(const brelvan::engine::RunInputs& in, brelvan::engine::RunResult&& result);
 
 private:
     brelvan::UserInterface* m_pUI = nullptr;

@@ -24,12 +24,12 @@ bool isTag(std::string_view bytes, const char (&tag)[4]) {
 } // namespace
 
 void write(ByteWriter& ar, const CBrelvanDoc& doc) {
-    if (doc.m_iVerfahren == 0)
+    if (doc.m_iVerfahren == engine::InfluxScheme::Original)
         return;
     ByteWriter fields;
     writeTag(fields, kSchemeTag);
     fields.writeUInt32(4);
-    fields.writeInt32(doc.m_iVerfahren);
+    fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
 
     writeTag(ar, kBlockTag);
     ar.writeUInt32(static_cast<std::uint32_t>(fields.bytes().size()));
@@ -80,7 +80,7 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
         }
         // Fields of other tags belong to later versions of the program and are skipped.
     }
-    doc.m_iVerfahren = verfahren;
+    doc.m_iVerfahren = engine::influxScheme(verfahren);
     return {};
 }
 

@@ -1,5 +1,6 @@
 // The sensitivity search: the grid of OGIP, WIP and J values between the ranges the user gives,
-// each case run quietly, the case with the smallest mean pressure error adopted.
+// each case run as a grid case (only its aborts reach the report), the case with the smallest mean
+// pressure error adopted.
 #pragma once
 
 #include <string>
@@ -58,9 +59,9 @@ struct SearchResult {
     std::string question; // the summary question to the user
 };
 
-// Runs the grid cases of `base` (each quietly) on `threads` threads at once, 0 meaning one per
-// processor. The result is the same as that of the cases run one after the other, whatever
-// the number of threads.
+// Runs the grid cases of `base` (each as a grid case of the report) on `threads` threads at once, 0
+// meaning one per processor. The result is the same as that of the cases run one after the other,
+// whatever the number of threads.
 SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads = 0);
 
 } // namespace brelvan::sens

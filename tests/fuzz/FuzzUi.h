@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/DlgInputData.h"
+#include "document/HeadlessSession.h"
 #include "support/UserInterface.h"
 
 class FuzzUi : public brelvan::UserInterface {
@@ -14,7 +15,6 @@ public:
     bool question(const std::string&) override { return true; }
     void showSensResults(const std::vector<std::string>&) override {}
     bool runInputDialog(DlgInputData& dlg) override {
-        dlg.OnInitDialog(*this);
-        return dlg.checkAll(*this);
+        return brelvan::confirmInputDialog(dlg, *this);
     }
 };
