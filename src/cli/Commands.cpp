@@ -19,9 +19,9 @@
 #include "document/HeadlessSession.h"
 #include "document/ListLine.h"
 #include "engine/DayNumber.h"
-#include "support/TextFormat.h"
 #include "engine/Sensitivity.h"
 #include "support/Json.h"
+#include "support/TextFormat.h"
 
 using brelvan::cformat;
 
@@ -254,7 +254,8 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         dlg.takeSensitivity(sens);
         return true;
     };
-    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), options) != brelvan::OpenOutcome::Opened)
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), options) !=
+        brelvan::OpenOutcome::Opened)
         return cli::kFailed;
 
     const bool lines = !json && !cli::stdoutTaken(p, {"csv", "faelle"});
@@ -681,7 +682,8 @@ int cmdNeu(const std::vector<std::string>& args) {
         doc.Serialize(out);
         const std::vector<unsigned char>& bytes = out.bytes();
         if (const auto written = cli::writeOutput(
-                target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+                target,
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
             !written) {
             ui.error("Der Fall kann nicht auf die Standardausgabe geschrieben werden: " +
                      written.error() + ".");

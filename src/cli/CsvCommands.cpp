@@ -254,9 +254,10 @@ bool exportTableFiles(
     return writeWanted(p, ui, [&tables](const std::string& path, brelvan::ExportFormat format) {
         const std::vector<brelvan::table::Table> t = tables(format);
         if (path == "-" && format != brelvan::ExportFormat::Xlsx)
-            return writeOutput(path, brelvan::table::toCsv(t, format == brelvan::ExportFormat::CsvPoint
-                                                                  ? brelvan::table::kCsvPoint
-                                                                  : brelvan::table::kCsvGerman));
+            return writeOutput(path,
+                               brelvan::table::toCsv(t, format == brelvan::ExportFormat::CsvPoint
+                                                            ? brelvan::table::kCsvPoint
+                                                            : brelvan::table::kCsvGerman));
         switch (format) {
         case brelvan::ExportFormat::Xlsx:
             return brelvan::table::writeXlsx(path, t);

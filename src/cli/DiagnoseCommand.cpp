@@ -29,7 +29,7 @@ const char* const kHelp =
     "biegen. Die Werte des Falls (OGIP, WIP, J-Wert) gehen nicht ein.\n"
     "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)\n"
     "  --json   gibt die Kennzahlen als ein JSON-Objekt aus (volumetric_ogip, cole_rise,\n"
-    "           rms_error, mean_error, water_drive, ...)\n"
+    "           rms_error, mean_error, water_drive, water_drive_verdict, ...)\n"
     "„-“ als FALL.brv liest den Fall von der Standardeingabe. Rückgabewert 3, wenn die\n"
     "Rechnung mit einem Abbruch endet (die Diagnose beruht dann auf den Zeilen davor).";
 
@@ -66,7 +66,7 @@ int cmdDiagnose(const std::vector<std::string>& args) {
     }
     if (diagnostics.aborted)
         ui.message("Die Rechnung wurde abgebrochen; die Diagnose beruht auf den Zeilen davor.");
-    const int done = result.aborted ? cli::kAborted : cli::kOk;
+    const int done = diagnostics.aborted ? cli::kAborted : cli::kOk;
 
     if (p.switches.count("json")) {
         brelvan::json::Writer j;
@@ -85,8 +85,12 @@ int cmdDiagnose(const std::vector<std::string>& args) {
             .field("mean_error", d.meanError)
             .field("measured_points", static_cast<int>(d.residuals.size()))
             .field("water_drive", d.check.support)
+            .field("water_drive_verdict",
+                   d.check.verdict == brelvan::engine::WaterVerdict::Yes  ? "yes"
+                   : d.check.verdict == brelvan::engine::WaterVerdict::No ? "no"
+                                                                          : "unclear")
             .field("reason", d.check.reason)
-            .field("aborted", result.aborted)
+            .field("aborted", diagnostics.aborted)
             .endObject();
         cli::printOut(j.text());
         return done;

@@ -70,7 +70,9 @@ bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
                  std::optional<brelvan::engine::InfluxScheme> scheme) {
     brelvan::ConfirmOptions options;
     options.scheme = scheme;
-    return brelvan::openCase(doc, ui, cli::inputPath(path), options) == brelvan::OpenOutcome::Opened;
+    return brelvan::openCase(doc, ui, cli::inputPath(path), options) ==
+           brelvan::OpenOutcome::Opened;
+}
 
 // The fit's result as one JSON object.
 std::string fitJson(const fit::RefineResult& best, const fit::RangesResult& ranges,

@@ -101,8 +101,8 @@ struct Diagnostics {
 // The test's level; the Cole rise whose bend it must find with a probability of kPowerNeeded
 // to say "nein" (measured on seeded synthetic cases with 1 bar of scatter, 10 to 40 points and
 // 20 to 50 % depletion, this keeps "unklar" near 1 % for both kinds and misses a water drive
-// with a Cole rise above kColeRiseThreshold in about 5 % of cases); the rise the views and tests call
-// a clear water drive; and the smallest scatter assumed (a shut-in pressure is not known to
+// with a Cole rise above kColeRiseThreshold in about 5 % of cases); the rise the views and tests
+// call a clear water drive; and the smallest scatter assumed (a shut-in pressure is not known to
 // better than a hundredth of a bar, so exact data do not make every rounding significant).
 inline constexpr double kTestLevel = 0.05;
 inline constexpr double kDetectableRise = 0.15;
@@ -116,6 +116,6 @@ std::string verdictLine(const WaterSupportCheck& check);
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
                      double ogip, int chartType = 0);
 // The same from a finished run and its case values.
-Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType);
+Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType = 0);
 
 } // namespace brelvan::engine

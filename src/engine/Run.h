@@ -34,6 +34,8 @@ struct Row {
     // Cumulative produced water, Mio m3, where the list gives it (not read yet: the balance
     // has no term for it so far).
     std::optional<double> producedWater;
+
+    bool operator==(const Row&) const = default;
 };
 using Rows = std::vector<Row>;
 
@@ -53,11 +55,15 @@ struct CaseValues {
     double jValue = 0;      // m3/(day bar)
     int startDay = 0, startMonth = 0, startYear = 0;
     InfluxScheme scheme = InfluxScheme::Original;
+
+    bool operator==(const CaseValues&) const = default;
 };
 
 // A case ready to run: its values and its parsed rows.
 struct RunInputs : CaseValues {
     Rows rows;
+
+    bool operator==(const RunInputs&) const = default;
 };
 
 // One computed row of the pressure list.

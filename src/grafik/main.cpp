@@ -187,7 +187,8 @@ int run(const std::vector<std::string>& args, char** argv) {
     CBrelvanDoc doc;
     brelvan::ConfirmOptions options;
     options.chartType = request.grafiktyp;
-    const brelvan::OpenOutcome opened = brelvan::openCase(doc, ui, cli::inputPath(request.caseFile), options);
+    const brelvan::OpenOutcome opened =
+        brelvan::openCase(doc, ui, cli::inputPath(request.caseFile), options);
     if (opened == brelvan::OpenOutcome::Unreadable)
         return cli::kFailed;
     if (opened == brelvan::OpenOutcome::Refused) {

@@ -133,10 +133,7 @@ namespace {
 
 // Whether two runs compute the same case.
 bool sameCase(const engine::RunInputs& a, const engine::RunInputs& b) {
-    return a.fieldName == b.fieldName && a.gas == b.gas && a.temperature == b.temperature &&
-           a.pInit == b.pInit && a.ogip == b.ogip && a.wip == b.wip && a.compress == b.compress &&
-           a.jValue == b.jValue && a.startDay == b.startDay && a.startMonth == b.startMonth &&
-           a.startYear == b.startYear && a.lines == b.lines && a.scheme == b.scheme;
+    return a == b;
 }
 
 QString numberText(double v) {

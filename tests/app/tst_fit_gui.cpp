@@ -153,7 +153,8 @@ private slots:
         CBrelvanDoc& doc = application.document();
         const fit::Point truth{5000, 20000, 50};
         std::vector<std::string> lines;
-        fit_cases::syntheticCase(truth, 6, 3, engine::InfluxScheme::Original, 0, 0, 1, 0.25, &lines);
+        fit_cases::syntheticCase(truth, 6, 3, engine::InfluxScheme::Original, 0, 0, 1, 0.25,
+                                 &lines);
         worked_case::set(doc);
         doc.m_fGas.fill(0.0f);
         doc.m_fGas[3] = 100;

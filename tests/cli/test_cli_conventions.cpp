@@ -190,6 +190,7 @@ TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
     ASSERT_TRUE(d) << diag.out;
     EXPECT_EQ((*d)["ogip"].number, 5000);
     EXPECT_EQ((*d)["water_drive"].kind, jsonread::Value::Kind::Bool);
+    EXPECT_EQ((*d)["water_drive_verdict"].kind, jsonread::Value::Kind::String);
     for (const char* key : {"volumetric_ogip", "cole_rise", "rms_error", "mean_error"})
         EXPECT_EQ((*d)[key].kind, jsonread::Value::Kind::Number) << key;
     // The same figures as the text output.

@@ -40,7 +40,7 @@ Result runCli(const std::vector<std::string>& args, const TempDir& dir) {
 std::string makeCase(const TempDir& dir) {
     std::vector<std::string> lines;
     fit_cases::syntheticCase({5000, 20000, 50}, 8, 4, brelvan::engine::InfluxScheme::Original, 0.3,
-                             11, 1, &lines);
+                             11, 1, 0.25, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
@@ -125,13 +125,14 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
 // opened again.
 TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
     TempDir dir;
-    const auto in = fit_cases::syntheticCase({5000, 150000, 20}, 12, 3,
-                                             brelvan::engine::InfluxScheme::Original);
+    std::vector<std::string> lines;
+    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original,
+                             0, 0, 1, 0.25, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
     doc.m_fGas[3] = 100;
-    doc.m_Zeilen = in.lines;
+    doc.m_Zeilen = lines;
     doc.m_dOGIP = 5000;
     doc.m_dWIP = 20000;
     doc.m_dJWert = 50;

@@ -42,8 +42,8 @@ inline brelvan::engine::RunInputs grossCase(const std::string& sourceDir) {
 // lines stand in `lines` when given.
 inline brelvan::engine::RunInputs syntheticCase(const brelvan::fit::Point& truth, int years,
                                                 int every, brelvan::engine::InfluxScheme scheme,
-                                                double sigma = 0, unsigned seed = 0,
-                                                int months = 1, double depletion = 0.25,
+                                                double sigma = 0, unsigned seed = 0, int months = 1,
+                                                double depletion = 0.25,
                                                 std::vector<std::string>* lines = nullptr) {
     CBrelvanDoc doc;
     doc.OnNewDocument();
