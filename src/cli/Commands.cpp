@@ -397,18 +397,25 @@ const char* const kNeuHelp =
     "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
     "                        [--tiefe L] [--breite B] [--winkel A]\n"
     "                        [--verfahren original|intervall]\n"
+    "                        [--cf CF] [--cw CW] [--swi SWI] [--bw BW]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
     "speichert ihn in NEU.brv.\n"
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
     "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
-    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck])\n"
+    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck [Wp]]; eine Zeile\n"
+    "                       ohne Druck, aber mit Wasser, hat 0 als Druck)\n"
     "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
-    "                       Spalten Datum, Gp, Druck nach der Überschrift; Zeilen, die die\n"
+    "                       Spalten Datum, Gp, Druck und Wp nach der Überschrift; Zeilen, die die\n"
     "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
     "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)\n"
-    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall";
+    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
+    "  --cf --cw            Kompressibilität von Gestein und Haftwasser der Gaszone\n"
+    "                       (E-5/bar, Vorgabe 0)\n"
+    "  --swi                Haftwassersättigung der Gaszone (Anteil, Vorgabe 0)\n"
+    "  --bw                 Formationsvolumenfaktor des geförderten Wassers (m3/m3,\n"
+    "                       Vorgabe 1)";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
 // written: every ranged field in its range, the composition as OK wants it.
@@ -430,6 +437,14 @@ bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
             return "--druck";
         case DlgInputData::kIdTemperatur:
             return "--temperatur";
+        case DlgInputData::kIdKompressFormation:
+            return "--cf";
+        case DlgInputData::kIdKompressWasser:
+            return "--cw";
+        case DlgInputData::kIdSwi:
+            return "--swi";
+        case DlgInputData::kIdBw:
+            return "--bw";
         case DlgInputData::kIdWIP:
             return "--wip";
         case DlgInputData::kIdTag:
@@ -463,7 +478,8 @@ int cmdNeu(const std::vector<std::string>& args) {
     const std::vector<std::string> known = {
         "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",         "kompress",
         "jwert", "beginn", "druckdatei", "k",      "h",      "mu",          "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten", "verfahren"};
+        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten", "verfahren",
+        "cf",    "cw",     "swi",        "bw"};
     if (!prepare(args, known, kNeuHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -488,7 +504,10 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "re", doc.m_fRadiusEnde, error) ||
         !numberOption(p, "tiefe", doc.m_fTiefe, error) ||
         !numberOption(p, "breite", doc.m_fBreite, error) ||
-        !numberOption(p, "winkel", doc.m_fWinkel, error))
+        !numberOption(p, "winkel", doc.m_fWinkel, error) ||
+        !numberOption(p, "cf", doc.m_dKompressFormation, error) ||
+        !numberOption(p, "cw", doc.m_dKompressWasser, error) ||
+        !numberOption(p, "swi", doc.m_dSwi, error) || !numberOption(p, "bw", doc.m_dBw, error))
         return usage(error, kNeuHelp);
     std::optional<int> scheme;
     if (!schemeOption(p, scheme, error))
@@ -584,6 +603,14 @@ int cmdZeigen(const std::vector<std::string>& args) {
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
     i("m_iVerfahren", doc.m_iVerfahren);
+    // The gas zone's values where the case has them (a case without keeps its listing).
+    if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
+        doc.m_dBw != 1) {
+        d("m_dKompressFormation", doc.m_dKompressFormation);
+        d("m_dKompressWasser", doc.m_dKompressWasser);
+        d("m_dSwi", doc.m_dSwi);
+        d("m_dBw", doc.m_dBw);
+    }
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

@@ -212,7 +212,7 @@ bool startsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
-enum class Role { None, Date, Gp, Pressure };
+enum class Role { None, Date, Gp, Pressure, Water };
 
 Role roleOf(std::string_view name) {
     const std::vector<std::string> w = words(name);
@@ -228,6 +228,11 @@ Role roleOf(std::string_view name) {
         if (x == "datum" || x == "date" || x == "messdatum" || x == "zeitpunkt" || x == "tag" ||
             x == "day")
             return Role::Date;
+    }
+    // Produced water before Gp: "Kum. Wasser" is water, not gas.
+    for (const std::string& x : w) {
+        if (x == "wp" || startsWith(x, "wasser") || x == "water")
+            return Role::Water;
     }
     for (const std::string& x : w) {
         if (x == "gp" || startsWith(x, "kum") || startsWith(x, "cum") ||
@@ -282,6 +287,11 @@ char detectDecimal(const std::vector<Record>& records, std::size_t first,
 
 // The line as typed lines enter the list.
 std::string listLine(const Row& r) {
+    // Produced water follows the pressure; a row with water and no pressure has 0 there.
+    if (r.water != 0)
+        return cformat("     %2d.%2d.%4d  %13.3f  %16.1f  %12.4f", r.day, r.month, r.year,
+                       static_cast<double>(r.gp), static_cast<double>(r.pressure.value_or(0)),
+                       static_cast<double>(r.water));
     if (r.pressure)
         return cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", r.day, r.month, r.year,
                        static_cast<double>(r.gp), static_cast<double>(*r.pressure));
@@ -441,7 +451,7 @@ Result read(std::string_view bytes, const Options& options) {
     const std::size_t firstData = result.header ? 1 : 0;
 
     // Columns by their heading names.
-    int date = -1, gp = -1, pressure = -1;
+    int date = -1, gp = -1, pressure = -1, water = -1;
     if (result.header) {
         for (int c = 0; c < result.columnCount; ++c) {
             switch (roleOf(cellAt(first, c))) {
@@ -453,6 +463,9 @@ Result read(std::string_view bytes, const Options& options) {
                 break;
             case Role::Pressure:
                 pressure = pressure < 0 ? c : pressure;
+                break;
+            case Role::Water:
+                water = water < 0 ? c : water;
                 break;
             case Role::None:
                 break;
@@ -472,12 +485,12 @@ Result read(std::string_view bytes, const Options& options) {
         }
         if (sample && gp < 0) {
             for (int c = date + 1; c < result.columnCount && gp < 0; ++c)
-                if (c != pressure && looksNumeric(cellAt(*sample, c)))
+                if (c != pressure && c != water && looksNumeric(cellAt(*sample, c)))
                     gp = c;
         }
         if (sample && pressure < 0 && !result.header) {
             for (int c = gp + 1; gp >= 0 && c < result.columnCount && pressure < 0; ++c)
-                if (c != date && looksNumeric(cellAt(*sample, c)))
+                if (c != date && c != water && looksNumeric(cellAt(*sample, c)))
                     pressure = c;
         }
     }
@@ -487,6 +500,11 @@ Result read(std::string_view bytes, const Options& options) {
         gp = options.columnGp;
     if (options.columnPressure != -2)
         pressure = options.columnPressure;
+    if (options.columnWater != -2)
+        water = options.columnWater;
+    if (water >= result.columnCount)
+        water = -1;
+    result.columnWater = water;
     result.columnDate = date;
     result.columnGp = gp;
     result.columnPressure = pressure;
@@ -504,6 +522,8 @@ Result read(std::string_view bytes, const Options& options) {
     std::vector<int> numberColumns = {gp};
     if (pressure >= 0)
         numberColumns.push_back(pressure);
+    if (water >= 0)
+        numberColumns.push_back(water);
     // In a comma-separated file a decimal comma can stand only in quoted cells, which the
     // detection sees as well.
     result.decimal =
@@ -552,6 +572,18 @@ Result read(std::string_view bytes, const Options& options) {
                 continue;
             }
             row.pressure = static_cast<float>(p);
+        }
+        if (const std::string_view wText = trim(cellAt(rec, water)); !wText.empty()) {
+            double w = 0;
+            if (!parseNumber(wText, result.decimal, w) || std::fabs(w) > FLT_MAX) {
+                skip(cformat("Wp „%s“ ist keine Zahl", wText));
+                continue;
+            }
+            if (w < 0) {
+                skip("Wp ist negativ");
+                continue;
+            }
+            row.water = static_cast<float>(w);
         }
         // The checks of a typed line, in their order and with their messages.
         if (row.day < 1 || row.day > 31) {

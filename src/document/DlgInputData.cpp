@@ -58,11 +58,19 @@ std::string sumText(float sum) {
     return brelvan::cformat("%6.2f", sum);
 }
 
+// The produced water after the pressure column, where the line has it ("" otherwise).
+std::string waterColumn(const brelvan::PressureLineF& l) {
+    if (l.water == 0)
+        return {};
+    return brelvan::cformat(" %12.4f", static_cast<double>(l.water));
+}
+
 // The list line written by hand editing, with the pressure column when it was read.
 std::string handLine(const brelvan::PressureLineF& l, bool withPressure) {
     if (withPressure)
         return brelvan::cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", l.day, l.month, l.year,
-                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
+                                static_cast<double>(l.gp), static_cast<double>(l.pressure)) +
+               waterColumn(l);
     return brelvan::cformat("     %2d.%2d.%4d  %13.3f", l.day, l.month, l.year,
                             static_cast<double>(l.gp));
 }
@@ -71,7 +79,8 @@ std::string handLine(const brelvan::PressureLineF& l, bool withPressure) {
 std::string importLine(const brelvan::PressureLineF& l, bool withPressure) {
     if (withPressure)
         return brelvan::cformat("%7d.%2d.%4d  %13.3f  %16.1f", l.day, l.month, l.year,
-                                static_cast<double>(l.gp), static_cast<double>(l.pressure));
+                                static_cast<double>(l.gp), static_cast<double>(l.pressure)) +
+               waterColumn(l);
     return brelvan::cformat("%7d.%2d.%4d  %13.3f   ", l.day, l.month, l.year,
                             static_cast<double>(l.gp));
 }
@@ -88,6 +97,12 @@ const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
         // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
         // worked case has 20000), and the sensitivity search adopts values without a bound.
         {kIdWIP, 0.1, 100000.0, false},
+        // The gas zone: rock compressibility up to that of poorly consolidated, over-pressured
+        // sands (about 70E-5/bar), connate water saturation below 1 so that gas remains.
+        {kIdKompressFormation, 0.0, 100.0, false},
+        {kIdKompressWasser, 0.0, 100.0, false},
+        {kIdSwi, 0.0, 0.9, false},
+        {kIdBw, 0.5, 2.0, false},
         {kIdGasFirst + 9, 0, 100, false},
         {kIdGasFirst + 10, 0, 100, false},
         {kIdGasFirst + 11, 0, 100, false},
@@ -132,6 +147,14 @@ int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
             return m_dTemperatur;
         case kIdWIP:
             return m_dWIP;
+        case kIdKompressFormation:
+            return m_dKompressFormation;
+        case kIdKompressWasser:
+            return m_dKompressWasser;
+        case kIdSwi:
+            return m_dSwi;
+        case kIdBw:
+            return m_dBw;
         case kIdJahr:
             return m_iJahr;
         case kIdMonat:
@@ -192,6 +215,9 @@ int DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     for (const std::string& zeile : m_Zeilen) {
         brelvan::PressureLine line;
         if (brelvan::scanPressureLine(zeile, line) != brelvan::kMeasuredLineFields)
+            continue;
+        // A production-only row with produced water writes 0 in the pressure's place.
+        if (line.water != 0 && !(line.pressure > 0))
             continue;
         if (line.gp > m_dMaxGp)
             m_dMaxGp = line.gp;

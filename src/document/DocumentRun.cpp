@@ -4,6 +4,7 @@
 
 #include "document/CBrelvanDoc.h"
 #include "engine/DayNumber.h"
+#include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
 #include "engine/Sensitivity.h"
@@ -29,6 +30,9 @@ RunInputs CBrelvanDoc::runInputs() const {
     in.quiet = m_bSensitivitaet;
     in.scheme = m_iVerfahren == 1 ? brelvan::engine::InfluxScheme::IntervalMean
                                   : brelvan::engine::InfluxScheme::Original;
+    in.ce =
+        brelvan::engine::effectiveCompressibility(m_dKompressFormation, m_dKompressWasser, m_dSwi);
+    in.bw = m_dBw;
     return in;
 }
 

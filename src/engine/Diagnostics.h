@@ -79,8 +79,18 @@ struct Diagnostics {
 inline constexpr double kColeRiseThreshold = 0.05;
 inline constexpr double kOgipRatioThreshold = 1.05;
 
+// The gas zone's own terms of the balance (GasBalance.h). With an expansion term the p/z plot
+// shows p/z (1 - c_e (p_i - p)) after Ramagost and Farshad, a straight line to the gas in place
+// for a volumetric reservoir; the Cole and Havlena-Odeh plots take F = Gp Bg + Wp Bw and
+// E = Eg + Bg_i c_e (p_i - p). All zero: the plain plots.
+struct BalanceTerms {
+    double ce = 0;    // 1E-5 per bar
+    double bw = 1;    // m3/m3
+    double pInit = 0; // bar
+};
+
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
-                     double ogip, int chartType = 0);
+                     double ogip, int chartType = 0, const BalanceTerms& terms = {});
 // The same from a finished run and its inputs.
 Diagnostics diagnose(const RunResult& result, const RunInputs& inputs);
 

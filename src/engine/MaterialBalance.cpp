@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "engine/DayNumber.h"
+#include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
 #include "engine/RootFinder.h"
@@ -45,10 +46,13 @@ constexpr double kInfluxSlack = 0.0004;
 struct Reservoir {
     double temperature, ogip, pInit, jValue;
     double tpc, ppc;
-    double pzInit; // initial p/z
-    double weMax;  // water the water zone can give off
-    double vInit;  // initial gas-filled pore volume, G / E_i
-    float t0;      // day number of the production start
+    double pzInit;      // initial p/z
+    double weMax;       // water the water zone can give off
+    double vInit;       // initial gas-filled pore volume, G / E_i
+    float t0;           // day number of the production start
+    GasBalance balance; // the gas balance of a row, with the gas zone's expansion term
+    double bw;          // formation volume factor of the produced water
+    bool waterColumn;   // a line carries produced water: the report shows the column WP
 };
 
 // What a row hands on to the next.
@@ -57,6 +61,7 @@ struct Carry {
     double pMean = 0; // running mean of the computed pressures, from the initial one
     double pPrev = 0; // the previous row's pressure, from the initial one
     double we = 0;    // cumulative influx
+    double wp = 0;    // cumulative produced water: a line without it keeps the last one given
     double sum = 0;   // of |measured - computed pressure|
     int compared = 0; // rows with a measured pressure
     int stored = 0;   // measured entries of the series
@@ -99,7 +104,7 @@ struct Influx {
     int evaluations = 0;   // of the interval-mean search
 };
 
-Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAquifer,
+Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double wpBw, double pAquifer,
                      double pNoInflux, double decay, Bounds bounds) {
     Influx x;
     double pCurrent = pNoInflux;
@@ -109,12 +114,19 @@ Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAqui
             x.outcome = Influx::Outcome::NotANumber;
             return x;
         }
-        if (c.we + x.dwe >= r.vInit) {
+        // The water in the gas zone: the influx less the produced water.
+        const double net = c.we + x.dwe - wpBw;
+        if (net >= r.vInit) {
             x.outcome = Influx::Outcome::Invasion;
             return x;
         }
-        x.pz = r.pzInit * (1 - gp / r.ogip) / (1 - (c.we + x.dwe) / r.vInit);
-        double pNext = gas::pzpressure(r.temperature, x.pz, r.tpc, r.ppc);
+        const GasBalance::Point pt = r.balance.solve(gp, net);
+        if (!pt.found) {
+            x.outcome = Influx::Outcome::Invasion;
+            return x;
+        }
+        x.pz = pt.pz;
+        double pNext = pt.p;
         if (std::fabs(pNext - pCurrent) < static_cast<double>(kPressureTolerance)) {
             x.p = pNext;
             x.settled = true;
@@ -134,25 +146,26 @@ Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAqui
 // together with the gas balance for the row's pressure p. The balance gives for every trial
 // pressure the pressure P(p) that its influx leaves in the gas zone; P falls as p rises, so
 // P(p) - p has one root, found between two pressures where it changes sign.
-Influx solveIntervalMean(const Reservoir& r, const Carry& c, double gp, double pAquifer,
-                         double pNoInflux, double decay) {
+Influx solveIntervalMean(const Reservoir& r, const Carry& c, double gp, double wpBw,
+                         double pAquifer, double pNoInflux, double decay) {
     Influx x;
-    const double depletion = r.pzInit * (1 - gp / r.ogip);
     auto influx = [&](double p) {
         return (r.weMax / r.pInit) * (pAquifer - 0.5 * (c.pPrev + p)) * (1 - decay);
     };
-    auto pzOf = [&](double dwe) { return depletion / (1 - (c.we + dwe) / r.vInit); };
+    // The balance's p/z at the trial pressure p (which enters through the gas zone's expansion).
+    auto pzOf = [&](double dwe, double p) { return r.balance.pz(gp, c.we + dwe - wpBw, p); };
     // P(p) - p; not a number where the influx would fill the gas pore volume (p too low).
     auto balance = [&](double p) {
         const double dwe = influx(p);
-        if (!isFinite(dwe) || !(c.we + dwe < r.vInit))
+        if (!isFinite(dwe) || !(c.we + dwe - wpBw < r.vInit) ||
+            (r.balance.ce != 0 && !(r.balance.gasShare(p, c.we + dwe - wpBw) > 0)))
             return std::numeric_limits<double>::quiet_NaN();
-        return gas::pzpressure(r.temperature, pzOf(dwe), r.tpc, r.ppc) - p;
+        return gas::pzpressure(r.temperature, pzOf(dwe, p), r.tpc, r.ppc) - p;
     };
     auto finish = [&](double p) {
         x.p = p;
         x.dwe = influx(p);
-        x.pz = pzOf(x.dwe);
+        x.pz = pzOf(x.dwe, p);
         x.settled = true;
         if (!isFinite(x.dwe) || !isFinite(x.pz))
             x.outcome = Influx::Outcome::NotANumber;
@@ -196,13 +209,16 @@ Influx solveIntervalMean(const Reservoir& r, const Carry& c, double gp, double p
 }
 
 // Adds the row to the report and the series (normal mode).
-void recordRow(const RunInputs& in, const RowRecord& row, int index, Carry& c, RunResult& out) {
+void recordRow(const RunInputs& in, const Reservoir& r, const RowRecord& row, int index, Carry& c,
+               RunResult& out) {
     using namespace brelvan::report;
     out.report.push_back(
         row.measured
             ? measuredRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pMeasured,
                           row.pz, row.pzMeasured, row.we, row.ogipEstimate)
             : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
+    if (r.waterColumn)
+        out.report.back() += cformat(kWaterColumn, row.wp);
     if (!row.settled)
         out.report.push_back(
             cformat(kNotSettled, row.day, row.month, row.year, kInfluxPasses, row.lastChange));
@@ -233,7 +249,7 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     const double pMeasured = measured ? line.pressure : 0.0;
 
     if (!in.quiet && index == 0)
-        for (std::string_view h : kTableHeader)
+        for (std::string_view h : r.waterColumn ? kTableHeaderWater : kTableHeader)
             out.report.emplace_back(h);
 
     const double t = tage(day, month, year, out.messages);
@@ -262,25 +278,13 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
         return false;
     }
 
+    // Produced water leaves the gas zone at reservoir conditions; a line without Wp keeps the
+    // cumulative water of the line before.
+    if (line.water != 0)
+        c.wp = line.water;
+    const double wpBw = c.wp * r.bw;
     const double pAquifer = r.weMax > 0 ? r.pInit * (1 - c.we / r.weMax) : r.pInit;
-    const double pzNoInflux = r.pzInit * (1 - gp / r.ogip) / (1 - c.we / r.vInit);
-    const double pNoInflux = gas::pzpressure(r.temperature, pzNoInflux, r.tpc, r.ppc);
-    const Bounds bounds = extremes(pAquifer, pNoInflux);
-    const double decay = r.weMax > 0 ? std::exp(-r.jValue * r.pInit * dt * 1E-6 / r.weMax) : 0.0;
-    if (decay > 1)
-        out.report.push_back(cformat(kNegativeDecay, decay, gp));
-
-    const Influx x = in.scheme == InfluxScheme::IntervalMean
-                         ? solveIntervalMean(r, c, gp, pAquifer, pNoInflux, decay)
-                         : iterateInflux(r, c, gp, pAquifer, pNoInflux, decay, bounds);
-    if (x.outcome == Influx::Outcome::NotANumber)
-        return numericAbort();
-    if (x.outcome == Influx::Outcome::SearchLimit) {
-        abortRun(out, cformat(kSearchLimit, day, month, year, x.evaluations));
-        out.impossible = true;
-        return false;
-    }
-    if (x.outcome == Influx::Outcome::Invasion) {
+    auto invasion = [&] {
         if (!in.quiet) {
             out.report.emplace_back(kInvasion1);
             out.report.push_back(cformat(kInvasion2, r.vInit));
@@ -288,7 +292,28 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
         }
         out.aborted = true;
         return false;
+    };
+    const GasBalance::Point noInflux = r.balance.solve(gp, c.we - wpBw);
+    if (!noInflux.found)
+        return invasion();
+    const double pNoInflux = noInflux.p;
+    const Bounds bounds = extremes(pAquifer, pNoInflux);
+    const double decay = r.weMax > 0 ? std::exp(-r.jValue * r.pInit * dt * 1E-6 / r.weMax) : 0.0;
+    if (decay > 1)
+        out.report.push_back(cformat(kNegativeDecay, decay, gp));
+
+    const Influx x = in.scheme == InfluxScheme::IntervalMean
+                         ? solveIntervalMean(r, c, gp, wpBw, pAquifer, pNoInflux, decay)
+                         : iterateInflux(r, c, gp, wpBw, pAquifer, pNoInflux, decay, bounds);
+    if (x.outcome == Influx::Outcome::NotANumber)
+        return numericAbort();
+    if (x.outcome == Influx::Outcome::SearchLimit) {
+        abortRun(out, cformat(kSearchLimit, day, month, year, x.evaluations));
+        out.impossible = true;
+        return false;
     }
+    if (x.outcome == Influx::Outcome::Invasion)
+        return invasion();
 
     if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(c.we + x.dwe) || !fitsSeries(tRel) ||
         !fitsSeries(gp))
@@ -333,6 +358,7 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     row.p = x.p;
     row.pz = x.pz;
     row.we = c.we;
+    row.wp = c.wp;
     row.measured = measured;
     row.pMeasured = pMeasured;
     row.pzMeasured = pzMeasured;
@@ -342,7 +368,7 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     if (!x.settled)
         ++out.unsettled;
     if (!in.quiet)
-        recordRow(in, row, index, c, out);
+        recordRow(in, r, row, index, c, out);
     out.rows.push_back(row);
     return true;
 }
@@ -370,6 +396,22 @@ RunResult run(const RunInputs& in) {
     out.eInit = (r.pzInit * 273) / ((r.temperature + 273) * static_cast<double>(kStandardPressure));
     r.weMax = compress * wip * r.pInit * 1E-5;
     r.vInit = r.ogip / out.eInit;
+    r.balance.temperature = r.temperature;
+    r.balance.tpc = r.tpc;
+    r.balance.ppc = r.ppc;
+    r.balance.pInit = r.pInit;
+    r.balance.pzInit = r.pzInit;
+    r.balance.ogip = r.ogip;
+    r.balance.vInit = r.vInit;
+    r.balance.ce = in.ce;
+    r.bw = in.bw;
+    // Only the report needs to know beforehand whether any line carries produced water.
+    r.waterColumn = false;
+    for (std::size_t i = 0; !in.quiet && !r.waterColumn && i < in.lines.size(); ++i) {
+        PressureLine line;
+        r.waterColumn =
+            scanPressureLine(in.lines[i], line) == kMeasuredLineFields && line.water != 0;
+    }
     out.weMax = r.weMax;
     out.vInit = r.vInit;
 
@@ -390,7 +432,8 @@ RunResult run(const RunInputs& in) {
     if (!isFinite(r.temperature) || !isFinite(r.ogip) || !isFinite(wip) || !isFinite(r.pInit) ||
         !isFinite(compress) || !isFinite(r.jValue) || !isFinite(r.tpc) || !isFinite(r.ppc) ||
         r.tpc <= 0 || r.ppc <= 0 || r.pInit <= 0 || !(out.eInit > 0) || !isFinite(out.eInit) ||
-        !isFinite(r.weMax)) {
+        !isFinite(r.weMax) || !(in.ce >= 0) || !isFinite(in.ce) || !(in.bw > 0) ||
+        !isFinite(in.bw)) {
         abortRun(out, std::string(kInvalidCase));
         out.meanError = std::numeric_limits<double>::quiet_NaN();
         return out;

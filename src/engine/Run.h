@@ -33,6 +33,10 @@ struct RunInputs {
     int chartType = 0;              // 0 days, 1 cumulative production on the x axis
     bool quiet = false;             // a grid case: no header, table, closing lines, series
     InfluxScheme scheme = InfluxScheme::Original;
+    // The gas zone's effective compressibility c_e (1E-5 per bar, see GasBalance.h) and the
+    // formation volume factor of the produced water Wp that the lines may carry.
+    double ce = 0;
+    double bw = 1;
 };
 
 // One computed row of the pressure list.
@@ -43,6 +47,7 @@ struct RowRecord {
     double p = 0;    // computed pressure, bar
     double pz = 0;   // computed p/z, bar
     double we = 0;   // cumulative water influx after the row, Mio m3
+    double wp = 0;   // cumulative produced water of the row, Mio m3 (the last one given)
     bool measured = false;
     double pMeasured = 0;    // bar, 0 without a measurement
     double pzMeasured = 0;   // bar

@@ -18,7 +18,8 @@ DiagnosticData diagnosticData(const CBrelvanDoc& doc) {
     engine::RunResult result = engine::run(inputs);
     data.rows = std::move(result.rows);
     data.diag = engine::diagnose(data.rows, result.pzInit, inputs.temperature, inputs.ogip,
-                                 inputs.chartType);
+                                 inputs.chartType,
+                                 engine::BalanceTerms{inputs.ce, inputs.bw, inputs.pInit});
     data.valid = !data.rows.empty();
     return data;
 }
