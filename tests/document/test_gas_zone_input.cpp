@@ -96,6 +96,20 @@ TEST(GasZoneCase, DefaultsSaveTheOldBytesOtherValuesTheirFields) {
     EXPECT_EQ(caseBytes(back), plain);
 }
 
+// The bundled cases, written before these values existed, come back byte for byte.
+TEST(GasZoneCase, ExampleCasesSaveTheirOwnBytes) {
+    for (const char* name : {"beispiel.brv", "sauergas.brv"}) {
+        const std::string bytes = readFile(std::string(BRELVAN_SOURCE_DIR) + "/examples/" + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        CBrelvanDoc doc;
+        ByteReader reader(bytes);
+        std::string error;
+        ASSERT_TRUE(doc.Serialize(reader, error)) << name << error;
+        EXPECT_EQ(doc.m_dBw, 1.0);
+        EXPECT_EQ(caseBytes(doc), bytes) << name;
+    }
+}
+
 TEST(GasZoneCase, ImpossibleStoredValuesAreRefusedAndTheCaseStays) {
     CBrelvanDoc doc;
     worked_case::set(doc);
