@@ -202,3 +202,24 @@ TEST(GasBalanceRun, OverPressuredFieldIsNoWaterSupportOnceTheTermIsGiven) {
     EXPECT_NEAR(f1.best[fit::kOgip], 20000, 50);
     EXPECT_GT(f0.best[fit::kOgip], 21000);
 }
+
+// Havlena and Odeh: F = G E + WE with F = Gp Bg + Wp Bw and E = Eg + Bg_i c_e (p_i - p); at
+// pressures that satisfy the balance, F/E over WE/E lies on the line of slope 1 through G.
+TEST(GasBalanceRun, HavlenaOdehLineWithProducedWaterAndExpansion) {
+    for (double ce : {0.0, 16.0}) {
+        RunInputs in = waterCase(InfluxScheme::IntervalMean, ce);
+        const RunResult first = engine::run(in);
+        ASSERT_EQ(first.rows.size(), in.lines.size());
+        // The computed pressures as the measured ones, with each line's Wp.
+        for (std::size_t i = 0; i < in.lines.size(); ++i) {
+            const engine::RowRecord& row = first.rows[i];
+            in.lines[i] = cformat("%d.%d.%d %.3f %.9f %.4f", row.day, row.month, row.year, row.gp,
+                                  row.p, row.wp);
+        }
+        const RunResult r = engine::run(in);
+        const engine::Diagnostics d = engine::diagnose(r, in);
+        ASSERT_EQ(d.havlenaOdeh.size(), in.lines.size()) << ce;
+        for (const engine::DiagPoint& pt : d.havlenaOdeh)
+            EXPECT_NEAR(pt.y - pt.x, in.ogip, 0.005 * in.ogip) << ce << " " << pt.x;
+    }
+}
