@@ -69,7 +69,7 @@ BENCHMARK(BM_compute299)->Unit(benchmark::kMillisecond);
 void BM_compute299Interval(benchmark::State& state) {
     CBrelvanDoc doc;
     setBenchCase(doc);
-    doc.m_iVerfahren = 1;
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     for (auto _ : state)
         benchmark::DoNotOptimize(doc.compute());
     state.counters["rows"] = doc.m_MaxWerte;

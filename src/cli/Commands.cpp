@@ -14,6 +14,7 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
+#include "document/HeadlessSession.h"
 #include "document/TextFormat.h"
 #include "engine/Sensitivity.h"
 
@@ -66,15 +67,13 @@ void printLines(const std::vector<std::string>& lines) {
         cli::printOut(line);
 }
 
-// The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
-bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
-                  std::optional<int> scheme) {
-    if (type)
-        dlg.m_iGrafiktyp = *type;
+// What the command line gives the input dialog that is confirmed at once.
+brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<int> scheme) {
+    brelvan::ConfirmOptions options;
+    options.chartType = type;
     if (scheme)
-        dlg.m_iVerfahren = *scheme;
-    dlg.OnInitDialog(ui);
-    return dlg.checkAll(ui);
+        options.scheme = brelvan::engine::influxScheme(*scheme);
+    return options;
 }
 
 // ---- bericht
@@ -110,10 +109,8 @@ int cmdBericht(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme); };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, p.positional[0], confirmOptions(type, scheme)) !=
+        brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("aus"); it != p.options.end()) {
@@ -183,11 +180,8 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) {
-        if (!confirmInput(dlg, ui, type, scheme))
-            return false;
+    brelvan::ConfirmOptions options = confirmOptions(type, scheme);
+    options.then = [&](DlgInputData& dlg, brelvan::UserInterface& ui) {
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
             return false;
@@ -199,7 +193,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         dlg.takeSensitivity(sens);
         return true;
     };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, p.positional[0], options) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
 
     printLines(doc.m_SensErgebnisse);
@@ -513,7 +507,7 @@ int cmdNeu(const std::vector<std::string>& args) {
     if (!schemeOption(p, scheme, error))
         return usage(error, kNeuHelp);
     if (scheme)
-        doc.m_iVerfahren = *scheme;
+        doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
@@ -602,7 +596,7 @@ int cmdZeigen(const std::vector<std::string>& args) {
     d("m_dMaxGp", doc.m_dMaxGp);
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
-    i("m_iVerfahren", doc.m_iVerfahren);
+    i("m_iVerfahren", static_cast<int>(doc.m_iVerfahren));
     // The gas zone's values where the case has them (a case without keeps its listing).
     if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
         doc.m_dBw != 1) {

@@ -12,6 +12,7 @@
 #include "document/CaseExport.h"
 #include "document/DlgInputData.h"
 #include "document/FitExport.h"
+#include "document/HeadlessSession.h"
 #include "document/TextFormat.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
@@ -66,15 +67,9 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
 // Opens the case with the input dialog's checks, as "bericht" does.
 bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
                  std::optional<brelvan::engine::InfluxScheme> scheme) {
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
-        dlg.OnInitDialog(ui);
-        if (scheme)
-            dlg.m_iVerfahren = static_cast<int>(*scheme);
-        return dlg.checkAll(ui);
-    };
-    return doc.OnOpenDocument(path) && ui.dialogAccepted;
+    brelvan::ConfirmOptions options;
+    options.scheme = scheme;
+    return brelvan::openCase(doc, ui, path, options) == brelvan::OpenOutcome::Opened;
 }
 
 std::string rangeSide(double v, bool open) {

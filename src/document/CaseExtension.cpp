@@ -41,10 +41,10 @@ const GasZoneField kGasZoneFields[] = {
 
 void write(ByteWriter& ar, const CBrelvanDoc& doc) {
     ByteWriter fields;
-    if (doc.m_iVerfahren != 0) {
+    if (doc.m_iVerfahren != engine::InfluxScheme::Original) {
         writeTag(fields, kSchemeTag);
         fields.writeUInt32(4);
-        fields.writeInt32(doc.m_iVerfahren);
+        fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
     }
     for (const GasZoneField& f : kGasZoneFields) {
         if (doc.*f.member == f.fallback)
@@ -116,7 +116,7 @@ bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
         }
         // Fields of other tags belong to later versions of the program and are skipped.
     }
-    doc.m_iVerfahren = verfahren;
+    doc.m_iVerfahren = engine::influxScheme(verfahren);
     for (const GasZoneField& f : kGasZoneFields)
         doc.*f.member = gasZone.*f.member;
     return true;

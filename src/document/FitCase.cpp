@@ -14,12 +14,6 @@ template <class T> fit::Bounds rangesOf(const T& d) {
     return b;
 }
 
-// The influx scheme, where the case and the dialog keep one.
-template <class Doc, class Dialog> void copyScheme(Doc& doc, const Dialog& dlg) {
-    if constexpr (requires { doc.m_iVerfahren = dlg.m_iVerfahren; })
-        doc.m_iVerfahren = dlg.m_iVerfahren;
-}
-
 } // namespace
 
 fit::Bounds sensitivityRanges(const CBrelvanDoc& doc) {
@@ -50,7 +44,7 @@ engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     probe.m_dSwi = dlg.m_dSwi;
     probe.m_dBw = dlg.m_dBw;
     probe.m_iGrafiktyp = dlg.m_iGrafiktyp;
-    copyScheme(probe, dlg);
+    probe.m_iVerfahren = engine::influxScheme(dlg.m_iVerfahren);
     return probe.runInputs();
 }
 

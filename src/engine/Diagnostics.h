@@ -91,7 +91,7 @@ struct BalanceTerms {
 
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
                      double ogip, int chartType = 0, const BalanceTerms& terms = {});
-// The same from a finished run and its inputs.
-Diagnostics diagnose(const RunResult& result, const RunInputs& inputs);
+// The same from a finished run and its case values.
+Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType);
 
 } // namespace brelvan::engine

@@ -35,7 +35,7 @@ std::string meanErrorLine(double error) {
     return cformat(kMeanError, error);
 }
 
-void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out) {
+void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::string>& out) {
     out.emplace_back(kTitle);
     out.push_back(cformat(kField, in.fieldName));
     out.emplace_back(kBlank);
@@ -61,8 +61,8 @@ void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::str
     out.emplace_back(kBlank);
 }
 
-void setCaptions(engine::Series& series, int chartType) {
-    series.xAchse = chartType == 0 ? kXAxisDays : kXAxisProduction;
+void setCaptions(chart::Series& series, chart::XAxis axis) {
+    series.xAchse = axis == chart::XAxis::Days ? kXAxisDays : kXAxisProduction;
     series.y1Achse = kY1Axis;
     series.y2Achse = kY2Axis;
     series.legende1 = kLegendPressure;

@@ -10,6 +10,7 @@
 
 #include "engine/GasProperties.h"
 #include "engine/Run.h"
+#include "engine/RunChart.h"
 
 namespace brelvan::report {
 
@@ -125,7 +126,7 @@ inline constexpr std::string_view kWaterColumn = " %7.3f";
 std::string meanErrorLine(double error);
 
 // Appends the header block of the case `in` with its initial z to `out`.
-void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out);
+void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::string>& out);
 
 // ---- Chart captions
 inline constexpr std::string_view kXAxisDays = "Zeit in Tagen";
@@ -136,8 +137,7 @@ inline constexpr std::string_view kLegendPressure = "Druck (Bar)";
 inline constexpr std::string_view kLegendInflux = "WE (Mio m3)";
 inline constexpr std::string_view kLegendMeasured = "Meßwerte (Bar)";
 
-// Sets the axis and legend captions of `series` for the chart type (0 days, 1 cumulative
-// production on the x axis).
-void setCaptions(engine::Series& series, int chartType);
+// Sets the axis and legend captions of `series` for its x axis.
+void setCaptions(chart::Series& series, chart::XAxis axis);
 
 } // namespace brelvan::report

@@ -72,7 +72,7 @@ TEST(GasZoneCase, DefaultsSaveTheOldBytesOtherValuesTheirFields) {
     EXPECT_EQ(two, plain + block(field("KFOR", leDouble(14.5)) + field("BW  ", leDouble(1.02))));
     doc.m_dKompressWasser = 4.4;
     doc.m_dSwi = 0.25;
-    doc.m_iVerfahren = 1;
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     const std::string all = caseBytes(doc);
     EXPECT_EQ(all, plain + block(field("VERF", le32(1)) + field("KFOR", leDouble(14.5)) +
                                  field("KWAS", leDouble(4.4)) + field("SWI ", leDouble(0.25)) +

@@ -14,6 +14,7 @@
 #include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
+#include "engine/ReportWriter.h"
 #include "engine/Run.h"
 #include "support/TextFormat.h"
 
@@ -39,9 +40,10 @@ RunInputs waterCase(InfluxScheme scheme, double ce) {
     in.startDay = 1;
     in.startMonth = 1;
     in.startYear = 2000;
-    in.lines = {"1.1.2001 500 225 0.05", "1.1.2002 1000 205 0.20", "1.7.2002 1200 0 0.35",
-                "1.1.2003 1500 185", // no Wp: the 0.35 of the line before
-                "1.7.2003 1700 178 0.6"};
+    in.rows = engine::parseRows({"1.1.2001 500 225 0.05", "1.1.2002 1000 205 0.20",
+                                 "1.7.2002 1200 0 0.35",
+                                 "1.1.2003 1500 185", // no Wp: the 0.35 of the line before
+                                 "1.7.2003 1700 178 0.6"});
     in.scheme = scheme;
     in.ce = ce;
     in.bw = 1.03;
@@ -50,8 +52,8 @@ RunInputs waterCase(InfluxScheme scheme, double ce) {
 
 // Rows whose pressure was found: the balance holds with the row's p, p/z, WE and Wp.
 void expectBalanceOnEveryRow(const RunInputs& in, const RunResult& r, const char* what) {
-    ASSERT_FALSE(r.aborted) << what;
-    ASSERT_EQ(r.rows.size(), in.lines.size()) << what;
+    ASSERT_FALSE(r.aborted()) << what;
+    ASSERT_EQ(r.rows.size(), in.rows.size()) << what;
     const double wp[] = {0.05, 0.20, 0.35, 0.35, 0.6};
     for (std::size_t i = 0; i < r.rows.size(); ++i) {
         const engine::RowRecord& row = r.rows[i];
@@ -87,8 +89,8 @@ TEST(GasBalanceRun, EveryRowOfEverySchemeSatisfiesTheBalance) {
 // the net influx the seed computed; the expansion term holds it up.
 TEST(GasBalanceRun, ProducedWaterLowersTheExpansionTermRaisesThePressure) {
     RunInputs dry = waterCase(InfluxScheme::IntervalMean, 0);
-    dry.lines = {"1.1.2001 500 225", "1.1.2002 1000 205", "1.7.2002 1200", "1.1.2003 1500 185",
-                 "1.7.2003 1700 178"};
+    dry.rows = engine::parseRows({"1.1.2001 500 225", "1.1.2002 1000 205", "1.7.2002 1200",
+                                  "1.1.2003 1500 185", "1.7.2003 1700 178"});
     const RunResult base = engine::run(dry);
     const RunResult water = engine::run(waterCase(InfluxScheme::IntervalMean, 0));
     const RunResult both = engine::run(waterCase(InfluxScheme::IntervalMean, 20));
@@ -104,8 +106,9 @@ TEST(GasBalanceRun, ProducedWaterLowersTheExpansionTermRaisesThePressure) {
 TEST(GasBalanceRun, ReportShowsWaterAndTheExpansionTerm) {
     const RunInputs in = waterCase(InfluxScheme::Original, 12.5);
     const RunResult r = engine::run(in);
+    const std::vector<std::string> lines = report::runText(in, r).lines;
     auto has = [&](const std::string& line) {
-        for (const std::string& l : r.report)
+        for (const std::string& l : lines)
             if (l == line)
                 return true;
         return false;
@@ -123,9 +126,9 @@ TEST(GasBalanceRun, ReportShowsWaterAndTheExpansionTerm) {
                     "   0.350"));
 
     RunInputs plain = waterCase(InfluxScheme::Original, 0);
-    plain.lines = {"1.1.2001 500 225", "1.7.2002 1200"};
+    plain.rows = engine::parseRows({"1.1.2001 500 225", "1.7.2002 1200"});
     const RunResult p = engine::run(plain);
-    for (const std::string& l : p.report) {
+    for (const std::string& l : report::runText(plain, p).lines) {
         EXPECT_EQ(l.find("C_E"), std::string::npos) << l;
         EXPECT_EQ(l.find("WP"), std::string::npos) << l;
     }
@@ -149,39 +152,37 @@ RunInputs overPressured(double ce) {
     in.startMonth = 1;
     in.startYear = 2000;
     in.ce = ce;
-    in.quiet = false;
     return in;
 }
 
-std::vector<std::string> measuredLines(double ce) {
+engine::Rows measuredRows(double ce) {
     RunInputs truth = overPressured(ce);
     for (int year = 2001, gp = 600; year <= 2010; ++year, gp += 600)
-        truth.lines.push_back(cformat("1.1.%d %d", year, gp));
+        truth.rows.push_back({1, 1, year, static_cast<double>(gp), 0, {}});
     const RunResult r = engine::run(truth);
-    std::vector<std::string> lines;
-    for (const engine::RowRecord& row : r.rows)
-        lines.push_back(cformat("%d.%d.%d %.0f %.1f", row.day, row.month, row.year, row.gp,
-                                std::round(row.p * 10) / 10));
-    return lines;
+    engine::Rows rows = truth.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].pressure = std::round(r.rows[i].p * 10) / 10;
+    return rows;
 }
 
 } // namespace
 
 TEST(GasBalanceRun, OverPressuredFieldIsNoWaterSupportOnceTheTermIsGiven) {
     const double ce = engine::effectiveCompressibility(25, 4.5, 0.3); // 1E-5 per bar
-    const std::vector<std::string> lines = measuredLines(ce);
+    const engine::Rows rows = measuredRows(ce);
 
     RunInputs without = overPressured(0);
-    without.lines = lines;
+    without.rows = rows;
     const RunResult r0 = engine::run(without);
-    const engine::Diagnostics d0 = engine::diagnose(r0, without);
+    const engine::Diagnostics d0 = engine::diagnose(r0, without, 0);
     EXPECT_TRUE(d0.check.support) << d0.check.reason;
     EXPECT_GT(d0.volumetricOgip, 1.05 * without.ogip);
 
     RunInputs with = overPressured(ce);
-    with.lines = lines;
+    with.rows = rows;
     const RunResult r1 = engine::run(with);
-    const engine::Diagnostics d1 = engine::diagnose(r1, with);
+    const engine::Diagnostics d1 = engine::diagnose(r1, with, 0);
     EXPECT_FALSE(d1.check.support) << d1.check.reason;
     EXPECT_NEAR(d1.volumetricOgip, with.ogip, 0.01 * with.ogip);
     EXPECT_LT(r1.meanError, 0.1);
@@ -209,16 +210,13 @@ TEST(GasBalanceRun, HavlenaOdehLineWithProducedWaterAndExpansion) {
     for (double ce : {0.0, 16.0}) {
         RunInputs in = waterCase(InfluxScheme::IntervalMean, ce);
         const RunResult first = engine::run(in);
-        ASSERT_EQ(first.rows.size(), in.lines.size());
-        // The computed pressures as the measured ones, with each line's Wp.
-        for (std::size_t i = 0; i < in.lines.size(); ++i) {
-            const engine::RowRecord& row = first.rows[i];
-            in.lines[i] = cformat("%d.%d.%d %.3f %.9f %.4f", row.day, row.month, row.year, row.gp,
-                                  row.p, row.wp);
-        }
+        ASSERT_EQ(first.rows.size(), in.rows.size());
+        // The computed pressures as the measured ones.
+        for (std::size_t i = 0; i < in.rows.size(); ++i)
+            in.rows[i].pressure = first.rows[i].p;
         const RunResult r = engine::run(in);
-        const engine::Diagnostics d = engine::diagnose(r, in);
-        ASSERT_EQ(d.havlenaOdeh.size(), in.lines.size()) << ce;
+        const engine::Diagnostics d = engine::diagnose(r, in, 0);
+        ASSERT_EQ(d.havlenaOdeh.size(), in.rows.size()) << ce;
         for (const engine::DiagPoint& pt : d.havlenaOdeh)
             EXPECT_NEAR(pt.y - pt.x, in.ogip, 0.005 * in.ogip) << ce << " " << pt.x;
     }
