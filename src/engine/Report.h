@@ -120,8 +120,10 @@ std::string measuredRow(int day, int month, int year, double days, double gp, do
                         double ogipEstimate);
 std::string productionRow(int day, int month, int year, double days, double gp, double p, double pz,
                           double we);
-// The produced-water column appended to a row line of a case with produced water.
+// The produced-water column appended to a row line of a case with produced water: after a
+// measured row's estimate, and after a production-only row's star (three characters shorter).
 inline constexpr std::string_view kWaterColumn = " %7.3f";
+inline constexpr std::string_view kWaterColumnAfterStar = "    %7.3f";
 // The mean-error line; the text kMeanErrorNone when `error` is not a number.
 std::string meanErrorLine(double error);
 

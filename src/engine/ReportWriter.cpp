@@ -75,7 +75,7 @@ void writeRow(const engine::RowRecord& row, bool water, RunText& out) {
                           row.pz, row.pzMeasured, row.we, row.ogipEstimate)
             : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
     if (water)
-        out.lines.back() += cformat(kWaterColumn, row.wp);
+        out.lines.back() += cformat(row.measured ? kWaterColumn : kWaterColumnAfterStar, row.wp);
     if (!row.settled)
         add(out, cformat(kNotSettled, row.day, row.month, row.year, engine::kFixedPointPasses,
                          row.lastChange));

@@ -123,7 +123,10 @@ TEST(GasBalanceRun, ReportShowsWaterAndTheExpansionTerm) {
     const engine::RowRecord& prod = r.rows[2];
     EXPECT_TRUE(has(report::productionRow(prod.day, prod.month, prod.year, prod.days, prod.gp,
                                           prod.p, prod.pz, prod.we) +
-                    "   0.350"));
+                    cformat(report::kWaterColumnAfterStar, 0.35)));
+    // The column stands where the measured rows have it.
+    EXPECT_EQ(report::productionRow(1, 1, 2000, 0, 0, 0, 0, 0).size() + 3,
+              report::measuredRow(1, 1, 2000, 0, 0, 0, 0, 0, 0, 0, 0).size());
 
     RunInputs plain = waterCase(InfluxScheme::Original, 0);
     plain.rows = engine::parseRows({"1.1.2001 500 225", "1.7.2002 1200"});
