@@ -493,14 +493,16 @@ const char* const kNeuHelp =
     "                        [--druckformat text|csv] [--csv-dezimal komma|punkt]\n"
     "                        [--csv-datum TMJ|MTJ|JMT] [--csv-trenner ';'|','|tab]\n"
     "                        [--csv-kopfzeile N] [--csv-spalten D,G[,P]]\n"
+    "                        [--cf CF] [--cw CW] [--swi SWI] [--bw BW]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
     "speichert ihn in NEU.brv (eine vorhandene Datei nur mit --ueberschreiben; „-“ schreibt\n"
     "den Fall auf die Standardausgabe).\n"
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
     "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
-    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck])\n"
+    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck [Wp]]; eine Zeile\n"
+    "                       ohne Druck, aber mit Wasser, hat 0 als Druck)\n"
     "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
-    "                       Spalten Datum, Gp, Druck nach der Überschrift; Zeilen, die die\n"
+    "                       Spalten Datum, Gp, Druck und Wp nach der Überschrift; Zeilen, die die\n"
     "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
     "                       „-“ liest sie von der Standardeingabe\n"
     "  --druckformat text|csv  das Format der Druckdatei (sonst nach der Endung; bei „-“\n"
@@ -509,6 +511,11 @@ const char* const kNeuHelp =
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)\n"
     "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
+    "  --cf --cw            Kompressibilität von Gestein und Haftwasser der Gaszone\n"
+    "                       (E-5/bar, Vorgabe 0)\n"
+    "  --swi                Haftwassersättigung der Gaszone (Anteil, Vorgabe 0)\n"
+    "  --bw                 Formationsvolumenfaktor des geförderten Wassers (m3/m3,\n"
+    "                       Vorgabe 1)\n"
     "Übernimmt der Import keine Zeile, wird kein Fall geschrieben (Rückgabewert 2).";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
@@ -531,6 +538,14 @@ bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
             return "--druck";
         case DlgInputData::kIdTemperatur:
             return "--temperatur";
+        case DlgInputData::kIdKompressFormation:
+            return "--cf";
+        case DlgInputData::kIdKompressWasser:
+            return "--cw";
+        case DlgInputData::kIdSwi:
+            return "--swi";
+        case DlgInputData::kIdBw:
+            return "--bw";
         case DlgInputData::kIdWIP:
             return "--wip";
         case DlgInputData::kIdTag:
@@ -564,7 +579,8 @@ int cmdNeu(const std::vector<std::string>& args) {
     std::vector<std::string> known = {
         "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",       "kompress",
         "jwert", "beginn", "druckdatei", "k",      "h",      "mu",        "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel", "verfahren", "druckformat"};
+        "rw",    "re",     "tiefe",      "breite", "winkel", "verfahren", "druckformat",
+        "cf",    "cw",     "swi",        "bw"};
     known.insert(known.end(), cli::kCsvImportOptions.begin(), cli::kCsvImportOptions.end());
     const std::string helpText = cformat(kNeuHelp, cli::kCsvImportHelp);
     const char* const help = helpText.c_str();
@@ -593,7 +609,10 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "re", doc.m_fRadiusEnde, error) ||
         !numberOption(p, "tiefe", doc.m_fTiefe, error) ||
         !numberOption(p, "breite", doc.m_fBreite, error) ||
-        !numberOption(p, "winkel", doc.m_fWinkel, error))
+        !numberOption(p, "winkel", doc.m_fWinkel, error) ||
+        !numberOption(p, "cf", doc.m_dKompressFormation, error) ||
+        !numberOption(p, "cw", doc.m_dKompressWasser, error) ||
+        !numberOption(p, "swi", doc.m_dSwi, error) || !numberOption(p, "bw", doc.m_dBw, error))
         return usage(error, help);
     std::optional<int> scheme;
     if (!schemeOption(p, scheme, error))
@@ -746,6 +765,14 @@ int cmdZeigen(const std::vector<std::string>& args) {
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
     i("m_iVerfahren", static_cast<int>(doc.m_iVerfahren));
+    // The gas zone's values where the case has them (a case without keeps its listing).
+    if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
+        doc.m_dBw != 1) {
+        d("m_dKompressFormation", doc.m_dKompressFormation);
+        d("m_dKompressWasser", doc.m_dKompressWasser);
+        d("m_dSwi", doc.m_dSwi);
+        d("m_dBw", doc.m_dBw);
+    }
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

@@ -42,6 +42,16 @@ constexpr ReservoirField kReservoir[] = {
      &DlgInputData::m_dJWert},
 };
 
+// The gas zone's own terms of the balance, in two rows under the rest, left to right.
+constexpr ReservoirField kGasZone[] = {
+    {DlgInputData::kIdKompressFormation, "KOMPRESSIBILITÄT Gestein   (E-5/Bar)",
+     &DlgInputData::m_dKompressFormation},
+    {DlgInputData::kIdKompressWasser, "KOMPR. Haftwasser   (E-5/Bar)",
+     &DlgInputData::m_dKompressWasser},
+    {DlgInputData::kIdSwi, "HAFTWASSERSÄTTIGUNG Swi   (-)", &DlgInputData::m_dSwi},
+    {DlgInputData::kIdBw, "Bw Förderwasser   (m3/m3)", &DlgInputData::m_dBw},
+};
+
 // The component names in the case's order; component i has the control kIdGasFirst + i.
 constexpr const char* kComponentNames[DlgInputData::kComponents] = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
@@ -78,7 +88,7 @@ std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
-    setClientSize(402, 313); // the last row holds "Anpassung …"
+    setClientSize(402, 362); // the last two rows hold the gas zone
     buildControls();
     buildExchange();
 }
@@ -126,6 +136,8 @@ void DlgInput::buildControls() {
     addLabel(QStringLiteral("Tag.Monat.Jahr"), 225, 94, 55);
     addLabel(QStringLiteral("Gp  (Mio m3)"), 285, 94, 48);
     addLabel(QStringLiteral("Druck (Bar)"), 337, 94, 43);
+    // The produced water, where a line has it, is a fourth number after the pressure.
+    addLabel(QStringLiteral("Wp"), 382, 94, 16);
     m_list = new QListWidget(this);
     m_list->setGeometry(unitRect(220, 125, 160, 85));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -184,6 +196,14 @@ void DlgInput::buildControls() {
     addRadio(scheme, kIdVerfahrenIntervall, QStringLiteral("Intervallmittel (Fetkovich)"), 290, 280,
              105, 10);
 
+    addLabel(QStringLiteral("GASZONE (Gestein, Haftwasser, Förderwasser)"), 10, 316, 250);
+    for (int i = 0; i < 4; ++i) {
+        const int x = i % 2 == 0 ? 10 : 215;
+        const int y = 328 + 16 * (i / 2);
+        addLabel(QString::fromUtf8(kGasZone[i].label), x, y + 3, 140);
+        addEdit(kGasZone[i].id, x + 143, y, 40, 14);
+    }
+
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 270, 5, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { onButtonOK(); });
@@ -207,6 +227,9 @@ void DlgInput::buildExchange() {
     reservoir(kIdDruck);
     reservoir(kIdTemperatur);
     reservoir(kIdWIP);
+    for (const ReservoirField& f : kGasZone) {
+        m_dx.addDouble(edit(f.id), &(this->*f.member), range(f.id));
+    }
     // nC5H12 to C10H22, then CO2 to iC5H12, then H2S.
     for (int i : {9, 10, 11, 12, 13, 14, 1, 2, 3, 4, 5, 6, 7, 8, 0}) {
         m_dx.addFloat(edit(kIdGasFirst + i), &gasField(i), range(kIdGasFirst + i));

@@ -42,6 +42,10 @@ void CBrelvanDoc::setdefaults() {
     m_iTag = 1;
     m_iJahr = 2000;
     m_iMonat = 1;
+    m_dKompressFormation = 0.0;
+    m_dKompressWasser = 0.0;
+    m_dSwi = 0.0;
+    m_dBw = 1.0;
     m_fPermeabilitaet = 0.0f;
     m_fMaechtigkeit = 0.0f;
     m_fViskositaet = 1.0f;
@@ -145,5 +149,9 @@ brelvan::IoResult<> CBrelvanDoc::Serialize(ByteReader& ar) {
     m_fGas = fresh.m_fGas;
     m_Zeilen = std::move(fresh.m_Zeilen);
     m_iVerfahren = fresh.m_iVerfahren;
+    m_dKompressFormation = fresh.m_dKompressFormation;
+    m_dKompressWasser = fresh.m_dKompressWasser;
+    m_dSwi = fresh.m_dSwi;
+    m_dBw = fresh.m_dBw;
     return {};
 }

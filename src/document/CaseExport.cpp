@@ -49,6 +49,12 @@ Table reportTable(const CBrelvanDoc& doc) {
                  {"p/z gemessen (bar)", 1, 0},
                  {"WE (Mio m3)", 3, 0},
                  {"OGIP-Schätzung (Mio m3)", 1, 0}};
+    // Produced water, where the case has any, as the last column.
+    bool water = false;
+    for (const engine::RowRecord& r : doc.m_Tabelle)
+        water = water || r.wp != 0;
+    if (water)
+        t.columns.push_back({"Wp (Mio m3)", 3, 0});
     for (const engine::RowRecord& r : doc.m_Tabelle) {
         std::vector<Cell> row = {Date{r.day, r.month, r.year}, number(r.days), number(r.gp),
                                  number(r.p)};
@@ -57,6 +63,8 @@ Table reportTable(const CBrelvanDoc& doc) {
         row.push_back(r.measured ? number(r.pzMeasured) : Cell());
         row.push_back(number(r.we));
         row.push_back(r.measured ? number(r.ogipEstimate) : Cell());
+        if (water)
+            row.push_back(number(r.wp));
         t.rows.push_back(std::move(row));
     }
     return t;
@@ -78,6 +86,14 @@ Table caseTable(const CBrelvanDoc& doc) {
     add("Initialer z-Wert", number(doc.m_dZInit), "-");
     add("Kompressibilität", number(doc.m_dKompress), "1E-5/bar");
     add("J-Wert nach Fetkovich", number(doc.m_dJWert), "m3/(Tag·bar)");
+    // The gas zone's values where the case has them.
+    if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
+        doc.m_dBw != 1) {
+        add("Kompressibilität Gestein der Gaszone", number(doc.m_dKompressFormation), "1E-5/bar");
+        add("Kompressibilität Haftwasser", number(doc.m_dKompressWasser), "1E-5/bar");
+        add("Haftwassersättigung", number(doc.m_dSwi), "-");
+        add("Formationsvolumenfaktor Wasser", number(doc.m_dBw), "m3/m3");
+    }
     add("Grafik x-Achse", std::string(doc.m_iGrafiktyp == 0 ? "Tage" : "Kum.Produktion"), "");
     add("Permeabilität", number(doc.m_fPermeabilitaet), "mD");
     add("Mächtigkeit", number(doc.m_fMaechtigkeit), "m");

@@ -21,15 +21,40 @@ bool isTag(std::string_view bytes, const char (&tag)[4]) {
     return bytes.size() == 4 && std::memcmp(bytes.data(), tag, 4) == 0;
 }
 
+// The gas zone's values: each stored only when it differs from its default.
+struct GasZoneField {
+    const char (&tag)[4];
+    double ReservoirData::*member;
+    double fallback;
+    double min, max; // inclusive; a stored value outside makes the block damaged
+    const char* name;
+};
+const GasZoneField kGasZoneFields[] = {
+    {kRockTag, &ReservoirData::m_dKompressFormation, 0, 0, 1e6, "die Gesteinskompressibilität"},
+    {kConnateWaterTag, &ReservoirData::m_dKompressWasser, 0, 0, 1e6,
+     "die Haftwasserkompressibilität"},
+    {kSwiTag, &ReservoirData::m_dSwi, 0, 0, 0.99, "die Haftwassersättigung"},
+    {kBwTag, &ReservoirData::m_dBw, 1, 0.01, 100, "der Formationsvolumenfaktor des Wassers"},
+};
+
 } // namespace
 
 void write(ByteWriter& ar, const CBrelvanDoc& doc) {
-    if (doc.m_iVerfahren == engine::InfluxScheme::Original)
-        return;
     ByteWriter fields;
-    writeTag(fields, kSchemeTag);
-    fields.writeUInt32(4);
-    fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
+    if (doc.m_iVerfahren != engine::InfluxScheme::Original) {
+        writeTag(fields, kSchemeTag);
+        fields.writeUInt32(4);
+        fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
+    }
+    for (const GasZoneField& f : kGasZoneFields) {
+        if (doc.*f.member == f.fallback)
+            continue;
+        writeTag(fields, f.tag);
+        fields.writeUInt32(8);
+        fields.writeDouble(doc.*f.member);
+    }
+    if (fields.bytes().empty())
+        return;
 
     writeTag(ar, kBlockTag);
     ar.writeUInt32(static_cast<std::uint32_t>(fields.bytes().size()));
@@ -59,6 +84,7 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
         return damaged(cformat("nach ihm folgen noch %u Bytes", ar.remaining() - length));
 
     int verfahren = 0;
+    ReservoirData gasZone; // the defaults
     while (ar.remaining() > 0) {
         const std::size_t at = ar.position();
         std::string_view fieldTag;
@@ -78,9 +104,21 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
                 return damaged(cformat("das Rechenverfahren ab Byte %u ist weder 0 noch 1", at));
             verfahren = v;
         }
+        for (const GasZoneField& f : kGasZoneFields) {
+            if (!isTag(fieldTag, f.tag))
+                continue;
+            ByteReader value(payload);
+            double v = 0;
+            if (fieldLength != 8 || !value.readDouble(v) || !(v >= f.min && v <= f.max))
+                return damaged(cformat("%s ab Byte %u ist keine Zahl von %g bis %g", f.name, at,
+                                       f.min, f.max));
+            gasZone.*f.member = v;
+        }
         // Fields of other tags belong to later versions of the program and are skipped.
     }
     doc.m_iVerfahren = engine::influxScheme(verfahren);
+    for (const GasZoneField& f : kGasZoneFields)
+        doc.*f.member = gasZone.*f.member;
     return {};
 }
 

@@ -6,6 +6,12 @@
 // know is skipped by its length, so later options can be added as new fields.
 //
 //   "VERF"  int32  the influx scheme m_iVerfahren (0 original, 1 interval mean)
+//   "KFOR"  double the gas zone's pore compressibility m_dKompressFormation (1E-5/bar, default 0)
+//   "KWAS"  double its connate water compressibility m_dKompressWasser (1E-5/bar, default 0)
+//   "SWI "  double its connate water saturation m_dSwi (fraction, default 0)
+//   "BW  "  double the water formation volume factor m_dBw (m3/m3, default 1)
+//
+// Each field is written only when its value differs from the default.
 //
 // A case whose options all have their defaults is written without the block, so its file is the
 // plain field sequence. Reading: no bytes after the line list means all defaults; otherwise
@@ -24,6 +30,10 @@ namespace brelvan::caseext {
 
 inline constexpr char kBlockTag[4] = {'B', 'R', 'V', 'X'};
 inline constexpr char kSchemeTag[4] = {'V', 'E', 'R', 'F'};
+inline constexpr char kRockTag[4] = {'K', 'F', 'O', 'R'};
+inline constexpr char kConnateWaterTag[4] = {'K', 'W', 'A', 'S'};
+inline constexpr char kSwiTag[4] = {'S', 'W', 'I', ' '};
+inline constexpr char kBwTag[4] = {'B', 'W', ' ', ' '};
 
 // Appends the block of the options of `doc`; nothing when every option has its default.
 void write(ByteWriter& ar, const CBrelvanDoc& doc);

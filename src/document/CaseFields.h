@@ -22,6 +22,13 @@ struct ReservoirData {
     int m_iJahr = 0;
     int m_iMonat = 0;
     int m_iTag = 0;
+    // The gas zone itself: pore compressibility c_f and connate water compressibility c_w
+    // (1E-5 per bar), connate water saturation S_wi (fraction) and the water formation volume
+    // factor Bw (m3/m3) of the produced water. Stored in the case file's extension block.
+    double m_dKompressFormation = 0;
+    double m_dKompressWasser = 0;
+    double m_dSwi = 0;
+    double m_dBw = 1;
 
     ReservoirData& reservoir() { return *this; }
     const ReservoirData& reservoir() const { return *this; }

@@ -214,7 +214,7 @@ bool startsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
-enum class Role { None, Date, Gp, Pressure };
+enum class Role { None, Date, Gp, Pressure, Water };
 
 Role roleOf(std::string_view name) {
     const std::vector<std::string> w = words(name);
@@ -230,6 +230,11 @@ Role roleOf(std::string_view name) {
         if (x == "datum" || x == "date" || x == "messdatum" || x == "zeitpunkt" || x == "tag" ||
             x == "day")
             return Role::Date;
+    }
+    // Produced water before Gp: "Kum. Wasser" is water, not gas.
+    for (const std::string& x : w) {
+        if (x == "wp" || startsWith(x, "wasser") || x == "water")
+            return Role::Water;
     }
     for (const std::string& x : w) {
         if (x == "gp" || startsWith(x, "kum") || startsWith(x, "cum") ||
@@ -627,7 +632,7 @@ Result read(std::string_view bytes, const Options& options) {
     const std::size_t firstData = result.header ? 1 : 0;
 
     // Columns by their heading names.
-    int date = -1, gp = -1, pressure = -1;
+    int date = -1, gp = -1, pressure = -1, water = -1;
     if (result.header) {
         for (int c = 0; c < result.columnCount; ++c) {
             switch (roleOf(cellAt(first, c))) {
@@ -639,6 +644,9 @@ Result read(std::string_view bytes, const Options& options) {
                 break;
             case Role::Pressure:
                 pressure = pressure < 0 ? c : pressure;
+                break;
+            case Role::Water:
+                water = water < 0 ? c : water;
                 break;
             case Role::None:
                 break;
@@ -658,12 +666,12 @@ Result read(std::string_view bytes, const Options& options) {
         }
         if (sample && gp < 0) {
             for (int c = date + 1; c < result.columnCount && gp < 0; ++c)
-                if (c != pressure && looksNumeric(cellAt(*sample, c)))
+                if (c != pressure && c != water && looksNumeric(cellAt(*sample, c)))
                     gp = c;
         }
         if (sample && pressure < 0 && !result.header) {
             for (int c = gp + 1; gp >= 0 && c < result.columnCount && pressure < 0; ++c)
-                if (c != date && looksNumeric(cellAt(*sample, c)))
+                if (c != date && c != water && looksNumeric(cellAt(*sample, c)))
                     pressure = c;
         }
     }
@@ -673,6 +681,11 @@ Result read(std::string_view bytes, const Options& options) {
         gp = options.columnGp;
     if (options.columnPressure != -2)
         pressure = options.columnPressure;
+    if (options.columnWater != -2)
+        water = options.columnWater;
+    if (water >= result.columnCount)
+        water = -1;
+    result.columnWater = water;
     result.columnDate = date;
     result.columnGp = gp;
     result.columnPressure = pressure;
@@ -691,6 +704,8 @@ Result read(std::string_view bytes, const Options& options) {
     std::vector<int> numberColumns = {gp};
     if (pressure >= 0)
         numberColumns.push_back(pressure);
+    if (water >= 0)
+        numberColumns.push_back(water);
     result.decimal = options.decimal ? options.decimal
                                      : decideDecimal(records, firstData, numberColumns,
                                                      result.separator, result);
@@ -751,9 +766,22 @@ Result read(std::string_view bytes, const Options& options) {
             }
             row.pressure = static_cast<float>(p);
         }
+        if (const std::string_view wText = trim(cellAt(rec, water)); !wText.empty()) {
+            double w = 0;
+            if (!parseNumber(wText, result.decimal, w) || std::fabs(w) > FLT_MAX) {
+                skip(cformat("Wp „%s“ ist keine Zahl", wText));
+                continue;
+            }
+            if (w < 0) {
+                skip("Wp ist negativ");
+                continue;
+            }
+            row.water = static_cast<float>(w);
+        }
         // The line as it enters the list, with the checks of a typed line.
         row.listLine = listLine(row.day, row.month, row.year, static_cast<double>(row.gp),
-                                row.pressure ? std::optional<double>(*row.pressure) : std::nullopt);
+                                row.pressure ? std::optional<double>(*row.pressure) : std::nullopt,
+                                static_cast<double>(row.water));
         const LineCheck check = checkListLine(row.listLine, options.beginn);
         switch (check.fault) {
         case LineFault::None:

@@ -1,6 +1,8 @@
 // Shut-in pressure lines from CSV files as spreadsheets write them: the separator ";", "," or
 // tab, a decimal comma or point, dates as T.M.JJJJ, JJJJ-MM-TT or TT/MM/JJJJ, an optional
-// heading row whose names (German or English) tell the columns of date, Gp and pressure.
+// heading row whose names (German or English) tell the columns of date, Gp and pressure, and
+// of the produced water Wp where there is one ("Wp", "Wasser", "Water"). A row with water may
+// leave its pressure cell empty: it becomes a production-only line with 0 as its pressure.
 //
 // Every row becomes either a list line, written as a line typed into the list is written and
 // checked by the same rules, or a skipped row with the reason. Nothing is dropped unreported
@@ -31,6 +33,7 @@ struct Options {
     int columnDate = -2;     // column index from 0; -2 automatic
     int columnGp = -2;       // column index from 0; -2 automatic
     int columnPressure = -2; // column index from 0; -1 none; -2 automatic
+    int columnWater = -2;    // produced water Wp: column from 0; -1 none; -2 by its name only
     float beginn = 0;        // day number of the production start; lines must lie after it
 };
 
@@ -39,6 +42,7 @@ struct Row {
     int day = 0, month = 0, year = 0;
     float gp = 0;
     std::optional<float> pressure;
+    float water = 0;      // produced water Wp, Mio m3; 0 without
     std::string listLine; // the line as it enters the list
 };
 
@@ -63,6 +67,7 @@ struct Result {
     int columnCount = 0;
     std::vector<std::string> columnNames; // the heading's names, or "Spalte 1", ...
     int columnDate = -1, columnGp = -1, columnPressure = -1;
+    int columnWater = -1;          // produced water Wp ("Wp", "Wasser", "Water"); -1 none
     bool columnsFromNames = false; // date and Gp were found by their heading names
     std::vector<Row> rows;
     std::vector<Skipped> skipped;

@@ -71,6 +71,12 @@ const std::vector<DlgInputData::FieldRange>& DlgInputData::exchangeRanges() {
         // Up to 100000 like OGIP: the water zone is commonly several times the gas zone (the
         // worked case has 20000), and the sensitivity search adopts values without a bound.
         {kIdWIP, 0.1, 100000.0, false},
+        // The gas zone: rock compressibility up to that of poorly consolidated, over-pressured
+        // sands (about 70E-5/bar), connate water saturation below 1 so that gas remains.
+        {kIdKompressFormation, 0.0, 100.0, false},
+        {kIdKompressWasser, 0.0, 100.0, false},
+        {kIdSwi, 0.0, 0.9, false},
+        {kIdBw, 0.5, 2.0, false},
         {kIdGasFirst + 9, 0, 100, false},
         {kIdGasFirst + 10, 0, 100, false},
         {kIdGasFirst + 11, 0, 100, false},
@@ -115,6 +121,14 @@ int DlgInputData::checkRanges(brelvan::UserInterface& ui) const {
             return m_dTemperatur;
         case kIdWIP:
             return m_dWIP;
+        case kIdKompressFormation:
+            return m_dKompressFormation;
+        case kIdKompressWasser:
+            return m_dKompressWasser;
+        case kIdSwi:
+            return m_dSwi;
+        case kIdBw:
+            return m_dBw;
         case kIdJahr:
             return m_iJahr;
         case kIdMonat:
@@ -175,6 +189,9 @@ bool DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     for (const std::string& zeile : m_Zeilen) {
         brelvan::PressureLine line;
         if (brelvan::scanPressureLine(zeile, line) != brelvan::kMeasuredLineFields)
+            continue;
+        // A production-only row with produced water writes 0 in the pressure's place.
+        if (line.water != 0 && !(line.pressure > 0))
             continue;
         if (line.gp > m_dMaxGp)
             m_dMaxGp = line.gp;
@@ -254,10 +271,11 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
         return false;
     }
     bool applied = false;
-    const std::string text = brelvan::listLine(line.day, line.month, line.year, line.gp,
-                                               fields == brelvan::kMeasuredLineFields
-                                                   ? std::optional<double>(line.pressure)
-                                                   : std::nullopt);
+    const bool withPressure = fields == brelvan::kMeasuredLineFields;
+    const std::string text = brelvan::listLine(
+        line.day, line.month, line.year, line.gp,
+        withPressure ? std::optional<double>(line.pressure) : std::nullopt,
+        withPressure ? static_cast<double>(line.water) : 0.0);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
     };
@@ -363,10 +381,11 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
             ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
             break;
         }
+        const bool withPressure = fields == brelvan::kMeasuredLineFields;
         const std::string listLine = brelvan::importedLine(
             line.day, line.month, line.year, line.gp,
-            fields == brelvan::kMeasuredLineFields ? std::optional<double>(line.pressure)
-                                                   : std::nullopt);
+            withPressure ? std::optional<double>(line.pressure) : std::nullopt,
+            withPressure ? static_cast<double>(line.water) : 0.0);
         m_Zeilen.push_back(listLine);
         m_ListDruck.push_back(listLine);
     }

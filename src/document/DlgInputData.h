@@ -44,7 +44,11 @@ public:
         kIdSensitivitaet = 1047,
         kIdVerfahrenOriginal = 1060, // the influx scheme: original, interval mean
         kIdVerfahrenIntervall = 1061,
-        kIdCsvImport = 1062, // the CSV import with its preview
+        kIdCsvImport = 1062,         // the CSV import with its preview
+        kIdKompressFormation = 1070, // the gas zone: c_f, c_w, S_wi and Bw of produced water
+        kIdKompressWasser = 1071,
+        kIdSwi = 1072,
+        kIdBw = 1073,
         kIdAnpassung = 1090, // the button "Anpassung …"
     };
 

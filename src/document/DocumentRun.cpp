@@ -8,6 +8,7 @@
 #include "document/FitCase.h"
 #include "support/TextFormat.h"
 #include "engine/DayNumber.h"
+#include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
 #include "engine/ReportWriter.h"
@@ -31,6 +32,9 @@ RunInputs CBrelvanDoc::runInputs() const {
     in.startMonth = m_iMonat;
     in.startYear = m_iJahr;
     in.scheme = m_iVerfahren;
+    in.ce =
+        brelvan::engine::effectiveCompressibility(m_dKompressFormation, m_dKompressWasser, m_dSwi);
+    in.bw = m_dBw;
     in.rows = brelvan::engine::parseRows(m_Zeilen);
     return in;
 }

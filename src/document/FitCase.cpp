@@ -51,6 +51,10 @@ engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     probe.m_dDruck = dlg.m_dDruck;
     probe.m_dTemperatur = dlg.m_dTemperatur;
     probe.m_dWIP = dlg.m_dWIP;
+    probe.m_dKompressFormation = dlg.m_dKompressFormation;
+    probe.m_dKompressWasser = dlg.m_dKompressWasser;
+    probe.m_dSwi = dlg.m_dSwi;
+    probe.m_dBw = dlg.m_dBw;
     probe.m_iGrafiktyp = dlg.m_iGrafiktyp;
     probe.m_iVerfahren = engine::influxScheme(dlg.m_iVerfahren);
     return probe.runInputs();

@@ -5,13 +5,22 @@
 
 namespace brelvan {
 
-std::string listLine(int day, int month, int year, double gp, std::optional<double> pressure) {
+std::string listLine(int day, int month, int year, double gp, std::optional<double> pressure,
+                     double water) {
+    // Produced water follows the pressure; a row with water and no pressure has 0 there.
+    if (water != 0)
+        return cformat("     %2d.%2d.%4d  %13.3f  %16.1f  %12.4f", day, month, year, gp,
+                       pressure.value_or(0), water);
     if (pressure)
         return cformat("     %2d.%2d.%4d  %13.3f  %16.1f ", day, month, year, gp, *pressure);
     return cformat("     %2d.%2d.%4d  %13.3f", day, month, year, gp);
 }
 
-std::string importedLine(int day, int month, int year, double gp, std::optional<double> pressure) {
+std::string importedLine(int day, int month, int year, double gp, std::optional<double> pressure,
+                         double water) {
+    if (water != 0)
+        return cformat("%7d.%2d.%4d  %13.3f  %16.1f %12.4f", day, month, year, gp,
+                       pressure.value_or(0), water);
     if (pressure)
         return cformat("%7d.%2d.%4d  %13.3f  %16.1f", day, month, year, gp, *pressure);
     return cformat("%7d.%2d.%4d  %13.3f   ", day, month, year, gp);

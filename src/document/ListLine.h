@@ -12,13 +12,17 @@
 
 namespace brelvan {
 
-// "     %2d.%2d.%4d  %13.3f  %16.1f " with the pressure, "     %2d.%2d.%4d  %13.3f" without.
-std::string listLine(int day, int month, int year, double gp, std::optional<double> pressure);
+// "     %2d.%2d.%4d  %13.3f  %16.1f " with the pressure, "     %2d.%2d.%4d  %13.3f" without;
+// with produced water (Mio m3) "     %2d.%2d.%4d  %13.3f  %16.1f  %12.4f", the pressure 0 where
+// the row has none.
+std::string listLine(int day, int month, int year, double gp, std::optional<double> pressure,
+                     double water = 0);
 
 // The line "Druckdatei öffnen" makes of a measurement file's line: "%7d.%2d.%4d  %13.3f  %16.1f"
 // with the pressure, "%7d.%2d.%4d  %13.3f   " without (the same columns, other blanks at the
-// end).
-std::string importedLine(int day, int month, int year, double gp, std::optional<double> pressure);
+// end); with produced water "%7d.%2d.%4d  %13.3f  %16.1f %12.4f".
+std::string importedLine(int day, int month, int year, double gp, std::optional<double> pressure,
+                         double water = 0);
 
 // Which check a line failed, in the order the checks run.
 enum class LineFault {

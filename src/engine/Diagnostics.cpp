@@ -250,8 +250,12 @@ double expansionFactor(double pz, double temperature) {
 }
 
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
-                     double ogip, int chartType) {
+                     double ogip, int chartType, const BalanceTerms& terms) {
     Diagnostics d;
+    // p/z with the gas zone's expansion taken out: (p/z) (1 - c_e (p_i - p)).
+    const auto pzNet = [&](double pz, double p) {
+        return terms.ce == 0 ? pz : pz * (1 - terms.ce * 1E-5 * (terms.pInit - p));
+    };
     d.pzInit = pzInit;
     d.ogip = ogip;
     d.chartType = chartType;
@@ -260,11 +264,11 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
     std::vector<double> gps{0.0}, pzs{pzInit};
     d.pzComputed.push_back({0.0, pzInit});
     for (const RowRecord& r : rows) {
-        d.pzComputed.push_back({r.gp, r.pz});
+        d.pzComputed.push_back({r.gp, pzNet(r.pz, r.p)});
         if (r.measured) {
-            d.pzMeasured.push_back({r.gp, r.pzMeasured});
+            d.pzMeasured.push_back({r.gp, pzNet(r.pzMeasured, r.pMeasured)});
             gps.push_back(r.gp);
-            pzs.push_back(r.pzMeasured);
+            pzs.push_back(d.pzMeasured.back().y);
         }
     }
     d.pzLine = fitLine(gps, pzs);
@@ -274,25 +278,44 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
 
     // ---- Cole, Havlena-Odeh and residuals
     const double eInit = expansionFactor(pzInit, temperature);
+    // The withdrawal F = Gp Bg + Wp Bw and the expansion E = Eg + Bg_i c_e (p_i - p) (reservoir
+    // Mio m3, with Bg = 1 / E the reservoir m3 per standard m3) at a p/z and pressure.
+    const auto withdrawal = [&](const RowRecord& r, double e) {
+        return r.gp / e + r.wp * terms.bw;
+    };
+    const auto expansion = [&](double e, double p) {
+        return 1 / e - 1 / eInit + terms.ce * 1E-5 * (terms.pInit - p) / eInit;
+    };
+    // The apparent gas in place F / E; the original form while the gas zone has no terms.
+    const auto coleOf = [&](const RowRecord& r, double pz, double p) {
+        if (terms.ce == 0 && r.wp == 0)
+            return coleOrdinate(r.gp, pz, pzInit);
+        const double e = expansionFactor(pz, temperature);
+        return withdrawal(r, e) / expansion(e, p);
+    };
     std::vector<double> coleX, coleY;
     double sumAbs = 0, sumSq = 0;
     for (const RowRecord& r : rows) {
         if (r.gp > 0 && r.pz < pzInit) {
-            d.coleComputed.push_back({r.gp, coleOrdinate(r.gp, r.pz, pzInit)});
+            d.coleComputed.push_back({r.gp, coleOf(r, r.pz, r.p)});
         }
         if (!r.measured) {
             continue;
         }
         if (r.gp > 0 && r.pzMeasured < pzInit) {
-            const double cole = coleOrdinate(r.gp, r.pzMeasured, pzInit);
-            d.coleMeasured.push_back({r.gp, cole});
+            const double y = coleOf(r, r.pzMeasured, r.pMeasured);
+            d.coleMeasured.push_back({r.gp, y});
             coleX.push_back(r.gp);
-            coleY.push_back(cole);
-            // F = Gp Bg and Eg = Bg - Bg_i with Bg = 1 / E (reservoir m3 per standard m3).
+            coleY.push_back(y);
+            // F / E over We / E: a straight line of slope 1 through G.
             const double e = expansionFactor(r.pzMeasured, temperature);
-            const double eg = 1 / e - 1 / eInit;
-            if (e > 0 && eg > 0) {
-                d.havlenaOdeh.push_back({r.we / eg, r.gp / e / eg});
+            if (terms.ce == 0 && r.wp == 0) {
+                const double eg = 1 / e - 1 / eInit;
+                if (e > 0 && eg > 0) {
+                    d.havlenaOdeh.push_back({r.we / eg, r.gp / e / eg});
+                }
+            } else if (const double et = expansion(e, r.pMeasured); e > 0 && et > 0) {
+                d.havlenaOdeh.push_back({r.we / et, withdrawal(r, e) / et});
             }
         }
         const double res = r.pMeasured - r.p;
@@ -337,7 +360,8 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
 }
 
 Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType) {
-    return diagnose(result.rows, result.pzInit, values.temperature, values.ogip, chartType);
+    return diagnose(result.rows, result.pzInit, values.temperature, values.ogip, chartType,
+                    BalanceTerms{values.ce, values.bw, values.pInit});
 }
 
 } // namespace brelvan::engine

@@ -113,8 +113,18 @@ inline constexpr double kScatterFloor = 0.01;
 // "Wasserzufluss: ja", ... (the line `diagnose` prints and the views show).
 std::string verdictLine(const WaterSupportCheck& check);
 
+// The gas zone's own terms of the balance (GasBalance.h). With an expansion term the p/z plot
+// shows p/z (1 - c_e (p_i - p)) after Ramagost and Farshad, a straight line to the gas in place
+// for a volumetric reservoir; the Cole and Havlena-Odeh plots take F = Gp Bg + Wp Bw and
+// E = Eg + Bg_i c_e (p_i - p). All zero: the plain plots.
+struct BalanceTerms {
+    double ce = 0;    // 1E-5 per bar
+    double bw = 1;    // m3/m3
+    double pInit = 0; // bar
+};
+
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
-                     double ogip, int chartType = 0);
+                     double ogip, int chartType = 0, const BalanceTerms& terms = {});
 // The same from a finished run and its case values.
 Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType = 0);
 

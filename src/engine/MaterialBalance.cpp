@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "engine/DayNumber.h"
+#include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
 #include "engine/RootFinder.h"
 #include "engine/Run.h"
@@ -34,6 +35,8 @@ Rows parseRows(const std::vector<std::string>& lines) {
         row.year = line.year;
         row.gp = line.gp;
         row.pressure = line.pressure;
+        if (line.water != 0)
+            row.producedWater = line.water;
         rows.push_back(row);
     }
     return rows;
@@ -68,24 +71,31 @@ constexpr double kInfluxSlack = 0.0004;
 struct Reservoir {
     double temperature, ogip, pInit;
     double tpc, ppc;
-    double pzInit; // initial p/z
-    double vInit;  // initial gas-filled pore volume, G / E_i
-    float t0;      // day number of the production start
+    double pzInit;      // initial p/z
+    double vInit;       // initial gas-filled pore volume, G / E_i
+    float t0;           // day number of the production start
+    GasBalance balance; // the gas balance with the gas zone's expansion (engine/GasBalance.h)
+    double bw;          // formation volume factor of the produced water
 };
 
 // The gas balance of one row: the p/z the gas zone holds once the water zone has given off
-// `weTotal` (cumulative), at gas-zone pressure p.
-struct GasBalance {
-    double depletion; // (p/z)_i (1 - Gp / G)
-    double vInit;
+// `weTotal` (cumulative) and the wells have produced the water `wpBw` (reservoir Mio m3), at
+// gas-zone pressure p. The water in the gas zone is WE - Wp Bw; with an expansion term the
+// pressure also stands on the balance's right side.
+struct RowBalance {
+    const GasBalance& gas;
+    double gp;
+    double wpBw;
 
-    // The share of the initial gas pore volume still filled with gas, 1 - W_e / V_i. Terms
-    // that depend on the pressure (rock and connate-water expansion c_e (p_i - p)) and on the
-    // produced water (W_e - W_p B_w in place of W_e) belong here.
-    double gasShare(double weTotal, double /*p*/) const { return 1 - weTotal / vInit; }
-    double pz(double weTotal, double p) const { return depletion / gasShare(weTotal, p); }
-    // The water fills the gas pore volume: no gas balance at all.
-    bool flooded(double weTotal) const { return !(weTotal < vInit); }
+    double pz(double weTotal, double p) const { return gas.pz(gp, weTotal - wpBw, p); }
+    // The water fills the gas pore volume (or, with the expansion term, what is left of it at
+    // pressure p): no gas balance at all.
+    bool flooded(double weTotal, double p) const {
+        return !(weTotal - wpBw < gas.vInit) ||
+               (gas.ce != 0 && !(gas.gasShare(p, weTotal - wpBw) > 0));
+    }
+    // The pressure and p/z that satisfy the balance for the water `weTotal`.
+    GasBalance::Point solve(double weTotal) const { return gas.solve(gp, weTotal - wpBw); }
 };
 
 // A row's pressure against the water zone.
@@ -104,7 +114,7 @@ struct RowProblem {
     const WaterZone& zone;
     const History& history;
     const Step& step;
-    GasBalance balance;
+    RowBalance balance;
     double pNoInflux; // the pressure without further influx
 
     double we() const { return history.lastInflux(); }
@@ -124,12 +134,19 @@ Solution iterateFixedPoint(const RowProblem& rp) {
             x.outcome = Solution::Outcome::NotANumber;
             return x;
         }
-        if (rp.balance.flooded(rp.we() + x.dwe)) {
+        if (!(rp.we() + x.dwe - rp.balance.wpBw < rp.r.vInit)) {
             x.outcome = Solution::Outcome::Invasion;
             return x;
         }
-        x.pz = rp.balance.pz(rp.we() + x.dwe, pCurrent);
-        double pNext = rp.pressureOf(x.pz);
+        // The balance for this influx: p/z and pressure, the pressure solved where it stands on
+        // both sides.
+        const GasBalance::Point pt = rp.balance.solve(rp.we() + x.dwe);
+        if (!pt.found) {
+            x.outcome = Solution::Outcome::Invasion;
+            return x;
+        }
+        x.pz = pt.pz;
+        double pNext = pt.p;
         if (std::fabs(pNext - pCurrent) < static_cast<double>(kPressureTolerance)) {
             x.p = pNext;
             x.settled = true;
@@ -153,7 +170,7 @@ Solution solveRoot(const RowProblem& rp) {
     // P(p) - p; not a number where the influx would fill the gas pore volume (p too low).
     auto residual = [&](double p) {
         const double dwe = influx(p);
-        if (!isFinite(dwe) || rp.balance.flooded(rp.we() + dwe))
+        if (!isFinite(dwe) || rp.balance.flooded(rp.we() + dwe, p))
             return std::numeric_limits<double>::quiet_NaN();
         return rp.pressureOf(rp.balance.pz(rp.we() + dwe, p)) - p;
     };
@@ -203,6 +220,7 @@ Solution solveRoot(const RowProblem& rp) {
 
 // What the rows carry from one to the next besides the history.
 struct Carry {
+    double wp = 0;    // cumulative produced water: a row without it keeps the last one given
     double sum = 0;   // of |measured - computed pressure|
     int compared = 0; // rows with a measured pressure
 
@@ -255,13 +273,16 @@ Measurement measure(const Reservoir& r, const Row& line) {
 }
 
 // The row's pressure against the water zone; false (the run's end set) when there is none.
+// The wells have produced the water `wpBw` (reservoir Mio m3) up to the row.
 bool solveRow(const Reservoir& r, WaterZone& zone, const History& history, const Step& step,
-              const Row& line, Solution& x, RunResult& out) {
+              const Row& line, double wpBw, Solution& x, RunResult& out) {
     if (const std::optional<double> decay = zone.beginStep(history, step))
         out.notes.push_back({RunNote::Kind::NegativeDecay, step.row, *decay, step.gp});
-    const GasBalance balance{r.pzInit * (1 - step.gp / r.ogip), r.vInit};
-    const double pNoInflux =
-        gas::pzpressure(r.temperature, balance.pz(history.lastInflux(), r.pInit), r.tpc, r.ppc);
+    const RowBalance balance{r.balance, step.gp, wpBw};
+    const GasBalance::Point noInflux = balance.solve(history.lastInflux());
+    if (!noInflux.found)
+        return endRun(out, RunEnd::Invasion, step.row, line, r.vInit);
+    const double pNoInflux = noInflux.p;
     const RowProblem problem{r, zone, history, step, balance, pNoInflux};
     x = zone.solve() == PressureSolve::FixedPoint ? iterateFixedPoint(problem) : solveRoot(problem);
     // Only absurd values (a production or a date far out of any range) lead to NotANumber.
@@ -296,8 +317,11 @@ bool rowStep(const Reservoir& r, WaterZone& zone, History& history, const Row& l
     if (!(line.gp < r.ogip))
         return endRun(out, RunEnd::Production, index, line, line.gp, r.ogip);
 
+    // Produced water leaves the gas zone at reservoir conditions.
+    if (line.producedWater)
+        c.wp = *line.producedWater;
     Solution x;
-    if (!solveRow(r, zone, history, step, line, x, out))
+    if (!solveRow(r, zone, history, step, line, c.wp * r.bw, x, out))
         return false;
     const double we = history.lastInflux() + x.dwe;
     if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(we) || !fitsSeries(days) ||
@@ -314,8 +338,8 @@ bool rowStep(const Reservoir& r, WaterZone& zone, History& history, const Row& l
     }
     if (!x.settled)
         ++out.unsettled;
-    out.rows.push_back({line.day, line.month, line.year, days, line.gp, x.p, x.pz, we, m.measured,
-                        m.p, m.pz, m.ogipEstimate, x.settled, x.lastChange});
+    out.rows.push_back({line.day, line.month, line.year, days, line.gp, x.p, x.pz, we, c.wp,
+                        m.measured, m.p, m.pz, m.ogipEstimate, x.settled, x.lastChange});
     return true;
 }
 
@@ -325,7 +349,8 @@ bool invalidCase(const CaseValues& in, const Reservoir& r, const RunResult& out)
     return !isFinite(r.temperature) || !isFinite(r.ogip) || !isFinite(in.wip) ||
            !isFinite(r.pInit) || !isFinite(in.compress) || !isFinite(in.jValue) ||
            !isFinite(r.tpc) || !isFinite(r.ppc) || r.tpc <= 0 || r.ppc <= 0 || r.pInit <= 0 ||
-           !(out.eInit > 0) || !isFinite(out.eInit) || !isFinite(out.weMax);
+           !(out.eInit > 0) || !isFinite(out.eInit) || !isFinite(out.weMax) || !(in.ce >= 0) ||
+           !isFinite(in.ce) || !(in.bw > 0) || !isFinite(in.bw);
 }
 
 } // namespace
@@ -355,6 +380,15 @@ RunResult run(const CaseValues& in, const Rows& rows, WaterZone& zone) {
     out.weMax = in.compress * in.wip * r.pInit * 1E-5;
     r.vInit = r.ogip / out.eInit;
     out.vInit = r.vInit;
+    r.balance.temperature = r.temperature;
+    r.balance.tpc = r.tpc;
+    r.balance.ppc = r.ppc;
+    r.balance.pInit = r.pInit;
+    r.balance.pzInit = r.pzInit;
+    r.balance.ogip = r.ogip;
+    r.balance.vInit = r.vInit;
+    r.balance.ce = in.ce;
+    r.bw = in.bw;
 
     if (invalidCase(in, r, out)) {
         out.status.end = RunEnd::InvalidCase;

@@ -52,6 +52,8 @@ void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::st
     out.push_back(cformat(kPressure, in.pInit));
     out.push_back(cformat(kZInit, zInit));
     out.push_back(cformat(kCompressibility, in.compress));
+    if (in.ce != 0)
+        out.push_back(cformat(kEffectiveCompressibility, in.ce));
     out.push_back(cformat(kJValue, in.jValue));
     out.push_back(startLine(in.startDay, in.startMonth, in.startYear));
     if (in.scheme == engine::InfluxScheme::IntervalMean)

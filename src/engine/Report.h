@@ -32,6 +32,9 @@ inline constexpr std::string_view kWip = "   ORIGINAL-WASSER-IN-PLACE  (MIO M*3)
 inline constexpr std::string_view kPressure = "   INITIALER LAGERSTAETTENDRUCK  (BAR):%8.1f";
 inline constexpr std::string_view kZInit = "   INITIALER Z-WERT                (-):%8.3f";
 inline constexpr std::string_view kCompressibility = "   KOMRESSIBILITAET          (E-5/BAR):%8.1f";
+// Only in reports of a case whose gas zone has an expansion term: its c_e.
+inline constexpr std::string_view kEffectiveCompressibility =
+    "   KOMPR. GASZONE C_E        (E-5/BAR):%8.2f";
 inline constexpr std::string_view kJValue = "   J-WERT NACH FETKOVITCH (M3/TAG BAR):%8.1f";
 inline constexpr std::string_view kStart = "   FOERDERBEGINN                      :%2d.%2d.%4d";
 // Only in reports of the interval-mean scheme; reports of the original scheme have no such line.
@@ -43,6 +46,12 @@ inline constexpr std::array<std::string_view, 4> kTableHeader = {
     "       DATUM    ZEIT   KUM.   DRUCK   DRUCK    P/Z    P/Z     WE     OGIP",
     "                      PRODKT.   P    MESSWERT       MESSWERT            ",
     "                TAGE  MIO M3   BAR     BAR     BAR    BAR   MIO M3  MIO M3", " "};
+
+// The table header of a case with produced water: a column WP after the estimate.
+inline constexpr std::array<std::string_view, 4> kTableHeaderWater = {
+    "       DATUM    ZEIT   KUM.   DRUCK   DRUCK    P/Z    P/Z     WE     OGIP      WP",
+    "                      PRODKT.   P    MESSWERT       MESSWERT                WASSER",
+    "                TAGE  MIO M3   BAR     BAR     BAR    BAR   MIO M3  MIO M3  MIO M3", " "};
 
 // ---- Table lines
 // day, month, year, days, Gp, p, measured p, p/z, measured p/z, WE, gas-in-place estimate
@@ -111,6 +120,10 @@ std::string measuredRow(int day, int month, int year, double days, double gp, do
                         double ogipEstimate);
 std::string productionRow(int day, int month, int year, double days, double gp, double p, double pz,
                           double we);
+// The produced-water column appended to a row line of a case with produced water: after a
+// measured row's estimate, and after a production-only row's star (three characters shorter).
+inline constexpr std::string_view kWaterColumn = " %7.3f";
+inline constexpr std::string_view kWaterColumnAfterStar = "    %7.3f";
 // The mean-error line; the text kMeanErrorNone when `error` is not a number.
 std::string meanErrorLine(double error);
 

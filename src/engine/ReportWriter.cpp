@@ -67,12 +67,15 @@ void writeEnd(const engine::RunStatus& s, Detail detail, RunText& out) {
     }
 }
 
-void writeRow(const engine::RowRecord& row, RunText& out) {
+// A row's table line; with the column WP when the case has produced water.
+void writeRow(const engine::RowRecord& row, bool water, RunText& out) {
     add(out,
         row.measured
             ? measuredRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pMeasured,
                           row.pz, row.pzMeasured, row.we, row.ogipEstimate)
             : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
+    if (water)
+        out.lines.back() += cformat(row.measured ? kWaterColumn : kWaterColumnAfterStar, row.wp);
     if (!row.settled)
         add(out, cformat(kNotSettled, row.day, row.month, row.year, engine::kFixedPointPasses,
                          row.lastChange));
@@ -93,10 +96,14 @@ RunText runText(const engine::CaseValues& values, const engine::RunResult& resul
     const engine::RunStatus& s = result.status;
     const int computed = static_cast<int>(result.rows.size());
     const int entered = s.row >= computed ? s.row + 1 : computed;
+    // Produced water on any row: the table has the column WP.
+    bool water = false;
+    for (const engine::RowRecord& row : result.rows)
+        water = water || row.wp != 0;
     std::size_t note = 0;
     for (int i = 0; i < entered; ++i) {
         if (full && i == 0)
-            for (std::string_view h : kTableHeader)
+            for (std::string_view h : water ? kTableHeaderWater : kTableHeader)
                 out.lines.emplace_back(h);
         for (; note < result.notes.size() && result.notes[note].row <= i; ++note) {
             const RunNote& n = result.notes[note];
@@ -104,7 +111,7 @@ RunText runText(const engine::CaseValues& values, const engine::RunResult& resul
                 add(out, cformat(kNegativeDecay, n.value, n.gp));
         }
         if (full && i < computed)
-            writeRow(result.rows[static_cast<std::size_t>(i)], out);
+            writeRow(result.rows[static_cast<std::size_t>(i)], water, out);
     }
     writeEnd(s, detail, out);
 

@@ -31,8 +31,8 @@ struct Row {
     int day = 0, month = 0, year = 0;
     double gp = 0;       // cumulative gas production, Mio m3
     double pressure = 0; // measured shut-in pressure, bar; 0 when the line has none
-    // Cumulative produced water, Mio m3, where the list gives it (not read yet: the balance
-    // has no term for it so far).
+    // Cumulative produced water Wp, Mio m3, where the line gives it (a row without keeps the
+    // Wp of the row before).
     std::optional<double> producedWater;
 
     bool operator==(const Row&) const = default;
@@ -55,6 +55,10 @@ struct CaseValues {
     double jValue = 0;      // m3/(day bar)
     int startDay = 0, startMonth = 0, startYear = 0;
     InfluxScheme scheme = InfluxScheme::Original;
+    // The gas zone's effective compressibility c_e (1E-5 per bar, see GasBalance.h) and the
+    // formation volume factor of the produced water Wp that the lines may carry.
+    double ce = 0;
+    double bw = 1;
 
     bool operator==(const CaseValues&) const = default;
 };
@@ -74,6 +78,7 @@ struct RowRecord {
     double p = 0;    // computed pressure, bar
     double pz = 0;   // computed p/z, bar
     double we = 0;   // cumulative water influx after the row, Mio m3
+    double wp = 0;   // cumulative produced water of the row, Mio m3 (the last one given)
     bool measured = false;
     double pMeasured = 0;    // bar, 0 without a measurement
     double pzMeasured = 0;   // bar

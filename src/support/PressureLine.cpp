@@ -117,7 +117,12 @@ int scan(std::string_view text, PressureLineT<Real>& line, std::string& problem)
         return count;
     if (!step(sc.readReal(line.gp, problem, "Gp-Wert")))
         return count;
-    step(sc.readReal(line.pressure, problem, "Druckwert"));
+    if (!step(sc.readReal(line.pressure, problem, "Druckwert")))
+        return count;
+    // The produced water: read where a number stands, refused (with its reason) where the
+    // number is no possible one, and text of any other kind is ignored as before.
+    if (sc.readReal(line.water, problem, "Wp-Wert") == 0 && line.water < 0)
+        problem = "Der Wp-Wert darf nicht negativ sein";
     return count;
 }
 

@@ -433,3 +433,32 @@ TEST(Cli, VerfahrenChoosesTheInfluxSchemeForReportAndSearch) {
     EXPECT_TRUE(contains(cli({"zeigen", saved}, dir).lines(), "m_iVerfahren: 1"));
     EXPECT_EQ(cli({"bericht", kBeispiel, "--verfahren", "mittel"}, dir).status, 1);
 }
+
+// The gas zone's values and produced water through the batch tool: neu takes them, zeigen
+// and bericht show them, a value out of its range names its option.
+TEST(Cli, NeuTakesTheGasZoneAndProducedWater) {
+    TempDir dir;
+    const std::string druck = dir.file("druck.txt");
+    writeFile(druck, "Feld W\n1.1.2001 500 225 0.05\n1.7.2002 1200 0 0.35\n1.1.2003 1500 185\n");
+    const std::string fall = dir.file("wasser.brv");
+    ASSERT_EQ(cli({"neu",    fall,   "--gas", "CH4=100", "--temperatur", "80", "--druck", "250",
+                   "--ogip", "5000", "--wip", "20000",   "--cf",         "10", "--cw",    "4.5",
+                   "--swi",  "0.3",  "--bw",  "1.03",    "--druckdatei", druck},
+                  dir)
+                  .status,
+              0);
+    const std::vector<std::string> shown = cli({"zeigen", fall}, dir).lines();
+    for (const char* expected :
+         {"m_dKompressFormation: 10", "m_dKompressWasser: 4.5", "m_dSwi: 0.29999999999999999",
+          "m_dBw: 1.03", "      1. 1.2001        500.000             225.0       0.0500",
+          "      1. 7.2002       1200.000               0.0       0.3500"})
+        EXPECT_TRUE(contains(shown, expected)) << expected;
+    const std::vector<std::string> report = cli({"bericht", fall}, dir).lines();
+    EXPECT_TRUE(contains(report, "   KOMPR. GASZONE C_E        (E-5/BAR):   16.21"));
+    EXPECT_TRUE(contains(report, "       DATUM    ZEIT   KUM.   DRUCK   DRUCK    P/Z    P/Z     "
+                                 "WE     OGIP      WP"));
+
+    const CliRun bad = cli({"neu", dir.file("x.brv"), "--swi", "0.95"}, dir);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--swi"), std::string::npos) << bad.err;
+}
