@@ -272,10 +272,10 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
     }
     bool applied = false;
     const bool withPressure = fields == brelvan::kMeasuredLineFields;
-    const std::string text = brelvan::listLine(
-        line.day, line.month, line.year, line.gp,
-        withPressure ? std::optional<double>(line.pressure) : std::nullopt,
-        withPressure ? static_cast<double>(line.water) : 0.0);
+    const std::string text =
+        brelvan::listLine(line.day, line.month, line.year, line.gp,
+                          withPressure ? std::optional<double>(line.pressure) : std::nullopt,
+                          withPressure ? static_cast<double>(line.water) : 0.0);
     const auto at = [this](int index) {
         return m_ListDruck.begin() + static_cast<std::ptrdiff_t>(index);
     };

@@ -6,7 +6,6 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
 #include "document/FitCase.h"
-#include "support/TextFormat.h"
 #include "engine/DayNumber.h"
 #include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
@@ -14,6 +13,7 @@
 #include "engine/ReportWriter.h"
 #include "engine/RunChart.h"
 #include "engine/Sensitivity.h"
+#include "support/TextFormat.h"
 
 using brelvan::engine::RunInputs;
 using brelvan::engine::RunResult;

@@ -80,16 +80,21 @@ TEST(GasZoneCase, DefaultsSaveTheOldBytesOtherValuesTheirFields) {
 
     // Round trip, and a file without the fields gives the defaults back.
     CBrelvanDoc back;
-    std::string error;
     ByteReader r1(all);
-    ASSERT_TRUE(back.Serialize(r1, error)) << error;
+    {
+        const brelvan::IoResult<> read = back.Serialize(r1);
+        ASSERT_TRUE(read) << read.error();
+    }
     EXPECT_EQ(back.m_dKompressFormation, 14.5);
     EXPECT_EQ(back.m_dKompressWasser, 4.4);
     EXPECT_EQ(back.m_dSwi, 0.25);
     EXPECT_EQ(back.m_dBw, 1.02);
     EXPECT_EQ(caseBytes(back), all);
     ByteReader r2(plain);
-    ASSERT_TRUE(back.Serialize(r2, error)) << error;
+    {
+        const brelvan::IoResult<> read = back.Serialize(r2);
+        ASSERT_TRUE(read) << read.error();
+    }
     EXPECT_EQ(back.m_dKompressFormation, 0.0);
     EXPECT_EQ(back.m_dSwi, 0.0);
     EXPECT_EQ(back.m_dBw, 1.0);
@@ -103,8 +108,10 @@ TEST(GasZoneCase, ExampleCasesSaveTheirOwnBytes) {
         ASSERT_FALSE(bytes.empty()) << name;
         CBrelvanDoc doc;
         ByteReader reader(bytes);
-        std::string error;
-        ASSERT_TRUE(doc.Serialize(reader, error)) << name << error;
+        {
+            const brelvan::IoResult<> read = doc.Serialize(reader);
+            ASSERT_TRUE(read) << name << read.error();
+        }
         EXPECT_EQ(doc.m_dBw, 1.0);
         EXPECT_EQ(caseBytes(doc), bytes) << name;
     }
@@ -128,9 +135,9 @@ TEST(GasZoneCase, ImpossibleStoredValuesAreRefusedAndTheCaseStays) {
         const std::string before = documentState(target);
         const std::string bytes = plain + tail;
         ByteReader reader(bytes);
-        std::string error;
-        EXPECT_FALSE(target.Serialize(reader, error));
-        EXPECT_NE(error.find("Erweiterungsblock"), std::string::npos) << error;
+        const brelvan::IoResult<> read = target.Serialize(reader);
+        EXPECT_FALSE(read);
+        EXPECT_NE(read.error().find("Erweiterungsblock"), std::string::npos) << read.error();
         EXPECT_EQ(documentState(target), before);
     }
 }
