@@ -273,11 +273,11 @@ TEST(ProducedWaterLine, WaterRowWithoutPressureIsNoMeasurement) {
     FakeUserInterface ui;
     DlgInputData d;
     d.m_Zeilen = {"1.1.1996 130 0 1.5"};
-    EXPECT_EQ(d.PruefeMesswerte(ui), -1);
+    EXPECT_FALSE(d.PruefeMesswerte(ui));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Es liegen keine Druckmeßwerte vor!");
     d.m_Zeilen = {"1.1.1996 130 0 1.5", "1.1.1997 150 200 2.0"};
-    EXPECT_EQ(d.PruefeMesswerte(ui), 0);
+    EXPECT_TRUE(d.PruefeMesswerte(ui));
     EXPECT_EQ(d.m_dMaxGp, 150.0);
     // Typed with a negative Wp: refused with the reason, the list unchanged.
     d.OnInitDialog(ui);
