@@ -7,6 +7,7 @@
 #include "cli/DiagnoseCommand.h"
 #include "cli/GrafikCommand.h"
 #include "cli/Options.h"
+#include "cli/ZuflussCommand.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ const char* const kUsageText =
     "  karte FALL.brv          rechnet die Fehlerkarte zweier Parameter\n"
     "  jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie\n"
     "  zwert                   berechnet die pseudokritischen Werte und den z-Wert\n"
+    "  zufluss                 rechnet den Wasserzufluss eines Druckverlaufs nach einem Modell\n"
     "  neu NEU.brv             legt einen neuen Fall an\n"
     "  zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls\n"
     "  grafik                  zeichnet die Grafik eines Falls (nur in Builds mit Grafik)\n"
@@ -61,6 +63,8 @@ int main(int argc, char** argv) {
         return cmdZeigen(rest);
     if (command == "diagnose")
         return cmdDiagnose(rest);
+    if (command == "zufluss")
+        return cmdZufluss(rest);
     if (command == "grafik") {
 #ifdef BRELVAN_HAVE_CHART
         return brelvanGrafikCommand(rest);
