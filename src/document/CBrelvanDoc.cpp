@@ -147,5 +147,6 @@ bool CBrelvanDoc::Serialize(ByteReader& ar, std::string& error) {
     m_fGas = fresh.m_fGas;
     m_Zeilen = std::move(fresh.m_Zeilen);
     m_iVerfahren = fresh.m_iVerfahren;
+    m_iModell = fresh.m_iModell;
     return true;
 }

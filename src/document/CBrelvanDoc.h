@@ -98,6 +98,9 @@ public:
     // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
     // Fetkovich method. Stored in the case file's extension block.
     int m_iVerfahren = 0;
+    // ---- Water-zone model: 0 Fetkovich, 1 van Everdingen-Hurst, 2 Carter-Tracy, 3 pot (the
+    // numbers of waterzone::Model). Stored in the case file's extension block.
+    int m_iModell = 0;
 
     // ---- New case
     void setdefaults();

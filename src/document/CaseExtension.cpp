@@ -24,12 +24,19 @@ bool isTag(std::string_view bytes, const char (&tag)[4]) {
 } // namespace
 
 void write(ByteWriter& ar, const CBrelvanDoc& doc) {
-    if (doc.m_iVerfahren == 0)
+    if (doc.m_iVerfahren == 0 && doc.m_iModell == 0)
         return;
     ByteWriter fields;
-    writeTag(fields, kSchemeTag);
-    fields.writeUInt32(4);
-    fields.writeInt32(doc.m_iVerfahren);
+    if (doc.m_iVerfahren != 0) {
+        writeTag(fields, kSchemeTag);
+        fields.writeUInt32(4);
+        fields.writeInt32(doc.m_iVerfahren);
+    }
+    if (doc.m_iModell != 0) {
+        writeTag(fields, kModelTag);
+        fields.writeUInt32(4);
+        fields.writeInt32(doc.m_iModell);
+    }
 
     writeTag(ar, kBlockTag);
     ar.writeUInt32(static_cast<std::uint32_t>(fields.bytes().size()));
@@ -58,7 +65,7 @@ bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
     if (length < ar.remaining())
         return damaged(cformat("nach ihm folgen noch %u Bytes", ar.remaining() - length));
 
-    int verfahren = 0;
+    int verfahren = 0, modell = 0;
     while (ar.remaining() > 0) {
         const std::size_t at = ar.position();
         std::string_view fieldTag;
@@ -77,10 +84,17 @@ bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
             if (fieldLength != 4 || !value.readInt32(v) || (v != 0 && v != 1))
                 return damaged(cformat("das Rechenverfahren ab Byte %u ist weder 0 noch 1", at));
             verfahren = v;
+        } else if (isTag(fieldTag, kModelTag)) {
+            ByteReader value(payload);
+            std::int32_t v = 0;
+            if (fieldLength != 4 || !value.readInt32(v) || v < 0 || v > 3)
+                return damaged(cformat("das Zuflussmodell ab Byte %u ist keines von 0 bis 3", at));
+            modell = v;
         }
         // Fields of other tags belong to later versions of the program and are skipped.
     }
     doc.m_iVerfahren = verfahren;
+    doc.m_iModell = modell;
     return true;
 }
 

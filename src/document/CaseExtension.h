@@ -6,6 +6,10 @@
 // know is skipped by its length, so later options can be added as new fields.
 //
 //   "VERF"  int32  the influx scheme m_iVerfahren (0 original, 1 interval mean)
+//   "MODL"  int32  the water-zone model m_iModell (0 Fetkovich, 1 van Everdingen-Hurst,
+//                  2 Carter-Tracy, 3 pot)
+//
+// Each field is written only when it differs from its default.
 //
 // A case whose options all have their defaults is written without the block, so its file is the
 // plain field sequence. Reading: no bytes after the line list means all defaults; otherwise
@@ -22,6 +26,7 @@ namespace brelvan::caseext {
 
 inline constexpr char kBlockTag[4] = {'B', 'R', 'V', 'X'};
 inline constexpr char kSchemeTag[4] = {'V', 'E', 'R', 'F'};
+inline constexpr char kModelTag[4] = {'M', 'O', 'D', 'L'};
 
 // Appends the block of the options of `doc`; nothing when every option has its default.
 void write(ByteWriter& ar, const CBrelvanDoc& doc);

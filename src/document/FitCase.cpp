@@ -18,6 +18,8 @@ template <class T> fit::Bounds rangesOf(const T& d) {
 template <class Doc, class Dialog> void copyScheme(Doc& doc, const Dialog& dlg) {
     if constexpr (requires { doc.m_iVerfahren = dlg.m_iVerfahren; })
         doc.m_iVerfahren = dlg.m_iVerfahren;
+    if constexpr (requires { doc.m_iModell = dlg.m_iModell; })
+        doc.m_iModell = dlg.m_iModell;
 }
 
 } // namespace
