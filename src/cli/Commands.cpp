@@ -16,6 +16,7 @@
 #include "document/DocumentCommands.h"
 #include "document/TextFormat.h"
 #include "engine/Sensitivity.h"
+#include "engine/WaterZoneModels.h"
 
 using brelvan::cformat;
 
@@ -68,11 +69,13 @@ void printLines(const std::vector<std::string>& lines) {
 
 // The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
 bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
-                  std::optional<int> scheme) {
+                  std::optional<int> scheme, std::optional<int> model) {
     if (type)
         dlg.m_iGrafiktyp = *type;
     if (scheme)
         dlg.m_iVerfahren = *scheme;
+    if (model)
+        dlg.m_iModell = *model;
     dlg.OnInitDialog(ui);
     return dlg.checkAll(ui);
 }
@@ -81,6 +84,7 @@ bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
 
 const char* const kBerichtHelp =
     "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--verfahren original|intervall]\n"
+    "                            [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                            [--aus DATEI] [--csv DATEI.csv] [--csv-format komma|punkt]\n"
     "                            [--xlsx DATEI.xlsx]\n"
     "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
@@ -89,6 +93,9 @@ const char* const kBerichtHelp =
     "  --verfahren original|intervall\n"
     "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
     "                Fetkovich; ohne die Option die des Falls\n"
+    "  --modell fetkovich|veh|carter-tracy|topf\n"
+    "                Zuflussmodell: Fetkovich, van Everdingen-Hurst, Carter-Tracy oder Topf;\n"
+    "                ohne die Option das des Falls\n"
     "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
     "%s";
 
@@ -98,21 +105,22 @@ int cmdBericht(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::string help = cformat(kBerichtHelp, cli::kExportHelp);
-    if (!prepare(args, {"x", "verfahren", "aus", "csv", "csv-format", "xlsx"}, help.c_str(), p,
-                 status))
+    if (!prepare(args, {"x", "verfahren", "modell", "aus", "csv", "csv-format", "xlsx"},
+                 help.c_str(), p, status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help.c_str());
     std::string error;
-    std::optional<int> type, scheme;
-    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
+    std::optional<int> type, scheme, model;
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
+        !cli::modelOption(p, model, error))
         return usage(error, help.c_str());
 
     CliInterface ui;
     CBrelvanDoc doc;
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme); };
+    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme, model); };
     if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
         return cli::kFailed;
     printLines(doc.m_Ausgabe);
@@ -137,11 +145,13 @@ static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
 const char* const kSensHelp =
     "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
     "                                  [--x tage|gp] [--verfahren original|intervall]\n"
+    "                                  [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                                  [--speichern NEU.brv]\n"
     "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
     "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
     "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
     "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
+    "%s\n"
     "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten\n"
     "%s";
 
@@ -150,18 +160,19 @@ const char* const kSensHelp =
 int cmdSensitivitaet(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
+    const std::string helpText = cformat(kSensHelp, cli::kModelHelp, cli::kExportHelp);
     const char* const help = helpText.c_str();
-    if (!prepare(
-            args,
-            {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format", "xlsx"},
-            help, p, status))
+    if (!prepare(args,
+                 {"ogip", "wip", "jwert", "x", "verfahren", "modell", "speichern", "csv",
+                  "csv-format", "xlsx"},
+                 help, p, status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help);
     std::string error;
-    std::optional<int> type, scheme;
-    if (!chartType(p, type, error) || !schemeOption(p, scheme, error))
+    std::optional<int> type, scheme, model;
+    if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
+        !cli::modelOption(p, model, error))
         return usage(error, help);
     DlgSensitivityData ranges;
     const struct {
@@ -186,7 +197,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
     ui.inputDialog = [&](DlgInputData& dlg) {
-        if (!confirmInput(dlg, ui, type, scheme))
+        if (!confirmInput(dlg, ui, type, scheme, model))
             return false;
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
@@ -397,6 +408,7 @@ const char* const kNeuHelp =
     "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
     "                        [--tiefe L] [--breite B] [--winkel A]\n"
     "                        [--verfahren original|intervall]\n"
+    "                        [--modell fetkovich|veh|carter-tracy|topf]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
     "speichert ihn in NEU.brv.\n"
     "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
@@ -408,7 +420,9 @@ const char* const kNeuHelp =
     "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
     "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
     "                       (wie bei „brelvan-cli jwert“)\n"
-    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall";
+    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
+    "  --modell             Zuflussmodell: fetkovich (Vorgabe), veh (van Everdingen-Hurst),\n"
+    "                       carter-tracy oder topf";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
 // written: every ranged field in its range, the composition as OK wants it.
@@ -461,9 +475,10 @@ int cmdNeu(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::vector<std::string> known = {
-        "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",         "kompress",
-        "jwert", "beginn", "druckdatei", "k",      "h",      "mu",          "phi",
-        "rw",    "re",     "tiefe",      "breite", "winkel", "csv-spalten", "verfahren"};
+        "feld",     "gas",         "temperatur", "druck",      "ogip",  "wip",
+        "kompress", "jwert",       "beginn",     "druckdatei", "k",     "h",
+        "mu",       "phi",         "rw",         "re",         "tiefe", "breite",
+        "winkel",   "csv-spalten", "verfahren",  "modell"};
     if (!prepare(args, known, kNeuHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -490,11 +505,13 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "breite", doc.m_fBreite, error) ||
         !numberOption(p, "winkel", doc.m_fWinkel, error))
         return usage(error, kNeuHelp);
-    std::optional<int> scheme;
-    if (!schemeOption(p, scheme, error))
+    std::optional<int> scheme, model;
+    if (!schemeOption(p, scheme, error) || !cli::modelOption(p, model, error))
         return usage(error, kNeuHelp);
     if (scheme)
         doc.m_iVerfahren = *scheme;
+    if (model)
+        doc.m_iModell = *model;
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
@@ -584,6 +601,10 @@ int cmdZeigen(const std::vector<std::string>& args) {
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
     i("m_iVerfahren", doc.m_iVerfahren);
+    if (doc.m_iModell != 0)
+        cli::printOut(cformat(
+            "m_iModell: %d (%s)", doc.m_iModell,
+            brelvan::waterzone::modelName(static_cast<brelvan::waterzone::Model>(doc.m_iModell))));
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

@@ -18,11 +18,13 @@ namespace {
 
 const char* const kHelp =
     "Aufruf: brelvan-cli diagnose FALL.brv [--verfahren original|intervall]\n"
+    "                                      [--modell fetkovich|veh|carter-tracy|topf]\n"
     "Rechnet den Fall und gibt die Kennzahlen der Diagnosegrafiken aus: die p/z-Gerade\n"
     "(Ausgleich über den Anfangspunkt und die Meßpunkte), ihr volumetrisches OGIP, den\n"
     "relativen Anstieg des Cole-Werts (0.1 = 10 %), den RMS-Fehler der Drücke und ob die\n"
     "Meßpunkte Wasserzufluss zeigen, mit der Begründung.\n"
-    "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)";
+    "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)\n"
+    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (Vorgabe: das des Falls)";
 
 int usage(const std::string& error) {
     return cli::usage(error, kHelp);
@@ -33,13 +35,13 @@ int usage(const std::string& error) {
 int cmdDiagnose(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"verfahren"}, kHelp, p, status))
+    if (!cli::prepare(args, {"verfahren", "modell"}, kHelp, p, status))
         return status;
     std::string error;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.");
-    std::optional<int> scheme;
-    if (!cli::schemeOption(p, scheme, error))
+    std::optional<int> scheme, model;
+    if (!cli::schemeOption(p, scheme, error) || !cli::modelOption(p, model, error))
         return usage(error);
 
     CliInterface ui;
@@ -48,6 +50,8 @@ int cmdDiagnose(const std::vector<std::string>& args) {
     doc.OnNewDocument();
     ui.inputDialog = [&](DlgInputData& dlg) {
         dlg.OnInitDialog(ui);
+        if (model)
+            dlg.m_iModell = *model;
         return dlg.checkAll(ui);
     };
     if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)

@@ -65,13 +65,16 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
 
 // Opens the case with the input dialog's checks, as "bericht" does.
 bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
-                 std::optional<brelvan::engine::InfluxScheme> scheme) {
+                 std::optional<brelvan::engine::InfluxScheme> scheme,
+                 std::optional<int> model = {}) {
     doc.setUserInterface(&ui);
     doc.OnNewDocument();
-    ui.inputDialog = [&ui, scheme](DlgInputData& dlg) {
+    ui.inputDialog = [&ui, scheme, model](DlgInputData& dlg) {
         dlg.OnInitDialog(ui);
         if (scheme)
             dlg.m_iVerfahren = static_cast<int>(*scheme);
+        if (model)
+            dlg.m_iModell = *model;
         return dlg.checkAll(ui);
     };
     return doc.OnOpenDocument(path) && ui.dialogAccepted;
@@ -87,6 +90,7 @@ const char* const kAnpassenHelp =
     "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
     "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
     "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
+    "                             [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                             [--csv DATEI.csv] [--csv-format komma|punkt]\n"
     "                             [--xlsx DATEI.xlsx]\n"
     "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
@@ -100,6 +104,7 @@ const char* const kAnpassenHelp =
     "  --start gitter|fall   Start im besten Fall des 4 x 4 x 4-Rasters über den\n"
     "                   Suchbereichen (Vorgabe) oder bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
+    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (Vorgabe: das des Falls)\n"
     "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten\n"
     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
     "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
@@ -113,8 +118,8 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     if (!cli::prepare(args,
-                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern", "csv",
-                       "csv-format", "xlsx"},
+                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "modell", "speichern",
+                       "csv", "csv-format", "xlsx"},
                       kAnpassenHelp, p, status))
         return status;
     if (p.positional.size() != 1)
@@ -122,7 +127,9 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
-    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+    std::optional<int> model;
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
+        !cli::modelOption(p, model, error))
         return cli::usage(error, kAnpassenHelp);
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
@@ -155,7 +162,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     if (!cli::csvStyleOption(p, csvStyle, ui))
         return cli::kFailed;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui, scheme))
+    if (!openChecked(p.positional[0], doc, ui, scheme, model))
         return cli::kFailed;
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
@@ -245,6 +252,7 @@ const char* const kKarteHelp =
     "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
     "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
     "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
+    "                          [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                          AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
     "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
     "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
@@ -259,15 +267,18 @@ const char* const kKarteHelp =
 int cmdKarte(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren"},
-                      kKarteHelp, p, status))
+    if (!cli::prepare(
+            args, {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "modell"},
+            kKarteHelp, p, status))
         return status;
     if (p.positional.size() != 2)
         return cli::usage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
-    if (!readRanges(p, given, error) || !readScheme(p, scheme, error))
+    std::optional<int> model;
+    if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
+        !cli::modelOption(p, model, error))
         return cli::usage(error, kKarteHelp);
     for (int j = 0; j < fit::kParams; ++j)
         if (!given[j])
@@ -335,7 +346,7 @@ int cmdKarte(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui, scheme))
+    if (!openChecked(p.positional[0], doc, ui, scheme, model))
         return cli::kFailed;
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
