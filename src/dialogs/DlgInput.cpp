@@ -1,5 +1,7 @@
 #include "dialogs/DlgInput.h"
 
+#include <QComboBox>
+
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include "dialogs/DlgSensitivity.h"
 #include "document/CsvImport.h"
 #include "document/FitCase.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "engine/FitObjective.h"
 
@@ -77,7 +80,7 @@ std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
-    setClientSize(402, 313); // the last row holds "Anpassung …"
+    setClientSize(402, 333); // the last row holds the water-zone model
     buildControls();
     buildExchange();
 }
@@ -178,6 +181,18 @@ void DlgInput::buildControls() {
     addRadio(scheme, kIdVerfahrenIntervall, QStringLiteral("Intervallmittel (Fetkovich)"), 290, 280,
              105, 10);
 
+    addLabel(QStringLiteral("Zuflussmodell"), 105, 318, 55);
+    m_modell = new QComboBox(this);
+    for (int m = 0; m < brelvan::waterzone::kModelCount; ++m)
+        m_modell->addItem(QString::fromUtf8(
+            brelvan::waterzone::modelName(static_cast<brelvan::waterzone::Model>(m))));
+    m_modell->setGeometry(unitRect(160, 315, 110, 14));
+    registerControl(kIdModell, m_modell);
+    connect(m_modell, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_iModell = index;
+    });
+
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 270, 5, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { onButtonOK(); });
@@ -259,6 +274,7 @@ void DlgInput::readSelection() {
 
 void DlgInput::fillAll(const DataExchangeQt::Kept& kept) {
     m_dx.toControlsKeeping(kept);
+    m_modell->setCurrentIndex(static_cast<int>(brelvan::modelOf(m_iModell)));
     showList();
 }
 

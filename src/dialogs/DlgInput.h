@@ -13,6 +13,7 @@
 
 class DlgCsvImport;
 class QFileDialog;
+class QComboBox;
 class QListWidget;
 class QListWidgetItem;
 
@@ -63,6 +64,7 @@ private:
     void onCsvImport();
 
     QListWidget* m_list = nullptr;
+    QComboBox* m_modell = nullptr; // "Zuflussmodell"
     // The edit line holds a line the user typed or chose by double click and has not yet
     // applied: only then does leaving it (or Enter) apply the chosen operation.
     bool m_bZeileBearbeitet = false;

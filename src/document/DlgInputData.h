@@ -45,6 +45,7 @@ public:
         kIdVerfahrenOriginal = 1060, // the influx scheme: original, interval mean
         kIdVerfahrenIntervall = 1061,
         kIdCsvImport = 1062, // the CSV import with its preview
+        kIdModell = 1063,    // the combo box "Zuflussmodell"
         kIdAnpassung = 1090, // the button "Anpassung …"
     };
 
@@ -70,7 +71,7 @@ public:
     std::string m_strStatus; // 1044
     int m_iGrafiktyp = -1;   // 1045, 1046
     int m_iVerfahren = -1;   // 1060, 1061: 0 original, 1 interval mean
-    int m_iModell = 0;       // 1062 "Zuflussmodell": the water-zone model, as CBrelvanDoc
+    int m_iModell = 0;       // 1063 "Zuflussmodell": the water-zone model, as CBrelvanDoc
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;

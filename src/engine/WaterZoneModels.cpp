@@ -420,9 +420,9 @@ const char* modelWord(Model m) {
 const char* modelName(Model m) {
     switch (m) {
     case Model::VanEverdingenHurst:
-        return "van Everdingen-Hurst";
+        return "van Everdingen–Hurst";
     case Model::CarterTracy:
-        return "Carter-Tracy";
+        return "Carter–Tracy";
     case Model::Pot:
         return "Topf";
     case Model::Fetkovich:

@@ -174,7 +174,7 @@ TEST(WaterZoneModels, CaseZoneRecoversGeometryFromWipAndJ) {
     EXPECT_EQ(zoneFromCase(Model::CarterTracy, empty, 100, 9.5, 20, 250).missing,
               Missing::InnerRadius);
     EXPECT_EQ(missingMessage(Model::CarterTracy, Missing::InnerRadius),
-              "Für das Zuflussmodell Carter-Tracy fehlt der Radius bis GWC (Rw > 0).");
+              "Für das Zuflussmodell Carter–Tracy fehlt der Radius bis GWC (Rw > 0).");
     EXPECT_EQ(zoneFromCase(Model::Pot, empty, 100, 9.5, 20, 250).missing, Missing::None);
     empty.angle = 0;
     EXPECT_EQ(zoneFromRock(Model::VanEverdingenHurst, empty, 9.5, 250).missing,
