@@ -20,6 +20,7 @@
 #include "app/DiagnoseViews.h"
 #include "app/ExportCommand.h"
 #include "app/Icons.h"
+#include "dialogs/DlgZufluss.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
 #include "views/CDiagnoseView.h"
@@ -76,6 +77,8 @@ const CommandText kCommands[] = {
     {ID_FEHLERKARTE, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
     {ID_ANPASSUNG, "Anpassung …",
      "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
+    {ID_ZUFLUSSRECHNER, "Zuflussrechner …",
+     "Rechnet den Wasserzufluss eines Druckverlaufs nach einem Zuflussmodell\nZuflussrechner"},
     {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
     {ID_EDIT_COPY, "Kopieren", ""},
@@ -235,7 +238,8 @@ void CMainFrame::createMenus() {
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id : {ID_DATA_CHANGE, ID_ANPASSUNG, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    for (int id :
+         {ID_DATA_CHANGE, ID_ANPASSUNG, ID_ZUFLUSSRECHNER, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
@@ -499,6 +503,11 @@ bool CMainFrame::frameCommand(int id) {
     case ID_ANPASSUNG:
         OnAnpassung();
         return true;
+    case ID_ZUFLUSSRECHNER: {
+        DlgZufluss dialog(this);
+        dialog.exec();
+        return true;
+    }
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
         return true;
@@ -529,6 +538,7 @@ bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
         ui.Enable(qobject_cast<CFehlerkarte*>(m_pActiveView) == nullptr);
         return true;
     case ID_ANPASSUNG:
+    case ID_ZUFLUSSRECHNER:
         return true;
     case ID_VIEW_TOOLBAR:
         ui.SetCheck(m_pToolBar && !m_pToolBar->isHidden());

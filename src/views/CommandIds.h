@@ -34,6 +34,7 @@ enum : int {
     ID_GRAFIKLUPE = 32784,
     ID_FEHLERKARTE = 32800,
     ID_ANPASSUNG = 32801,
+    ID_ZUFLUSSRECHNER = 32802,
 };
 
 // What an update handler decides for a command: enabled, checked; handled tells whether the
