@@ -46,11 +46,15 @@ void influx299(benchmark::State& state, wz::Model m) {
         benchmark::DoNotOptimize(wz::influxHistory(z, h.days, h.p));
 }
 
-void BM_influx299Fetkovich(benchmark::State& s) { influx299(s, wz::Model::Fetkovich); }
+void BM_influx299Fetkovich(benchmark::State& s) {
+    influx299(s, wz::Model::Fetkovich);
+}
 void BM_influx299VanEverdingenHurst(benchmark::State& s) {
     influx299(s, wz::Model::VanEverdingenHurst);
 }
-void BM_influx299CarterTracy(benchmark::State& s) { influx299(s, wz::Model::CarterTracy); }
+void BM_influx299CarterTracy(benchmark::State& s) {
+    influx299(s, wz::Model::CarterTracy);
+}
 BENCHMARK(BM_influx299Fetkovich)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_influx299VanEverdingenHurst)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_influx299CarterTracy)->Unit(benchmark::kMicrosecond);

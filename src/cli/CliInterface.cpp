@@ -33,8 +33,6 @@ bool CliInterface::question(const std::string& text) {
 
 void CliInterface::showSensResults(const std::vector<std::string>&) {}
 
-bool CliInterface::runInputDialog(DlgInputData& data) {
-    dialogShown = true;
-    dialogAccepted = inputDialog ? inputDialog(data) : false;
-    return dialogAccepted;
+bool CliInterface::runInputDialog(DlgInputData&) {
+    return false;
 }

@@ -1,6 +1,6 @@
 // The batch tool's user interface: what the desktop program shows in a message box goes to
-// standard error, one message after the other; questions are answered as the command needs;
-// the input dialog is the dialog's OK checks, run by the command's own function.
+// standard error, one message after the other; questions are answered as the command needs.
+// The input dialog is answered by brelvan::openCase (document/HeadlessSession.h).
 #pragma once
 
 #include <functional>
@@ -17,12 +17,9 @@ public:
     // `sensSummary` instead of being written out.
     bool question(const std::string& text) override;
     void showSensResults(const std::vector<std::string>& lines) override;
-    // Runs `inputDialog`; remembers whether it accepted.
+    // Shows no dialog: cancelled.
     bool runInputDialog(DlgInputData& data) override;
 
     bool answer = false;
-    std::function<bool(DlgInputData&)> inputDialog;
-    bool dialogShown = false;
-    bool dialogAccepted = false;
     std::string sensSummary;
 };

@@ -14,7 +14,9 @@
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
 #include "document/DocumentCommands.h"
+#include "document/HeadlessSession.h"
 #include "document/TextFormat.h"
+#include "document/WaterZoneCase.h"
 #include "engine/Sensitivity.h"
 #include "engine/WaterZoneModels.h"
 
@@ -67,17 +69,15 @@ void printLines(const std::vector<std::string>& lines) {
         cli::printOut(line);
 }
 
-// The input dialog of the batch tool: the dialog opens on the case and is confirmed at once.
-bool confirmInput(DlgInputData& dlg, CliInterface& ui, std::optional<int> type,
-                  std::optional<int> scheme, std::optional<int> model) {
-    if (type)
-        dlg.m_iGrafiktyp = *type;
+// What the command line gives the input dialog that is confirmed at once.
+brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<int> scheme,
+                                       std::optional<int> model) {
+    brelvan::ConfirmOptions options;
+    options.chartType = type;
+    options.model = model;
     if (scheme)
-        dlg.m_iVerfahren = *scheme;
-    if (model)
-        dlg.m_iModell = *model;
-    dlg.OnInitDialog(ui);
-    return dlg.checkAll(ui);
+        options.scheme = brelvan::engine::influxScheme(*scheme);
+    return options;
 }
 
 // ---- bericht
@@ -118,10 +118,8 @@ int cmdBericht(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) { return confirmInput(dlg, ui, type, scheme, model); };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, p.positional[0], confirmOptions(type, scheme, model)) !=
+        brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("aus"); it != p.options.end()) {
@@ -194,11 +192,8 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) {
-        if (!confirmInput(dlg, ui, type, scheme, model))
-            return false;
+    brelvan::ConfirmOptions options = confirmOptions(type, scheme, model);
+    options.then = [&](DlgInputData& dlg, brelvan::UserInterface& ui) {
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
             return false;
@@ -210,7 +205,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         dlg.takeSensitivity(sens);
         return true;
     };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    if (brelvan::openCase(doc, ui, p.positional[0], options) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
 
     printLines(doc.m_SensErgebnisse);
@@ -509,7 +504,7 @@ int cmdNeu(const std::vector<std::string>& args) {
     if (!schemeOption(p, scheme, error) || !cli::modelOption(p, model, error))
         return usage(error, kNeuHelp);
     if (scheme)
-        doc.m_iVerfahren = *scheme;
+        doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);
     if (model)
         doc.m_iModell = *model;
     if (const auto it = p.options.find("feld"); it != p.options.end())
@@ -600,11 +595,10 @@ int cmdZeigen(const std::vector<std::string>& args) {
     d("m_dMaxGp", doc.m_dMaxGp);
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
-    i("m_iVerfahren", doc.m_iVerfahren);
+    i("m_iVerfahren", static_cast<int>(doc.m_iVerfahren));
     if (doc.m_iModell != 0)
-        cli::printOut(cformat(
-            "m_iModell: %d (%s)", doc.m_iModell,
-            brelvan::waterzone::modelName(static_cast<brelvan::waterzone::Model>(doc.m_iModell))));
+        cli::printOut(cformat("m_iModell: %d (%s)", doc.m_iModell,
+                              brelvan::waterzone::modelName(brelvan::modelOf(doc.m_iModell))));
     i("m_Zeilen", static_cast<int>(doc.m_Zeilen.size()));
     printLines(doc.m_Zeilen);
     return cli::kOk;

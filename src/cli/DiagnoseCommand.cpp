@@ -8,8 +8,8 @@
 #include "cli/Options.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "engine/Diagnostics.h"
-#include "engine/Run.h"
+#include "document/DocumentDiagnostics.h"
+#include "document/HeadlessSession.h"
 #include "support/TextFormat.h"
 
 using brelvan::cformat;
@@ -46,28 +46,20 @@ int cmdDiagnose(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) {
-        dlg.OnInitDialog(ui);
-        if (model)
-            dlg.m_iModell = *model;
-        return dlg.checkAll(ui);
-    };
-    if (!doc.OnOpenDocument(p.positional[0]) || !ui.dialogAccepted)
+    brelvan::ConfirmOptions options;
+    options.model = model;
+    if (brelvan::openCase(doc, ui, p.positional[0], options) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     if (scheme)
-        doc.m_iVerfahren = *scheme;
+        doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);
 
-    brelvan::engine::RunInputs inputs = doc.runInputs();
-    inputs.quiet = false;
-    const brelvan::engine::RunResult result = brelvan::engine::run(inputs);
-    const brelvan::engine::Diagnostics d = brelvan::engine::diagnose(result, inputs);
+    const brelvan::DocumentDiagnostics diagnostics = brelvan::diagnoseDocument(doc);
+    const brelvan::engine::Diagnostics& d = diagnostics.diag;
     if (d.residuals.empty()) {
         ui.error("Der Fall hat keinen gemessenen Druck; ohne Meßpunkte gibt es keine Diagnose.");
         return cli::kFailed;
     }
-    if (result.aborted)
+    if (diagnostics.aborted)
         ui.message("Die Rechnung wurde abgebrochen; die Diagnose beruht auf den Zeilen davor.");
 
     if (d.pzLine.valid)

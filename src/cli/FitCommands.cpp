@@ -12,10 +12,13 @@
 #include "document/CaseExport.h"
 #include "document/DlgInputData.h"
 #include "document/FitExport.h"
+#include "document/HeadlessSession.h"
 #include "document/TextFormat.h"
+#include "document/WaterZoneCase.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
+#include "engine/ModelComparison.h"
 
 #include "support/FileIo.h"
 
@@ -67,17 +70,10 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
 bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
                  std::optional<brelvan::engine::InfluxScheme> scheme,
                  std::optional<int> model = {}) {
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&ui, scheme, model](DlgInputData& dlg) {
-        dlg.OnInitDialog(ui);
-        if (scheme)
-            dlg.m_iVerfahren = static_cast<int>(*scheme);
-        if (model)
-            dlg.m_iModell = *model;
-        return dlg.checkAll(ui);
-    };
-    return doc.OnOpenDocument(path) && ui.dialogAccepted;
+    brelvan::ConfirmOptions options;
+    options.scheme = scheme;
+    options.model = model;
+    return brelvan::openCase(doc, ui, path, options) == brelvan::OpenOutcome::Opened;
 }
 
 std::string rangeSide(double v, bool open) {
@@ -86,11 +82,38 @@ std::string rangeSide(double v, bool open) {
 
 // ---- anpassen
 
+// The table of "--modell alle": each model's fit, its AIC, and the model the data support best.
+void printComparison(const fit::ModelComparison& c) {
+    cli::printOut("Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert"
+                  "  RMS-Fehler        AIC");
+    for (std::size_t i = 0; i < c.fits.size(); ++i) {
+        const fit::ModelFit& f = c.fits[i];
+        const std::string name = brelvan::waterzone::modelName(f.model);
+        if (!f.valid) {
+            cli::printOut(cformat("%-22s  %s", name, f.problem));
+            continue;
+        }
+        const fit::Range& r = f.ranges.ranges[fit::kOgip];
+        const std::string range =
+            f.ranges.computed && r.computed
+                ? rangeSide(r.lo, r.openLo) + " bis " + rangeSide(r.hi, r.openHi)
+                : std::string("-");
+        cli::printOut(cformat("%-22s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
+                              f.best.best[fit::kOgip], range, f.best.best[fit::kWip],
+                              f.best.best[fit::kJWert], f.best.misfit.rms, f.aic,
+                              static_cast<int>(i) == c.bestIndex ? "  *" : ""));
+    }
+    if (c.bestIndex >= 0)
+        cli::printOut(cformat(
+            "* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s",
+            brelvan::waterzone::modelName(c.fits[static_cast<std::size_t>(c.bestIndex)].model)));
+}
+
 const char* const kAnpassenHelp =
     "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
     "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
     "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
-    "                             [--modell fetkovich|veh|carter-tracy|topf]\n"
+    "                             [--modell fetkovich|veh|carter-tracy|topf|alle]\n"
     "                             [--csv DATEI.csv] [--csv-format komma|punkt]\n"
     "                             [--xlsx DATEI.xlsx]\n"
     "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
@@ -104,7 +127,8 @@ const char* const kAnpassenHelp =
     "  --start gitter|fall   Start im besten Fall des 4 x 4 x 4-Rasters über den\n"
     "                   Suchbereichen (Vorgabe) oder bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
-    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (Vorgabe: das des Falls)\n"
+    "  --modell fetkovich|veh|carter-tracy|topf|alle   Zuflussmodell (Vorgabe: das des Falls);\n"
+    "                   alle: passt jedes Modell an und vergleicht sie (RMS-Fehler, AIC)\n"
     "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten\n"
     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
     "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
@@ -128,8 +152,9 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
     std::optional<int> model;
+    const bool compareAll = p.options.count("modell") && p.options.at("modell") == "alle";
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
-        !cli::modelOption(p, model, error))
+        (!compareAll && !cli::modelOption(p, model, error)))
         return cli::usage(error, kAnpassenHelp);
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
@@ -164,6 +189,8 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     CBrelvanDoc doc;
     if (!openChecked(p.positional[0], doc, ui, scheme, model))
         return cli::kFailed;
+    if (!compareAll && brelvan::modelOf(doc.m_iModell) == brelvan::waterzone::Model::Pot)
+        options.free[fit::kJWert] = false; // the pot ignores J: its fit holds it
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
         in.scheme = *scheme;
@@ -182,6 +209,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
         return cli::kFailed;
     }
     options.bounds = box;
+    if (compareAll) {
+        printComparison(fit::compareModels(in, options, caseValues, fromGrid));
+        return cli::kOk;
+    }
     const fit::Objective objective = fit::caseObjective(in);
 
     fit::Point start = caseValues;

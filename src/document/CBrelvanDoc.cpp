@@ -57,7 +57,7 @@ void CBrelvanDoc::setdefaults() {
     m_Zeilen.clear();
     m_bGeaendert = true;
     m_iGrafiktyp = 0;
-    m_iVerfahren = 0;
+    m_iVerfahren = brelvan::engine::InfluxScheme::Original;
     m_bNeueDaten = true;
 }
 

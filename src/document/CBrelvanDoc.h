@@ -95,9 +95,9 @@ public:
     // ---- Result of the last run
     double m_dZInit = 0;
 
-    // ---- Influx scheme: 0 the original running mean, 1 the interval mean of the published
-    // Fetkovich method. Stored in the case file's extension block.
-    int m_iVerfahren = 0;
+    // ---- Influx scheme: the original running mean or the interval mean of the published
+    // Fetkovich method. Stored in the case file's extension block as 0 or 1.
+    brelvan::engine::InfluxScheme m_iVerfahren = brelvan::engine::InfluxScheme::Original;
     // ---- Water-zone model: 0 Fetkovich, 1 van Everdingen-Hurst, 2 Carter-Tracy, 3 pot (the
     // numbers of waterzone::Model). Stored in the case file's extension block.
     int m_iModell = 0;
@@ -144,9 +144,10 @@ public:
 
     // The inputs of a run on this case.
     brelvan::engine::RunInputs runInputs() const;
-    // Takes over what a run produced: initial z, series and captions, the report (replaced by
-    // a normal run, extended by a quiet one); shows its messages in order.
-    void applyRunResult(brelvan::engine::RunResult&& result);
+    // Takes over what a run of `in` produced: initial z, series and captions, the report
+    // (replaced by a full run, extended by a case of the sensitivity search, m_bSensitivitaet);
+    // shows its messages in order.
+    void applyRunResult(const brelvan::engine::RunInputs& in, brelvan::engine::RunResult&& result);
 
 private:
     brelvan::UserInterface* m_pUI = nullptr;

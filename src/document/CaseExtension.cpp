@@ -24,13 +24,13 @@ bool isTag(std::string_view bytes, const char (&tag)[4]) {
 } // namespace
 
 void write(ByteWriter& ar, const CBrelvanDoc& doc) {
-    if (doc.m_iVerfahren == 0 && doc.m_iModell == 0)
+    if (doc.m_iVerfahren == engine::InfluxScheme::Original && doc.m_iModell == 0)
         return;
     ByteWriter fields;
-    if (doc.m_iVerfahren != 0) {
+    if (doc.m_iVerfahren != engine::InfluxScheme::Original) {
         writeTag(fields, kSchemeTag);
         fields.writeUInt32(4);
-        fields.writeInt32(doc.m_iVerfahren);
+        fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
     }
     if (doc.m_iModell != 0) {
         writeTag(fields, kModelTag);
@@ -93,7 +93,7 @@ bool read(ByteReader& ar, CBrelvanDoc& doc, std::string& error) {
         }
         // Fields of other tags belong to later versions of the program and are skipped.
     }
-    doc.m_iVerfahren = verfahren;
+    doc.m_iVerfahren = engine::influxScheme(verfahren);
     doc.m_iModell = modell;
     return true;
 }

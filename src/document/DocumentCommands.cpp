@@ -72,7 +72,7 @@ void CBrelvanDoc::OnDataChange() {
     dlg.ranges() = ranges();
     dlg.m_Zeilen = m_Zeilen;
     dlg.m_iGrafiktyp = m_iGrafiktyp;
-    dlg.m_iVerfahren = m_iVerfahren;
+    dlg.m_iVerfahren = static_cast<int>(m_iVerfahren);
     dlg.m_iModell = m_iModell;
     dlg.m_dMaxGp = m_dMaxGp;
     dlg.m_bSensitivitaet = m_bSensitivitaet ? 1 : 0;
@@ -82,7 +82,8 @@ void CBrelvanDoc::OnDataChange() {
 
     // Exact comparisons: any difference of a compared input marks the case modified.
     m_bGeaendert = dlg.reservoir() != reservoir() || dlg.m_dMaxGp != m_dMaxGp ||
-                   dlg.m_iGrafiktyp != m_iGrafiktyp || dlg.m_iVerfahren != m_iVerfahren ||
+                   dlg.m_iGrafiktyp != m_iGrafiktyp ||
+                   brelvan::engine::influxScheme(dlg.m_iVerfahren) != m_iVerfahren ||
                    dlg.m_iModell != m_iModell;
     if (m_bGeaendert)
         SetModifiedFlag();
@@ -93,7 +94,7 @@ void CBrelvanDoc::OnDataChange() {
     if (!dlg.m_Zeilen.empty())
         m_Zeilen = dlg.m_Zeilen;
     m_iGrafiktyp = dlg.m_iGrafiktyp;
-    m_iVerfahren = dlg.m_iVerfahren;
+    m_iVerfahren = brelvan::engine::influxScheme(dlg.m_iVerfahren);
     m_iModell = dlg.m_iModell;
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;

@@ -3,9 +3,12 @@
 #include <utility>
 
 #include "document/CBrelvanDoc.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
 #include "engine/Report.h"
+#include "engine/ReportWriter.h"
+#include "engine/RunChart.h"
 #include "engine/Sensitivity.h"
 
 using brelvan::engine::RunInputs;
@@ -24,32 +27,35 @@ RunInputs CBrelvanDoc::runInputs() const {
     in.startDay = m_iTag;
     in.startMonth = m_iMonat;
     in.startYear = m_iJahr;
-    in.lines = m_Zeilen;
-    in.chartType = m_iGrafiktyp;
-    in.quiet = m_bSensitivitaet;
-    in.scheme = m_iVerfahren == 1 ? brelvan::engine::InfluxScheme::IntervalMean
-                                  : brelvan::engine::InfluxScheme::Original;
+    in.scheme = m_iVerfahren;
+    in.model = brelvan::modelOf(m_iModell);
+    in.rock = brelvan::rockOf(jInputs());
+    in.rows = brelvan::engine::parseRows(m_Zeilen);
     return in;
 }
 
-void CBrelvanDoc::applyRunResult(RunResult&& r) {
+void CBrelvanDoc::applyRunResult(const RunInputs& in, RunResult&& r) {
+    using namespace brelvan;
+    // A case of the sensitivity search adds only its aborts to the report.
+    const bool gridCase = m_bSensitivitaet;
     m_dZInit = r.zInit;
-    if (r.headerWritten)
-        m_Tabelle = std::move(r.rows); // the table of a normal run, for the export
-    if (r.headerWritten) {
-        m_Ausgabe = std::move(r.report);
+    report::RunText text =
+        report::runText(in, r, gridCase ? report::Detail::GridCase : report::Detail::Full);
+    const chart::Series s = chart::runSeries(r, in.pInit, chart::xAxis(m_iGrafiktyp), !gridCase);
+    if (!gridCase) {
+        m_Tabelle = std::move(r.rows); // the table of a full run, for the export
+        m_Ausgabe = std::move(text.lines);
     } else {
-        m_Ausgabe.insert(m_Ausgabe.end(), std::make_move_iterator(r.report.begin()),
-                         std::make_move_iterator(r.report.end()));
+        m_Ausgabe.insert(m_Ausgabe.end(), std::make_move_iterator(text.lines.begin()),
+                         std::make_move_iterator(text.lines.end()));
     }
-    const brelvan::engine::Series& s = r.series;
     m_fXRechen = s.xRechen;
     m_fPRechen = s.pRechen;
     m_fWERechen = s.weRechen;
     m_fXMess = s.xMess;
     m_fPMess = s.pMess;
-    m_MaxWerte = s.maxWerte;
-    m_Max2Werte = s.max2Werte;
+    m_MaxWerte = s.computedPoints;
+    m_Max2Werte = s.measuredPoints;
     if (s.hasCaptions()) {
         m_strXAchse = s.xAchse;
         m_strY1Achse = s.y1Achse;
@@ -58,14 +64,15 @@ void CBrelvanDoc::applyRunResult(RunResult&& r) {
         m_strLegende2 = s.legende2;
         m_strLegende3 = s.legende3;
     }
-    for (const std::string& text : r.messages)
-        ui().message(text);
+    for (const std::string& message : text.messages)
+        ui().message(message);
 }
 
 double CBrelvanDoc::compute() {
-    RunResult r = brelvan::engine::run(runInputs());
+    const RunInputs in = runInputs();
+    RunResult r = brelvan::engine::run(in);
     const double error = r.meanError;
-    applyRunResult(std::move(r));
+    applyRunResult(in, std::move(r));
     return error;
 }
 
@@ -100,9 +107,7 @@ void CBrelvanDoc::sensitivity() {
 
 void CBrelvanDoc::writeheader() {
     m_Ausgabe.clear();
-    RunInputs in = runInputs();
-    in.lines.clear();
-    brelvan::report::writeHeader(in, m_dZInit, m_Ausgabe);
+    brelvan::report::writeHeader(runInputs(), m_dZInit, m_Ausgabe);
 }
 
 void CBrelvanDoc::pseudocrit(double& tpc, double& ppc) const {

@@ -14,14 +14,6 @@ template <class T> fit::Bounds rangesOf(const T& d) {
     return b;
 }
 
-// The influx scheme, where the case and the dialog keep one.
-template <class Doc, class Dialog> void copyScheme(Doc& doc, const Dialog& dlg) {
-    if constexpr (requires { doc.m_iVerfahren = dlg.m_iVerfahren; })
-        doc.m_iVerfahren = dlg.m_iVerfahren;
-    if constexpr (requires { doc.m_iModell = dlg.m_iModell; })
-        doc.m_iModell = dlg.m_iModell;
-}
-
 } // namespace
 
 fit::Bounds sensitivityRanges(const CBrelvanDoc& doc) {
@@ -48,7 +40,9 @@ engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     probe.m_dTemperatur = dlg.m_dTemperatur;
     probe.m_dWIP = dlg.m_dWIP;
     probe.m_iGrafiktyp = dlg.m_iGrafiktyp;
-    copyScheme(probe, dlg);
+    probe.m_iVerfahren = engine::influxScheme(dlg.m_iVerfahren);
+    probe.m_iModell = dlg.m_iModell;
+    probe.jInputs() = dlg.jInputs();
     return probe.runInputs();
 }
 

@@ -11,7 +11,7 @@ bool isLeap(long long year) {
 
 } // namespace
 
-double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
+double dayNumber(int tag, int monat, int jahr) {
     bool valid = monat >= 1 && monat <= 12 && tag >= 1 && jahr >= 1900;
     if (valid) {
         int length = kMonthLength[monat - 1];
@@ -19,8 +19,6 @@ double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
             length = 29;
         valid = tag <= length;
     }
-    if (jahr < 1900)
-        messages.emplace_back(kYearBefore1900);
     if (!valid)
         return 0.0;
 
@@ -33,6 +31,12 @@ double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
         days += 1;
     days += tag;
     return static_cast<double>(days);
+}
+
+double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
+    if (jahr < 1900)
+        messages.emplace_back(kYearBefore1900);
+    return dayNumber(tag, monat, jahr);
 }
 
 double tage(int tag, int monat, int jahr, UserInterface* ui) {

@@ -12,8 +12,12 @@ namespace brelvan {
 // The message of a date before 1900.
 inline constexpr const char* kYearBefore1900 = "ERROR JAHR < 1900";
 
-// 0 for a date that does not exist; a year before 1900 also adds kYearBefore1900 to
-// `messages`. Computed in closed form, so any int year answers at once.
+// The day number of a date; 0 for a date that does not exist (a year before 1900 included).
+// Computed in closed form, so any int year answers at once.
+double dayNumber(int tag, int monat, int jahr);
+
+// The same; a year before 1900 also adds kYearBefore1900 to
+// `messages`.
 double tage(int tag, int monat, int jahr, std::vector<std::string>& messages);
 
 // The same, showing the message through `ui` (when given).

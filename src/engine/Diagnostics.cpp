@@ -182,8 +182,8 @@ Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double t
     return d;
 }
 
-Diagnostics diagnose(const RunResult& result, const RunInputs& inputs) {
-    return diagnose(result.rows, result.pzInit, inputs.temperature, inputs.ogip, inputs.chartType);
+Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType) {
+    return diagnose(result.rows, result.pzInit, values.temperature, values.ogip, chartType);
 }
 
 } // namespace brelvan::engine

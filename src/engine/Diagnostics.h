@@ -81,7 +81,7 @@ inline constexpr double kOgipRatioThreshold = 1.05;
 
 Diagnostics diagnose(const std::vector<RowRecord>& rows, double pzInit, double temperature,
                      double ogip, int chartType = 0);
-// The same from a finished run and its inputs.
-Diagnostics diagnose(const RunResult& result, const RunInputs& inputs);
+// The same from a finished run and its case values.
+Diagnostics diagnose(const RunResult& result, const CaseValues& values, int chartType);
 
 } // namespace brelvan::engine

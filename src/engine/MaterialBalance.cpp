@@ -1,5 +1,6 @@
-// The material balance of the gas zone with Fetkovich water influx from a finite water zone,
-// row by row through the shut-in pressure list.
+// The material balance of the gas zone with water influx from a water zone, row by row through
+// the shut-in pressure list. The water zone is a plug-in (engine/WaterZone.h); this file only
+// solves the gas balance against it.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -7,32 +8,55 @@
 
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
-#include "engine/Report.h"
+#include "engine/ModelWaterZone.h"
 #include "engine/RootFinder.h"
 #include "engine/Run.h"
+#include "engine/WaterZone.h"
 #include "support/PressureLine.h"
-#include "support/TextFormat.h"
 
 namespace brelvan::engine {
+
+InfluxScheme influxScheme(int stored) {
+    return stored == 1 ? InfluxScheme::IntervalMean : InfluxScheme::Original;
+}
+
+Rows parseRows(const std::vector<std::string>& lines) {
+    const std::size_t count = std::min<std::size_t>(lines.size(), kMaxRows);
+    Rows rows;
+    rows.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        PressureLine line;
+        line.pressure = 0;
+        if (scanPressureLine(lines[i], line) < kProductionLineFields)
+            break;
+        Row row;
+        row.day = line.day;
+        row.month = line.month;
+        row.year = line.year;
+        row.gp = line.gp;
+        row.pressure = line.pressure;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 namespace {
 
 bool isFinite(double v) {
     return std::isfinite(v);
 }
 
-// Finite and inside the range of the single-precision series.
+// Finite and inside the range of single precision (the chart's series).
 bool fitsSeries(double v) {
     return std::isfinite(v) && std::fabs(v) <= FLT_MAX;
 }
 
-// Standard pressure (bar) and the pressure tolerance of the influx iteration (bar), both held
-// in single precision.
+// Standard pressure (bar), held in single precision.
 constexpr float kStandardPressure = 1.0134f;
+// The pressure tolerance of the fixed-point passes (bar, single precision).
 constexpr float kPressureTolerance = 0.01f;
-// Passes of the influx iteration per row.
-constexpr int kInfluxPasses = 5;
-// The interval-mean scheme solves each row's pressure to this tolerance (bar), with at most
-// this many evaluations of the balance.
+// The root solve finds each row's pressure to this tolerance (bar), with at most this many
+// evaluations of the balance.
 constexpr double kRootTolerance = 1e-6;
 constexpr int kMaxEvaluations = 200;
 // How far a row's pressure or p/z may lie above the initial one (bar), and its cumulative influx
@@ -43,205 +67,186 @@ constexpr double kInfluxSlack = 0.0004;
 
 // What stays the same through a run.
 struct Reservoir {
-    double temperature, ogip, pInit, jValue;
+    double temperature, ogip, pInit;
     double tpc, ppc;
     double pzInit; // initial p/z
-    double weMax;  // water the water zone can give off
     double vInit;  // initial gas-filled pore volume, G / E_i
     float t0;      // day number of the production start
 };
 
-// What a row hands on to the next.
-struct Carry {
-    double tPrev = 0;
-    double pMean = 0; // running mean of the computed pressures, from the initial one
-    double pPrev = 0; // the previous row's pressure, from the initial one
-    double we = 0;    // cumulative influx
-    double sum = 0;   // of |measured - computed pressure|
-    int compared = 0; // rows with a measured pressure
-    int stored = 0;   // measured entries of the series
+// The gas balance of one row: the p/z the gas zone holds once the water zone has given off
+// `weTotal` (cumulative), at gas-zone pressure p.
+struct GasBalance {
+    double depletion; // (p/z)_i (1 - Gp / G)
+    double vInit;
 
-    double meanError() const { return sum / compared; } // 0 / 0 when nothing was compared
+    // The share of the initial gas pore volume still filled with gas, 1 - W_e / V_i. Terms
+    // that depend on the pressure (rock and connate-water expansion c_e (p_i - p)) and on the
+    // produced water (W_e - W_p B_w in place of W_e) belong here.
+    double gasShare(double weTotal, double /*p*/) const { return 1 - weTotal / vInit; }
+    double pz(double weTotal, double p) const { return depletion / gasShare(weTotal, p); }
+    // The water fills the gas pore volume: no gas balance at all.
+    bool flooded(double weTotal) const { return !(weTotal < vInit); }
 };
 
-void abortRun(RunResult& out, std::string text) {
-    out.messages.push_back(text);
-    out.report.push_back(std::move(text));
-    out.aborted = true;
-}
-
-// The pressures bounding the influx iteration.
-struct Bounds {
-    double pmin = 10000, pmax = 0;
-};
-
-Bounds extremes(double a, double b) {
-    Bounds r;
-    if (a < r.pmin)
-        r.pmin = a;
-    if (b < r.pmin)
-        r.pmin = b;
-    if (a > r.pmax)
-        r.pmax = a;
-    if (b > r.pmax)
-        r.pmax = b;
-    return r;
-}
-
-// The influx of one row: the pressure of the gas zone and the influx in the time step depend on
-// each other and are found by at most five passes from the pressure without further influx.
-struct Influx {
+// A row's pressure against the water zone.
+struct Solution {
     enum class Outcome { Found, NotANumber, Invasion, SearchLimit };
     Outcome outcome = Outcome::Found;
     double p = 0, pz = 0, dwe = 0;
     bool settled = false;
     double lastChange = 0; // of the last pass, when it did not settle
-    int evaluations = 0;   // of the interval-mean search
+    int evaluations = 0;   // of the root search
 };
 
-Influx iterateInflux(const Reservoir& r, const Carry& c, double gp, double pAquifer,
-                     double pNoInflux, double decay, Bounds bounds) {
-    Influx x;
-    double pCurrent = pNoInflux;
-    for (int pass = 0; pass < kInfluxPasses; ++pass) {
-        x.dwe = (r.weMax / r.pInit) * (pAquifer - 0.5 * (c.pMean + pCurrent)) * (1 - decay);
+// What the row's solve works with.
+struct RowProblem {
+    const Reservoir& r;
+    const WaterZone& zone;
+    const History& history;
+    const Step& step;
+    GasBalance balance;
+    double pNoInflux; // the pressure without further influx
+
+    double we() const { return history.lastInflux(); }
+    double pressureOf(double pz) const { return gas::pzpressure(r.temperature, pz, r.tpc, r.ppc); }
+};
+
+// The original scheme's fixed-point passes from the pressure without further influx: the influx
+// at the trial pressure gives the next trial pressure. A pass that leaves the zone's bracket
+// restarts from its middle.
+Solution iterateFixedPoint(const RowProblem& rp) {
+    Solution x;
+    const Bracket bounds = rp.zone.bracket(rp.history, rp.step, rp.pNoInflux);
+    double pCurrent = rp.pNoInflux;
+    for (int pass = 0; pass < kFixedPointPasses; ++pass) {
+        x.dwe = rp.zone.influx(rp.history, rp.step, pCurrent);
         if (!isFinite(x.dwe)) {
-            x.outcome = Influx::Outcome::NotANumber;
+            x.outcome = Solution::Outcome::NotANumber;
             return x;
         }
-        if (c.we + x.dwe >= r.vInit) {
-            x.outcome = Influx::Outcome::Invasion;
+        if (rp.balance.flooded(rp.we() + x.dwe)) {
+            x.outcome = Solution::Outcome::Invasion;
             return x;
         }
-        x.pz = r.pzInit * (1 - gp / r.ogip) / (1 - (c.we + x.dwe) / r.vInit);
-        double pNext = gas::pzpressure(r.temperature, x.pz, r.tpc, r.ppc);
+        x.pz = rp.balance.pz(rp.we() + x.dwe, pCurrent);
+        double pNext = rp.pressureOf(x.pz);
         if (std::fabs(pNext - pCurrent) < static_cast<double>(kPressureTolerance)) {
             x.p = pNext;
             x.settled = true;
             return x;
         }
         x.lastChange = std::fabs(pNext - pCurrent);
-        if (pNext > bounds.pmax || pNext < bounds.pmin)
-            pNext = (bounds.pmin + bounds.pmax) / 2;
+        if (pNext > bounds.hi || pNext < bounds.lo)
+            pNext = (bounds.lo + bounds.hi) / 2;
         pCurrent = pNext;
     }
     x.p = pCurrent;
     return x;
 }
 
-// The influx of one row after the published Fetkovich scheme: driven by the mean of the previous
-// row's pressure and the row's own, ΔWE = (W_ei / p_i) (p_a - (p_prev + p) / 2) (1 - e), solved
-// together with the gas balance for the row's pressure p. The balance gives for every trial
-// pressure the pressure P(p) that its influx leaves in the gas zone; P falls as p rises, so
-// P(p) - p has one root, found between two pressures where it changes sign.
-Influx solveIntervalMean(const Reservoir& r, const Carry& c, double gp, double pAquifer,
-                         double pNoInflux, double decay) {
-    Influx x;
-    const double depletion = r.pzInit * (1 - gp / r.ogip);
-    auto influx = [&](double p) {
-        return (r.weMax / r.pInit) * (pAquifer - 0.5 * (c.pPrev + p)) * (1 - decay);
-    };
-    auto pzOf = [&](double dwe) { return depletion / (1 - (c.we + dwe) / r.vInit); };
+// The root of P(p) - p, P(p) the pressure the balance leaves for the influx at trial pressure p.
+// P falls as p rises (more water at a lower pressure), so P(p) - p has one root, found between
+// two pressures where it changes sign.
+Solution solveRoot(const RowProblem& rp) {
+    Solution x;
+    auto influx = [&](double p) { return rp.zone.influx(rp.history, rp.step, p); };
     // P(p) - p; not a number where the influx would fill the gas pore volume (p too low).
-    auto balance = [&](double p) {
+    auto residual = [&](double p) {
         const double dwe = influx(p);
-        if (!isFinite(dwe) || !(c.we + dwe < r.vInit))
+        if (!isFinite(dwe) || rp.balance.flooded(rp.we() + dwe))
             return std::numeric_limits<double>::quiet_NaN();
-        return gas::pzpressure(r.temperature, pzOf(dwe), r.tpc, r.ppc) - p;
+        return rp.pressureOf(rp.balance.pz(rp.we() + dwe, p)) - p;
     };
     auto finish = [&](double p) {
         x.p = p;
         x.dwe = influx(p);
-        x.pz = pzOf(x.dwe);
+        x.pz = rp.balance.pz(rp.we() + x.dwe, p);
         x.settled = true;
         if (!isFinite(x.dwe) || !isFinite(x.pz))
-            x.outcome = Influx::Outcome::NotANumber;
+            x.outcome = Solution::Outcome::NotANumber;
         return x;
     };
 
-    const double dwe0 = influx(pNoInflux);
+    const double dwe0 = influx(rp.pNoInflux);
     if (!isFinite(dwe0)) {
-        x.outcome = Influx::Outcome::NotANumber;
+        x.outcome = Solution::Outcome::NotANumber;
         return x;
     }
-    // No influx in this step (no water zone, or a step of no time): the volumetric pressure.
-    if ((r.weMax / r.pInit) * (1 - decay) == 0)
-        return finish(pNoInflux);
+    if (rp.zone.dry(rp.history, rp.step))
+        return finish(rp.pNoInflux);
 
     double lo = 0, hi = 0;
     if (dwe0 >= 0) {
         // Water enters at the no-influx pressure, so the root lies above it, and no higher
         // than the initial pressure in a balance that has a solution at all.
-        lo = pNoInflux;
-        hi = r.pInit + kPressureSlack;
-        const double atInitial = balance(hi);
+        lo = rp.pNoInflux;
+        hi = rp.r.pInit + kPressureSlack;
+        const double atInitial = residual(hi);
         ++x.evaluations;
         if (!(lo < hi) || !(atInitial <= 0)) {
-            x.outcome = Influx::Outcome::Invasion;
+            x.outcome = Solution::Outcome::Invasion;
             return x;
         }
     } else {
-        // Water would leave the gas zone at the no-influx pressure: the root lies below it, at
-        // or above the pressure whose interval mean equals the water zone's pressure.
-        hi = pNoInflux;
-        lo = std::max(0.0, 2 * pAquifer - c.pPrev);
+        // Water would leave the gas zone at the no-influx pressure: the root lies below it.
+        hi = rp.pNoInflux;
+        lo = rp.zone.bracket(rp.history, rp.step, rp.pNoInflux).lo;
     }
-    const Root root = findRoot(balance, lo, hi, kRootTolerance, kMaxEvaluations);
+    const Root root = findRoot(residual, lo, hi, kRootTolerance, kMaxEvaluations);
     x.evaluations += root.evaluations;
     if (!root.found) {
-        x.outcome = Influx::Outcome::SearchLimit;
+        x.outcome = Solution::Outcome::SearchLimit;
         return x;
     }
     return finish(root.x);
 }
 
-// Adds the row to the report and the series (normal mode).
-void recordRow(const RunInputs& in, const RowRecord& row, int index, Carry& c, RunResult& out) {
-    using namespace brelvan::report;
-    out.report.push_back(
-        row.measured
-            ? measuredRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pMeasured,
-                          row.pz, row.pzMeasured, row.we, row.ogipEstimate)
-            : productionRow(row.day, row.month, row.year, row.days, row.gp, row.p, row.pz, row.we));
-    if (!row.settled)
-        out.report.push_back(
-            cformat(kNotSettled, row.day, row.month, row.year, kInfluxPasses, row.lastChange));
-    const double x = in.chartType == 0 ? row.days : row.gp;
-    Series& s = out.series;
-    const auto k = static_cast<std::size_t>(index + 1);
-    s.xRechen[k] = static_cast<float>(x);
-    s.pRechen[k] = static_cast<float>(row.p);
-    s.weRechen[k] = static_cast<float>(row.we);
-    s.maxWerte = index + 1;
-    if (row.measured) {
-        ++c.stored;
-        const auto m = static_cast<std::size_t>(c.stored);
-        s.xMess[m] = static_cast<float>(x);
-        s.pMess[m] = static_cast<float>(row.pMeasured);
-        s.max2Werte = c.stored;
-    }
+// What the rows carry from one to the next besides the history.
+struct Carry {
+    double sum = 0;   // of |measured - computed pressure|
+    int compared = 0; // rows with a measured pressure
+
+    double meanError() const { return sum / compared; } // 0 / 0 when nothing was compared
+};
+
+// Ends the run on row `index` (with its date) for `end`.
+bool endRun(RunResult& out, RunEnd end, int index, const Row& row, double value = 0,
+            double limit = 0) {
+    RunStatus& s = out.status;
+    s.end = end;
+    s.row = index;
+    s.day = row.day;
+    s.month = row.month;
+    s.year = row.year;
+    s.value = value;
+    s.limit = limit;
+    return false;
 }
 
-// One row of the list: false when the run ends here (an abort).
-bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, int index, Carry& c,
-             RunResult& out) {
-    using namespace brelvan::report;
-    const int day = line.day, month = line.month, year = line.year;
+// An outcome no reservoir can have: it says more about the step than about the reservoir.
+bool impossibleOutcome(RunResult& out, const Reservoir& r, const Solution& x, double weTotal,
+                       int index, const Row& row) {
+    if (x.p > r.pInit + kPressureSlack)
+        return !endRun(out, RunEnd::ImpossiblePressure, index, row, x.p, r.pInit);
+    if (x.pz > r.pzInit + kPressureSlack)
+        return !endRun(out, RunEnd::ImpossiblePz, index, row, x.pz, r.pzInit);
+    if (weTotal < -kInfluxSlack)
+        return !endRun(out, RunEnd::ImpossibleInflux, index, row, weTotal);
+    return false;
+}
+
+// One row of the list: false when the run ends here.
+bool rowStep(const Reservoir& r, WaterZone& zone, History& history, const Row& line, int index,
+             Carry& c, RunResult& out) {
     const double gp = line.gp;
     // A pressure that is not a finite positive number is no measurement.
     const bool measured = line.pressure > 0 && fitsSeries(line.pressure);
     const double pMeasured = measured ? line.pressure : 0.0;
 
-    if (!in.quiet && index == 0)
-        for (std::string_view h : kTableHeader)
-            out.report.emplace_back(h);
-
-    const double t = tage(day, month, year, out.messages);
-    // Only absurd values (a production or a date far out of any range) lead here.
-    auto numericAbort = [&] {
-        abortRun(out, cformat(kNumericAbort, day, month, year));
-        return false;
-    };
+    const double t = dayNumber(line.day, line.month, line.year);
+    if (line.year < 1900)
+        out.notes.push_back({RunNote::Kind::YearBefore1900, index, 0, 0});
 
     double pzMeasured = 0, ogipEstimate = 0;
     if (measured) {
@@ -250,89 +255,57 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
             ogipEstimate = (pzMeasured / (r.pzInit - pzMeasured) + 1) * gp;
     }
 
-    const double dt = t - c.tPrev;
+    const Step step{index, t, t - history.lastTime(), gp};
     const double tRel = t - r.t0;
-    if (dt < 0) {
-        abortRun(out, cformat(kTimeAbort, day, month, year));
-        return false;
-    }
+    if (step.dt < 0)
+        return endRun(out, RunEnd::Time, index, line);
     // Also a production that is not a number ends the run here.
-    if (!(gp < r.ogip)) {
-        abortRun(out, cformat(kProductionAbort, gp, r.ogip));
-        return false;
-    }
+    if (!(gp < r.ogip))
+        return endRun(out, RunEnd::Production, index, line, gp, r.ogip);
 
-    const double pAquifer = r.weMax > 0 ? r.pInit * (1 - c.we / r.weMax) : r.pInit;
-    const double pzNoInflux = r.pzInit * (1 - gp / r.ogip) / (1 - c.we / r.vInit);
-    const double pNoInflux = gas::pzpressure(r.temperature, pzNoInflux, r.tpc, r.ppc);
-    const Bounds bounds = extremes(pAquifer, pNoInflux);
-    const double decay = r.weMax > 0 ? std::exp(-r.jValue * r.pInit * dt * 1E-6 / r.weMax) : 0.0;
-    if (decay > 1)
-        out.report.push_back(cformat(kNegativeDecay, decay, gp));
-
-    const Influx x = in.scheme == InfluxScheme::IntervalMean
-                         ? solveIntervalMean(r, c, gp, pAquifer, pNoInflux, decay)
-                         : iterateInflux(r, c, gp, pAquifer, pNoInflux, decay, bounds);
-    if (x.outcome == Influx::Outcome::NotANumber)
-        return numericAbort();
-    if (x.outcome == Influx::Outcome::SearchLimit) {
-        abortRun(out, cformat(kSearchLimit, day, month, year, x.evaluations));
-        out.impossible = true;
+    if (const std::optional<double> decay = zone.beginStep(history, step))
+        out.notes.push_back({RunNote::Kind::NegativeDecay, index, *decay, gp});
+    const GasBalance balance{r.pzInit * (1 - gp / r.ogip), r.vInit};
+    const double we = history.lastInflux();
+    const double pNoInflux = gas::pzpressure(r.temperature, balance.pz(we, r.pInit), r.tpc, r.ppc);
+    const RowProblem problem{r, zone, history, step, balance, pNoInflux};
+    const Solution x =
+        zone.solve() == PressureSolve::FixedPoint ? iterateFixedPoint(problem) : solveRoot(problem);
+    // Only absurd values (a production or a date far out of any range) lead to NotANumber.
+    switch (x.outcome) {
+    case Solution::Outcome::NotANumber:
+        return endRun(out, RunEnd::Numeric, index, line);
+    case Solution::Outcome::SearchLimit:
+        endRun(out, RunEnd::SearchLimit, index, line);
+        out.status.evaluations = x.evaluations;
         return false;
+    case Solution::Outcome::Invasion:
+        return endRun(out, RunEnd::Invasion, index, line, r.vInit);
+    case Solution::Outcome::Found:
+        break;
     }
-    if (x.outcome == Influx::Outcome::Invasion) {
-        if (!in.quiet) {
-            out.report.emplace_back(kInvasion1);
-            out.report.push_back(cformat(kInvasion2, r.vInit));
-            out.report.push_back(cformat(kInvasion3, day, month, year));
-        }
-        out.aborted = true;
-        return false;
-    }
-
-    if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(c.we + x.dwe) || !fitsSeries(tRel) ||
+    if (!fitsSeries(x.p) || !isFinite(x.pz) || !fitsSeries(we + x.dwe) || !fitsSeries(tRel) ||
         !fitsSeries(gp))
-        return numericAbort();
-
-    // An outcome no reservoir can have ends the run: it says more about the step than about
-    // the reservoir.
-    std::string impossible;
-    if (x.p > r.pInit + kPressureSlack)
-        impossible = cformat(kImpossiblePressure, day, month, year, x.p, r.pInit);
-    else if (x.pz > r.pzInit + kPressureSlack)
-        impossible = cformat(kImpossiblePz, day, month, year, x.pz, r.pzInit);
-    else if (c.we + x.dwe < -kInfluxSlack)
-        impossible = cformat(kImpossibleInflux, day, month, year, c.we + x.dwe);
-    if (!impossible.empty()) {
-        const std::string cause(kImpossibleCause);
-        const std::string remedy = cformat(kInvasion3, day, month, year);
-        out.messages.push_back(impossible + "\n" + cause + "\n" + remedy);
-        out.report.push_back(std::move(impossible));
-        out.report.push_back(cause);
-        out.report.push_back(remedy);
-        out.aborted = true;
-        out.impossible = true;
+        return endRun(out, RunEnd::Numeric, index, line);
+    if (impossibleOutcome(out, r, x, we + x.dwe, index, line))
         return false;
-    }
 
-    c.we += x.dwe;
-    c.pMean = (c.pMean + x.p) * 0.5;
-    c.pPrev = x.p;
-    c.tPrev = t;
+    zone.settle(history, step, x.p, x.dwe);
+    history.add(t, x.p, we + x.dwe);
     if (measured) {
         ++c.compared;
         c.sum += std::fabs(pMeasured - x.p);
     }
 
     RowRecord row;
-    row.day = day;
-    row.month = month;
-    row.year = year;
+    row.day = line.day;
+    row.month = line.month;
+    row.year = line.year;
     row.days = tRel;
     row.gp = gp;
     row.p = x.p;
     row.pz = x.pz;
-    row.we = c.we;
+    row.we = history.lastInflux();
     row.measured = measured;
     row.pMeasured = pMeasured;
     row.pzMeasured = pzMeasured;
@@ -341,16 +314,33 @@ bool rowStep(const RunInputs& in, const Reservoir& r, const PressureLine& line, 
     row.lastChange = x.lastChange;
     if (!x.settled)
         ++out.unsettled;
-    if (!in.quiet)
-        recordRow(in, row, index, c, out);
     out.rows.push_back(row);
     return true;
 }
 
+// The case admits no computation at all (only damaged values get here: the input dialog keeps
+// every value inside its range).
+bool invalidCase(const CaseValues& in, const Reservoir& r, const RunResult& out) {
+    return !isFinite(r.temperature) || !isFinite(r.ogip) || !isFinite(in.wip) ||
+           !isFinite(r.pInit) || !isFinite(in.compress) || !isFinite(in.jValue) ||
+           !isFinite(r.tpc) || !isFinite(r.ppc) || r.tpc <= 0 || r.ppc <= 0 || r.pInit <= 0 ||
+           !(out.eInit > 0) || !isFinite(out.eInit) || !isFinite(out.weMax);
+}
+
 } // namespace
 
-RunResult run(const RunInputs& in) {
-    using namespace brelvan::report;
+RunResult run(const CaseValues& in, const Rows& rows) {
+    const std::unique_ptr<WaterZone> zone = makeWaterZone(in);
+    if (!zone) { // the case lacks a value the model needs
+        RunResult out;
+        out.status.end = RunEnd::InvalidCase;
+        out.meanError = std::numeric_limits<double>::quiet_NaN();
+        return out;
+    }
+    return run(in, rows, *zone);
+}
+
+RunResult run(const CaseValues& in, const Rows& rows, WaterZone& zone) {
     RunResult out;
 
     // ---- Preparation
@@ -358,69 +348,39 @@ RunResult run(const RunInputs& in) {
     r.temperature = in.temperature;
     r.ogip = in.ogip;
     r.pInit = in.pInit;
-    r.jValue = in.jValue;
-    const double wip = in.wip;
-    const double compress = in.compress;
-    r.t0 = static_cast<float>(tage(in.startDay, in.startMonth, in.startYear, out.messages));
+    r.t0 = static_cast<float>(dayNumber(in.startDay, in.startMonth, in.startYear));
+    if (in.startYear < 1900)
+        out.notes.push_back({RunNote::Kind::YearBefore1900, -1, 0, 0});
 
     gas::pseudocrit(in.gas, r.tpc, r.ppc);
     out.zInit = gas::zfactor(r.temperature, r.pInit, r.tpc, r.ppc);
     r.pzInit = r.pInit / out.zInit;
     out.pzInit = r.pzInit;
     out.eInit = (r.pzInit * 273) / ((r.temperature + 273) * static_cast<double>(kStandardPressure));
-    r.weMax = compress * wip * r.pInit * 1E-5;
+    out.weMax = in.compress * in.wip * r.pInit * 1E-5;
     r.vInit = r.ogip / out.eInit;
-    out.weMax = r.weMax;
     out.vInit = r.vInit;
 
-    if (!in.quiet) {
-        writeHeader(in, out.zInit, out.report);
-        out.headerWritten = true;
-    }
-    out.series.pRechen[0] = static_cast<float>(r.pInit);
-    out.series.pMess[0] = static_cast<float>(r.pInit);
-
-    Carry c;
-    c.tPrev = r.t0;
-    c.pMean = r.pInit;
-    c.pPrev = r.pInit;
-
-    // A case that admits no computation at all (only damaged values get here: the input
-    // dialog keeps every value inside its range).
-    if (!isFinite(r.temperature) || !isFinite(r.ogip) || !isFinite(wip) || !isFinite(r.pInit) ||
-        !isFinite(compress) || !isFinite(r.jValue) || !isFinite(r.tpc) || !isFinite(r.ppc) ||
-        r.tpc <= 0 || r.ppc <= 0 || r.pInit <= 0 || !(out.eInit > 0) || !isFinite(out.eInit) ||
-        !isFinite(r.weMax)) {
-        abortRun(out, std::string(kInvalidCase));
+    if (invalidCase(in, r, out)) {
+        out.status.end = RunEnd::InvalidCase;
         out.meanError = std::numeric_limits<double>::quiet_NaN();
         return out;
     }
 
     // ---- Rows
-    const int rows = static_cast<int>(std::min<std::size_t>(in.lines.size(), kMaxRows));
-    out.rows.reserve(static_cast<std::size_t>(rows));
-    bool completed = true;
-    for (int i = 0; i < rows; ++i) {
-        PressureLine line;
-        line.pressure = 0;
-        if (scanPressureLine(in.lines[static_cast<std::size_t>(i)], line) < kProductionLineFields)
+    zone.start({r.pInit, out.weMax, in.jValue, r.vInit});
+    History history;
+    const std::size_t count = std::min<std::size_t>(rows.size(), kMaxRows);
+    history.t.reserve(count + 1);
+    history.p.reserve(count + 1);
+    history.we.reserve(count + 1);
+    history.add(r.t0, r.pInit, 0);
+    out.rows.reserve(count);
+    Carry c;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!rowStep(r, zone, history, rows[i], static_cast<int>(i), c, out))
             break;
-        if (!rowStep(in, r, line, i, c, out)) {
-            completed = false;
-            break;
-        }
-    }
-    if (!in.quiet && out.series.maxWerte > 0)
-        setCaptions(out.series, in.chartType);
-    out.meanError = out.impossible ? std::numeric_limits<double>::quiet_NaN() : c.meanError();
-
-    // ---- Closing
-    if (completed && !in.quiet) {
-        out.report.emplace_back(kBlank);
-        out.report.push_back(meanErrorLine(out.meanError));
-        if (out.unsettled > 0)
-            out.report.push_back(cformat(kNotSettledCount, out.unsettled));
-    }
+    out.meanError = out.impossible() ? std::numeric_limits<double>::quiet_NaN() : c.meanError();
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/Parallel.h"
 
 #include <algorithm>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -26,6 +27,10 @@ bool forEach(int count, int threads, const std::function<void(int)>& task,
     std::atomic<bool> stopped{false};
     std::mutex progressMutex;
     int done = 0;
+    // The first exception a task throws; the tasks not yet started then do not start.
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    std::atomic<bool> failed{false};
 
     auto work = [&] {
         for (;;) {
@@ -33,10 +38,20 @@ bool forEach(int count, int threads, const std::function<void(int)>& task,
                 stopped = true;
                 return;
             }
+            if (failed.load(std::memory_order_relaxed))
+                return;
             const int i = next.fetch_add(1);
             if (i >= count)
                 return;
-            task(i);
+            try {
+                task(i);
+            } catch (...) {
+                std::lock_guard<std::mutex> lock(failureMutex);
+                if (!failure)
+                    failure = std::current_exception();
+                failed = true;
+                return;
+            }
             if (progress) {
                 std::lock_guard<std::mutex> lock(progressMutex);
                 ++done;
@@ -56,6 +71,8 @@ bool forEach(int count, int threads, const std::function<void(int)>& task,
         for (auto& th : pool)
             th.join();
     }
+    if (failure)
+        std::rethrow_exception(failure);
     return !stopped;
 }
 

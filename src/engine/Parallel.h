@@ -24,7 +24,9 @@ struct Control {
 int threadCount(int threads);
 
 // Runs task(0) ... task(count - 1) on up to threadCount(threads) threads. Tasks not yet started
-// when the cancel flag is raised are skipped; returns false in that case. Progress goes to
+// when the cancel flag is raised are skipped; returns false in that case. When a task throws, the
+// tasks not yet started are skipped and, once the running ones have ended, the first exception
+// thrown passes on to the caller. Progress goes to
 // `progress` (may be empty) as (done + offset, total).
 bool forEach(int count, int threads, const std::function<void(int)>& task,
              const std::atomic<bool>* cancel = nullptr,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/ModelWaterZone.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::report {
@@ -35,7 +36,7 @@ std::string meanErrorLine(double error) {
     return cformat(kMeanError, error);
 }
 
-void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out) {
+void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::string>& out) {
     out.emplace_back(kTitle);
     out.push_back(cformat(kField, in.fieldName));
     out.emplace_back(kBlank);
@@ -54,13 +55,24 @@ void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::str
     out.push_back(cformat(kCompressibility, in.compress));
     out.push_back(cformat(kJValue, in.jValue));
     out.push_back(startLine(in.startDay, in.startMonth, in.startYear));
-    if (in.scheme == engine::InfluxScheme::IntervalMean)
+    if (in.model != waterzone::Model::Fetkovich) {
+        static constexpr const char* kNames[] = {"FETKOVITCH", "VAN EVERDINGEN-HURST",
+                                                 "CARTER-TRACY", "TOPF"};
+        out.push_back(cformat(kModel, kNames[static_cast<int>(in.model)]));
+        const waterzone::ZoneSetup z = engine::zoneOf(in);
+        if (in.model != waterzone::Model::Pot && z.missing == waterzone::Missing::None) {
+            out.push_back(cformat(kModelPermeability, z.k));
+            out.push_back(
+                cformat(z.zone.geometry == waterzone::Geometry::Linear ? kModelDepth : kModelRadius,
+                        z.size));
+        }
+    } else if (in.scheme == engine::InfluxScheme::IntervalMean)
         out.emplace_back(kIntervalScheme);
     out.emplace_back(kBlank);
 }
 
-void setCaptions(engine::Series& series, int chartType) {
-    series.xAchse = chartType == 0 ? kXAxisDays : kXAxisProduction;
+void setCaptions(chart::Series& series, chart::XAxis axis) {
+    series.xAchse = axis == chart::XAxis::Days ? kXAxisDays : kXAxisProduction;
     series.y1Achse = kY1Axis;
     series.y2Achse = kY2Axis;
     series.legende1 = kLegendPressure;

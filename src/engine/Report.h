@@ -10,6 +10,7 @@
 
 #include "engine/GasProperties.h"
 #include "engine/Run.h"
+#include "engine/RunChart.h"
 
 namespace brelvan::report {
 
@@ -36,6 +37,13 @@ inline constexpr std::string_view kStart = "   FOERDERBEGINN                    
 // Only in reports of the interval-mean scheme; reports of the original scheme have no such line.
 inline constexpr std::string_view kIntervalScheme =
     "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH FETKOVITCH";
+// Only in reports of a model other than Fetkovich: the model and, for the unsteady ones, the
+// conductivity J gives and the size WIP gives.
+inline constexpr std::string_view kModel = "   ZUFLUSSMODELL                      :%s";
+inline constexpr std::string_view kModelPermeability =
+    "   PERMEABILITAET AUS J-WERT       (MD):%8.1f";
+inline constexpr std::string_view kModelRadius = "   AUSSENRADIUS AUS WIP             (M):%8.1f";
+inline constexpr std::string_view kModelDepth = "   TIEFE AUS WIP                    (M):%8.1f";
 
 // ---- Table header, added once when the first list row has been read
 inline constexpr std::array<std::string_view, 4> kTableHeader = {
@@ -114,7 +122,7 @@ std::string productionRow(int day, int month, int year, double days, double gp, 
 std::string meanErrorLine(double error);
 
 // Appends the header block of the case `in` with its initial z to `out`.
-void writeHeader(const engine::RunInputs& in, double zInit, std::vector<std::string>& out);
+void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::string>& out);
 
 // ---- Chart captions
 inline constexpr std::string_view kXAxisDays = "Zeit in Tagen";
@@ -125,8 +133,7 @@ inline constexpr std::string_view kLegendPressure = "Druck (Bar)";
 inline constexpr std::string_view kLegendInflux = "WE (Mio m3)";
 inline constexpr std::string_view kLegendMeasured = "Meßwerte (Bar)";
 
-// Sets the axis and legend captions of `series` for the chart type (0 days, 1 cumulative
-// production on the x axis).
-void setCaptions(engine::Series& series, int chartType);
+// Sets the axis and legend captions of `series` for its x axis.
+void setCaptions(chart::Series& series, chart::XAxis axis);
 
 } // namespace brelvan::report

@@ -1,25 +1,49 @@
-// One material-balance run as a function from values to a value: RunInputs in, RunResult out.
-// The run reads nothing else and writes nothing else, so any number of runs may go on side by
-// side on different threads.
+// One material-balance run as a function from numbers to numbers: the case values and the parsed
+// rows in, a RunResult out (the rows computed and how the run ended). The run reads nothing else
+// and writes nothing else, so any number of runs may go on side by side on different threads.
+// The lines of the result list and the message texts are written from a result by
+// engine/ReportWriter.h, the chart's series by engine/RunChart.h.
 #pragma once
 
-#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/GasProperties.h"
+#include "engine/WaterZoneModels.h"
 
 namespace brelvan::engine {
+
+class WaterZone;
 
 inline constexpr int kComponents = gas::kComponents;
 inline constexpr int kSeriesSize = 300;          // entry 0 is the production start
 inline constexpr int kMaxRows = kSeriesSize - 1; // rows that enter one run
 
-// How the influx of a row is driven: 0 the original running mean, 1 the interval mean of the
-// published Fetkovich scheme.
+// How the influx of a row is driven: the original running mean, or the interval mean of the
+// published Fetkovich scheme. The numbers are the ones the case file stores.
 enum class InfluxScheme { Original = 0, IntervalMean = 1 };
 
-struct RunInputs {
+// The scheme a stored number stands for: 1 the interval mean, anything else the original.
+InfluxScheme influxScheme(int stored);
+
+// One row of the shut-in pressure list, as read from its line.
+struct Row {
+    int day = 0, month = 0, year = 0;
+    double gp = 0;       // cumulative gas production, Mio m3
+    double pressure = 0; // measured shut-in pressure, bar; 0 when the line has none
+    // Cumulative produced water, Mio m3, where the list gives it (not read yet: the balance
+    // has no term for it so far).
+    std::optional<double> producedWater;
+};
+using Rows = std::vector<Row>;
+
+// The rows of the pressure lines as a run reads them: at most kMaxRows, ending before the first
+// line with fewer than a date and a Gp.
+Rows parseRows(const std::vector<std::string>& lines);
+
+// The values of a case besides its rows.
+struct CaseValues {
     std::string fieldName;
     gas::Composition gas{}; // percent, in the order H2S ... C10H22
     double temperature = 0; // degrees C
@@ -29,10 +53,16 @@ struct RunInputs {
     double compress = 0;    // 1E-5 per bar
     double jValue = 0;      // m3/(day bar)
     int startDay = 0, startMonth = 0, startYear = 0;
-    std::vector<std::string> lines; // the shut-in pressure lines as stored
-    int chartType = 0;              // 0 days, 1 cumulative production on the x axis
-    bool quiet = false;             // a grid case: no header, table, closing lines, series
     InfluxScheme scheme = InfluxScheme::Original;
+    // The water-zone model; the unsteady ones take their geometry from `rock` (the J-value
+    // data), the size from WIP and the conductivity from J.
+    waterzone::Model model = waterzone::Model::Fetkovich;
+    waterzone::Rock rock;
+};
+
+// A case ready to run: its values and its parsed rows.
+struct RunInputs : CaseValues {
+    Rows rows;
 };
 
 // One computed row of the pressure list.
@@ -51,37 +81,69 @@ struct RowRecord {
     double lastChange = 0;   // bar: the pressure change of the last pass when it did not settle
 };
 
-// The chart's series. Entry 0 (the initial pressure) is set in every run; the rows follow in
-// normal mode only.
-struct Series {
-    std::array<float, kSeriesSize> xRechen{}, pRechen{}, weRechen{}, xMess{}, pMess{};
-    int maxWerte = 0;  // computed entries after entry 0
-    int max2Werte = 0; // measured entries after entry 0
-    // Chart captions: x axis, left and right y axis, the three legend texts. Set only when a
-    // row entered the series (hasCaptions); the chart keeps its captions otherwise.
-    std::string xAchse, y1Achse, y2Achse, legende1, legende2, legende3;
-    bool hasCaptions() const { return !xAchse.empty(); }
+// How a run ended.
+enum class RunEnd {
+    Completed,
+    InvalidCase,        // the case values admit no computation at all
+    Time,               // the row's date lies before the previous one
+    Production,         // Gp at or above OGIP: value Gp, limit OGIP
+    Invasion,           // the influx would fill the gas pore volume: value V_i
+    Numeric,            // the row's computation left the range of numbers
+    SearchLimit,        // the pressure search used up its evaluations
+    ImpossiblePressure, // value p, limit p_i
+    ImpossiblePz,       // value p/z, limit (p/z)_i
+    ImpossibleInflux,   // value the cumulative influx
+};
+
+struct RunStatus {
+    RunEnd end = RunEnd::Completed;
+    int row = -1; // the row the run ended on (-1: before the first row)
+    int day = 0, month = 0, year = 0;
+    double value = 0, limit = 0;
+    int evaluations = 0; // of the pressure search (SearchLimit)
+
+    bool completed() const { return end == RunEnd::Completed; }
+    // An outcome no reservoir can have (or no pressure found): such a run has no error value.
+    bool impossible() const {
+        return end == RunEnd::SearchLimit || end == RunEnd::ImpossiblePressure ||
+               end == RunEnd::ImpossiblePz || end == RunEnd::ImpossibleInflux;
+    }
+};
+
+// Something the run noticed on the way, in the order noticed.
+struct RunNote {
+    enum class Kind {
+        YearBefore1900, // a date before 1900 (row -1: the production start)
+        NegativeDecay,  // a decay factor of the influx above 1: value the factor, gp the row's
+    };
+    Kind kind = Kind::YearBefore1900;
+    int row = -1;
+    double value = 0, gp = 0;
 };
 
 struct RunResult {
     double zInit = 0;
-    double pzInit = 0; // initial p/z, bar
-    double eInit = 0;  // gas expansion factor at initial conditions
-    double vInit = 0;  // initial gas-filled pore volume, Mio m3
-    double weMax = 0;  // water the water zone can give off, Mio m3
-    std::vector<RowRecord> rows;
-    Series series;
-    bool headerWritten = false;        // the report starts afresh (normal mode)
-    std::vector<std::string> report;   // the lines this run adds to the report
-    std::vector<std::string> messages; // message boxes, in the order the run raised them
-    bool aborted = false;
-    // The run ended on a row whose outcome is physically impossible (or whose pressure could not
-    // be found); such a run has no error value.
-    bool impossible = false;
+    double pzInit = 0;           // initial p/z, bar
+    double eInit = 0;            // gas expansion factor at initial conditions
+    double vInit = 0;            // initial gas-filled pore volume, Mio m3
+    double weMax = 0;            // water the water zone can give off, Mio m3
+    std::vector<RowRecord> rows; // the rows computed, up to the one the run ended on
+    std::vector<RunNote> notes;
+    RunStatus status;
     int unsettled = 0;    // rows whose pressure iteration did not settle
     double meanError = 0; // NaN when no measured pressure was compared, or when impossible
+
+    bool aborted() const { return !status.completed(); }
+    bool impossible() const { return status.impossible(); }
 };
 
-RunResult run(const RunInputs& in);
+// A run of `values` over `rows` with the water zone of the case's influx scheme.
+RunResult run(const CaseValues& values, const Rows& rows);
+inline RunResult run(const RunInputs& in) {
+    return run(in, in.rows);
+}
+
+// A run with the water zone `zone` (which the run starts afresh) instead of the scheme's.
+RunResult run(const CaseValues& values, const Rows& rows, WaterZone& zone);
 
 } // namespace brelvan::engine

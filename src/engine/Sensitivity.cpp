@@ -2,11 +2,11 @@
 #include "engine/Sensitivity.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
 #include <thread>
 
+#include "engine/Parallel.h"
+#include "engine/ReportWriter.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::sens {
@@ -34,44 +34,24 @@ struct CaseOutcome {
     std::vector<std::string> messages, report;
 };
 
-// Runs the grid cases on `threads` threads; each thread works on its own copy of the inputs
-// and takes the next case not yet taken.
+// Runs the grid cases on `threads` threads; every case writes only its own outcome.
 std::vector<CaseOutcome> runCases(const engine::RunInputs& base, const Ranges& ranges,
                                   unsigned threads) {
     std::vector<CaseOutcome> outcomes(kCases);
-    std::atomic<int> next{0};
-    std::vector<std::exception_ptr> failures(threads);
-    auto work = [&](unsigned worker) {
-        try {
-            engine::RunInputs in = base;
-            in.quiet = true;
-            for (int c = next++; c < kCases; c = next++) {
-                const GridValues v = gridValues(ranges, c);
-                in.ogip = v.ogip;
-                in.wip = v.wip;
-                in.jValue = v.jValue;
-                engine::RunResult r = engine::run(in);
-                CaseOutcome& o = outcomes[static_cast<std::size_t>(c)];
-                o.error = r.meanError;
-                o.zInit = r.zInit;
-                o.messages = std::move(r.messages);
-                o.report = std::move(r.report);
-            }
-        } catch (...) {
-            failures[worker] = std::current_exception();
-            next = kCases; // the others stop after their case
-        }
-    };
-    std::vector<std::thread> pool;
-    pool.reserve(threads - 1);
-    for (unsigned w = 1; w < threads; ++w)
-        pool.emplace_back(work, w);
-    work(0);
-    for (std::thread& t : pool)
-        t.join();
-    for (const std::exception_ptr& f : failures)
-        if (f)
-            std::rethrow_exception(f);
+    parallel::forEach(kCases, static_cast<int>(threads), [&](int c) {
+        engine::CaseValues values = base;
+        const GridValues v = gridValues(ranges, c);
+        values.ogip = v.ogip;
+        values.wip = v.wip;
+        values.jValue = v.jValue;
+        const engine::RunResult r = engine::run(values, base.rows);
+        report::RunText text = report::runText(values, r, report::Detail::GridCase);
+        CaseOutcome& o = outcomes[static_cast<std::size_t>(c)];
+        o.error = r.meanError;
+        o.zInit = r.zInit;
+        o.messages = std::move(text.messages);
+        o.report = std::move(text.lines);
+    });
     return outcomes;
 }
 

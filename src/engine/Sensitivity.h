@@ -58,9 +58,9 @@ struct SearchResult {
     std::string question; // the summary question to the user
 };
 
-// Runs the grid cases of `base` (each quietly) on `threads` threads at once, 0 meaning one per
-// processor. The result is the same as that of the cases run one after the other, whatever
-// the number of threads.
+// Runs the grid cases of `base` (each as a grid case of the report) on `threads` threads at once, 0
+// meaning one per processor. The result is the same as that of the cases run one after the other,
+// whatever the number of threads.
 SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads = 0);
 
 } // namespace brelvan::sens

@@ -19,7 +19,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "document/CBrelvanDoc.h"
-#include "document/DlgInputData.h"
+#include "document/HeadlessSession.h"
 #include "document/TextFormat.h"
 #include "views/ChartExport.h"
 #include "views/ChartGeometry.h"
@@ -174,16 +174,12 @@ int main(int argc, char** argv) {
     // The case opens as in the desktop program; its input dialog is confirmed at once.
     CliInterface ui;
     CBrelvanDoc doc;
-    doc.setUserInterface(&ui);
-    doc.OnNewDocument();
-    ui.inputDialog = [&](DlgInputData& dlg) {
-        dlg.OnInitDialog(ui);
-        dlg.m_iGrafiktyp = request.grafiktyp;
-        return dlg.checkAll(ui);
-    };
-    if (!doc.OnOpenDocument(request.caseFile))
+    brelvan::ConfirmOptions options;
+    options.chartType = request.grafiktyp;
+    const brelvan::OpenOutcome opened = brelvan::openCase(doc, ui, request.caseFile, options);
+    if (opened == brelvan::OpenOutcome::Unreadable)
         return cli::kFailed;
-    if (!ui.dialogAccepted) {
+    if (opened == brelvan::OpenOutcome::Refused) {
         ui.error("Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.");
         return cli::kFailed;
     }

@@ -1,5 +1,5 @@
 #include "document/CBrelvanDoc.h"
-#include "engine/Run.h"
+#include "document/DocumentDiagnostics.h"
 #include "views/DiagnosticChart.h"
 
 namespace brelvan::views {
@@ -13,12 +13,9 @@ DiagnosticData diagnosticData(const CBrelvanDoc& doc) {
     if (doc.m_MaxWerte <= 0) {
         return data;
     }
-    engine::RunInputs inputs = doc.runInputs();
-    inputs.quiet = false;
-    engine::RunResult result = engine::run(inputs);
-    data.rows = std::move(result.rows);
-    data.diag = engine::diagnose(data.rows, result.pzInit, inputs.temperature, inputs.ogip,
-                                 inputs.chartType);
+    DocumentDiagnostics d = diagnoseDocument(doc);
+    data.rows = std::move(d.rows);
+    data.diag = std::move(d.diag);
     data.valid = !data.rows.empty();
     return data;
 }

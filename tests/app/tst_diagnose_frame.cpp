@@ -23,6 +23,7 @@
 #include "app/DiagnoseViews.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
+#include "document/HeadlessSession.h"
 #include "support/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/CDiagnoseView.h"
@@ -40,8 +41,7 @@ public:
     bool question(const std::string&) override { return false; }
     void showSensResults(const std::vector<std::string>&) override {}
     bool runInputDialog(DlgInputData& data) override {
-        data.OnInitDialog(*this);
-        return data.checkAll(*this);
+        return brelvan::confirmInputDialog(data, *this);
     }
 };
 

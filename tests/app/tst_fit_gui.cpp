@@ -150,11 +150,12 @@ private slots:
         QCOMPARE(application.InitInstance({}), app::CBrelvanApp::Start::Run);
         CBrelvanDoc& doc = application.document();
         const fit::Point truth{5000, 20000, 50};
-        const auto in = fit_cases::syntheticCase(truth, 6, 3, engine::InfluxScheme::Original);
+        std::vector<std::string> lines;
+        fit_cases::syntheticCase(truth, 6, 3, engine::InfluxScheme::Original, 0, 0, 1, &lines);
         worked_case::set(doc);
         doc.m_fGas.fill(0.0f);
         doc.m_fGas[3] = 100;
-        doc.m_Zeilen = in.lines;
+        doc.m_Zeilen = lines;
         doc.m_dOGIP = 4600;
         doc.m_dWIP = 15000;
         doc.m_dJWert = 40;
@@ -193,8 +194,9 @@ private slots:
     void inputDialogButtonFillsTheFields() {
         ScriptedInterface ui;
         DlgInput dlg(ui);
-        const auto in =
-            fit_cases::syntheticCase({5000, 20000, 50}, 6, 3, engine::InfluxScheme::Original);
+        std::vector<std::string> lines;
+        fit_cases::syntheticCase({5000, 20000, 50}, 6, 3, engine::InfluxScheme::Original, 0, 0, 1,
+                                 &lines);
         dlg.m_strFeldname = "Synthetisch";
         dlg.m_fGas = {};
         dlg.m_fGas[3] = 100;
@@ -203,7 +205,7 @@ private slots:
         dlg.m_dWIP = 15000;
         dlg.m_dJWert = 40;
         dlg.m_iGrafiktyp = 0;
-        dlg.m_Zeilen = in.lines;
+        dlg.m_Zeilen = lines;
         dlg.ensureInitialized();
         BrelvanDialog::s_modalHook = [](QDialog& d) {
             static_cast<dialogs::DlgAnpassung&>(d).onOk();

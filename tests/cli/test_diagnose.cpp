@@ -54,7 +54,8 @@ TEST(DiagnoseCommand, SixLinesOnTheExample) {
     CBrelvanDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(kBeispiel));
     const brelvan::engine::RunInputs in = doc.runInputs();
-    const brelvan::engine::Diagnostics d = brelvan::engine::diagnose(brelvan::engine::run(in), in);
+    const brelvan::engine::Diagnostics d =
+        brelvan::engine::diagnose(brelvan::engine::run(in), in, doc.m_iGrafiktyp);
     EXPECT_EQ(r.out[0], brelvan::cformat("p/z-Gerade: Achsenabschnitt %.4f Steigung %.8f",
                                          d.pzLine.intercept, d.pzLine.slope));
     EXPECT_EQ(r.out[1], brelvan::cformat("Volumetrisches OGIP: %.3f", d.volumetricOgip));

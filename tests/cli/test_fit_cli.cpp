@@ -38,13 +38,14 @@ Result runCli(const std::vector<std::string>& args, const TempDir& dir) {
 // A case file whose measured pressures the program made from OGIP 5000, WIP 20000, J 50, with
 // noise; the case itself holds other values.
 std::string makeCase(const TempDir& dir) {
-    const auto in = fit_cases::syntheticCase({5000, 20000, 50}, 8, 4,
-                                             brelvan::engine::InfluxScheme::Original, 0.3, 11);
+    std::vector<std::string> lines;
+    fit_cases::syntheticCase({5000, 20000, 50}, 8, 4, brelvan::engine::InfluxScheme::Original, 0.3,
+                             11, 1, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
     doc.m_fGas[3] = 100;
-    doc.m_Zeilen = in.lines;
+    doc.m_Zeilen = lines;
     doc.m_dOGIP = 4500;
     doc.m_dWIP = 15000;
     doc.m_dJWert = 40;

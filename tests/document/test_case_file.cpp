@@ -410,7 +410,7 @@ std::string block(const std::string& fields) {
 TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     CBrelvanDoc doc;
     worked_case::set(doc);
-    EXPECT_EQ(doc.m_iVerfahren, 0);
+    EXPECT_EQ(doc.m_iVerfahren, brelvan::engine::InfluxScheme::Original);
     const std::string plain = caseBytes(doc);
     // The plain layout: the line list is the last thing in the file.
     ByteReader r(plain);
@@ -419,7 +419,7 @@ TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     ASSERT_TRUE(probe.Serialize(r, error)) << error;
     EXPECT_EQ(r.remaining(), 0u);
 
-    doc.m_iVerfahren = 1;
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     const std::string extended = caseBytes(doc);
     EXPECT_EQ(extended, plain + block(field("VERF", le32(1))));
 
@@ -428,11 +428,11 @@ TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     worked_case::set(back);
     ByteReader r1(extended);
     ASSERT_TRUE(back.Serialize(r1, error)) << error;
-    EXPECT_EQ(back.m_iVerfahren, 1);
+    EXPECT_EQ(back.m_iVerfahren, brelvan::engine::InfluxScheme::IntervalMean);
     EXPECT_EQ(caseBytes(back), extended);
     ByteReader r2(plain);
     ASSERT_TRUE(back.Serialize(r2, error)) << error;
-    EXPECT_EQ(back.m_iVerfahren, 0);
+    EXPECT_EQ(back.m_iVerfahren, brelvan::engine::InfluxScheme::Original);
     EXPECT_EQ(caseBytes(back), plain);
 }
 
@@ -445,7 +445,7 @@ TEST(CaseExtension, WaterZoneModelIsSavedOnlyWhenNotTheDefault) {
     const std::string plain = caseBytes(doc);
     doc.m_iModell = 2;
     EXPECT_EQ(caseBytes(doc), plain + block(field("MODL", le32(2))));
-    doc.m_iVerfahren = 1;
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     const std::string both = caseBytes(doc);
     EXPECT_EQ(both, plain + block(field("VERF", le32(1)) + field("MODL", le32(2))));
     CBrelvanDoc back;
@@ -453,7 +453,7 @@ TEST(CaseExtension, WaterZoneModelIsSavedOnlyWhenNotTheDefault) {
     ByteReader r(both);
     ASSERT_TRUE(back.Serialize(r, error)) << error;
     EXPECT_EQ(back.m_iModell, 2);
-    EXPECT_EQ(back.m_iVerfahren, 1);
+    EXPECT_EQ(back.m_iVerfahren, brelvan::engine::InfluxScheme::IntervalMean);
     EXPECT_EQ(caseBytes(back), both);
     const std::string badBytes = plain + block(field("MODL", le32(4)));
     ByteReader bad(badBytes);
@@ -493,14 +493,14 @@ TEST(CaseExtension, UnknownFieldsAreSkippedDamagedBlocksRefused) {
     for (const Row& r : rows) {
         CBrelvanDoc target;
         worked_case::set(target);
-        target.m_iVerfahren = r.accepted ? 1 - r.verfahren : 1;
+        target.m_iVerfahren = brelvan::engine::influxScheme(r.accepted ? 1 - r.verfahren : 1);
         const std::string before = documentState(target);
         const std::string bytes = plain + r.tail;
         ByteReader reader(bytes);
         std::string error;
         EXPECT_EQ(target.Serialize(reader, error), r.accepted) << r.what << ": " << error;
         if (r.accepted) {
-            EXPECT_EQ(target.m_iVerfahren, r.verfahren) << r.what;
+            EXPECT_EQ(static_cast<int>(target.m_iVerfahren), r.verfahren) << r.what;
             EXPECT_EQ(target.m_Zeilen, doc.m_Zeilen) << r.what;
         } else {
             EXPECT_NE(error.find("Erweiterungsblock"), std::string::npos) << r.what << error;
@@ -514,7 +514,7 @@ TEST(CaseExtension, TruncatedBlockAtEveryByteIsRefusedAndTheOpenCaseStays) {
     CBrelvanDoc source;
     worked_case::set(source);
     const std::size_t plainSize = caseBytes(source).size();
-    source.m_iVerfahren = 1;
+    source.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     // An unknown field too, so that the cut also falls inside a skipped field.
     const std::string bytes = caseBytes(source).substr(0, plainSize) +
                               block(field("VERF", le32(1)) + field("NEU1", "12345"));
@@ -534,11 +534,11 @@ TEST(CaseExtension, TruncatedBlockAtEveryByteIsRefusedAndTheOpenCaseStays) {
     OpenFixture whole;
     whole.ui.dialog = [](DlgInputData& d) { return d.m_iVerfahren == 1; };
     ASSERT_TRUE(whole.doc.OnOpenDocument(path));
-    EXPECT_EQ(whole.doc.m_iVerfahren, 1);
+    EXPECT_EQ(whole.doc.m_iVerfahren, brelvan::engine::InfluxScheme::IntervalMean);
     EXPECT_EQ(whole.ui.shown.m_iVerfahren, 1);
     writeFile(path, bytes.substr(0, plainSize));
     OpenFixture plain;
-    plain.doc.m_iVerfahren = 1;
+    plain.doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     ASSERT_TRUE(plain.doc.OnOpenDocument(path));
-    EXPECT_EQ(plain.doc.m_iVerfahren, 0);
+    EXPECT_EQ(plain.doc.m_iVerfahren, brelvan::engine::InfluxScheme::Original);
 }

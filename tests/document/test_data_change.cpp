@@ -37,7 +37,7 @@ struct DataChange : ::testing::Test {
 TEST_F(DataChange, TheDialogGetsEveryCopiedField) {
     ui.dialog = [](DlgInputData&) { return false; };
     doc.m_iGrafiktyp = 1;
-    doc.m_iVerfahren = 1;
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
     doc.m_bSensitivitaet = true;
     doc.m_fGas[0] = 1.5f;
     doc.OnDataChange();
@@ -153,7 +153,7 @@ TEST_F(DataChange, ComparedFieldsMarkTheCaseModified) {
         EXPECT_EQ(rowDoc.m_dMaxJ, ended.m_dMaxJ) << r.what;
         EXPECT_EQ(rowDoc.m_dMaxGp, ended.m_dMaxGp) << r.what;
         EXPECT_EQ(rowDoc.m_iGrafiktyp, ended.m_iGrafiktyp) << r.what;
-        EXPECT_EQ(rowDoc.m_iVerfahren, ended.m_iVerfahren) << r.what;
+        EXPECT_EQ(rowDoc.m_iVerfahren, brelvan::engine::influxScheme(ended.m_iVerfahren)) << r.what;
     }
 }
 

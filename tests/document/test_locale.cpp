@@ -70,10 +70,7 @@ Products produce() {
     const std::string path = dir.file("fall.brv");
     writeFile(path, caseBytes(source));
     FakeUserInterface ui;
-    ui.dialog = [&ui](DlgInputData& d) {
-        d.OnInitDialog(ui);
-        return d.checkAll(ui);
-    };
+    ui.pressOkInInputDialog();
     CBrelvanDoc doc;
     doc.setUserInterface(&ui);
     doc.OnNewDocument();

@@ -9,6 +9,7 @@
 #include "EngineCases.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/Diagnostics.h"
+#include "engine/ReportWriter.h"
 #include "support/TextFormat.h"
 
 using namespace brelvan::engine;
@@ -170,15 +171,16 @@ RunInputs workedInputs() {
 // Eight yearly rows up to Gp 2000 whose "measured" pressures are the computed pressures of the
 // same case, to four decimals: data that the case's own influx model explains.
 RunInputs selfMeasured(RunInputs in) {
-    in.lines.clear();
+    std::vector<std::string> lines;
     for (int k = 1; k <= 8; ++k)
-        in.lines.push_back(brelvan::cformat("1.1.%d %.3f", 2000 + k, 250.0 * k));
+        lines.push_back(brelvan::cformat("1.1.%d %.3f", 2000 + k, 250.0 * k));
+    in.rows = brelvan::engine::parseRows(lines);
     const RunResult first = run(in);
-    EXPECT_FALSE(first.aborted);
-    in.lines.clear();
+    EXPECT_FALSE(first.aborted());
+    lines.clear();
     for (const RowRecord& r : first.rows)
-        in.lines.push_back(
-            brelvan::cformat("%d.%d.%d %.3f %.4f", r.day, r.month, r.year, r.gp, r.p));
+        lines.push_back(brelvan::cformat("%d.%d.%d %.3f %.4f", r.day, r.month, r.year, r.gp, r.p));
+    in.rows = brelvan::engine::parseRows(lines);
     return in;
 }
 
@@ -189,9 +191,9 @@ RunInputs selfMeasured(RunInputs in) {
 TEST(ColeOnRun, EqualsTheReportsGasInPlaceColumn) {
     const RunInputs in = workedInputs();
     const RunResult result = run(in);
-    const Diagnostics d = diagnose(result, in);
+    const Diagnostics d = diagnose(result, in, 0);
     std::vector<std::string> printed; // the last column of the measured table lines
-    for (const std::string& line : result.report) {
+    for (const std::string& line : brelvan::report::runText(in, result).lines) {
         if (line.size() > 60 && line.find('*') == std::string::npos && line[6] == '.')
             printed.push_back(line.substr(line.size() - 7));
     }
@@ -218,7 +220,7 @@ TEST(ColeOnRun, EqualsTheReportsGasInPlaceColumn) {
 TEST(HavlenaOdehOnRun, SelfConsistentCaseOnSlopeOneLine) {
     const RunInputs in = selfMeasured(workedInputs());
     const RunResult result = run(in);
-    const Diagnostics d = diagnose(result, in);
+    const Diagnostics d = diagnose(result, in, 0);
     ASSERT_EQ(d.havlenaOdeh.size(), 8u);
     for (const DiagPoint& pt : d.havlenaOdeh) {
         EXPECT_GT(pt.x, 0);
@@ -232,7 +234,7 @@ TEST(WaterSupportOnRun, StrongWaterZoneYesNearlyNoneNo) {
     RunInputs strong = workedInputs();
     strong.jValue = 500;
     const RunInputs strongData = selfMeasured(strong);
-    const Diagnostics yes = diagnose(run(strongData), strongData);
+    const Diagnostics yes = diagnose(run(strongData), strongData, 0);
     EXPECT_TRUE(yes.check.support) << yes.check.reason;
     EXPECT_GT(yes.check.coleRise, kColeRiseThreshold);
     EXPECT_GT(yes.volumetricOgip, strong.ogip);
@@ -240,7 +242,7 @@ TEST(WaterSupportOnRun, StrongWaterZoneYesNearlyNoneNo) {
     RunInputs dry = strong;
     dry.wip = 0.001;
     const RunInputs dryData = selfMeasured(dry);
-    const Diagnostics no = diagnose(run(dryData), dryData);
+    const Diagnostics no = diagnose(run(dryData), dryData, 0);
     EXPECT_FALSE(no.check.support) << no.check.reason;
     EXPECT_LT(std::fabs(no.check.coleRise), 0.01);
     EXPECT_NEAR(no.check.ogipRatio, 1, 0.01);

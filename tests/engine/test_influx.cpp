@@ -109,16 +109,18 @@ TEST(IntervalMean, ReproducesTheFetkovichExampleOfDake) {
     const double pzInit = pzOf(in.pInit);
     const double vInit = in.ogip / (pzInit * 273 / ((in.temperature + 273) * 1.0134f));
     const int start = static_cast<int>(brelvan::tage(1, 1, 2001, nullptr));
+    std::vector<std::string> lines;
     for (int n = 1; n <= 10; ++n) {
         const double p = pEnd[n] / barPsi;
         const double we = weFormula[static_cast<std::size_t>(n - 1)] * m3Bbl;
         const double gp = in.ogip * (1 - pzOf(p) / pzInit * (1 - we / vInit));
-        in.lines.push_back(cformat("%s %.9f", dateOf(start + 365 * n), gp));
+        lines.push_back(cformat("%s %.9f", dateOf(start + 365 * n), gp));
     }
+    in.rows = rowsOf(lines);
 
     in.scheme = InfluxScheme::IntervalMean;
-    const RunResult r = brelvan::engine::run(in);
-    ASSERT_FALSE(r.aborted) << r.report.back();
+    const WrittenRun r = runWritten(in);
+    ASSERT_FALSE(r.aborted()) << r.report.back();
     ASSERT_EQ(r.rows.size(), 10u);
     EXPECT_NEAR(r.weMax / m3Bbl, 211.9, 1e-9);
     for (int n = 1; n <= 10; ++n) {
@@ -142,10 +144,10 @@ TEST(IntervalMean, ReproducesTheFetkovichExampleOfDake) {
 TEST(IntervalMean, DoesNotDependOnTheStepSize) {
     const RunInputs yearly = workedInputs(worked_case::kJWert, InfluxScheme::IntervalMean);
     RunInputs monthly = yearly;
-    monthly.lines.clear();
+    std::vector<std::string> monthlyLines;
     int dayBefore = static_cast<int>(brelvan::tage(1, 1, 2000, nullptr));
     double gpBefore = 0;
-    for (const std::string& line : yearly.lines) {
+    for (const std::string& line : worked_case::lines()) {
         brelvan::PressureLine read;
         ASSERT_GE(brelvan::scanPressureLine(line, read), 6);
         const int day = static_cast<int>(brelvan::tage(read.day, read.month, read.year, nullptr));
@@ -156,17 +158,18 @@ TEST(IntervalMean, DoesNotDependOnTheStepSize) {
             if (date.rfind("1.", 0) != 0)
                 continue;
             const double share = static_cast<double>(t - dayBefore) / (day - dayBefore);
-            monthly.lines.push_back(cformat("%s %.6f", date, gpBefore + share * (gp - gpBefore)));
+            monthlyLines.push_back(cformat("%s %.6f", date, gpBefore + share * (gp - gpBefore)));
         }
-        monthly.lines.push_back(line);
+        monthlyLines.push_back(line);
         dayBefore = day;
         gpBefore = gp;
     }
-    ASSERT_GT(monthly.lines.size(), 30u);
+    monthly.rows = rowsOf(monthlyLines);
+    ASSERT_GT(monthly.rows.size(), 30u);
 
     auto measuredPressures = [](const RunInputs& in) {
         const RunResult r = brelvan::engine::run(in);
-        EXPECT_FALSE(r.aborted);
+        EXPECT_FALSE(r.aborted());
         std::vector<double> p;
         for (const auto& row : r.rows)
             if (row.measured)
@@ -205,7 +208,7 @@ TEST(InfluxOutcomes, EveryRowSettlesWarnsOrEndsTheRun) {
             in.ogip = v.ogip;
             in.wip = v.wip;
             in.jValue = v.jValue;
-            const RunResult r = brelvan::engine::run(in);
+            const WrittenRun r = runWritten(in);
             const std::string what =
                 cformat("OGIP %.1f, WIP %.1f, J %.1f", v.ogip, v.wip, v.jValue);
             int tableLines = 0, warnings = 0;
@@ -238,10 +241,10 @@ TEST(InfluxOutcomes, EveryRowSettlesWarnsOrEndsTheRun) {
             }
             // Either all four rows, or an abort as the last lines.
             if (r.rows.size() < 4) {
-                EXPECT_TRUE(r.aborted) << what;
+                EXPECT_TRUE(r.aborted()) << what;
                 EXPECT_EQ(r.report.back().find("MITTLERER FEHLER"), std::string::npos) << what;
             }
-            if (r.impossible) {
+            if (r.impossible()) {
                 ++impossible;
                 EXPECT_TRUE(std::isnan(r.meanError)) << what;
                 ASSERT_EQ(r.messages.size(), 1u) << what;
@@ -261,12 +264,11 @@ TEST(InfluxOutcomes, EveryRowSettlesWarnsOrEndsTheRun) {
         for (int c = 0; c < brelvan::sens::kCases; ++c) {
             const auto v = brelvan::sens::gridValues(ranges, c);
             RunInputs in = base;
-            in.quiet = true;
             in.ogip = v.ogip;
             in.wip = v.wip;
             in.jValue = v.jValue;
-            const RunResult r = brelvan::engine::run(in);
-            if (r.impossible) {
+            const WrittenRun r = runWritten(in, true);
+            if (r.impossible()) {
                 EXPECT_EQ(s.lines[static_cast<std::size_t>(c)].rfind("kein Wert", 0), 0u);
                 EXPECT_FALSE(v.ogip == s.best.ogip && v.wip == s.best.wip &&
                              v.jValue == s.best.jValue);
@@ -281,9 +283,9 @@ TEST(InfluxOutcomes, EveryRowSettlesWarnsOrEndsTheRun) {
 // The report of the interval mean names its scheme in one extra header line; the original
 // scheme's report has none. Rows that do not settle are counted in the closing lines.
 TEST(InfluxOutcomes, HeaderLineAndClosingCount) {
-    const RunResult original = brelvan::engine::run(workedInputs());
-    const RunResult interval =
-        brelvan::engine::run(workedInputs(worked_case::kJWert, InfluxScheme::IntervalMean));
+    const WrittenRun original = runWritten(workedInputs());
+    const WrittenRun interval =
+        runWritten(workedInputs(worked_case::kJWert, InfluxScheme::IntervalMean));
     ASSERT_EQ(interval.report.size(), original.report.size() + 1);
     const int at = findLine(interval.report, "   ZUFLUSSBERECHNUNG");
     ASSERT_EQ(at, findLine(original.report, "   FOERDERBEGINN") + 1);
@@ -299,11 +301,9 @@ TEST(InfluxOutcomes, HeaderLineAndClosingCount) {
 // result; now the run ends there with the date and the likely cause, in both modes.
 TEST(InfluxOutcomes, ImpossibleRowEndsTheRunInBothModes) {
     for (bool quiet : {false, true}) {
-        RunInputs in = workedInputs(5000);
-        in.quiet = quiet;
-        const RunResult r = brelvan::engine::run(in);
-        EXPECT_TRUE(r.aborted);
-        EXPECT_TRUE(r.impossible);
+        const WrittenRun r = runWritten(workedInputs(5000), quiet);
+        EXPECT_TRUE(r.aborted());
+        EXPECT_TRUE(r.impossible());
         EXPECT_TRUE(r.rows.empty());
         EXPECT_TRUE(std::isnan(r.meanError));
         const std::vector<std::string> tail(r.report.end() - 3, r.report.end());

@@ -81,3 +81,124 @@ TEST(ReportHeader, UnreadableFirstLine) {
     EXPECT_EQ(findLine(doc.m_Ausgabe, "       DATUM"), -1);
     EXPECT_EQ(doc.m_MaxWerte, 0);
 }
+
+// Every way a run can end, written from its numbers alone: the lines of a full run after the
+// table (before them the header and the rows), the lines of a grid case of the search, and the
+// messages. A negative decay factor of the ending row comes first in both.
+TEST(ReportWriter, EveryEndInBothDetailsWithItsMessages) {
+    using brelvan::engine::RunEnd;
+    using brelvan::report::Detail;
+    const std::string cause =
+        "WAHRSCHEINLICH IST DER J-WERT FUER DEN ZEITSCHRITT ZU GROSS ODER DER ZEITSCHRITT ZU LANG.";
+    const std::string remedy = "EVENTUELL ZUSAETZLICHEN GP-WERT VOR 1.7.2002 EINFUEGEN.";
+    struct Case {
+        RunEnd end;
+        double value, limit;
+        std::vector<std::string> lines; // of the end
+        bool message;                   // the lines joined are the one message
+        bool inGridCase;                // the lines stand in a grid case's report too
+    };
+    const Case cases[] = {
+        {RunEnd::Time, 0, 0, {"ABBRUCH WEGEN FALSCHER ZEIT: 1.7.2002 "}, true, true},
+        {RunEnd::Production,
+         5000,
+         4000,
+         {"ABBRUCH KUM.PRODUKTION  5000.0 > OGIP VON  4000.0\n"},
+         true,
+         true},
+        {RunEnd::Numeric,
+         0,
+         0,
+         {"ABBRUCH WEGEN UNGUELTIGER RECHENWERTE BEI 1.7.2002 "},
+         true,
+         true},
+        {RunEnd::SearchLimit,
+         0,
+         0,
+         {"ABBRUCH BEI 1.7.2002: DIE DRUCKSUCHE HAT NACH 200 AUSWERTUNGEN KEINEN DRUCK GEFUNDEN."},
+         true,
+         true},
+        {RunEnd::Invasion,
+         24.514,
+         0,
+         {"DIE WASSERINVASION IST GROESSER ALS DAS INITIALE GASGEFUELLTE",
+          "PORENVOLUMEN VON:  24.51 MIO M3.DER ZEITSCHRITT IST ZUGROSS.", remedy},
+         false,
+         false},
+        {RunEnd::ImpossiblePressure,
+         251.26,
+         250,
+         {"ABBRUCH BEI 1.7.2002: DER DRUCK VON 251.3 BAR LIEGT UEBER DEM INITIALEN DRUCK VON 250.0 "
+          "BAR.",
+          cause, remedy},
+         true,
+         true},
+        {RunEnd::ImpossiblePz,
+         365.94,
+         267.3,
+         {"ABBRUCH BEI 1.7.2002: P/Z VON 365.9 BAR LIEGT UEBER DEM INITIALEN P/Z VON 267.3 BAR.",
+          cause, remedy},
+         true,
+         true},
+        {RunEnd::ImpossibleInflux,
+         -0.1314,
+         0,
+         {"ABBRUCH BEI 1.7.2002: DER KUMULATIVE WASSERZUFLUSS WAERE NEGATIV (-0.131 MIO M3).",
+          cause, remedy},
+         true,
+         true},
+    };
+    CBrelvanDoc doc;
+    setWorkedCase(doc);
+    const brelvan::engine::RunInputs in = doc.runInputs();
+    const WrittenRun worked = runWritten(in);
+    ASSERT_EQ(worked.rows.size(), 4u);
+    // The first two rows computed, the run ends on the third (1.7.2002), which noted a decay
+    // factor above 1 first; the production start lies before 1900.
+    brelvan::engine::RunResult r = worked;
+    r.rows.resize(2);
+    r.notes = {{brelvan::engine::RunNote::Kind::YearBefore1900, -1, 0, 0},
+               {brelvan::engine::RunNote::Kind::NegativeDecay, 2, 1.25, 1200}};
+    const std::string decay = "NEGATIVES DWE expwert:  1.25 bei Gp:1200.00\n";
+    const std::size_t header = static_cast<std::size_t>(findLine(worked.report, "       DATUM"));
+    // Header, table header and the two rows, as the complete run has them.
+    const std::vector<std::string> before(worked.report.begin(),
+                                          worked.report.begin() + static_cast<long>(header) + 6);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.end));
+        r.status = {c.end, 2, 1, 7, 2002, c.value, c.limit, 200};
+        std::vector<std::string> full = before;
+        full.push_back(decay);
+        full.insert(full.end(), c.lines.begin(), c.lines.end());
+        std::vector<std::string> messages = {"ERROR JAHR < 1900"};
+        if (c.message) {
+            std::string joined;
+            for (const std::string& line : c.lines)
+                joined += (joined.empty() ? "" : "\n") + line;
+            messages.push_back(joined);
+        }
+        const auto text = brelvan::report::runText(in, r, Detail::Full);
+        EXPECT_EQ(text.lines, full);
+        EXPECT_EQ(text.messages, messages);
+        std::vector<std::string> grid = {decay};
+        if (c.inGridCase)
+            grid.insert(grid.end(), c.lines.begin(), c.lines.end());
+        const auto gridText = brelvan::report::runText(in, r, Detail::GridCase);
+        EXPECT_EQ(gridText.lines, grid);
+        EXPECT_EQ(gridText.messages, messages);
+    }
+
+    // A case that admits no computation: the header, then its line, no table.
+    r.rows.clear();
+    r.notes.clear();
+    r.status = {};
+    r.status.end = RunEnd::InvalidCase;
+    const auto invalid = brelvan::report::runText(in, r);
+    const std::string line = "ABBRUCH WEGEN UNGUELTIGER FALLDATEN (TEMPERATUR, DRUCK, OGIP, WIP, "
+                             "KOMPRESSIBILITAET ODER J-WERT)";
+    ASSERT_EQ(invalid.lines.size(), header + 1);
+    EXPECT_EQ(invalid.lines.back(), line);
+    EXPECT_EQ(invalid.messages, std::vector<std::string>{line});
+    EXPECT_EQ(brelvan::report::runText(in, r, Detail::GridCase).lines,
+              std::vector<std::string>{line});
+}

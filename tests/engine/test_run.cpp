@@ -74,14 +74,13 @@ TEST(PairedZ, BitForBitTheSingleEvaluationSweetAndSour) {
 
 TEST(Run, SameInputsSameResultAndTheDocumentTakesItOver) {
     const RunInputs in = workedInputs();
-    const RunResult a = brelvan::engine::run(in);
-    const RunResult b = brelvan::engine::run(in);
+    const WrittenRun a = runWritten(in);
+    const WrittenRun b = runWritten(in);
     ASSERT_EQ(a.rows.size(), 4u);
     EXPECT_EQ(a.report, b.report);
     EXPECT_EQ(bits(a.meanError), bits(b.meanError));
     EXPECT_EQ(a.series.pRechen, b.series.pRechen);
-    EXPECT_TRUE(a.headerWritten);
-    EXPECT_FALSE(a.aborted);
+    EXPECT_FALSE(a.aborted());
 
     CBrelvanDoc doc;
     FakeUserInterface ui;
@@ -107,16 +106,14 @@ TEST(Run, SameInputsSameResultAndTheDocumentTakesItOver) {
 
 TEST(Run, QuietRunComputesTheSameRowsAndWritesOnlyAborts) {
     RunInputs in = workedInputs();
-    const RunResult normal = brelvan::engine::run(in);
-    in.quiet = true;
-    const RunResult quiet = brelvan::engine::run(in);
+    const WrittenRun normal = runWritten(in);
+    const WrittenRun quiet = runWritten(in, true);
     EXPECT_EQ(bits(quiet.meanError), bits(normal.meanError));
     ASSERT_EQ(quiet.rows.size(), normal.rows.size());
     for (std::size_t i = 0; i < quiet.rows.size(); ++i)
         EXPECT_EQ(bits(quiet.rows[i].p), bits(normal.rows[i].p));
     EXPECT_TRUE(quiet.report.empty());
-    EXPECT_FALSE(quiet.headerWritten);
-    EXPECT_EQ(quiet.series.maxWerte, 0);
+    EXPECT_EQ(quiet.series.computedPoints, 0);
     EXPECT_FALSE(quiet.series.hasCaptions());
 
     // A quiet run extends the report of the document instead of replacing it.
@@ -132,21 +129,23 @@ TEST(Run, QuietRunComputesTheSameRowsAndWritesOnlyAborts) {
 
 TEST(Run, MessagesInTheOrderRaisedThenTheAbort) {
     RunInputs in = workedInputs();
-    in.lines = {"1.1.2001 100 240", "1.1.1899 200 230", "1.1.2003 300 220"};
-    const RunResult r = brelvan::engine::run(in);
+    const std::vector<std::string> lines = {"1.1.2001 100 240", "1.1.1899 200 230",
+                                            "1.1.2003 300 220"};
+    in.rows = rowsOf(lines);
+    const WrittenRun r = runWritten(in);
     EXPECT_EQ(r.messages, (std::vector<std::string>{"ERROR JAHR < 1900",
                                                     "ABBRUCH WEGEN FALSCHER ZEIT: 1.1.1899 "}));
-    EXPECT_TRUE(r.aborted);
+    EXPECT_TRUE(r.aborted());
     EXPECT_EQ(r.rows.size(), 1u);
     EXPECT_EQ(r.report.back(), "ABBRUCH WEGEN FALSCHER ZEIT: 1.1.1899 ");
-    EXPECT_EQ(r.series.maxWerte, 1);
+    EXPECT_EQ(r.series.computedPoints, 1);
     EXPECT_TRUE(r.series.hasCaptions());
 
     CBrelvanDoc doc;
     FakeUserInterface ui;
     doc.setUserInterface(&ui);
     setWorkedCase(doc);
-    doc.m_Zeilen = in.lines;
+    doc.m_Zeilen = lines;
     doc.compute();
     EXPECT_EQ(ui.texts("message"), r.messages);
 }
@@ -155,21 +154,20 @@ TEST(Search, ThreadsGiveTheSequentialResultAlsoWithAbortingCases) {
     RunInputs in = workedInputs();
     // The first OGIP values lie below the productions: those cases abort with a message; a
     // date before 1900 adds a message to every case.
-    in.lines = {"1.1.2001 500 225", "1.1.2002 1000 205", "1.1.1899 1100", "1.7.2002 1200",
-                "1.1.2003 1500 185"};
+    in.rows = rowsOf({"1.1.2001 500 225", "1.1.2002 1000 205", "1.1.1899 1100", "1.7.2002 1200",
+                      "1.1.2003 1500 185"});
     const brelvan::sens::Ranges ranges{800, 4000, 5000, 30000, 10, 100};
     const auto sequential = brelvan::sens::search(in, ranges, 1);
 
     // The sequence as the cases give it one after the other.
     std::vector<std::string> messages, report;
     RunInputs one = in;
-    one.quiet = true;
     for (int c = 0; c < brelvan::sens::kCases; ++c) {
         const auto v = brelvan::sens::gridValues(ranges, c);
         one.ogip = v.ogip;
         one.wip = v.wip;
         one.jValue = v.jValue;
-        const RunResult r = brelvan::engine::run(one);
+        const WrittenRun r = runWritten(one, true);
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
         report.insert(report.end(), r.report.begin(), r.report.end());
         EXPECT_EQ(sequential.lines[static_cast<std::size_t>(c)],

@@ -107,7 +107,6 @@ TEST(FitCase, MapCellEqualsASingleRun) {
         for (int k : {0, 2, 5}) {
             const MapCell& cell = map.cell(i, k);
             brelvan::engine::RunInputs single = in;
-            single.quiet = true;
             single.ogip = 5200;
             single.wip = map.valuesA[i];
             single.jValue = map.valuesB[k];

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "document/DlgInputData.h"
-#include "document/UserInterface.h"
+#include "document/HeadlessSession.h"
+#include "support/UserInterface.h"
 
 class FuzzUi : public brelvan::UserInterface {
 public:
@@ -14,7 +14,6 @@ public:
     bool question(const std::string&) override { return true; }
     void showSensResults(const std::vector<std::string>&) override {}
     bool runInputDialog(DlgInputData& dlg) override {
-        dlg.OnInitDialog(*this);
-        return dlg.checkAll(*this);
+        return brelvan::confirmInputDialog(dlg, *this);
     }
 };

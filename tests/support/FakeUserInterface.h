@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/DlgInputData.h"
+#include "document/HeadlessSession.h"
 #include "support/UserInterface.h"
 
 #ifdef BRELVAN_GTEST
@@ -104,10 +105,7 @@ public:
     // The input dialog ends as OK would end it for a user who changes nothing: the dialog's
     // initialisation, then all its checks.
     void pressOkInInputDialog() {
-        dialog = [this](DlgInputData& data) {
-            data.OnInitDialog(*this);
-            return data.checkAll(*this);
-        };
+        dialog = [this](DlgInputData& data) { return brelvan::confirmInputDialog(data, *this); };
     }
     // Forgets the calls so far and the queued answers.
     void clear() {

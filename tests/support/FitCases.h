@@ -38,11 +38,11 @@ inline brelvan::engine::RunInputs grossCase(const std::string& sourceDir) {
 
 // A reservoir with a row every `months` months over `years` years, every `every`-th one
 // measured, whose pressures a normal run with `truth` computes (written with six decimals), plus
-// normal noise of `sigma` bar from `seed`.
+// normal noise of `sigma` bar from `seed`. Its lines stand in `lines` when given.
 inline brelvan::engine::RunInputs syntheticCase(const brelvan::fit::Point& truth, int years,
                                                 int every, brelvan::engine::InfluxScheme scheme,
-                                                double sigma = 0, unsigned seed = 0,
-                                                int months = 1) {
+                                                double sigma = 0, unsigned seed = 0, int months = 1,
+                                                std::vector<std::string>* lines = nullptr) {
     CBrelvanDoc doc;
     doc.OnNewDocument();
     doc.m_strFeldname = "Synthetisch";
@@ -71,8 +71,11 @@ inline brelvan::engine::RunInputs syntheticCase(const brelvan::fit::Point& truth
         if ((i + 1) % every != 0)
             continue;
         const double p = r.rows[i].p + (sigma > 0 ? noise(gen) : 0.0);
-        in.lines[i] = date(i) + brelvan::cformat(" %.3f %.6f", gp[i], p);
+        doc.m_Zeilen[i] = date(i) + brelvan::cformat(" %.3f %.6f", gp[i], p);
     }
+    in.rows = brelvan::engine::parseRows(doc.m_Zeilen);
+    if (lines != nullptr)
+        *lines = doc.m_Zeilen;
     return in;
 }
 
