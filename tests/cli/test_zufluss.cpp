@@ -117,3 +117,64 @@ TEST(Zufluss, RefusesBadInputWithAGermanMessage) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("fehlt.txt"), std::string::npos) << r.err;
 }
+
+namespace {
+
+ZuflussRun tool(const std::string& command, const std::vector<std::string>& args,
+                const TempDir& dir) {
+    std::string line = "timeout 120 '" + std::string(BRELVAN_CLI) + "' " + command;
+    for (const std::string& a : args)
+        line += " '" + a + "'";
+    line += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
+    const int raw = std::system(line.c_str());
+    ZuflussRun r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = readFile(dir.file("out.txt"));
+    r.err = readFile(dir.file("err.txt"));
+    return r;
+}
+
+} // namespace
+
+// The worked case with a full ring as its water zone: "--modell" for bericht and neu, the
+// header line of the model, the refusal of a case without the model's geometry, and the
+// comparison of "anpassen --modell alle".
+TEST(ZuflussModel, ModelOptionThroughTheBatchTool) {
+    TempDir dir;
+    const std::string fall = dir.file("veh.brv");
+    const std::string examples = std::string(BRELVAN_SOURCE_DIR) + "/examples/";
+    ZuflussRun r = tool("neu", {fall,         "--druckdatei", examples + "druckwerte.txt",
+                                "--ogip",     "5000",         "--wip",
+                                "20000",      "--jwert",      "50",
+                                "--kompress", "9.5",          "--druck",
+                                "250",        "--temperatur", "80",
+                                "--gas",      "CH4=100",      "--beginn",
+                                "1.1.2000",   "--winkel",     "360",
+                                "--h",        "20",           "--mu",
+                                "0.5",        "--phi",        "0.2",
+                                "--rw",       "3000",         "--modell",
+                                "veh"},
+                        dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = tool("zeigen", {fall}, dir);
+    EXPECT_NE(r.out.find("m_iModell: 1 (van Everdingen–Hurst)"), std::string::npos) << r.out;
+    r = tool("bericht", {fall}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("   ZUFLUSSMODELL                      :VAN EVERDINGEN-HURST\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("   AUSSENRADIUS AUS WIP             (M):"), std::string::npos);
+    r = tool("bericht", {fall, "--modell", "fetkovich"}, dir);
+    EXPECT_EQ(r.out.find("ZUFLUSSMODELL"), std::string::npos);
+    r = tool("bericht", {examples + "beispiel.brv", "--modell", "carter-tracy"}, dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Für das Zuflussmodell Carter–Tracy fehlt die Mächtigkeit (h > 0)."),
+              std::string::npos)
+        << r.err;
+    r = tool("bericht", {fall, "--modell", "hurst"}, dir);
+    EXPECT_EQ(r.status, 1);
+    r = tool("anpassen", {fall, "--modell", "alle"}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* name : {"Fetkovich", "van Everdingen–Hurst", "Carter–Tracy", "Topf"})
+        EXPECT_NE(r.out.find(std::string("\n") + name), std::string::npos) << name;
+    EXPECT_NE(r.out.find("* am besten gestützt"), std::string::npos) << r.out;
+}
