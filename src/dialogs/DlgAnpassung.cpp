@@ -237,9 +237,11 @@ std::string fitResultText(const FitOutcome& o) {
 std::optional<fit::Point> runAnpassung(QWidget* parent, brelvan::UserInterface& ui,
                                        const fit::Objective& objective,
                                        const fit::Point& caseValues, double maxGp,
-                                       const fit::Bounds& sensitivity) {
+                                       const fit::Bounds& sensitivity, bool holdJ) {
     FitSettings start;
     start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity);
+    if (holdJ)
+        start.free[fit::kJWert] = false;
     DlgAnpassung dialog(ui, start, parent);
     if (BrelvanDialog::runModal(dialog) != QDialog::Accepted)
         return std::nullopt;

@@ -101,10 +101,10 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
 std::string fitResultText(const FitOutcome& outcome);
 
 // The whole "Anpassung": settings dialog, run, result; the values to adopt when the user
-// answers Ja, nothing otherwise.
+// answers Ja, nothing otherwise. `holdJ`: J starts held (the pot water zone ignores it).
 std::optional<fit::Point> runAnpassung(QWidget* parent, brelvan::UserInterface& ui,
                                        const fit::Objective& objective,
                                        const fit::Point& caseValues, double maxGp,
-                                       const fit::Bounds& sensitivity);
+                                       const fit::Bounds& sensitivity, bool holdJ = false);
 
 } // namespace brelvan::dialogs

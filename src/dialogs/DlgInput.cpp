@@ -404,9 +404,9 @@ void DlgInput::onAnpassung() {
     }
     const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
     const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
-    const auto values = brelvan::dialogs::runAnpassung(this, ui(), brelvan::fit::caseObjective(in),
-                                                       caseValues, brelvan::fit::largestGp(in),
-                                                       brelvan::sensitivityRanges(*this));
+    const auto values = brelvan::dialogs::runAnpassung(
+        this, ui(), brelvan::fit::caseObjective(in), caseValues, brelvan::fit::largestGp(in),
+        brelvan::sensitivityRanges(*this), in.model == brelvan::waterzone::Model::Pot);
     if (!values) {
         return;
     }
