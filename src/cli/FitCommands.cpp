@@ -88,9 +88,14 @@ void printComparison(const fit::ModelComparison& c) {
                   "  RMS-Fehler        AIC");
     for (std::size_t i = 0; i < c.fits.size(); ++i) {
         const fit::ModelFit& f = c.fits[i];
-        const std::string name = brelvan::waterzone::modelName(f.model);
+        // Padded to 22 characters (not bytes: the names hold en dashes).
+        std::string name = brelvan::waterzone::modelName(f.model);
+        std::size_t chars = 0;
+        for (const char ch : name)
+            chars += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+        name.append(chars < 22 ? 22 - chars : 0, ' ');
         if (!f.valid) {
-            cli::printOut(cformat("%-22s  %s", name, f.problem));
+            cli::printOut(cformat("%s  %s", name, f.problem));
             continue;
         }
         const fit::Range& r = f.ranges.ranges[fit::kOgip];
@@ -98,7 +103,7 @@ void printComparison(const fit::ModelComparison& c) {
             f.ranges.computed && r.computed
                 ? rangeSide(r.lo, r.openLo) + " bis " + rangeSide(r.hi, r.openHi)
                 : std::string("-");
-        cli::printOut(cformat("%-22s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
+        cli::printOut(cformat("%s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
                               f.best.best[fit::kOgip], range, f.best.best[fit::kWip],
                               f.best.best[fit::kJWert], f.best.misfit.rms, f.aic,
                               static_cast<int>(i) == c.bestIndex ? "  *" : ""));
