@@ -94,6 +94,47 @@ void BM_sensitivity(benchmark::State& state) {
 }
 BENCHMARK(BM_sensitivity)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The water zone of the bench case as a full ring for the unsteady models: Rw 3000 m, h 20 m,
+// phi 0.2, mu 0.5 cP (Re from WIP, k from J).
+void setRing(CBrelvanDoc& doc, int model) {
+    doc.m_iModell = model;
+    doc.m_fWinkel = 360;
+    doc.m_fMaechtigkeit = 20;
+    doc.m_fPorositaet = 0.2f;
+    doc.m_fViskositaet = 0.5f;
+    doc.m_fRadiusGWC = 3000;
+}
+
+// One 299-row run and the whole search (64 grid cases and the final run) with each model.
+void BM_compute299Model(benchmark::State& state) {
+    CBrelvanDoc doc;
+    setBenchCase(doc);
+    setRing(doc, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.compute());
+    state.counters["rows"] = doc.m_MaxWerte;
+}
+BENCHMARK(BM_compute299Model)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void BM_sensitivityModel(benchmark::State& state) {
+    CBrelvanDoc doc;
+    for (auto _ : state) {
+        state.PauseTiming();
+        setBenchCase(doc);
+        setRing(doc, static_cast<int>(state.range(0)));
+        doc.m_dMinOGIP = 4000;
+        doc.m_dMaxOGIP = 7000;
+        doc.m_dMinWIP = 10000;
+        doc.m_dMaxWIP = 40000;
+        doc.m_dMinJ = 20;
+        doc.m_dMaxJ = 80;
+        doc.m_bSensitivitaet = true;
+        state.ResumeTiming();
+        doc.sensitivity();
+    }
+}
+BENCHMARK(BM_sensitivityModel)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The 64 grid cases alone on 1 thread and on one thread per processor (argument 0).
 void BM_searchThreads(benchmark::State& state) {
     CBrelvanDoc doc;

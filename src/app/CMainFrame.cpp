@@ -20,6 +20,7 @@
 #include "app/DiagnosticViews.h"
 #include "app/ExportCommand.h"
 #include "app/Icons.h"
+#include "dialogs/DlgZufluss.h"
 #include "document/CBrelvanDoc.h"
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
@@ -75,6 +76,8 @@ const CommandText kCommands[] = {
     {ID_GRAFIKLUPE, "Grafik Lupe", "Grafik Lupe\nGrafik Lupe"},
     {ID_MISFIT_MAP, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
     {ID_FIT, "Anpassung …", "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
+    {ID_INFLUX_CALCULATOR, "Zuflussrechner …",
+     "Rechnet den Wasserzufluss eines Druckverlaufs nach einem Zuflussmodell\nZuflussrechner"},
     {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
     {ID_EDIT_COPY, "Kopieren", ""},
@@ -234,7 +237,8 @@ void CMainFrame::createMenus() {
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id : {ID_DATA_CHANGE, ID_FIT, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    for (int id :
+         {ID_DATA_CHANGE, ID_FIT, ID_INFLUX_CALCULATOR, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
@@ -498,6 +502,11 @@ bool CMainFrame::frameCommand(int id) {
     case ID_FIT:
         OnFit();
         return true;
+    case ID_INFLUX_CALCULATOR: {
+        DlgZufluss dialog(this);
+        dialog.exec();
+        return true;
+    }
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
         return true;
@@ -528,6 +537,7 @@ bool CMainFrame::frameUpdate(int id, cmd::CmdUI& ui) const {
         ui.Enable(qobject_cast<MisfitMapView*>(m_pActiveView) == nullptr);
         return true;
     case ID_FIT:
+    case ID_INFLUX_CALCULATOR:
         return true;
     case ID_VIEW_TOOLBAR:
         ui.SetCheck(m_pToolBar && !m_pToolBar->isHidden());

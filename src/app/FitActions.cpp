@@ -15,7 +15,8 @@ void CMainFrame::OnFit() {
     const engine::RunInputs in = m_doc.runInputs();
     const fit::Point caseValues{m_doc.m_dOGIP, m_doc.m_dWIP, m_doc.m_dJWert};
     const auto values = dialogs::runFit(this, m_doc.ui(), fit::caseObjective(in), caseValues,
-                                        fit::largestGp(in), sensitivityRanges(m_doc));
+                                              fit::largestGp(in), sensitivityRanges(m_doc),
+                                              in.model == waterzone::Model::Pot);
     if (values)
         adoptFit(m_doc, *values);
 }

@@ -18,8 +18,10 @@
 #include "document/DocumentCommands.h"
 #include "document/HeadlessSession.h"
 #include "document/ListLine.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "engine/Sensitivity.h"
+#include "engine/WaterZoneModels.h"
 #include "support/Json.h"
 #include "support/TextFormat.h"
 
@@ -73,9 +75,11 @@ void printLines(const std::vector<std::string>& lines) {
 }
 
 // What the command line gives the input dialog that is confirmed at once.
-brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<int> scheme) {
+brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<int> scheme,
+                                       std::optional<int> model) {
     brelvan::ConfirmOptions options;
     options.chartType = type;
+    options.model = model;
     if (scheme)
         options.scheme = brelvan::engine::influxScheme(*scheme);
     return options;
@@ -85,6 +89,7 @@ brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<in
 
 const char* const kBerichtHelp =
     "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--verfahren original|intervall]\n"
+    "                            [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                            [--aus DATEI] [--csv DATEI.csv] [--csv-format komma|punkt]\n"
     "                            [--xlsx DATEI.xlsx]\n"
     "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
@@ -93,6 +98,9 @@ const char* const kBerichtHelp =
     "  --verfahren original|intervall\n"
     "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
     "                Fetkovich; ohne die Option die des Falls\n"
+    "  --modell fetkovich|veh|carter-tracy|topf\n"
+    "                Zuflussmodell: Fetkovich, van Everdingen-Hurst, Carter-Tracy oder Topf;\n"
+    "                ohne die Option das des Falls\n"
     "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
     "%s\n"
     "„-“ als FALL.brv liest den Fall von der Standardeingabe; „--aus -“ oder „--csv -“\n"
@@ -105,20 +113,20 @@ int cmdBericht(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     const std::string help = cformat(kBerichtHelp, cli::kExportHelp);
-    if (!prepare(args, {"x", "verfahren", "aus", "csv", "csv-format", "xlsx"}, help.c_str(), p,
-                 status))
+    if (!prepare(args, {"x", "verfahren", "modell", "aus", "csv", "csv-format", "xlsx"},
+                 help.c_str(), p, status))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help.c_str());
     std::string error;
-    std::optional<int> type, scheme;
+    std::optional<int> type, scheme, model;
     if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
-        !cli::checkOutputs(p, {"aus", "csv"}, error))
+        !cli::modelOption(p, model, error) || !cli::checkOutputs(p, {"aus", "csv"}, error))
         return usage(error, help.c_str());
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), confirmOptions(type, scheme)) !=
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), confirmOptions(type, scheme, model)) !=
         brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     if (!cli::stdoutTaken(p, {"aus", "csv"}))
@@ -145,11 +153,13 @@ static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
 const char* const kSensHelp =
     "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
     "                                  [--x tage|gp] [--verfahren original|intervall]\n"
+    "                                  [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                                  [--speichern NEU.brv]\n"
     "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
     "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
     "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
     "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
+    "%s\n"
     "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten (eine vorhandene\n"
     "                Datei nur mit --ueberschreiben)\n"
     "  --faelle DATEI.csv    schreibt die 64 Fälle des Rasters (OGIP, WIP, J-Wert, Fehler)\n"
@@ -198,19 +208,19 @@ std::string sensJson(const CBrelvanDoc& doc, const DlgSensitivityData& ranges) {
 int cmdSensitivitaet(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    const std::string helpText = cformat(kSensHelp, cli::kExportHelp);
+    const std::string helpText = cformat(kSensHelp, cli::kModelHelp, cli::kExportHelp);
     const char* const help = helpText.c_str();
     if (!prepare(args,
-                 {"ogip", "wip", "jwert", "x", "verfahren", "speichern", "csv", "csv-format",
+                 {"ogip", "wip", "jwert", "x", "verfahren", "modell", "speichern", "csv", "csv-format",
                   "xlsx", "faelle"},
                  help, p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.", help);
     std::string error;
-    std::optional<int> type, scheme;
+    std::optional<int> type, scheme, model;
     if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
-        !cli::checkOutputs(p, {"csv", "faelle"}, error))
+        !cli::modelOption(p, model, error) || !cli::checkOutputs(p, {"csv", "faelle"}, error))
         return usage(error, help);
     const bool json = p.switches.count("json") != 0;
     if (json && cli::stdoutTaken(p, {"csv", "faelle"}))
@@ -241,7 +251,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
     CBrelvanDoc doc;
-    brelvan::ConfirmOptions options = confirmOptions(type, scheme);
+    brelvan::ConfirmOptions options = confirmOptions(type, scheme, model);
     options.then = [&](DlgInputData& dlg, brelvan::UserInterface& ui) {
         // "Sensitivität berechnen" with the ranges of the command line.
         if (!dlg.mayOpenSensitivity(ui))
@@ -494,6 +504,7 @@ const char* const kNeuHelp =
     "                        [--csv-datum TMJ|MTJ|JMT] [--csv-trenner ';'|','|tab]\n"
     "                        [--csv-kopfzeile N] [--csv-spalten D,G[,P]]\n"
     "                        [--cf CF] [--cw CW] [--swi SWI] [--bw BW]\n"
+    "                        [--modell fetkovich|veh|carter-tracy|topf]\n"
     "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
     "speichert ihn in NEU.brv (eine vorhandene Datei nur mit --ueberschreiben; „-“ schreibt\n"
     "den Fall auf die Standardausgabe).\n"
@@ -516,6 +527,8 @@ const char* const kNeuHelp =
     "  --swi                Haftwassersättigung der Gaszone (Anteil, Vorgabe 0)\n"
     "  --bw                 Formationsvolumenfaktor des geförderten Wassers (m3/m3,\n"
     "                       Vorgabe 1)\n"
+    "  --modell             Zuflussmodell: fetkovich (Vorgabe), veh (van Everdingen-Hurst),\n"
+    "                       carter-tracy oder topf\n"
     "Übernimmt der Import keine Zeile, wird kein Fall geschrieben (Rückgabewert 2).";
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
@@ -580,7 +593,7 @@ int cmdNeu(const std::vector<std::string>& args) {
         "feld",  "gas",    "temperatur", "druck",  "ogip",   "wip",       "kompress",
         "jwert", "beginn", "druckdatei", "k",      "h",      "mu",        "phi",
         "rw",    "re",     "tiefe",      "breite", "winkel", "verfahren", "druckformat",
-        "cf",    "cw",     "swi",        "bw"};
+        "cf",    "cw",     "swi",        "bw",     "modell"};
     known.insert(known.end(), cli::kCsvImportOptions.begin(), cli::kCsvImportOptions.end());
     const std::string helpText = cformat(kNeuHelp, cli::kCsvImportHelp);
     const char* const help = helpText.c_str();
@@ -614,11 +627,13 @@ int cmdNeu(const std::vector<std::string>& args) {
         !numberOption(p, "cw", doc.m_dKompressWasser, error) ||
         !numberOption(p, "swi", doc.m_dSwi, error) || !numberOption(p, "bw", doc.m_dBw, error))
         return usage(error, help);
-    std::optional<int> scheme;
-    if (!schemeOption(p, scheme, error))
+    std::optional<int> scheme, model;
+    if (!schemeOption(p, scheme, error) || !cli::modelOption(p, model, error))
         return usage(error, help);
     if (scheme)
         doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);
+    if (model)
+        doc.m_iModell = *model;
     if (const auto it = p.options.find("feld"); it != p.options.end())
         doc.m_strFeldname = it->second;
     if (const auto it = p.options.find("gas"); it != p.options.end()) {
@@ -765,6 +780,9 @@ int cmdZeigen(const std::vector<std::string>& args) {
     for (int k = 0; k < CBrelvanDoc::kComponents; ++k)
         cli::printOut(cformat("m_fGas[%d]: %.9g", k, doc.m_fGas[k]));
     i("m_iVerfahren", static_cast<int>(doc.m_iVerfahren));
+    if (doc.m_iModell != 0)
+        cli::printOut(cformat("m_iModell: %d (%s)", doc.m_iModell,
+                              brelvan::waterzone::modelName(brelvan::modelOf(doc.m_iModell))));
     // The gas zone's values where the case has them (a case without keeps its listing).
     if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
         doc.m_dBw != 1) {

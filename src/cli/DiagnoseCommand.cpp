@@ -21,6 +21,7 @@ namespace {
 
 const char* const kHelp =
     "Aufruf: brelvan-cli diagnose FALL.brv [--verfahren original|intervall]\n"
+    "                                      [--modell fetkovich|veh|carter-tracy|topf]\n"
     "Rechnet den Fall und gibt die Kennzahlen der Diagnosegrafiken aus: die p/z-Gerade\n"
     "(Ausgleich über den Anfangspunkt und die Meßpunkte), ihr volumetrisches OGIP, den\n"
     "relativen Anstieg des Cole-Werts (0.1 = 10 %), den RMS-Fehler der Drücke und ob die\n"
@@ -28,6 +29,7 @@ const char* const kHelp =
     "auf 5 %, ob die gemessenen p/z über die volumetrische Gerade durch (0, (p/z)i)\n"
     "biegen. Die Werte des Falls (OGIP, WIP, J-Wert) gehen nicht ein.\n"
     "  --verfahren original|intervall   Zuflussverfahren (Vorgabe: das des Falls)\n"
+    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (Vorgabe: das des Falls)\n"
     "  --json   gibt die Kennzahlen als ein JSON-Objekt aus (volumetric_ogip, cole_rise,\n"
     "           rms_error, mean_error, water_drive, water_drive_verdict, ...)\n"
     "„-“ als FALL.brv liest den Fall von der Standardeingabe. Rückgabewert 3, wenn die\n"
@@ -42,18 +44,20 @@ int usage(const std::string& error) {
 int cmdDiagnose(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(args, {"verfahren"}, kHelp, p, status, {"json"}))
+    if (!cli::prepare(args, {"verfahren", "modell"}, kHelp, p, status, {"json"}))
         return status;
     std::string error;
     if (p.positional.size() != 1)
         return usage("Bitte genau eine Falldatei angeben.");
-    std::optional<int> scheme;
-    if (!cli::schemeOption(p, scheme, error))
+    std::optional<int> scheme, model;
+    if (!cli::schemeOption(p, scheme, error) || !cli::modelOption(p, model, error))
         return usage(error);
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0])) != brelvan::OpenOutcome::Opened)
+    brelvan::ConfirmOptions options;
+    options.model = model;
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), options) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     if (scheme)
         doc.m_iVerfahren = brelvan::engine::influxScheme(*scheme);

@@ -19,9 +19,11 @@
 #include "document/FitCase.h"
 #include "document/FitExport.h"
 #include "document/HeadlessSession.h"
+#include "document/WaterZoneCase.h"
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
+#include "engine/ModelComparison.h"
 #include "support/TextFormat.h"
 
 #include "support/FileIo.h"
@@ -67,9 +69,11 @@ bool readScheme(const cli::Parsed& p, std::optional<brelvan::engine::InfluxSchem
 
 // Opens the case with the input dialog's checks, as "bericht" does.
 bool openChecked(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
-                 std::optional<brelvan::engine::InfluxScheme> scheme) {
+                 std::optional<brelvan::engine::InfluxScheme> scheme,
+                 std::optional<int> model = {}) {
     brelvan::ConfirmOptions options;
     options.scheme = scheme;
+    options.model = model;
     return brelvan::openCase(doc, ui, cli::inputPath(path), options) ==
            brelvan::OpenOutcome::Opened;
 }
@@ -126,10 +130,43 @@ std::string rangeSide(double v, bool open) {
 
 // ---- anpassen
 
+// The table of "--modell alle": each model's fit, its AIC, and the model the data support best.
+void printComparison(const fit::ModelComparison& c) {
+    cli::printOut("Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert"
+                  "  RMS-Fehler        AIC");
+    for (std::size_t i = 0; i < c.fits.size(); ++i) {
+        const fit::ModelFit& f = c.fits[i];
+        // Padded to 22 characters (not bytes: the names hold en dashes).
+        std::string name = brelvan::waterzone::modelName(f.model);
+        std::size_t chars = 0;
+        for (const char ch : name)
+            chars += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+        name.append(chars < 22 ? 22 - chars : 0, ' ');
+        if (!f.valid) {
+            cli::printOut(cformat("%s  %s", name, f.problem));
+            continue;
+        }
+        const fit::Range& r = f.ranges.ranges[fit::kOgip];
+        const std::string range =
+            f.ranges.computed && r.computed
+                ? rangeSide(r.lo, r.openLo) + " bis " + rangeSide(r.hi, r.openHi)
+                : std::string("-");
+        cli::printOut(cformat("%s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
+                              f.best.best[fit::kOgip], range, f.best.best[fit::kWip],
+                              f.best.best[fit::kJWert], f.best.misfit.rms, f.aic,
+                              static_cast<int>(i) == c.bestIndex ? "  *" : ""));
+    }
+    if (c.bestIndex >= 0)
+        cli::printOut(cformat(
+            "* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s",
+            brelvan::waterzone::modelName(c.fits[static_cast<std::size_t>(c.bestIndex)].model)));
+}
+
 const char* const kAnpassenHelp =
     "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
     "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
     "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
+    "                             [--modell fetkovich|veh|carter-tracy|topf|alle]\n"
     "                             [--ueberschreiben] [--csv DATEI.csv]\n"
     "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
     "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
@@ -146,6 +183,8 @@ const char* const kAnpassenHelp =
     "                   gestreuten Punkten; das beste Ergebnis zählt (Vorgabe). Oder nur\n"
     "                   ein Start bei den Werten des Falls\n"
     "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
+    "  --modell fetkovich|veh|carter-tracy|topf|alle   Zuflussmodell (Vorgabe: das des Falls);\n"
+    "                   alle: passt jedes Modell an und vergleicht sie (RMS-Fehler, AIC)\n"
     "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten (eine vorhandene\n"
     "                   Datei nur mit --ueberschreiben)\n"
     "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
@@ -164,7 +203,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     if (!cli::prepare(args,
-                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "speichern", "csv",
+                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "modell", "speichern", "csv",
                        "csv-format", "xlsx"},
                       kAnpassenHelp, p, status, {"json", "ueberschreiben"}))
         return status;
@@ -173,8 +212,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
+    std::optional<int> model;
+    const bool compareAll = p.options.count("modell") && p.options.at("modell") == "alle";
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
-        !cli::checkOutputs(p, {"csv"}, error))
+        (!compareAll && !cli::modelOption(p, model, error)) || !cli::checkOutputs(p, {"csv"}, error))
         return cli::usage(error, kAnpassenHelp);
     const bool json = p.switches.count("json") != 0;
     if (json && cli::stdoutTaken(p, {"csv"}))
@@ -211,8 +252,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui, scheme))
+    if (!openChecked(p.positional[0], doc, ui, scheme, model))
         return cli::kFailed;
+    if (!compareAll && brelvan::modelOf(doc.m_iModell) == brelvan::waterzone::Model::Pot)
+        options.free[fit::kJWert] = false; // the pot ignores J: its fit holds it
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)
         in.scheme = *scheme;
@@ -233,6 +276,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
         return cli::kFailed;
     }
     options.bounds = box;
+    if (compareAll) {
+        printComparison(fit::compareModels(in, options, caseValues, fromGrid));
+        return cli::kOk;
+    }
     const fit::Objective objective = fit::caseObjective(in);
 
     fit::FitOptions fitOptions;
@@ -302,6 +349,7 @@ const char* const kKarteHelp =
     "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
     "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
     "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
+    "                          [--modell fetkovich|veh|carter-tracy|topf]\n"
     "                          [--csv-format komma|punkt] AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
     "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
     "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
@@ -345,7 +393,7 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
     int status = 0;
     if (!cli::prepare(
             args,
-            {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "csv-format"},
+            {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "modell", "csv-format"},
             kKarteHelp, p, status))
         return status;
     if (p.positional.size() != 2)
@@ -353,9 +401,10 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
+    std::optional<int> model;
     brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
-        !cli::csvStyleOption(p, csvStyle, error))
+        !cli::csvStyleOption(p, csvStyle, error) || !cli::modelOption(p, model, error))
         return cli::usage(error, kKarteHelp);
     for (int j = 0; j < fit::kParams; ++j)
         if (!given[j])
@@ -418,7 +467,7 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (!openChecked(p.positional[0], doc, ui, scheme))
+    if (!openChecked(p.positional[0], doc, ui, scheme, model))
         return cli::kFailed;
     brelvan::engine::RunInputs in = doc.runInputs();
     if (scheme)

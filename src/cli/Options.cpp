@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "engine/WaterZoneModels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -201,6 +203,21 @@ int usage(const std::string& error, const char* help) {
     printErr(error);
     printErr(help);
     return kUsage;
+}
+
+bool modelOption(const Parsed& p, std::optional<int>& model, std::string& error) {
+    const auto it = p.options.find("modell");
+    if (it == p.options.end())
+        return true;
+    brelvan::waterzone::Model m;
+    if (!brelvan::waterzone::modelFromWord(it->second, m)) {
+        error = brelvan::cformat(
+            "--modell erwartet „fetkovich“, „veh“, „carter-tracy“ oder „topf“, nicht „%s“.",
+            it->second);
+        return false;
+    }
+    model = static_cast<int>(m);
+    return true;
 }
 
 bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error) {

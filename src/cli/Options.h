@@ -67,6 +67,12 @@ int usage(const std::string& error, const char* help);
 // "--verfahren original|intervall": 0 or 1 in `scheme`, left unset without the option; false
 // and `error` (German) for another word.
 bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error);
+// "--modell fetkovich|veh|carter-tracy|topf": the water-zone model's number in `model`, left
+// unset without the option; false and `error` (German) for another word.
+bool modelOption(const Parsed& p, std::optional<int>& model, std::string& error);
+// The help line of the option.
+inline constexpr const char* kModelHelp =
+    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (ohne die Option das des Falls)";
 
 // The path to read for a file argument: "-" is standard input.
 std::string inputPath(const std::string& argument);

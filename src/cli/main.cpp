@@ -7,6 +7,7 @@
 #include "cli/DiagnoseCommand.h"
 #include "cli/GrafikCommand.h"
 #include "cli/Options.h"
+#include "cli/ZuflussCommand.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ const Command kCommands[] = {
      cmdJWert},
     {"zwert", "zwert                   berechnet die pseudokritischen Werte und den z-Wert",
      cmdZWert},
+    {"zufluss", "zufluss                 rechnet den Wasserzufluss eines Druckverlaufs nach einem Modell",
+     cmdZufluss},
     {"neu", "neu NEU.brv             legt einen neuen Fall an", cmdNeu},
     {"zeigen", "zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls", cmdZeigen},
 #ifdef BRELVAN_HAVE_CHART

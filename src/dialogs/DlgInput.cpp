@@ -1,5 +1,7 @@
 #include "dialogs/DlgInput.h"
 
+#include <QComboBox>
+
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include "dialogs/FitDialog.h"
 #include "document/CsvImport.h"
 #include "document/FitCase.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "engine/FitObjective.h"
 
@@ -88,7 +91,7 @@ std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
     setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
-    setClientSize(402, 362); // the last two rows hold the gas zone
+    setClientSize(402, 380); // the last rows hold the water-zone model and the gas zone
     buildControls();
     buildExchange();
 }
@@ -196,10 +199,21 @@ void DlgInput::buildControls() {
     addRadio(scheme, kIdVerfahrenIntervall, QStringLiteral("Intervallmittel (Fetkovich)"), 290, 280,
              105, 10);
 
-    addLabel(QStringLiteral("GASZONE (Gestein, Haftwasser, Förderwasser)"), 10, 316, 250);
+    addLabel(QStringLiteral("Zuflussmodell"), 105, 318, 55);
+    m_modell = new QComboBox(this);
+    for (int m = 0; m < brelvan::waterzone::kModelCount; ++m)
+        m_modell->addItem(QString::fromUtf8(
+            brelvan::waterzone::modelName(static_cast<brelvan::waterzone::Model>(m))));
+    m_modell->setGeometry(unitRect(160, 315, 110, 14));
+    registerControl(kIdModell, m_modell);
+    connect(m_modell, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_iModell = index;
+    });
+    addLabel(QStringLiteral("GASZONE (Gestein, Haftwasser, Förderwasser)"), 10, 334, 250);
     for (int i = 0; i < 4; ++i) {
         const int x = i % 2 == 0 ? 10 : 215;
-        const int y = 328 + 16 * (i / 2);
+        const int y = 346 + 16 * (i / 2);
         addLabel(QString::fromUtf8(kGasZone[i].label), x, y + 3, 140);
         addEdit(kGasZone[i].id, x + 143, y, 40, 14);
     }
@@ -288,6 +302,7 @@ void DlgInput::readSelection() {
 
 void DlgInput::fillAll(const DataExchangeQt::Kept& kept) {
     m_dx.toControlsKeeping(kept);
+    m_modell->setCurrentIndex(static_cast<int>(brelvan::modelOf(m_iModell)));
     showList();
 }
 
@@ -436,9 +451,9 @@ void DlgInput::onFit() {
     }
     const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
     const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
-    const auto values =
-        brelvan::dialogs::runFit(this, ui(), brelvan::fit::caseObjective(in), caseValues,
-                                 brelvan::fit::largestGp(in), brelvan::sensitivityRanges(*this));
+    const auto values = brelvan::dialogs::runFit(
+        this, ui(), brelvan::fit::caseObjective(in), caseValues, brelvan::fit::largestGp(in),
+        brelvan::sensitivityRanges(*this), in.model == brelvan::waterzone::Model::Pot);
     if (!values) {
         return;
     }

@@ -13,6 +13,7 @@
 
 class DlgCsvImport;
 class QFileDialog;
+class QComboBox;
 class QListWidget;
 class QListWidgetItem;
 
@@ -63,6 +64,7 @@ private:
     void onCsvImport();
 
     QListWidget* m_list = nullptr;
+    QComboBox* m_modell = nullptr; // "Zuflussmodell"
     // Whether leaving the edit line (or Enter in it) is a request: the user typed into it, or
     // chose a line (double click, Enter or Space in the list) with "Zeile löschen" in force.
     // A chosen line that is left untouched asks nothing for the other operations.

@@ -230,10 +230,12 @@ std::string fitResultText(const FitOutcome& o) {
 
 std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
                                  const fit::Objective& objective, const fit::Point& caseValues,
-                                 double maxGp, const fit::Bounds& sensitivity) {
+                                 double maxGp, const fit::Bounds& sensitivity, bool holdJ) {
     FitSettings start;
     const fit::Bounds limits = brelvan::inputLimits();
     start.box = fit::suggestedBounds(caseValues, maxGp, sensitivity, limits);
+    if (holdJ)
+        start.free[fit::kJWert] = false;
     FitDialog dialog(ui, start, parent);
     if (BrelvanDialog::runModal(dialog) != QDialog::Accepted)
         return std::nullopt;

@@ -104,9 +104,9 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
 std::string fitResultText(const FitOutcome& outcome);
 
 // The whole "Anpassung": settings dialog, run, result; the values to adopt when the user
-// answers Ja, nothing otherwise.
+// answers Ja, nothing otherwise. `holdJ`: J starts held (the pot water zone ignores it).
 std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
                                  const fit::Objective& objective, const fit::Point& caseValues,
-                                 double maxGp, const fit::Bounds& sensitivity);
+                                 double maxGp, const fit::Bounds& sensitivity, bool holdJ = false);
 
 } // namespace brelvan::dialogs

@@ -153,5 +153,6 @@ brelvan::IoResult<> CBrelvanDoc::Serialize(ByteReader& ar) {
     m_dKompressWasser = fresh.m_dKompressWasser;
     m_dSwi = fresh.m_dSwi;
     m_dBw = fresh.m_dBw;
+    m_iModell = fresh.m_iModell;
     return {};
 }

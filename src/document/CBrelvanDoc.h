@@ -101,6 +101,9 @@ public:
     // ---- Influx scheme: the original running mean or the interval mean of the published
     // Fetkovich method. Stored in the case file's extension block as 0 or 1.
     brelvan::engine::InfluxScheme m_iVerfahren = brelvan::engine::InfluxScheme::Original;
+    // ---- Water-zone model: 0 Fetkovich, 1 van Everdingen-Hurst, 2 Carter-Tracy, 3 pot (the
+    // numbers of waterzone::Model). Stored in the case file's extension block.
+    int m_iModell = 0;
 
     // ---- New case
     void setdefaults();

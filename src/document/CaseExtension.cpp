@@ -46,6 +46,11 @@ void write(ByteWriter& ar, const CBrelvanDoc& doc) {
         fields.writeUInt32(4);
         fields.writeInt32(static_cast<std::int32_t>(doc.m_iVerfahren));
     }
+    if (doc.m_iModell != 0) {
+        writeTag(fields, kModelTag);
+        fields.writeUInt32(4);
+        fields.writeInt32(doc.m_iModell);
+    }
     for (const GasZoneField& f : kGasZoneFields) {
         if (doc.*f.member == f.fallback)
             continue;
@@ -83,7 +88,7 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
     if (length < ar.remaining())
         return damaged(cformat("nach ihm folgen noch %u Bytes", ar.remaining() - length));
 
-    int verfahren = 0;
+    int verfahren = 0, modell = 0;
     ReservoirData gasZone; // the defaults
     while (ar.remaining() > 0) {
         const std::size_t at = ar.position();
@@ -103,6 +108,12 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
             if (fieldLength != 4 || !value.readInt32(v) || (v != 0 && v != 1))
                 return damaged(cformat("das Rechenverfahren ab Byte %u ist weder 0 noch 1", at));
             verfahren = v;
+        } else if (isTag(fieldTag, kModelTag)) {
+            ByteReader value(payload);
+            std::int32_t v = 0;
+            if (fieldLength != 4 || !value.readInt32(v) || v < 0 || v > 3)
+                return damaged(cformat("das Zuflussmodell ab Byte %u ist keines von 0 bis 3", at));
+            modell = v;
         }
         for (const GasZoneField& f : kGasZoneFields) {
             if (!isTag(fieldTag, f.tag))
@@ -119,6 +130,7 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
     doc.m_iVerfahren = engine::influxScheme(verfahren);
     for (const GasZoneField& f : kGasZoneFields)
         doc.*f.member = gasZone.*f.member;
+    doc.m_iModell = modell;
     return {};
 }
 

@@ -6,6 +6,8 @@
 // know is skipped by its length, so later options can be added as new fields.
 //
 //   "VERF"  int32  the influx scheme m_iVerfahren (0 original, 1 interval mean)
+//   "MODL"  int32  the water-zone model m_iModell (0 Fetkovich, 1 van Everdingen-Hurst,
+//                  2 Carter-Tracy, 3 pot)
 //   "KFOR"  double the gas zone's pore compressibility m_dKompressFormation (1E-5/bar, default 0)
 //   "KWAS"  double its connate water compressibility m_dKompressWasser (1E-5/bar, default 0)
 //   "SWI "  double its connate water saturation m_dSwi (fraction, default 0)
@@ -34,6 +36,7 @@ inline constexpr char kRockTag[4] = {'K', 'F', 'O', 'R'};
 inline constexpr char kConnateWaterTag[4] = {'K', 'W', 'A', 'S'};
 inline constexpr char kSwiTag[4] = {'S', 'W', 'I', ' '};
 inline constexpr char kBwTag[4] = {'B', 'W', ' ', ' '};
+inline constexpr char kModelTag[4] = {'M', 'O', 'D', 'L'};
 
 // Appends the block of the options of `doc`; nothing when every option has its default.
 void write(ByteWriter& ar, const CBrelvanDoc& doc);

@@ -2,6 +2,7 @@
 
 #include "document/DataExchange.h"
 #include "document/ListLine.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "support/Cp1252.h"
 #include "support/FileIo.h"
@@ -211,8 +212,14 @@ bool DlgInputData::OnButtonOK(brelvan::UserInterface& ui) {
         m_fGas[static_cast<std::size_t>(i)] = gasField(i);
     const float sum = gasSum(m_fGas);
     const std::size_t n = m_ListDruck.size();
-    if (sum > 0 && sum <= 100 && n >= 1 && m_dMaxGp > 0 && m_dMaxGp < m_dOGIP)
-        return true;
+    if (sum > 0 && sum <= 100 && n >= 1 && m_dMaxGp > 0 && m_dMaxGp < m_dOGIP) {
+        // The water-zone model needs its geometry in the J-value data.
+        const std::string lacking = brelvan::waterZoneProblem(m_iModell, reservoir(), jInputs());
+        if (lacking.empty())
+            return true;
+        ui.message(lacking);
+        return false;
+    }
     if (n == 0)
         ui.message("Es wurden keine Schließdruckwerte eingegeben");
     else if (!(sum > 0))

@@ -49,6 +49,7 @@ public:
         kIdKompressWasser = 1071,
         kIdSwi = 1072,
         kIdBw = 1073,
+        kIdModell = 1063,            // the combo box "Zuflussmodell"
         kIdAnpassung = 1090, // the button "Anpassung …"
     };
 
@@ -74,6 +75,7 @@ public:
     std::string m_strStatus; // 1044
     int m_iGrafiktyp = -1;   // 1045, 1046
     int m_iVerfahren = -1;   // 1060, 1061: 0 original, 1 interval mean
+    int m_iModell = 0;       // 1063 "Zuflussmodell": the water-zone model, as CBrelvanDoc
 
     // ---- Not exchanged with controls
     std::vector<std::string> m_Zeilen;

@@ -80,6 +80,7 @@ void CBrelvanDoc::OnDataChange() {
     dlg.m_Zeilen = m_Zeilen;
     dlg.m_iGrafiktyp = m_iGrafiktyp;
     dlg.m_iVerfahren = static_cast<int>(m_iVerfahren);
+    dlg.m_iModell = m_iModell;
     dlg.m_dMaxGp = m_dMaxGp;
     dlg.m_bSensitivitaet = m_bSensitivitaet ? 1 : 0;
 
@@ -92,7 +93,8 @@ void CBrelvanDoc::OnDataChange() {
     // Exact comparisons: any difference of a compared input marks the case modified.
     m_bGeaendert = dlg.reservoir() != reservoir() || dlg.m_dMaxGp != m_dMaxGp ||
                    dlg.m_iGrafiktyp != m_iGrafiktyp ||
-                   brelvan::engine::influxScheme(dlg.m_iVerfahren) != m_iVerfahren;
+                   brelvan::engine::influxScheme(dlg.m_iVerfahren) != m_iVerfahren ||
+                   dlg.m_iModell != m_iModell;
     if (m_bGeaendert)
         SetModifiedFlag();
 
@@ -103,6 +105,7 @@ void CBrelvanDoc::OnDataChange() {
         m_Zeilen = dlg.m_Zeilen;
     m_iGrafiktyp = dlg.m_iGrafiktyp;
     m_iVerfahren = brelvan::engine::influxScheme(dlg.m_iVerfahren);
+    m_iModell = dlg.m_iModell;
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;
 

@@ -6,6 +6,7 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
 #include "document/FitCase.h"
+#include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
 #include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
@@ -35,6 +36,8 @@ RunInputs CBrelvanDoc::runInputs() const {
     in.ce =
         brelvan::engine::effectiveCompressibility(m_dKompressFormation, m_dKompressWasser, m_dSwi);
     in.bw = m_dBw;
+    in.model = brelvan::modelOf(m_iModell);
+    in.rock = brelvan::rockOf(jInputs());
     in.rows = brelvan::engine::parseRows(m_Zeilen);
     return in;
 }

@@ -57,6 +57,8 @@ engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     probe.m_dBw = dlg.m_dBw;
     probe.m_iGrafiktyp = dlg.m_iGrafiktyp;
     probe.m_iVerfahren = engine::influxScheme(dlg.m_iVerfahren);
+    probe.m_iModell = dlg.m_iModell;
+    probe.jInputs() = dlg.jInputs();
     return probe.runInputs();
 }
 

@@ -10,6 +10,8 @@ bool confirmInputDialog(DlgInputData& data, UserInterface& ui, const ConfirmOpti
         data.m_iGrafiktyp = *options.chartType;
     if (options.scheme)
         data.m_iVerfahren = static_cast<int>(*options.scheme);
+    if (options.model)
+        data.m_iModell = *options.model;
     data.OnInitDialog(ui);
     if (!data.checkAll(ui))
         return false;

@@ -19,6 +19,7 @@ namespace brelvan {
 struct ConfirmOptions {
     std::optional<int> chartType;               // 0 days, 1 cumulative production
     std::optional<engine::InfluxScheme> scheme; // the case's own otherwise
+    std::optional<int> model;                   // the water-zone model; the case's otherwise
     // A further step after the checks have passed (the batch search: the sensitivity ranges);
     // false refuses the dialog.
     std::function<bool(DlgInputData&, UserInterface&)> then;

@@ -9,6 +9,7 @@
 #include "engine/DayNumber.h"
 #include "engine/GasBalance.h"
 #include "engine/GasProperties.h"
+#include "engine/ModelWaterZone.h"
 #include "engine/RootFinder.h"
 #include "engine/Run.h"
 #include "engine/WaterZone.h"
@@ -356,7 +357,13 @@ bool invalidCase(const CaseValues& in, const Reservoir& r, const RunResult& out)
 } // namespace
 
 RunResult run(const CaseValues& in, const Rows& rows) {
-    const std::unique_ptr<WaterZone> zone = makeWaterZone(in.scheme);
+    const std::unique_ptr<WaterZone> zone = makeWaterZone(in);
+    if (!zone) { // the case lacks a value the model needs
+        RunResult out;
+        out.status.end = RunEnd::InvalidCase;
+        out.meanError = std::numeric_limits<double>::quiet_NaN();
+        return out;
+    }
     return run(in, rows, *zone);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/ModelWaterZone.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::report {
@@ -56,7 +57,18 @@ void writeHeader(const engine::CaseValues& in, double zInit, std::vector<std::st
         out.push_back(cformat(kEffectiveCompressibility, in.ce));
     out.push_back(cformat(kJValue, in.jValue));
     out.push_back(startLine(in.startDay, in.startMonth, in.startYear));
-    if (in.scheme == engine::InfluxScheme::IntervalMean)
+    if (in.model != waterzone::Model::Fetkovich) {
+        static constexpr const char* kNames[] = {"FETKOVITCH", "VAN EVERDINGEN-HURST",
+                                                 "CARTER-TRACY", "TOPF"};
+        out.push_back(cformat(kModel, kNames[static_cast<int>(in.model)]));
+        const waterzone::ZoneSetup z = engine::zoneOf(in);
+        if (in.model != waterzone::Model::Pot && z.missing == waterzone::Missing::None) {
+            out.push_back(cformat(kModelPermeability, z.k));
+            out.push_back(
+                cformat(z.zone.geometry == waterzone::Geometry::Linear ? kModelDepth : kModelRadius,
+                        z.size));
+        }
+    } else if (in.scheme == engine::InfluxScheme::IntervalMean)
         out.emplace_back(kIntervalScheme);
     out.emplace_back(kBlank);
 }

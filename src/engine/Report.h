@@ -40,6 +40,13 @@ inline constexpr std::string_view kStart = "   FOERDERBEGINN                    
 // Only in reports of the interval-mean scheme; reports of the original scheme have no such line.
 inline constexpr std::string_view kIntervalScheme =
     "   ZUFLUSSBERECHNUNG                  :INTERVALLMITTEL NACH FETKOVITCH";
+// Only in reports of a model other than Fetkovich: the model and, for the unsteady ones, the
+// conductivity J gives and the size WIP gives.
+inline constexpr std::string_view kModel = "   ZUFLUSSMODELL                      :%s";
+inline constexpr std::string_view kModelPermeability =
+    "   PERMEABILITAET AUS J-WERT       (MD):%8.1f";
+inline constexpr std::string_view kModelRadius = "   AUSSENRADIUS AUS WIP             (M):%8.1f";
+inline constexpr std::string_view kModelDepth = "   TIEFE AUS WIP                    (M):%8.1f";
 
 // ---- Table header, added once when the first list row has been read
 inline constexpr std::array<std::string_view, 4> kTableHeader = {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/GasProperties.h"
+#include "engine/WaterZoneModels.h"
 
 namespace brelvan::engine {
 
@@ -55,6 +56,10 @@ struct CaseValues {
     double jValue = 0;      // m3/(day bar)
     int startDay = 0, startMonth = 0, startYear = 0;
     InfluxScheme scheme = InfluxScheme::Original;
+    // The water-zone model; the unsteady ones take their geometry from `rock` (the J-value
+    // data), the size from WIP and the conductivity from J.
+    waterzone::Model model = waterzone::Model::Fetkovich;
+    waterzone::Rock rock;
     // The gas zone's effective compressibility c_e (1E-5 per bar, see GasBalance.h) and the
     // formation volume factor of the produced water Wp that the lines may carry.
     double ce = 0;

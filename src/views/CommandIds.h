@@ -34,6 +34,7 @@ enum : int {
     ID_GRAFIKLUPE = 32784,
     ID_MISFIT_MAP = 32800,
     ID_FIT = 32801,
+    ID_INFLUX_CALCULATOR = 32802,
 };
 
 // What an update handler decides for a command: enabled, checked; handled tells whether the

@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("Bearbeiten") << 1 << "&Bearbeiten"
                                     << QList<Item>{{"Daten ändern", 32772},
                                                    {"Anpassung …", 32801},
+                                                   {"Zuflussrechner …", 32802},
                                                    {"Ergebnisse in aus.txt Datei", 32777},
                                                    {"Datei aus.txt lesen", 32779}};
         QTest::newRow("Ansicht") << 2 << "&Ansicht"

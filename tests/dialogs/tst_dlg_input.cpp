@@ -1,6 +1,7 @@
 // The case input dialog: the exchange with its ranges and order, the checks of OK, the
 // focus-leave handlers, Enter and Escape, and the buttons to the J value and sensitivity
 // dialogs.
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -249,6 +250,34 @@ private slots:
         QCOMPARE(d.m_iGrafiktyp, 1);
         QCOMPARE(d.m_iVerfahren, 1);
         QCOMPARE(d.m_Zeilen.size(), std::size_t(4));
+    }
+
+    // The combo "Zuflussmodell" sets the model; a model whose geometry the J-value data lack
+    // keeps the dialog open with a message naming the value, and the same case with the
+    // geometry is accepted.
+    void waterZoneModelCombo() {
+        {
+            DlgInput& d = open([](DlgInputData& data) { data.m_fMaechtigkeit = 0; });
+            auto* combo = static_cast<QComboBox*>(d.control(DlgInputData::kIdModell));
+            QCOMPARE(combo->count(), 4);
+            QCOMPARE(combo->currentIndex(), 0);
+            QCOMPARE(combo->itemText(1), QStringLiteral("van Everdingen–Hurst"));
+            combo->setCurrentIndex(1);
+            QCOMPARE(d.m_iModell, 1);
+            clickOk();
+            QCOMPARE(
+                m_boxes->texts(),
+                std::vector<std::string>{
+                    "Für das Zuflussmodell van Everdingen–Hurst fehlt die Mächtigkeit (h > 0)."});
+            QVERIFY(d.isVisible());
+        }
+        m_boxes->shown.clear();
+        DlgInput& d = open([](DlgInputData& data) { data.m_iModell = 2; });
+        QCOMPARE(static_cast<QComboBox*>(d.control(DlgInputData::kIdModell))->currentIndex(), 2);
+        clickOk();
+        QVERIFY(m_boxes->shown.empty());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.m_iModell, 2);
     }
 
     // Enter presses OK (its checks included); Escape and "Abbrechen" cancel; QDialog's

@@ -459,6 +459,34 @@ TEST(CaseExtension, OriginalSchemeIsSavedWithoutTheBlockTheIntervalMeanWithIt) {
     EXPECT_EQ(caseBytes(back), plain);
 }
 
+// The water-zone model: the default (Fetkovich) adds nothing, another model its field, after the
+// scheme's; a model number outside 0 to 3 refuses the file.
+TEST(CaseExtension, WaterZoneModelIsSavedOnlyWhenNotTheDefault) {
+    CBrelvanDoc doc;
+    worked_case::set(doc);
+    EXPECT_EQ(doc.m_iModell, 0);
+    const std::string plain = caseBytes(doc);
+    doc.m_iModell = 2;
+    EXPECT_EQ(caseBytes(doc), plain + block(field("MODL", le32(2))));
+    doc.m_iVerfahren = brelvan::engine::InfluxScheme::IntervalMean;
+    const std::string both = caseBytes(doc);
+    EXPECT_EQ(both, plain + block(field("VERF", le32(1)) + field("MODL", le32(2))));
+    CBrelvanDoc back;
+    std::string error;
+    ByteReader r(both);
+    ASSERT_TRUE(back.Serialize(r, error)) << error;
+    EXPECT_EQ(back.m_iModell, 2);
+    EXPECT_EQ(back.m_iVerfahren, brelvan::engine::InfluxScheme::IntervalMean);
+    EXPECT_EQ(caseBytes(back), both);
+    const std::string badBytes = plain + block(field("MODL", le32(4)));
+    ByteReader bad(badBytes);
+    EXPECT_FALSE(back.Serialize(bad, error));
+    EXPECT_NE(error.find("Zuflussmodell"), std::string::npos) << error;
+    ByteReader again(plain);
+    ASSERT_TRUE(back.Serialize(again, error)) << error;
+    EXPECT_EQ(back.m_iModell, 0);
+}
+
 TEST(CaseExtension, UnknownFieldsAreSkippedDamagedBlocksRefused) {
     CBrelvanDoc doc;
     worked_case::set(doc);
