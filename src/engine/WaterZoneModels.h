@@ -71,6 +71,8 @@ struct Rock {
     double re = 0;    // m; 0 or below: an infinite ring (the influx calculator only)
     double depth = 0; // L, m
     double width = 0; // B, m
+
+    bool operator==(const Rock&) const = default;
 };
 
 // The value a model lacks (0 or below where it must be positive).

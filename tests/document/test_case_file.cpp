@@ -472,18 +472,20 @@ TEST(CaseExtension, WaterZoneModelIsSavedOnlyWhenNotTheDefault) {
     const std::string both = caseBytes(doc);
     EXPECT_EQ(both, plain + block(field("VERF", le32(1)) + field("MODL", le32(2))));
     CBrelvanDoc back;
-    std::string error;
     ByteReader r(both);
-    ASSERT_TRUE(back.Serialize(r, error)) << error;
+    const brelvan::IoResult<> read = back.Serialize(r);
+    ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(back.m_iModell, 2);
     EXPECT_EQ(back.m_iVerfahren, brelvan::engine::InfluxScheme::IntervalMean);
     EXPECT_EQ(caseBytes(back), both);
     const std::string badBytes = plain + block(field("MODL", le32(4)));
     ByteReader bad(badBytes);
-    EXPECT_FALSE(back.Serialize(bad, error));
-    EXPECT_NE(error.find("Zuflussmodell"), std::string::npos) << error;
+    const brelvan::IoResult<> refused = back.Serialize(bad);
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.error().find("Zuflussmodell"), std::string::npos) << refused.error();
     ByteReader again(plain);
-    ASSERT_TRUE(back.Serialize(again, error)) << error;
+    const brelvan::IoResult<> readAgain = back.Serialize(again);
+    ASSERT_TRUE(readAgain) << readAgain.error();
     EXPECT_EQ(back.m_iModell, 0);
 }
 
