@@ -16,6 +16,7 @@
 #include "engine/Report.h"
 #include "engine/ReportWriter.h"
 #include "engine/Run.h"
+#include "engine/WaterZoneModels.h"
 #include "support/TextFormat.h"
 
 using namespace brelvan;
@@ -82,6 +83,26 @@ TEST(GasBalanceRun, EveryRowOfEverySchemeSatisfiesTheBalance) {
             const RunResult r = engine::run(in);
             expectBalanceOnEveryRow(in, r, cformat("scheme %d, c_e %g", int(scheme), ce).c_str());
         }
+    }
+}
+
+// The unsteady and the pot water zones go through the same balance: with produced water and
+// the gas zone's expansion every row holds it too.
+TEST(GasBalanceRun, EveryWaterZoneModelSatisfiesTheWholeBalance) {
+    namespace wz = brelvan::waterzone;
+    for (wz::Model model :
+         {wz::Model::VanEverdingenHurst, wz::Model::CarterTracy, wz::Model::Pot}) {
+        RunInputs in =
+            waterCase(InfluxScheme::Original, engine::effectiveCompressibility(10, 4.5, 0.3));
+        in.model = model;
+        in.rock.angle = 360;
+        in.rock.h = 20;
+        in.rock.mu = 0.5;
+        in.rock.phi = 0.2;
+        in.rock.rw = 3000;
+        const RunResult r = engine::run(in);
+        expectBalanceOnEveryRow(in, r, wz::modelWord(model));
+        EXPECT_GT(r.rows.back().we, 0.0) << wz::modelWord(model);
     }
 }
 
