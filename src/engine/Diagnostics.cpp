@@ -70,7 +70,7 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
         return;
     }
     // In u = Gp / Gp_max, so that the sums stay of one size.
-    double suu = 0, su3 = 0, su4 = 0, suy = 0, su2y = 0;
+    double suu = 0, su3 = 0, su4 = 0, suy = 0;
     for (int i = 0; i < n; ++i) {
         const double u = x[static_cast<std::size_t>(i)] / xMax;
         const double v = y[static_cast<std::size_t>(i)];
@@ -78,7 +78,6 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
         su3 += u * u * u;
         su4 += u * u * u * u;
         suy += u * v;
-        su2y += u * u * v;
     }
     const double det = suu * su4 - su3 * su3;
     if (!(suu > 0) || !(det > 1e-12 * suu * su4)) {
