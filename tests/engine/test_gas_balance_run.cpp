@@ -18,6 +18,7 @@
 #include "engine/Run.h"
 #include "engine/WaterZoneModels.h"
 #include "support/TextFormat.h"
+#include "support/WorkedCase.h"
 
 using namespace brelvan;
 using engine::InfluxScheme;
@@ -30,17 +31,8 @@ namespace {
 // J 50, start 1.1.2000) with produced water on its lines.
 RunInputs waterCase(InfluxScheme scheme, double ce) {
     RunInputs in;
+    static_cast<engine::CaseValues&>(in) = worked_case::caseValues();
     in.fieldName = "Wasserfeld";
-    in.gas[3] = 100;
-    in.temperature = 80;
-    in.pInit = 250;
-    in.ogip = 5000;
-    in.wip = 20000;
-    in.compress = 9.5;
-    in.jValue = 50;
-    in.startDay = 1;
-    in.startMonth = 1;
-    in.startYear = 2000;
     in.rows = engine::parseRows({"1.1.2001 500 225 0.05", "1.1.2002 1000 205 0.20",
                                  "1.7.2002 1200 0 0.35",
                                  "1.1.2003 1500 185", // no Wp: the 0.35 of the line before

@@ -15,6 +15,7 @@
 #include "engine/Run.h"
 #include "engine/WaterZoneModels.h"
 #include "support/TextFormat.h"
+#include "support/WorkedCase.h"
 
 using namespace brelvan;
 namespace wz = brelvan::waterzone;
@@ -26,17 +27,8 @@ namespace {
 // each, every second one measured (the pressure filled in later).
 engine::RunInputs ringCase(wz::Model model, bool linear = false) {
     engine::RunInputs in;
+    static_cast<engine::CaseValues&>(in) = worked_case::caseValues();
     in.fieldName = "Testfeld";
-    in.gas[3] = 100;
-    in.temperature = 80;
-    in.pInit = 250;
-    in.ogip = 5000;
-    in.wip = 20000;
-    in.compress = 9.5;
-    in.jValue = 50;
-    in.startDay = 1;
-    in.startMonth = 1;
-    in.startYear = 2000;
     in.model = model;
     in.rock.angle = linear ? 0 : 360;
     in.rock.h = 20;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/CBrelvanDoc.h"
+#include "engine/Run.h"
 
 namespace worked_case {
 
@@ -41,6 +42,23 @@ template <class Case> void setReservoir(Case& c) {
     c.m_iTag = kTag;
     c.m_iMonat = kMonat;
     c.m_iJahr = kJahr;
+}
+
+// The worked case's values for the engine, without its lines.
+inline brelvan::engine::CaseValues caseValues() {
+    brelvan::engine::CaseValues v;
+    v.fieldName = kFeldname;
+    v.gas[3] = 100; // methane
+    v.temperature = kTemperatur;
+    v.pInit = kDruck;
+    v.ogip = kOGIP;
+    v.wip = kWIP;
+    v.compress = kKompress;
+    v.jValue = kJWert;
+    v.startDay = kTag;
+    v.startMonth = kMonat;
+    v.startYear = kJahr;
+    return v;
 }
 
 // A new document holding the whole worked case.
