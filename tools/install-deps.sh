@@ -8,9 +8,9 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev l
 for want in "$@"; do
     case "$want" in
     gui) packages+=(qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
-                    libgl-dev fonts-liberation) ;;
+                    qt6-l10n-tools qt6-tools-dev libgl-dev fonts-liberation) ;;
     test) packages+=(qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
-                     libgl-dev fonts-liberation xvfb xauth
+                     qt6-l10n-tools qt6-tools-dev libgl-dev fonts-liberation xvfb xauth
                      dpkg-dev file lintian desktop-file-utils shared-mime-info appstream
                      clang libclang-rt-14-dev) ;;
     esac
