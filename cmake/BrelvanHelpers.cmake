@@ -70,3 +70,15 @@ function(brelvan_core_layer target folder)
     target_compile_options(${target} PRIVATE -ffp-contract=off)
     brelvan_warnings(${target})
 endfunction()
+
+# The English translation of a Qt target's texts: the .ts file (German source texts) compiled
+# and embedded as the resource :/i18n/<name>.qm, and a test that it is complete.
+# brelvan_translations(target ts-file source-dirs...)
+function(brelvan_translations target ts)
+    get_filename_component(name ${ts} NAME_WE)
+    qt_add_translations(${target} TS_FILES ${ts} RESOURCE_PREFIX /i18n
+                        LRELEASE_OPTIONS -silent -nounfinished)
+    add_test(NAME translations_${name}
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/i18n/check-ts.sh $<TARGET_FILE:Qt6::lupdate>
+                     ${CMAKE_CURRENT_SOURCE_DIR}/${ts} ${ARGN})
+endfunction()
