@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "i18n/CatalogueScan.h"
 #include "support/Language.h"
 
 namespace brelvan {
@@ -48,6 +51,30 @@ TEST(Language, CatalogueLookup) {
     EXPECT_EQ(texts.english("Druck"), "Pressure");
     EXPECT_FALSE(texts.english("Unbekannt"));
     setCurrentLanguage(Language::German);
+}
+
+// The check that keeps catalogues complete: it must see joined literals, escapes and printf
+// conversions as the compiler does.
+TEST(Language, CatalogueCheck) {
+    EXPECT_EQ(testing::conversions("%-8s :%8.1f %% %2d.%4d"),
+              (std::vector<std::string>{"%-8s", "%8.1f", "%2d", "%4d"}));
+    static constexpr std::array<TextPair, 3> kPairs{
+        {{"Druck %d", "Pressure %d"}, {"Tage %5.1f", "days %5.2f"}, {"alt", "old"}}};
+    const auto problems =
+        testing::catalogueProblems(Catalogue(kPairs), {"Druck %d", "Tage %5.1f", "neu"});
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_NE(problems[0].find("Tage %5.1f"), std::string::npos);
+    EXPECT_NE(problems[1].find("neu"), std::string::npos);
+    EXPECT_NE(problems[2].find("alt"), std::string::npos);
+
+    const auto dir = std::filesystem::temp_directory_path() / "brelvan_catalogue_scan";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "a.cpp") << "x = tx(\"Zeile %d\\n\"\n  // Rest\n  \" weiter\\\"\");\n"
+                                    "y = ctx(\"nicht\"); z = tx(kKonstante); w = tx( \"\\xe4\");\n";
+    std::ofstream(dir / "a.txt") << "tx(\"nicht\")";
+    EXPECT_EQ(testing::txLiterals(dir.string()),
+              (std::vector<std::string>{"Zeile %d\n weiter\"", "\xe4"}));
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
