@@ -79,6 +79,6 @@ function(brelvan_translations target ts)
     qt_add_translations(${target} TS_FILES ${ts} RESOURCE_PREFIX /i18n
                         LRELEASE_OPTIONS -silent -nounfinished)
     add_test(NAME translations_${name}
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/i18n/check-ts.sh $<TARGET_FILE:Qt6::lupdate>
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/testing/check-ts.sh $<TARGET_FILE:Qt6::lupdate>
                      ${CMAKE_CURRENT_SOURCE_DIR}/${ts} ${ARGN})
 endfunction()

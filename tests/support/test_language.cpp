@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "i18n/CatalogueScan.h"
 #include "support/Language.h"
+#include "testing/CatalogueScan.h"
 
 namespace brelvan {
 namespace {
