@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,13 +12,14 @@ namespace brelvan::app {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("Info über brelvan"));
+    setWindowTitle(QCoreApplication::translate("AboutDialog", "Info über brelvan"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(applicationIcon().pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("brelvan, Version 2.0"), this);
+    auto* text =
+        new QLabel(QCoreApplication::translate("AboutDialog", "brelvan, Version 2.0"), this);
     text->setObjectName(QStringLiteral("version"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

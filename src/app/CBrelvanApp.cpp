@@ -1,6 +1,7 @@
 #include "app/CBrelvanApp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,7 +25,9 @@ using namespace brelvan::cmd;
 
 namespace {
 
-const QString kFilter = QStringLiteral("Dateityp Brelva (*.brv);;Alle Dateien (*)");
+QString caseFilter() {
+    return QCoreApplication::translate("CBrelvanApp", "Dateityp Brelva (*.brv);;Alle Dateien (*)");
+}
 
 QSettings settings() {
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
@@ -57,17 +60,20 @@ CBrelvanApp::CBrelvanApp(brelvan::UserInterface& ui, QObject* parent)
     dialogs::installScreenFit(this);
     m_chooseFile = [this](bool save, const QString& suggested) {
         if (save) {
-            return QFileDialog::getSaveFileName(frame(), QStringLiteral("Speichern unter"),
-                                                suggested, kFilter);
+            return QFileDialog::getSaveFileName(
+                frame(), QCoreApplication::translate("CBrelvanApp", "Speichern unter"), suggested,
+                caseFilter());
         }
-        return QFileDialog::getOpenFileName(frame(), QStringLiteral("Öffnen"), suggested, kFilter);
+        return QFileDialog::getOpenFileName(
+            frame(), QCoreApplication::translate("CBrelvanApp", "Öffnen"), suggested, caseFilter());
     };
     m_askSave = [this](const QString& text) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("brelvan"), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, frame());
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("CBrelvanApp", "&Ja"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("CBrelvanApp", "&Nein"));
+        box.button(QMessageBox::Cancel)
+            ->setText(QCoreApplication::translate("CBrelvanApp", "Abbrechen"));
         box.setDefaultButton(QMessageBox::Yes);
         switch (box.exec()) {
         case QMessageBox::Yes:
@@ -102,14 +108,18 @@ CBrelvanApp::Start CBrelvanApp::InitInstance(const QStringList& args) {
         const QString first = args.front();
         if (first == QLatin1String("--print") || first == QLatin1String("/p")) {
             if (args.size() < 2) {
-                m_ui.error("Aufruf: brelvan --print FALL.brv");
+                m_ui.error(
+                    QCoreApplication::translate("CBrelvanApp", "Aufruf: brelvan --print FALL.brv")
+                        .toStdString());
                 return Start::Failed;
             }
             return printFile(args[1], QString()) ? Start::Done : Start::Failed;
         }
         if (first == QLatin1String("--print-to") || first == QLatin1String("/pt")) {
             if (args.size() < 3) {
-                m_ui.error("Aufruf: brelvan --print-to DRUCKER FALL.brv");
+                m_ui.error(QCoreApplication::translate(
+                               "CBrelvanApp", "Aufruf: brelvan --print-to DRUCKER FALL.brv")
+                               .toStdString());
                 return Start::Failed;
             }
             // The Windows-style "/pt FILE PRINTER ..." names the file first, "--print-to" the
@@ -150,13 +160,18 @@ bool CBrelvanApp::printFile(const QString& path, const QString& printerName) {
         p.setOutputFileName(QString());
         const IoResult<std::string> bytes =
             printed ? readFileBounded(temporary.toStdString())
-                    : IoResult<std::string>::failure("die Seiten können nicht gedruckt werden");
+                    : IoResult<std::string>::failure(
+                          QCoreApplication::translate("CBrelvanApp",
+                                                      "die Seiten können nicht gedruckt werden")
+                              .toStdString());
         const IoResult<> written =
             bytes ? writeFileAtomically(printerName.toStdString(), bytes.value()) : IoResult<>();
         if (!bytes || !written) {
-            m_ui.error("Die Datei „" + printerName.toStdString() +
-                       "“ kann nicht geschrieben werden: " +
-                       (bytes ? written.error() : bytes.error()) + ".");
+            m_ui.error(QCoreApplication::translate(
+                           "CBrelvanApp", "Die Datei „%1“ kann nicht geschrieben werden: %2.")
+                           .arg(printerName,
+                                QString::fromStdString(bytes ? written.error() : bytes.error()))
+                           .toStdString());
             return false;
         }
         return true;
@@ -164,9 +179,13 @@ bool CBrelvanApp::printFile(const QString& path, const QString& printerName) {
     const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
                                                     : QPrinterInfo::printerInfo(printerName);
     if (info.isNull()) {
-        m_ui.error(printerName.isEmpty() ? std::string("Es ist kein Standarddrucker eingerichtet.")
-                                         : ("Der Drucker \"" + printerName.toStdString() +
-                                            "\" ist nicht vorhanden."));
+        m_ui.error((printerName.isEmpty()
+                        ? QCoreApplication::translate("CBrelvanApp",
+                                                      "Es ist kein Standarddrucker eingerichtet.")
+                        : QCoreApplication::translate("CBrelvanApp",
+                                                      "Der Drucker \"%1\" ist nicht vorhanden.")
+                              .arg(printerName))
+                       .toStdString());
         return false;
     }
     p.setPrinterName(info.printerName());
@@ -241,7 +260,7 @@ void CBrelvanApp::OnFileOpen() {
 
 void CBrelvanApp::OnFilePrintSetup() {
     QPageSetupDialog dialog(m_pPrinter.get(), frame());
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.setWindowTitle(QCoreApplication::translate("CBrelvanApp", "Druckereinrichtung"));
     dialog.exec();
 }
 
@@ -313,13 +332,26 @@ bool CBrelvanApp::SaveModified() {
     if (!m_doc.IsModified()) {
         return true;
     }
-    const QString text = QStringLiteral("Möchten Sie die Änderungen an %1 speichern?")
-                             .arg(QString::fromStdString(m_doc.GetTitle()));
+    const QString text =
+        QCoreApplication::translate("CBrelvanApp", "Möchten Sie die Änderungen an %1 speichern?")
+            .arg(QString::fromStdString(m_doc.GetTitle()));
     const int answer = m_askSave ? m_askSave(text) : 2;
     if (answer == 0) {
         return OnFileSave();
     }
     return answer == 1;
+}
+
+// ---- Language
+
+std::optional<Language> CBrelvanApp::storedLanguage() {
+    const QString code = settings().value(QStringLiteral("Settings/Language")).toString();
+    return languageFromCode(code.toStdString());
+}
+
+void CBrelvanApp::storeLanguage(Language language) {
+    settings().setValue(QStringLiteral("Settings/Language"),
+                        QString::fromLatin1(languageCode(language)));
 }
 
 // ---- Recent files

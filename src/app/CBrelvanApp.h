@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "document/CBrelvanDoc.h"
+#include "support/Language.h"
 #include "support/UserInterface.h"
 #include "views/CommandIds.h"
 
@@ -62,6 +64,11 @@ public:
     QStringList recentFiles() const { return m_recent; }
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
+
+    // ---- The language chosen in the menu "Sprache / Language" (key "Settings/Language",
+    // "de" or "en"); nothing when none is stored or the stored value is not one of these.
+    static std::optional<Language> storedLanguage();
+    static void storeLanguage(Language language);
 
     // ---- Hooks for the file and printer dialogs; tests replace them.
     // The file dialog: save = Save As; returns the chosen path or an empty string.

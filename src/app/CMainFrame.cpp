@@ -1,8 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -48,44 +50,68 @@ struct CommandText {
 
 // Every command of the program with its menu text and prompt.
 const CommandText kCommands[] = {
-    {ID_FILE_NEW, "&Neu\tStrg+N", "Erstellt ein neues Dokument.\nNeu"},
-    {ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", "Öffnet ein bestehendes Dokument.\nÖffnen"},
-    {ID_FILE_SAVE, "S&peichern\tStrg+S", "Speichert das aktive Dokument.\nSpeichern"},
-    {ID_FILE_SAVE_AS, "Speichern &unter...",
-     "Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"},
-    {ID_FILE_PRINT, "&Drucken...\tStrg+P", "Druckt das aktive Dokument.\nDrucken"},
-    {ID_FILE_PRINT_PREVIEW, "Sei&tenansicht", "Zeigt ganze Seiten an.\nSeitenansicht"},
-    {ID_FILE_PRINT_SETUP, "Drucker&einrichtung...",
-     "Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"},
-    {ID_FILE_MRU_FILE1, "Letzte Datei", "Öffnet dieses Dokument."},
-    {ID_APP_EXIT, "&Beenden",
-     "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
-    {ID_DATA_CHANGE, "Daten ändern", "Daten ändern\nDaten ändern"},
-    {ID_WRITE_AUSTXT, "Ergebnisse in aus.txt Datei",
-     "Die Ergebnisse werden in die Datei aus.txt geschrieben"},
-    {ID_READ_AUSTXT, "Datei aus.txt lesen", ""},
-    {ID_GRAFIK, "Grafik", "Zeigt die Grafik an\nGrafik"},
-    {ID_TEXT, "Text", "Zeigt den Text an\nText"},
-    {ID_VIEW_TOOLBAR, "&Symbolleiste",
-     "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
-    {ID_VIEW_STATUS_BAR, "S&tatusleiste",
-     "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
-    {ID_APP_ABOUT, "Inf&o über brelvan...",
-     "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
-    {ID_HILFE, "Hilfe", "Ruft die Online-Hilfe auf"},
-    {ID_GRAFIKLUPE, "Grafik Lupe", "Grafik Lupe\nGrafik Lupe"},
-    {ID_MISFIT_MAP, "Fehlerkarte", "Zeigt die Fehlerkarte an\nFehlerkarte"},
-    {ID_FIT, "Anpassung …", "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung"},
-    {ID_INFLUX_CALCULATOR, "Zuflussrechner …",
-     "Rechnet den Wasserzufluss eines Druckverlaufs nach einem Zuflussmodell\nZuflussrechner"},
-    {ID_FILE_PRINT_DIRECT, "Direkt drucken", "Druckt das aktive Dokument.\nDrucken"},
+    {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&Neu\tStrg+N"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Erstellt ein neues Dokument.\nNeu")},
+    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "Ö&ffnen...\tStrg+O"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Öffnet ein bestehendes Dokument.\nÖffnen")},
+    {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "S&peichern\tStrg+S"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Speichert das aktive Dokument.\nSpeichern")},
+    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Speichern &unter..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter")},
+    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Drucken...\tStrg+P"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Druckt das aktive Dokument.\nDrucken")},
+    {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Sei&tenansicht"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Zeigt ganze Seiten an.\nSeitenansicht")},
+    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Drucker&einrichtung..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung")},
+    {ID_FILE_MRU_FILE1, QT_TRANSLATE_NOOP("CMainFrame", "Letzte Datei"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Öffnet dieses Dokument.")},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Beenden"),
+     QT_TRANSLATE_NOOP(
+         "CMainFrame",
+         "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden")},
+    {ID_DATA_CHANGE, QT_TRANSLATE_NOOP("CMainFrame", "Daten ändern"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Daten ändern\nDaten ändern")},
+    {ID_WRITE_AUSTXT, QT_TRANSLATE_NOOP("CMainFrame", "Ergebnisse in aus.txt Datei"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Die Ergebnisse werden in die Datei aus.txt geschrieben")},
+    {ID_READ_AUSTXT, QT_TRANSLATE_NOOP("CMainFrame", "Datei aus.txt lesen"), ""},
+    {ID_GRAFIK, QT_TRANSLATE_NOOP("CMainFrame", "Grafik"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Zeigt die Grafik an\nGrafik")},
+    {ID_TEXT, QT_TRANSLATE_NOOP("CMainFrame", "Text"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Zeigt den Text an\nText")},
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Symbolleiste"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten")},
+    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "S&tatusleiste"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten")},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "Inf&o über brelvan..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Zeigt Programminformationen und die Versionsnummer an.\nInfo")},
+    {ID_HILFE, QT_TRANSLATE_NOOP("CMainFrame", "Hilfe"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ruft die Online-Hilfe auf")},
+    {ID_GRAFIKLUPE, QT_TRANSLATE_NOOP("CMainFrame", "Grafik Lupe"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Grafik Lupe\nGrafik Lupe")},
+    {ID_MISFIT_MAP, QT_TRANSLATE_NOOP("CMainFrame", "Fehlerkarte"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Zeigt die Fehlerkarte an\nFehlerkarte")},
+    {ID_FIT, QT_TRANSLATE_NOOP("CMainFrame", "Anpassung …"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Passt OGIP, WIP und J-Wert nach kleinsten Quadraten an\nAnpassung")},
+    {ID_INFLUX_CALCULATOR, QT_TRANSLATE_NOOP("CMainFrame", "Zuflussrechner …"),
+     QT_TRANSLATE_NOOP(
+         "CMainFrame",
+         "Rechnet den Wasserzufluss eines Druckverlaufs nach einem Zuflussmodell\nZuflussrechner")},
+    {ID_FILE_PRINT_DIRECT, QT_TRANSLATE_NOOP("CMainFrame", "Direkt drucken"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Druckt das aktive Dokument.\nDrucken")},
     // Accelerators without a handler anywhere in the program: their keys do nothing.
-    {ID_EDIT_COPY, "Kopieren", ""},
-    {ID_EDIT_PASTE, "Einfügen", ""},
-    {ID_EDIT_CUT, "Ausschneiden", ""},
-    {ID_EDIT_UNDO, "Rückgängig", ""},
-    {ID_NEXT_PANE, "Nächster Ausschnitt", ""},
-    {ID_PREV_PANE, "Vorheriger Ausschnitt", ""},
+    {ID_EDIT_COPY, QT_TRANSLATE_NOOP("CMainFrame", "Kopieren"), ""},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CMainFrame", "Einfügen"), ""},
+    {ID_EDIT_CUT, QT_TRANSLATE_NOOP("CMainFrame", "Ausschneiden"), ""},
+    {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CMainFrame", "Rückgängig"), ""},
+    {ID_NEXT_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Nächster Ausschnitt"), ""},
+    {ID_PREV_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Vorheriger Ausschnitt"), ""},
 };
 
 struct Accelerator {
@@ -132,6 +158,11 @@ bool isDocumentCommand(int id) {
     default:
         return false;
     }
+}
+
+// A text of the tables above in the current language.
+QString commandText(const char* text) {
+    return QCoreApplication::translate("CMainFrame", text);
 }
 
 int childId(const QWidget* w) {
@@ -197,7 +228,7 @@ QAction* CMainFrame::makeAction(int id, const QString& text, const QString& prom
 
 void CMainFrame::createActions() {
     for (const CommandText& c : kCommands) {
-        makeAction(c.id, QString::fromUtf8(c.text), QString::fromUtf8(c.prompt));
+        makeAction(c.id, commandText(c.text), commandText(c.prompt));
     }
     QHash<int, QList<QKeySequence>> keys;
     for (const Accelerator& a : accelerators()) {
@@ -207,10 +238,10 @@ void CMainFrame::createActions() {
         m_actions.value(it.key())->setShortcuts(it.value());
     }
     for (const DiagnosticViewEntry& e : kDiagnosticViews) {
-        makeAction(e.id, QString::fromUtf8(e.text), QString::fromUtf8(e.prompt))
+        makeAction(e.id, diagnosticViewText(e.text), diagnosticViewText(e.prompt))
             ->setIcon(diagnosticIcon(e.kind));
     }
-    makeAction(ID_DIAG_EXPORT, QString::fromUtf8(kExportText), QString::fromUtf8(kExportPrompt));
+    makeAction(ID_DIAG_EXPORT, diagnosticViewText(kExportText), diagnosticViewText(kExportPrompt));
     for (int id : {ID_GRAFIKLUPE, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         m_actions.value(id)->setCheckable(true);
     }
@@ -222,7 +253,7 @@ void CMainFrame::createActions() {
 
 void CMainFrame::createMenus() {
     QMenuBar* bar = menuBar();
-    m_pFileMenu = bar->addMenu(QStringLiteral("&Datei"));
+    m_pFileMenu = bar->addMenu(QCoreApplication::translate("CMainFrame", "&Datei"));
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
         m_pFileMenu->addAction(action(id));
     }
@@ -236,12 +267,11 @@ void CMainFrame::createMenus() {
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(action(ID_APP_EXIT));
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    for (int id :
-         {ID_DATA_CHANGE, ID_FIT, ID_INFLUX_CALCULATOR, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
+    QMenu* edit = bar->addMenu(QCoreApplication::translate("CMainFrame", "&Bearbeiten"));
+    for (int id : {ID_DATA_CHANGE, ID_FIT, ID_INFLUX_CALCULATOR, ID_WRITE_AUSTXT, ID_READ_AUSTXT}) {
         edit->addAction(action(id));
     }
-    QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
+    QMenu* view = bar->addMenu(QCoreApplication::translate("CMainFrame", "&Ansicht"));
     for (int id :
          std::initializer_list<int>{ID_GRAFIK, ID_TEXT, ID_MISFIT_MAP, ID_DIAG_HISTORY, ID_DIAG_PZ,
                                     ID_DIAG_COLE, ID_DIAG_HO, ID_DIAG_RESIDUALS, ID_DIAG_EXPORT, 0,
@@ -252,11 +282,12 @@ void CMainFrame::createMenus() {
             view->addSeparator();
         }
     }
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    QMenu* language = createLanguageMenu();
+    QMenu* help = bar->addMenu(QCoreApplication::translate("CMainFrame", "&?"));
     help->addAction(action(ID_APP_ABOUT));
     help->addAction(action(ID_HILFE));
 
-    m_menus = {m_pFileMenu, edit, view, help};
+    m_menus = {m_pFileMenu, edit, view, language, help};
     for (QMenu* menu : m_menus) {
         menu->setToolTipsVisible(false);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
@@ -266,6 +297,38 @@ void CMainFrame::createMenus() {
             updateCommandUI();
         });
     }
+}
+
+QMenu* CMainFrame::createLanguageMenu() {
+    // The same title in both languages, so that it is found whichever language is shown.
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Sprache / Language"));
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const std::pair<Language, const char*> entries[] = {{Language::German, "Deutsch"},
+                                                        {Language::English, "English"}};
+    for (const auto& [language, name] : entries) {
+        QAction* a = menu->addAction(QString::fromUtf8(name));
+        a->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(languageCode(language))));
+        a->setCheckable(true);
+        a->setChecked(language == currentLanguage());
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, language] { OnLanguage(language); });
+    }
+    return menu;
+}
+
+void CMainFrame::OnLanguage(Language language) {
+    CBrelvanApp::storeLanguage(language);
+    if (language == currentLanguage()) {
+        return;
+    }
+    // Said in the language chosen and in the one shown now.
+    const char* const german = "Die Sprache wechselt beim nächsten Start von brelvan.";
+    const char* const english = "The language changes the next time brelvan starts.";
+    const bool toEnglish = language == Language::English;
+    m_app.ui().message(std::string(toEnglish ? english : german) + "\n" +
+                       (toEnglish ? german : english));
 }
 
 QMenu* CMainFrame::mainMenu(int index) const {
@@ -298,7 +361,7 @@ void CMainFrame::updateRecentFileMenu() {
         auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this);
         a->setData(id);
         a->setObjectName(QStringLiteral("ID_%1").arg(id));
-        a->setStatusTip(QStringLiteral("Öffnet dieses Dokument."));
+        a->setStatusTip(QCoreApplication::translate("CMainFrame", "Öffnet dieses Dokument."));
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_pFileMenu->insertAction(m_pRecentSeparator, a);
         m_recentActions.append(a);
@@ -307,7 +370,7 @@ void CMainFrame::updateRecentFileMenu() {
 }
 
 void CMainFrame::createToolBar() {
-    m_pToolBar = addToolBar(QStringLiteral("Symbolleiste"));
+    m_pToolBar = addToolBar(QCoreApplication::translate("CMainFrame", "Symbolleiste"));
     m_pToolBar->setObjectName(QStringLiteral("ToolBar"));
     m_pToolBar->setIconSize(QSize(16, 15));
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -325,8 +388,10 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
-    for (const char* text : {"UF", "NUM", "RF"}) {
-        auto* label = new QLabel(QString::fromLatin1(text), bar);
+    for (const char* text :
+         {QT_TRANSLATE_NOOP("CMainFrame", "UF"), QT_TRANSLATE_NOOP("CMainFrame", "NUM"),
+          QT_TRANSLATE_NOOP("CMainFrame", "RF")}) {
+        auto* label = new QLabel(commandText(text), bar);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
@@ -337,10 +402,10 @@ void CMainFrame::createStatusBar() {
     // The idle text whenever no prompt is shown.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& text) {
         if (text.isEmpty()) {
-            bar->showMessage(QStringLiteral("Bereit"));
+            bar->showMessage(QCoreApplication::translate("CMainFrame", "Bereit"));
         }
     });
-    bar->showMessage(QStringLiteral("Bereit"));
+    bar->showMessage(QCoreApplication::translate("CMainFrame", "Bereit"));
 }
 
 QLabel* CMainFrame::indicator(int index) const {
@@ -356,24 +421,27 @@ void CMainFrame::setIndicators(bool caps, bool num, bool scroll) {
 }
 
 void CMainFrame::createContextMenu() {
-    m_pContextMenu = new QMenu(QStringLiteral("Kontextmenü"), this);
+    m_pContextMenu = new QMenu(QCoreApplication::translate("CMainFrame", "Kontextmenü"), this);
     const std::pair<const char*, int> items[] = {
-        {"Daten ändern", ID_DATA_CHANGE},
-        {"Datei neu", ID_FILE_NEW},
-        {"Datei öffnen", ID_FILE_OPEN},
-        {"Speichern", ID_FILE_SAVE},
-        {"Speichern unter", ID_FILE_SAVE_AS},
-        {"Beenden", ID_APP_EXIT},
-        {"Grafik", ID_GRAFIK},
-        {"Tabelle", ID_TEXT},
-        {"Fehlerkarte", ID_MISFIT_MAP},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Daten ändern"), ID_DATA_CHANGE},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Datei neu"), ID_FILE_NEW},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Datei öffnen"), ID_FILE_OPEN},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Speichern"), ID_FILE_SAVE},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Speichern unter"), ID_FILE_SAVE_AS},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Beenden"), ID_APP_EXIT},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Grafik"), ID_GRAFIK},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Tabelle"), ID_TEXT},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Fehlerkarte"), ID_MISFIT_MAP},
     };
-    std::vector<std::pair<const char*, int>> all(std::begin(items), std::end(items));
+    std::vector<std::pair<QString, int>> all;
+    for (const auto& [text, id] : items) {
+        all.emplace_back(commandText(text), id);
+    }
     for (const DiagnosticViewEntry& e : kDiagnosticViews) {
-        all.emplace_back(e.text, e.id);
+        all.emplace_back(diagnosticViewText(e.text), e.id);
     }
     for (const auto& [text, id] : all) {
-        QAction* entry = m_pContextMenu->addAction(QString::fromUtf8(text));
+        QAction* entry = m_pContextMenu->addAction(text);
         entry->setData(id);
         entry->setStatusTip(m_actions.value(id)->statusTip());
         // The entry runs the command's own action, so it reaches the same handler.

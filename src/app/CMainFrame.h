@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "support/Language.h"
 #include "views/CommandIds.h"
 
 class CBrelvanDoc;
@@ -73,6 +74,8 @@ public:
     void setIndicators(bool caps, bool num, bool scroll);
     // Shows the context menu at a screen point (only while a report or chart view is active).
     void OnContextMenu(const QPoint& globalPos);
+    // "Sprache / Language": stores the language for the next start and says so.
+    void OnLanguage(Language language);
     // Rebuilds the recent-file entries of the file menu.
     void updateRecentFileMenu();
 
@@ -92,6 +95,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createContextMenu();
+    QMenu* createLanguageMenu();
     bool frameCommand(int id);
     bool frameUpdate(int id, cmd::CmdUI& ui) const;
     views::CScrollViewBase* createView(int n);

@@ -1,9 +1,14 @@
 #include "app/DiagnosticViews.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
 namespace brelvan::app {
+
+QString diagnosticViewText(const char* text) {
+    return QCoreApplication::translate("DiagnosticViews", text);
+}
 
 QIcon diagnosticIcon(views::DiagnosticKind kind) {
     QIcon icon;

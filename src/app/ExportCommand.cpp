@@ -1,6 +1,7 @@
 #include "app/ExportCommand.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -13,16 +14,16 @@ namespace brelvan::app {
 std::function<QString(QWidget*, const QString&, QString&)> g_chooseExportFile;
 
 QStringList exportFilters() {
-    return {QStringLiteral("CSV, Semikolon und Dezimalkomma (*.csv)"),
-            QStringLiteral("CSV, Komma und Dezimalpunkt (*.csv)"),
-            QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")};
+    return {QCoreApplication::translate("ExportCommand", "CSV, Semikolon und Dezimalkomma (*.csv)"),
+            QCoreApplication::translate("ExportCommand", "CSV, Komma und Dezimalpunkt (*.csv)"),
+            QCoreApplication::translate("ExportCommand", "Excel-Arbeitsmappe (*.xlsx)")};
 }
 
 namespace {
 
 QString chooseFile(QWidget* window, const QString& proposal, QString& filter) {
     const QStringList filters = exportFilters();
-    QFileDialog dialog(window, QStringLiteral("Exportieren"));
+    QFileDialog dialog(window, QCoreApplication::translate("ExportCommand", "Exportieren"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filter);
@@ -45,8 +46,10 @@ QString chooseFile(QWidget* window, const QString& proposal, QString& filter) {
 
 void exportCase(QWidget* window, CBrelvanDoc& doc, UserInterface& ui) {
     if (doc.m_Tabelle.empty()) {
-        ui.message("Es liegen keine berechneten Ergebnisse vor. Bitte zuerst die Daten ändern "
-                   "und rechnen.");
+        ui.message(QCoreApplication::translate("ExportCommand",
+                                               "Es liegen keine berechneten Ergebnisse vor. Bitte "
+                                               "zuerst die Daten ändern und rechnen.")
+                       .toStdString());
         return;
     }
     const QStringList filters = exportFilters();
@@ -74,17 +77,19 @@ void exportCase(QWidget* window, CBrelvanDoc& doc, UserInterface& ui) {
     const brelvan::IoResult<> written =
         brelvan::exportCase(doc, file, formatForPath(file, csvStyle));
     if (!written)
-        ui.error("Die Datei „" + file + "“ kann nicht geschrieben werden: " + written.error() +
-                 ".");
+        ui.error(QCoreApplication::translate("ExportCommand",
+                                             "Die Datei „%1“ kann nicht geschrieben werden: %2.")
+                     .arg(path, QString::fromStdString(written.error()))
+                     .toStdString());
 }
 
 } // namespace
 
 QAction* createExportAction(QWidget* window, CBrelvanDoc& doc, UserInterface& ui) {
-    auto* a = new QAction(QStringLiteral("E&xportieren …"), window);
+    auto* a = new QAction(QCoreApplication::translate("ExportCommand", "E&xportieren …"), window);
     a->setObjectName(QStringLiteral("ID_FILE_EXPORT"));
-    a->setStatusTip(
-        QStringLiteral("Schreibt die Ergebnistabelle als CSV-Datei oder Excel-Arbeitsmappe."));
+    a->setStatusTip(QCoreApplication::translate(
+        "ExportCommand", "Schreibt die Ergebnistabelle als CSV-Datei oder Excel-Arbeitsmappe."));
     QObject::connect(a, &QAction::triggered, window,
                      [window, &doc, &ui] { exportCase(window, doc, ui); });
     return a;

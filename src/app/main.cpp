@@ -1,8 +1,8 @@
 // The desktop program brelvan.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QString>
+#include <QStringList>
 #include <clocale>
 #include <cstdio>
 #include <string_view>
@@ -12,21 +12,48 @@
 #include "app/Icons.h"
 #include "app/KeyState.h"
 #include "dialogs/QtUserInterface.h"
+#include "views/Translations.h"
 
 namespace {
 
-const char* const kHelp =
-    "Aufruf: brelvan [FALL.brv]\n"
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "main",
+    "Aufruf: brelvan [--sprache de|en] [FALL.brv]\n"
     "        brelvan --print FALL.brv            (auch /p FALL.brv)\n"
     "        brelvan --print-to DRUCKER FALL.brv (auch /pt)\n"
     "        brelvan --version | --help\n"
     "Öffnet den Fall (oder einen neuen) im Eingabedialog; OK rechnet ihn. --print druckt den\n"
     "Bericht des Falls auf dem Standarddrucker, --print-to auf DRUCKER.\n"
-    "Ohne Fenster arbeitet das Stapelprogramm brelvan-cli.\n";
+    "--sprache (auch --language) wählt die Sprache: de Deutsch, en Englisch.\n"
+    "Ohne Fenster arbeitet das Stapelprogramm brelvan-cli.\n");
+
+// The program's catalogues besides Qt's.
+const QStringList kCatalogues = {QStringLiteral("brelvan_dialogs_en"),
+                                 QStringLiteral("brelvan_views_en"),
+                                 QStringLiteral("brelvan_app_en")};
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The language: "--sprache", otherwise the menu's stored choice, otherwise the environment.
+    const brelvan::views::LanguageOption option = brelvan::views::takeLanguageOption(argc, argv);
+    const brelvan::Language language =
+        brelvan::views::chooseLanguage(option.language, brelvan::app::CBrelvanApp::storedLanguage(),
+                                       brelvan::languageFromEnvironment());
+    brelvan::setCurrentLanguage(language);
+    if (option.problem()) {
+        const QString text =
+            option.missingValue
+                ? brelvan::views::translateEarly(
+                      QStringLiteral("brelvan_app_en"), "main",
+                      QT_TRANSLATE_NOOP("main", "--sprache erwartet „de“ oder „en“."))
+                : brelvan::views::translateEarly(
+                      QStringLiteral("brelvan_app_en"), "main",
+                      QT_TRANSLATE_NOOP("main", "--sprache erwartet „de“ oder „en“, nicht „%1“."))
+                      .arg(QString::fromStdString(option.invalid));
+        std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+        return 1;
+    }
     // Answered before Qt starts, so that they need no display.
     if (argc == 2) {
         const std::string_view arg = argv[1];
@@ -35,7 +62,9 @@ int main(int argc, char** argv) {
             return std::fflush(stdout) == 0 ? 0 : 2;
         }
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kHelp, stdout);
+            const QString help =
+                brelvan::views::translateEarly(QStringLiteral("brelvan_app_en"), "main", kHelp);
+            std::fputs(help.toUtf8().constData(), stdout);
             return std::fflush(stdout) == 0 ? 0 : 2;
         }
     }
@@ -48,12 +77,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(brelvan::app::applicationIcon());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    // Qt's own texts (standard buttons, print and file dialogs) in German.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_de"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTranslator);
-    }
+    // In German Qt's own texts (standard buttons, print and file dialogs) in German; in English
+    // the program's catalogues. Numbers keep the German locale: the core formats them itself.
+    brelvan::views::Translations translations;
+    translations.install(language, kCatalogues);
 
     QtUserInterface ui;
     brelvan::app::CBrelvanApp app(ui);

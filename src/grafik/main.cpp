@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 #include <clocale>
 #include <cstdlib>
 #include <memory>
@@ -25,25 +26,44 @@
 #include "views/ChartGeometry.h"
 #include "views/DiagnosticChart.h"
 #include "views/MisfitMapPainter.h"
+#include "views/Translations.h"
 
 namespace {
 
+// A text of this program in the current language.
+std::string text(const char* german) {
+    return brelvan::views::translateEarly(QStringLiteral("brelvan_grafik_en"), "brelvan-grafik",
+                                          german)
+        .toStdString();
+}
+
 // The sizes in the help are the chart's own.
-const std::string kHelp = brelvan::cformat(
-    "Aufruf: brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe]\n"
-    "                           [--seite hoch|quer] [--art verlauf|pz|cole|ho|residuen]\n"
-    "Rechnet den Fall und schreibt die Grafik, wie die Grafikansicht sie zeichnet:\n"
-    "  --x tage|gp         x-Achse in Tagen (Vorgabe) oder kumulativer Produktion\n"
-    "  --lupe              vergrößerte Bildschirmgrafik (%d x %d statt %d x %d)\n"
-    "  --seite hoch|quer   Grafik einer gedruckten Seite im Hoch- oder Querformat\n"
-    "  --art ART           eine Diagnosegrafik statt der Grafik: verlauf (Druckverlauf mit\n"
-    "                      Meßpunkten), pz (p/z – Gp), cole, ho (Havlena–Odeh), residuen\n"
-    "                      (--lupe gilt nur für die Grafik ohne --art)\n"
-    "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF). „-“ als FALL.brv\n"
-    "liest den Fall von der Standardeingabe.\n"
-    "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (die Grafik wird geschrieben).",
-    brelvan::views::kMagnifiedWidth, brelvan::views::kMagnifiedHeight, brelvan::views::kScreenWidth,
-    brelvan::views::kScreenHeight);
+std::string help() {
+    return brelvan::cformat(
+        text(QT_TRANSLATE_NOOP(
+            "brelvan-grafik",
+            "Aufruf: brelvan-cli grafik FALL.brv AUSGABE.svg|.png|.pdf [--x tage|gp] [--lupe]\n"
+            "                           [--seite hoch|quer] [--art verlauf|pz|cole|ho|residuen]\n"
+            "Rechnet den Fall und schreibt die Grafik, wie die Grafikansicht sie zeichnet:\n"
+            "  --x tage|gp         x-Achse in Tagen (Vorgabe) oder kumulativer Produktion\n"
+            "  --lupe              vergrößerte Bildschirmgrafik (%d x %d statt %d x %d)\n"
+            "  --seite hoch|quer   Grafik einer gedruckten Seite im Hoch- oder Querformat\n"
+            "  --art ART           eine Diagnosegrafik statt der Grafik: verlauf (Druckverlauf "
+            "mit\n"
+            "                      Meßpunkten), pz (p/z – Gp), cole, ho (Havlena–Odeh), residuen\n"
+            "                      (--lupe gilt nur für die Grafik ohne --art)\n"
+            "Die Dateiendung der Ausgabe wählt das Format (SVG, PNG oder PDF). „-“ als FALL.brv\n"
+            "liest den Fall von der Standardeingabe.\n"
+            "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (die Grafik wird "
+            "geschrieben).\n"
+            "--sprache de|en (auch --language) wählt die Sprache der Meldungen und der Grafik.")),
+        brelvan::views::kMagnifiedWidth, brelvan::views::kMagnifiedHeight,
+        brelvan::views::kScreenWidth, brelvan::views::kScreenHeight);
+}
+
+// The catalogues of the chart's texts besides Qt's.
+const QStringList kCatalogues = {QStringLiteral("brelvan_views_en"),
+                                 QStringLiteral("brelvan_grafik_en")};
 
 // Options with a value and switches, without the leading "--".
 const std::vector<std::string> kOptions = {"x", "seite", "art"};
@@ -59,7 +79,7 @@ struct Request {
 };
 
 int usage(const std::string& problem) {
-    return cli::usage(problem, kHelp.c_str());
+    return cli::usage(problem, help().c_str());
 }
 
 // The value of option `name` when it is one of `a` and `b`: 0 for `a`, 1 for `b`, -1 absent.
@@ -73,7 +93,9 @@ bool choice(const cli::Parsed& p, const char* name, const char* a, const char* b
         chosen = it->second == a ? 0 : 1;
         return true;
     }
-    error = brelvan::cformat("--%s erwartet „%s“ oder „%s“, nicht „%s“.", name, a, b, it->second);
+    error = brelvan::cformat(
+        text(QT_TRANSLATE_NOOP("brelvan-grafik", "--%s erwartet „%s“ oder „%s“, nicht „%s“.")),
+        name, a, b, it->second);
     return false;
 }
 
@@ -95,15 +117,17 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
     if (!cli::parseArgs(args, kOptions, p, error, kSwitches))
         return usage(error);
     if (p.help) {
-        cli::printOut(kHelp);
+        cli::printOut(help());
         return cli::kOk;
     }
     if (p.positional.size() != 2)
-        return usage("Anzugeben sind die Falldatei und die Ausgabedatei.");
+        return usage(text(QT_TRANSLATE_NOOP("brelvan-grafik",
+                                            "Anzugeben sind die Falldatei und die Ausgabedatei.")));
     request.caseFile = p.positional[0];
     request.output = p.positional[1];
     if (!knownEnding(request.output))
-        return usage("Die Ausgabedatei muss auf .svg, .png oder .pdf enden.");
+        return usage(text(QT_TRANSLATE_NOOP(
+            "brelvan-grafik", "Die Ausgabedatei muss auf .svg, .png oder .pdf enden.")));
     int axis = -1;
     int page = -1;
     if (!choice(p, "x", "tage", "gp", axis, error) ||
@@ -114,9 +138,11 @@ std::optional<int> parse(const std::vector<std::string>& args, Request& request)
     if (const auto it = p.options.find("art"); it != p.options.end()) {
         brelvan::views::DiagnosticKind kind;
         if (!brelvan::views::diagnosticKindFromName(it->second, kind))
-            return usage(brelvan::cformat("--art erwartet „verlauf“, „pz“, „cole“, „ho“ oder "
-                                          "„residuen“, nicht „%s“.",
-                                          it->second));
+            return usage(brelvan::cformat(
+                text(QT_TRANSLATE_NOOP("brelvan-grafik",
+                                       "--art erwartet „verlauf“, „pz“, „cole“, „ho“ oder "
+                                       "„residuen“, nicht „%s“.")),
+                it->second));
         request.art = kind;
     }
     if (page >= 0)
@@ -151,6 +177,8 @@ brelvan::IoResult<> drawMap(const brelvan::fit::MisfitMap& map, const std::strin
     static char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    brelvan::views::Translations translations;
+    translations.install(brelvan::currentLanguage(), kCatalogues);
     return brelvan::views::exportMisfitMapFile(map, fieldName, path);
 }
 
@@ -181,6 +209,8 @@ int run(const std::vector<std::string>& args, char** argv) {
         application = std::make_unique<QGuiApplication>(qtArgc, argv);
     // The core reads and writes numbers itself; the user's locale must never reach it.
     std::setlocale(LC_NUMERIC, "C");
+    brelvan::views::Translations translations;
+    translations.install(brelvan::currentLanguage(), kCatalogues);
 
     // The case opens as in the desktop program; its input dialog is confirmed at once.
     CliInterface ui;
@@ -192,7 +222,9 @@ int run(const std::vector<std::string>& args, char** argv) {
     if (opened == brelvan::OpenOutcome::Unreadable)
         return cli::kFailed;
     if (opened == brelvan::OpenOutcome::Refused) {
-        ui.error("Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.");
+        ui.error(text(QT_TRANSLATE_NOOP(
+            "brelvan-grafik",
+            "Die Eingaben des Falls sind nicht gültig; es wurde nichts gerechnet.")));
         return cli::kFailed;
     }
     if (const brelvan::IoResult<> written = writeChart(doc, request); !written) {
@@ -205,6 +237,19 @@ int run(const std::vector<std::string>& args, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // "--sprache de|en" (or "--language") anywhere, otherwise the environment.
+    const brelvan::views::LanguageOption option = brelvan::views::takeLanguageOption(argc, argv);
+    brelvan::setCurrentLanguage(option.language.value_or(brelvan::languageFromEnvironment()));
+    if (option.problem()) {
+        const int status = usage(
+            option.missingValue
+                ? text(QT_TRANSLATE_NOOP("brelvan-grafik", "--sprache erwartet „de“ oder „en“."))
+                : brelvan::cformat(
+                      text(QT_TRANSLATE_NOOP("brelvan-grafik",
+                                             "--sprache erwartet „de“ oder „en“, nicht „%s“.")),
+                      option.invalid));
+        return cli::flushStdout() ? status : cli::kFailed;
+    }
     const int status = run(std::vector<std::string>(argv + 1, argv + argc), argv);
     if (!cli::flushStdout())
         return cli::kFailed;

@@ -1,5 +1,6 @@
 #include "views/CBrelvanView.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -14,7 +15,6 @@ namespace brelvan::views {
 namespace {
 const QString kFace = QStringLiteral("Courier New");
 // Shown instead of a report while the case on view has not been computed.
-const std::string kNichtBerechnet = "Der Fall ist noch nicht berechnet.";
 constexpr int kScreenFontHeight = 55; // logical units
 } // namespace
 
@@ -60,7 +60,11 @@ void CBrelvanView::updateScrollSizes() {
 }
 
 const std::vector<std::string>& CBrelvanView::shownLines(const CBrelvanDoc& doc) {
-    static const std::vector<std::string> notComputed = {kNichtBerechnet};
+    // In the language of the moment, which tests may change.
+    static std::vector<std::string> notComputed(1);
+    notComputed.front() =
+        QCoreApplication::translate("CBrelvanView", "Der Fall ist noch nicht berechnet.")
+            .toStdString();
     return doc.m_bBerechnet ? doc.m_Ausgabe : notComputed;
 }
 
@@ -115,7 +119,9 @@ void CBrelvanView::OnPrint(QPainter& painter, int page, const QRect& drawRect, i
     const int w = cell.width();
     const int h = cell.height();
     const CBrelvanDoc* doc = GetDocument();
-    dc.textOut(w, -h, cformat("Dokument:%s", doc ? doc->GetTitle() : std::string()));
+    dc.textOut(w, -h,
+               QCoreApplication::translate("CBrelvanView", "Dokument:%1")
+                   .arg(QString::fromStdString(doc ? doc->GetTitle() : std::string())));
     if (!doc) {
         return;
     }

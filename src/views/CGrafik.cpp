@@ -1,5 +1,6 @@
 #include "views/CGrafik.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
@@ -90,8 +91,10 @@ bool CGrafik::OnExport() {
     } else {
         QString selected;
         path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.svg"),
-            QStringLiteral("SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)"),
+            this, QCoreApplication::translate("CGrafik", "Grafik exportieren"),
+            QCoreApplication::translate("CGrafik", "grafik.svg"),
+            QCoreApplication::translate(
+                "CGrafik", "SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)"),
             &selected);
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (!path.isEmpty() && suffix != QLatin1String("svg") && suffix != QLatin1String("png") &&

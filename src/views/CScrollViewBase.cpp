@@ -2,6 +2,7 @@
 
 #include "views/ChartGeometry.h"
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPageLayout>
 #include <QPainter>
@@ -163,7 +164,7 @@ void CScrollViewBase::OnFilePrint() {
     const int maxPage = OnPreparePrinting();
     OnEndPrinting();
     QPrintDialog dialog(&p, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("CScrollViewBase", "Drucken"));
     dialog.setMinMax(1, std::max(1, maxPage));
     p.setFromTo(0, 0);
     if (dialog.exec() != QDialog::Accepted) {
@@ -178,7 +179,7 @@ void CScrollViewBase::OnFilePrint() {
 
 void CScrollViewBase::OnFilePrintPreview() {
     QPrintPreviewDialog preview(printer(), this);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    preview.setWindowTitle(QCoreApplication::translate("CScrollViewBase", "Seitenansicht"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { printDirect(*p); });
     preview.resize(900, 700);

@@ -1,5 +1,6 @@
 #include "views/ChartExport.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <cmath>
@@ -50,7 +51,7 @@ IoResult<> exportChart(const CBrelvanDoc& doc, const QString& path, const ChartL
     const int dpi = layout.page == ChartLayout::Page::Screen ? kScreenDpi : kPageDpi;
     const QSize pixels(toPixels(canvas.width(), dpi), toPixels(canvas.height(), dpi));
     PictureOptions options;
-    options.title = QStringLiteral("Schließdrücke und Wasserinvasion");
+    options.title = QCoreApplication::translate("GraphChart", "Schließdrücke und Wasserinvasion");
     options.svgResolution = dpi;
     options.pngDpi = dpi;
     options.pdfResolution = 600;

@@ -2,6 +2,7 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegendMarker>
@@ -25,8 +26,12 @@ const QColor kInflux(0, 0, 230);
 const QColor kLine(90, 90, 90);
 const QColor kOgip(230, 130, 0);
 
-const char* const kAxisGp = "Kum. Produktion Gp (Mio m3)";
-const char* const kAxisDays = "Zeit (Tage)";
+const char* const kAxisGp = QT_TRANSLATE_NOOP("DiagnosticChart", "Kum. Produktion Gp (Mio m3)");
+const char* const kAxisDays = QT_TRANSLATE_NOOP("DiagnosticChart", "Zeit (Tage)");
+
+QString axisText(const char* text) {
+    return QCoreApplication::translate("DiagnosticChart", text);
+}
 
 QString number(double v, int decimals) {
     return QString::number(v, 'f', decimals);
@@ -122,11 +127,15 @@ QString checkText(const engine::WaterSupportCheck& c) {
 }
 
 void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
-    auto* y2 = axis(QStringLiteral("Wasserzufluss WE (Mio m3)"), QStringLiteral("%.2f"));
+    auto* y2 = axis(QCoreApplication::translate("DiagnosticChart", "Wasserzufluss WE (Mio m3)"),
+                    QStringLiteral("%.2f"));
     chart->addAxis(y2, Qt::AlignRight);
-    auto* p = line(QStringLiteral("Druck berechnet (bar)"), kComputed);
-    auto* pm = markers(QStringLiteral("Druck gemessen (bar)"), kMeasured);
-    auto* we = line(QStringLiteral("WE berechnet (Mio m3)"), kInflux, 2, Qt::DashLine);
+    auto* p =
+        line(QCoreApplication::translate("DiagnosticChart", "Druck berechnet (bar)"), kComputed);
+    auto* pm =
+        markers(QCoreApplication::translate("DiagnosticChart", "Druck gemessen (bar)"), kMeasured);
+    auto* we = line(QCoreApplication::translate("DiagnosticChart", "WE berechnet (Mio m3)"),
+                    kInflux, 2, Qt::DashLine);
     Range rx, ry, ry2;
     p->append(0, d.pInit);
     we->append(0, 0);
@@ -148,8 +157,8 @@ void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueA
     attach(chart, p, x, y);
     attach(chart, pm, x, y);
     attach(chart, we, x, y2);
-    x->setTitleText(QString::fromUtf8(d.chartType == 0 ? kAxisDays : kAxisGp));
-    y->setTitleText(QStringLiteral("Druck (bar)"));
+    x->setTitleText(axisText(d.chartType == 0 ? kAxisDays : kAxisGp));
+    y->setTitleText(QCoreApplication::translate("DiagnosticChart", "Druck (bar)"));
     rx.apply(x, true);
     ry.apply(y, false);
     ry2.apply(y2, true);
@@ -157,8 +166,8 @@ void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueA
 
 void buildPz(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     const engine::Diagnostics& g = d.diag;
-    auto* meas = markers(QStringLiteral("p/z gemessen"), kMeasured);
-    auto* comp = line(QStringLiteral("p/z berechnet"), kComputed);
+    auto* meas = markers(QCoreApplication::translate("DiagnosticChart", "p/z gemessen"), kMeasured);
+    auto* comp = line(QCoreApplication::translate("DiagnosticChart", "p/z berechnet"), kComputed);
     Range rx, ry;
     rx.add(0);
     ry.add(g.pzInit);
@@ -178,32 +187,36 @@ void buildPz(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* 
         // The fitted line from Gp = 0 to where it reaches p/z = 0 (or across the data).
         const double end = std::isfinite(g.volumetricOgip) ? g.volumetricOgip : rx.hi;
         rx.add(end);
-        auto* fit = line(QStringLiteral("p/z-Gerade (Ausgleich)"), kLine, 1.5, Qt::DashLine);
+        auto* fit = line(QCoreApplication::translate("DiagnosticChart", "p/z-Gerade (Ausgleich)"),
+                         kLine, 1.5, Qt::DashLine);
         fit->append(0, g.pzLine.intercept);
         fit->append(end, g.pzLine.at(end));
         attach(chart, fit, x, y);
     }
     if (std::isfinite(g.volumetricOgip)) {
-        auto* vol = markers(
-            QStringLiteral("Volumetrisches OGIP %1 Mio m3").arg(number(g.volumetricOgip, 1)), kLine,
-            QScatterSeries::MarkerShapeTriangle, 13);
+        auto* vol =
+            markers(QCoreApplication::translate("DiagnosticChart", "Volumetrisches OGIP %1 Mio m3")
+                        .arg(number(g.volumetricOgip, 1)),
+                    kLine, QScatterSeries::MarkerShapeTriangle, 13);
         vol->append(g.volumetricOgip, 0);
         attach(chart, vol, x, y);
     }
-    auto* ogip = markers(QStringLiteral("OGIP des Falls %1 Mio m3").arg(number(g.ogip, 1)), kOgip,
-                         QScatterSeries::MarkerShapeRectangle, 12);
+    auto* ogip = markers(QCoreApplication::translate("DiagnosticChart", "OGIP des Falls %1 Mio m3")
+                             .arg(number(g.ogip, 1)),
+                         kOgip, QScatterSeries::MarkerShapeRectangle, 12);
     ogip->append(g.ogip, 0);
     attach(chart, ogip, x, y);
-    x->setTitleText(QString::fromUtf8(kAxisGp));
-    y->setTitleText(QStringLiteral("p/z (bar)"));
+    x->setTitleText(axisText(kAxisGp));
+    y->setTitleText(QCoreApplication::translate("DiagnosticChart", "p/z (bar)"));
     rx.apply(x, true);
     ry.apply(y, true);
 }
 
 void buildCole(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     const engine::Diagnostics& g = d.diag;
-    auto* meas = markers(QStringLiteral("Cole gemessen"), kMeasured);
-    auto* comp = line(QStringLiteral("Cole berechnet"), kComputed);
+    auto* meas =
+        markers(QCoreApplication::translate("DiagnosticChart", "Cole gemessen"), kMeasured);
+    auto* comp = line(QCoreApplication::translate("DiagnosticChart", "Cole berechnet"), kComputed);
     Range rx, ry;
     rx.add(0);
     ry.add(g.ogip);
@@ -217,12 +230,14 @@ void buildCole(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis
         rx.add(pt.x);
         ry.add(pt.y);
     }
-    auto* ogip = line(QStringLiteral("OGIP des Falls %1 Mio m3").arg(number(g.ogip, 1)), kOgip, 2,
-                      Qt::DashLine);
+    auto* ogip = line(QCoreApplication::translate("DiagnosticChart", "OGIP des Falls %1 Mio m3")
+                          .arg(number(g.ogip, 1)),
+                      kOgip, 2, Qt::DashLine);
     attach(chart, comp, x, y);
     attach(chart, meas, x, y);
-    x->setTitleText(QString::fromUtf8(kAxisGp));
-    y->setTitleText(QStringLiteral("Gp·(p/z)i / ((p/z)i − p/z) (Mio m3)"));
+    x->setTitleText(axisText(kAxisGp));
+    y->setTitleText(
+        QCoreApplication::translate("DiagnosticChart", "Gp·(p/z)i / ((p/z)i − p/z) (Mio m3)"));
     rx.apply(x, true);
     ry.apply(y, false);
     ogip->append(x->min(), g.ogip);
@@ -232,7 +247,8 @@ void buildCole(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis
 
 void buildHavlenaOdeh(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     const engine::Diagnostics& g = d.diag;
-    auto* meas = markers(QStringLiteral("F/Eg an den Messpunkten"), kMeasured);
+    auto* meas = markers(QCoreApplication::translate("DiagnosticChart", "F/Eg an den Messpunkten"),
+                         kMeasured);
     Range rx, ry;
     rx.add(0);
     ry.add(g.ogip);
@@ -241,10 +257,12 @@ void buildHavlenaOdeh(QChart* chart, const DiagnosticData& d, QValueAxis* x, QVa
         rx.add(pt.x);
         ry.add(pt.y);
     }
-    auto* unit = line(QStringLiteral("Steigung 1 durch OGIP %1 Mio m3").arg(number(g.ogip, 1)),
-                      kOgip, 2, Qt::DashLine);
-    x->setTitleText(QStringLiteral("We/Eg (Mio m3)"));
-    y->setTitleText(QStringLiteral("F/Eg (Mio m3)"));
+    auto* unit =
+        line(QCoreApplication::translate("DiagnosticChart", "Steigung 1 durch OGIP %1 Mio m3")
+                 .arg(number(g.ogip, 1)),
+             kOgip, 2, Qt::DashLine);
+    x->setTitleText(QCoreApplication::translate("DiagnosticChart", "We/Eg (Mio m3)"));
+    y->setTitleText(QCoreApplication::translate("DiagnosticChart", "F/Eg (Mio m3)"));
     rx.apply(x, true);
     ry.add(g.ogip + x->max());
     ry.apply(y, false);
@@ -256,7 +274,8 @@ void buildHavlenaOdeh(QChart* chart, const DiagnosticData& d, QValueAxis* x, QVa
 
 void buildResiduals(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueAxis* y) {
     const engine::Diagnostics& g = d.diag;
-    auto* meas = markers(QStringLiteral("Messwert − Rechnung"), kMeasured);
+    auto* meas =
+        markers(QCoreApplication::translate("DiagnosticChart", "Messwert − Rechnung"), kMeasured);
     Range rx, ry;
     rx.add(0);
     ry.add(0);
@@ -270,8 +289,8 @@ void buildResiduals(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValu
         ry.add(g.rms);
         ry.add(-g.rms);
     }
-    x->setTitleText(QString::fromUtf8(d.chartType == 0 ? kAxisDays : kAxisGp));
-    y->setTitleText(QStringLiteral("Messwert − Rechnung (bar)"));
+    x->setTitleText(axisText(d.chartType == 0 ? kAxisDays : kAxisGp));
+    y->setTitleText(QCoreApplication::translate("DiagnosticChart", "Messwert − Rechnung (bar)"));
     rx.apply(x, true);
     ry.apply(y, true);
     const double lo = x->min(), hi = x->max();
@@ -283,12 +302,13 @@ void buildResiduals(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValu
         lower->append(lo, -g.rms);
         lower->append(hi, -g.rms);
         auto* band = new QAreaSeries(upper, lower);
-        band->setName(QStringLiteral("± RMS (%1 bar)").arg(number(g.rms, 2)));
+        band->setName(
+            QCoreApplication::translate("DiagnosticChart", "± RMS (%1 bar)").arg(number(g.rms, 2)));
         band->setColor(QColor(0, 120, 220, 45));
         band->setBorderColor(QColor(0, 120, 220, 160));
         attach(chart, band, x, y);
     }
-    auto* zero = line(QStringLiteral("Nulllinie"), kLine, 1.5);
+    auto* zero = line(QCoreApplication::translate("DiagnosticChart", "Nulllinie"), kLine, 1.5);
     zero->append(lo, 0);
     zero->append(hi, 0);
     attach(chart, zero, x, y);
@@ -326,15 +346,15 @@ bool diagnosticKindFromName(const std::string& name, DiagnosticKind& kind) {
 QString diagnosticTitle(DiagnosticKind kind) {
     switch (kind) {
     case DiagnosticKind::History:
-        return QStringLiteral("Druckverlauf");
+        return QCoreApplication::translate("DiagnosticChart", "Druckverlauf");
     case DiagnosticKind::PZ:
-        return QStringLiteral("p/z – Gp");
+        return QCoreApplication::translate("DiagnosticChart", "p/z – Gp");
     case DiagnosticKind::Cole:
-        return QStringLiteral("Cole-Diagramm");
+        return QCoreApplication::translate("DiagnosticChart", "Cole-Diagramm");
     case DiagnosticKind::HavlenaOdeh:
-        return QStringLiteral("Havlena–Odeh");
+        return QCoreApplication::translate("DiagnosticChart", "Havlena–Odeh");
     case DiagnosticKind::Residuals:
-        return QStringLiteral("Residuen");
+        return QCoreApplication::translate("DiagnosticChart", "Residuen");
     }
     return {};
 }
@@ -356,9 +376,11 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data) {
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     if (!data.valid) {
-        chart->setTitle(title + QStringLiteral("<br>Keine Ergebnisse: bitte zuerst rechnen "
-                                               "(Daten ändern)."));
-        x->setTitleText(QString::fromUtf8(kAxisGp));
+        chart->setTitle(
+            title + QStringLiteral("<br>") +
+            QCoreApplication::translate("DiagnosticChart",
+                                        "Keine Ergebnisse: bitte zuerst rechnen (Daten ändern)."));
+        x->setTitleText(axisText(kAxisGp));
         return chart;
     }
     switch (kind) {
@@ -369,7 +391,8 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data) {
         buildPz(chart, data, x, y);
         if (data.diag.pzLine.valid) {
             title +=
-                QStringLiteral("<br>p/z-Gerade: p/z = %1 %2 %3 · Gp")
+                QCoreApplication::translate("DiagnosticChart",
+                                            "<br>p/z-Gerade: p/z = %1 %2 %3 · Gp")
                     .arg(number(data.diag.pzLine.intercept, 2),
                          data.diag.pzLine.slope < 0 ? QStringLiteral("−") : QStringLiteral("+"),
                          number(std::fabs(data.diag.pzLine.slope), 6));
@@ -385,7 +408,8 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data) {
         break;
     case DiagnosticKind::Residuals:
         buildResiduals(chart, data, x, y);
-        title += QStringLiteral("<br>RMS-Fehler %1 bar, mittlerer Fehler %2 bar")
+        title += QCoreApplication::translate("DiagnosticChart",
+                                             "<br>RMS-Fehler %1 bar, mittlerer Fehler %2 bar")
                      .arg(number(data.diag.rms, 2), number(data.diag.meanError, 2));
         break;
     }

@@ -26,7 +26,7 @@ inline constexpr DiagnosticKind kDiagnosticKinds[] = {
 // The name on the command line ("verlauf", "pz", "cole", "ho", "residuen").
 const char* diagnosticName(DiagnosticKind kind);
 bool diagnosticKindFromName(const std::string& name, DiagnosticKind& kind);
-// The German title of a plot ("p/z – Gp", "Cole-Diagramm", ...).
+// The title of a plot in the current language ("p/z – Gp", "Cole-Diagramm", ...).
 QString diagnosticTitle(DiagnosticKind kind);
 
 // Everything a plot shows: the rows of a run and what follows from them.
@@ -49,7 +49,7 @@ QChart* createDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data);
 void renderChart(QChart& chart, QPainter& painter, const QRectF& target, QSize layoutSize);
 
 // The file's ending chooses SVG, PNG or PDF (see writePicture). `size` is the picture in pixels
-// at 96 dpi. The failure's reason is a German sentence that names the file.
+// at 96 dpi. The failure's reason is a sentence that names the file.
 IoResult<> exportDiagnosticChart(DiagnosticKind kind, const DiagnosticData& data,
                                  const QString& path, QSize size = QSize(1100, 750));
 // The same for a chart at hand (the view's, with its zoom).

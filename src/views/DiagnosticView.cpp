@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QMainWindow>
@@ -271,9 +272,11 @@ IoResult<> DiagnosticView::exportTo(const QString& path) {
 void DiagnosticView::OnExport() {
     QString selected;
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Grafik exportieren"),
+        this, QCoreApplication::translate("DiagnosticView", "Grafik exportieren"),
         QStringLiteral("%1.svg").arg(QLatin1String(diagnosticName(m_kind))),
-        QStringLiteral("SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)"), &selected);
+        QCoreApplication::translate("DiagnosticView",
+                                    "SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)"),
+        &selected);
     if (path.isEmpty()) {
         return;
     }

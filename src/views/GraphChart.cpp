@@ -1,5 +1,6 @@
 #include "views/GraphChart.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "document/CBrelvanDoc.h"
@@ -102,7 +103,8 @@ void GraphChart::plot(LoMetricDC& dc) {
                    fitText(dc, QString::fromStdString(doc->m_strFeldname), 80, 600, right - left));
     }
     dc.setFont(60, 700);
-    dc.textOut(half, 130, QStringLiteral("Schließdrücke und Wasserinvasion"));
+    dc.textOut(half, 130,
+               QCoreApplication::translate("GraphChart", "Schließdrücke und Wasserinvasion"));
     if (doc) {
         dc.textOut(-50, 100, doc->m_strY1Achse);
         dc.textOut(w + 100, 100, doc->m_strY2Achse);
@@ -118,7 +120,8 @@ void GraphChart::plot(LoMetricDC& dc) {
         // Right-aligned to end at x = 100. A longer text starts at the canvas's left edge and
         // ends before the legend (centred under the plot), in a smaller font where needed, and
         // as a last resort with the middle of the name left out.
-        const QString title = QString::fromStdString(cformat("Dokument %s", doc->GetTitle()));
+        const QString title = QCoreApplication::translate("GraphChart", "Dokument %1")
+                                  .arg(QString::fromStdString(doc->GetTitle()));
         dc.setFont(45, 700);
         if (100 - dc.textExtent(title).width() >= left) {
             dc.textOut(100, -h - 200, title);

@@ -1,5 +1,6 @@
 #include "views/MisfitMapPainter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -106,9 +107,10 @@ QString parameterCaption(int param) {
 QString thirdParameterLine(const fit::MisfitMap& map) {
     const QString name = QString::fromUtf8(fit::paramName(map.third));
     if (map.optimiseThird)
-        return QStringLiteral("%1 in jeder Zelle optimiert").arg(name);
+        return QCoreApplication::translate("MisfitMapPainter", "%1 in jeder Zelle optimiert")
+            .arg(name);
     const double v = map.cells.empty() ? 0.0 : map.cells.front().x[map.third];
-    return QStringLiteral("%1 fest: %2 %3")
+    return QCoreApplication::translate("MisfitMapPainter", "%1 fest: %2 %3")
         .arg(name, QString::number(v, 'f', 3), QString::fromUtf8(fit::paramUnit(map.third)));
 }
 
@@ -177,9 +179,11 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     const QRectF plot = misfitPlotArea(area);
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
-    const QString title = fieldName.isEmpty()
-                              ? QStringLiteral("Fehlerkarte: RMS-Fehler (bar)")
-                              : QStringLiteral("Fehlerkarte %1: RMS-Fehler (bar)").arg(fieldName);
+    const QString title =
+        fieldName.isEmpty()
+            ? QCoreApplication::translate("MisfitMapPainter", "Fehlerkarte: RMS-Fehler (bar)")
+            : QCoreApplication::translate("MisfitMapPainter", "Fehlerkarte %1: RMS-Fehler (bar)")
+                  .arg(fieldName);
     painter.drawText(QRectF(area.left(), area.top() + unit, area.width(), 5 * unit),
                      Qt::AlignHCenter | Qt::AlignVCenter, title);
     painter.setFont(font);
@@ -187,7 +191,9 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     if (map.cells.empty() || map.points < 2 || plot.width() <= 0 || plot.height() <= 0) {
         painter.setPen(QPen(Qt::black, 0));
         painter.drawRect(plot);
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("Keine Fehlerkarte berechnet"));
+        painter.drawText(
+            plot, Qt::AlignCenter,
+            QCoreApplication::translate("MisfitMapPainter", "Keine Fehlerkarte berechnet"));
         painter.restore();
         return;
     }
@@ -306,8 +312,9 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     }
     painter.drawText(QRectF(bar.left() - unit, bar.top() - 4 * unit, 24 * unit, 3 * unit),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     scale.logarithmic ? QStringLiteral("RMS (bar), log.")
-                                       : QStringLiteral("RMS (bar)"));
+                     scale.logarithmic
+                         ? QCoreApplication::translate("MisfitMapPainter", "RMS (bar), log.")
+                         : QCoreApplication::translate("MisfitMapPainter", "RMS (bar)"));
     double y = bar.bottom() + 4 * unit;
     const double keyX = bar.left();
     auto keyText = [&](const QString& text) {
@@ -320,19 +327,21 @@ void paintMisfitMap(QPainter& painter, const QRectF& area, const fit::MisfitMap&
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
     painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit), Qt::DashLine));
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
-    keyText(map.contourRms > 0 ? QStringLiteral("95 %: %1 bar").arg(number(map.contourRms))
-                               : QStringLiteral("95 %: zu wenige Werte"));
+    keyText(map.contourRms > 0
+                ? QCoreApplication::translate("MisfitMapPainter", "95 %: %1 bar")
+                      .arg(number(map.contourRms))
+                : QCoreApplication::translate("MisfitMapPainter", "95 %: zu wenige Werte"));
     painter.setPen(QPen(QColor(30, 30, 30, 150), std::max(1.0, 0.15 * unit)));
     painter.drawLine(QPointF(keyX, y), QPointF(keyX + 4 * unit, y));
-    keyText(QStringLiteral("Höhenlinien"));
+    keyText(QCoreApplication::translate("MisfitMapPainter", "Höhenlinien"));
     painter.setPen(QPen(Qt::black, std::max(1.0, 0.3 * unit)));
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(keyX + 2 * unit, y), 1.0 * unit, 1.0 * unit);
-    keyText(QStringLiteral("kleinster Fehler"));
+    keyText(QCoreApplication::translate("MisfitMapPainter", "kleinster Fehler"));
     painter.setPen(Qt::NoPen);
     painter.fillRect(QRectF(keyX, y - 1.2 * unit, 4 * unit, 2.4 * unit),
                      QBrush(QColor(150, 150, 150), Qt::BDiagPattern));
-    keyText(QStringLiteral("kein Fehlerwert"));
+    keyText(QCoreApplication::translate("MisfitMapPainter", "kein Fehlerwert"));
     painter.restore();
 }
 
@@ -341,8 +350,11 @@ IoResult<> exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fie
     const QString file = QString::fromStdString(path);
     const QString suffix = QFileInfo(file).suffix().toLower();
     const auto cannotWrite = [&](const std::string& reason) {
-        return IoResult<>::failure("Die Datei „" + path +
-                                   "“ kann nicht geschrieben werden: " + reason + ".");
+        return IoResult<>::failure(
+            QCoreApplication::translate("MisfitMapPainter",
+                                        "Die Datei „%1“ kann nicht geschrieben werden: %2.")
+                .arg(file, QString::fromStdString(reason))
+                .toStdString());
     };
     if (suffix == QLatin1String("csv")) {
         const IoResult<> written = writeFileAtomically(path, fit::mapCsv(map));
@@ -353,11 +365,15 @@ IoResult<> exportMisfitMapFile(const fit::MisfitMap& map, const std::string& fie
         return written ? written : cannotWrite(written.error());
     }
     if (!isPictureFile(file))
-        return IoResult<>::failure("Unbekannte Dateiendung „" + suffix.toStdString() +
-                                   "“: erlaubt sind .csv, .xlsx, .svg, .png und .pdf.");
+        return IoResult<>::failure(
+            QCoreApplication::translate(
+                "MisfitMapPainter",
+                "Unbekannte Dateiendung „%1“: erlaubt sind .csv, .xlsx, .svg, .png und .pdf.")
+                .arg(suffix)
+                .toStdString());
     const QString field = QString::fromStdString(fieldName);
     PictureOptions options;
-    options.title = QStringLiteral("Fehlerkarte");
+    options.title = QCoreApplication::translate("MisfitMapPainter", "Fehlerkarte");
     options.pdfPageSize = QPageSize(QPageSize::A4);
     options.pdfOrientation = QPageLayout::Landscape;
     options.pdfMarginsMm = QMarginsF(10, 10, 10, 10);

@@ -43,35 +43,40 @@ MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
     rows->setSpacing(4);
     auto* row = new QHBoxLayout;
     rows->addLayout(row);
-    row->addWidget(new QLabel(QStringLiteral("Achsen:"), m_panel));
+    row->addWidget(new QLabel(QCoreApplication::translate("MisfitMapView", "Achsen:"), m_panel));
     m_pairBox = new QComboBox(m_panel);
     m_pairBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_pairBox->addItems({QStringLiteral("OGIP – WIP"), QStringLiteral("OGIP – J-Wert"),
-                         QStringLiteral("WIP – J-Wert")});
+    m_pairBox->addItems({QCoreApplication::translate("MisfitMapView", "OGIP – WIP"),
+                         QCoreApplication::translate("MisfitMapView", "OGIP – J-Wert"),
+                         QCoreApplication::translate("MisfitMapView", "WIP – J-Wert")});
     row->addWidget(m_pairBox);
-    row->addWidget(new QLabel(QStringLiteral("Punkte je Achse:"), m_panel));
+    row->addWidget(
+        new QLabel(QCoreApplication::translate("MisfitMapView", "Punkte je Achse:"), m_panel));
     m_pointsBox = new QSpinBox(m_panel);
     m_pointsBox->setRange(5, 201);
     m_pointsBox->setValue(m_points);
     row->addWidget(m_pointsBox);
-    row->addWidget(new QLabel(QStringLiteral("dritter Parameter:"), m_panel));
+    row->addWidget(
+        new QLabel(QCoreApplication::translate("MisfitMapView", "dritter Parameter:"), m_panel));
     m_thirdBox = new QComboBox(m_panel);
     m_thirdBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_thirdBox->addItems({QStringLiteral("fest (Wert des Falls)"), QStringLiteral("optimiert")});
+    m_thirdBox->addItems({QCoreApplication::translate("MisfitMapView", "fest (Wert des Falls)"),
+                          QCoreApplication::translate("MisfitMapView", "optimiert")});
     row->addWidget(m_thirdBox);
     row->addStretch(1);
     // The ranges of the three parameters.
     row = new QHBoxLayout;
     rows->addLayout(row);
-    const char* names[3] = {"OGIP", "WIP", "J-Wert"};
+    const QString names[3] = {QStringLiteral("OGIP"), QStringLiteral("WIP"),
+                              QCoreApplication::translate("MisfitMapView", "J-Wert")};
     for (int p = 0; p < 3; ++p) {
-        row->addWidget(
-            new QLabel(QStringLiteral("%1 (%2) von")
-                           .arg(QString::fromUtf8(names[p]), QString::fromUtf8(fit::paramUnit(p))),
-                       m_panel));
+        row->addWidget(new QLabel(QCoreApplication::translate("MisfitMapView", "%1 (%2) von")
+                                      .arg(names[p], QString::fromUtf8(fit::paramUnit(p))),
+                                  m_panel));
         for (int side = 0; side < 2; ++side) {
             if (side == 1)
-                row->addWidget(new QLabel(QStringLiteral("bis"), m_panel));
+                row->addWidget(
+                    new QLabel(QCoreApplication::translate("MisfitMapView", "bis"), m_panel));
             auto* edit = new QLineEdit(m_panel);
             edit->setObjectName(QStringLiteral("MisfitRange%1%2").arg(p).arg(side));
             edit->setMaximumWidth(80);
@@ -83,17 +88,19 @@ MisfitMapView::MisfitMapView(QWidget* parent) : CScrollViewBase(parent) {
     row->addStretch(1);
     row = new QHBoxLayout;
     rows->addLayout(row);
-    m_compute = new QPushButton(QStringLiteral("Berechnen"), m_panel);
+    m_compute = new QPushButton(QCoreApplication::translate("MisfitMapView", "Berechnen"), m_panel);
     row->addWidget(m_compute);
     m_bar = new QProgressBar(m_panel);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(160);
     row->addWidget(m_bar);
-    m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), m_panel);
+    m_cancelButton =
+        new QPushButton(QCoreApplication::translate("MisfitMapView", "Abbrechen"), m_panel);
     m_cancelButton->setEnabled(false);
     row->addWidget(m_cancelButton);
-    m_export = new QPushButton(QStringLiteral("Exportieren …"), m_panel);
+    m_export =
+        new QPushButton(QCoreApplication::translate("MisfitMapView", "Exportieren …"), m_panel);
     m_export->setEnabled(false);
     row->addWidget(m_export);
     row->addStretch(1);
@@ -208,15 +215,16 @@ QString MisfitMapView::bestCellText() const {
     if (m_map.bestCell < 0 || m_map.cells.empty())
         return {};
     const fit::MapCell& b = m_map.cells[static_cast<std::size_t>(m_map.bestCell)];
-    QString text = QStringLiteral("Kleinster Fehler: ");
+    QString text = QCoreApplication::translate("MisfitMapView", "Kleinster Fehler: ");
     for (int p = 0; p < 3; ++p) {
         text += QStringLiteral("%1 = %2 %3, ")
                     .arg(QString::fromUtf8(fit::paramName(p)), numberText(b.x[p]),
                          QString::fromUtf8(fit::paramUnit(p)));
     }
-    text += QStringLiteral("RMS-Fehler %1 bar").arg(numberText(b.misfit.rms));
+    text += QCoreApplication::translate("MisfitMapView", "RMS-Fehler %1 bar")
+                .arg(numberText(b.misfit.rms));
     if (!mapIsCurrent())
-        text += QStringLiteral(" (veraltet)");
+        text += QCoreApplication::translate("MisfitMapView", " (veraltet)");
     return text;
 }
 
@@ -242,8 +250,9 @@ QString MisfitMapView::cellToolTip(QPoint at) const {
                     .arg(QString::fromUtf8(fit::paramName(p)), numberText(c.x[p]),
                          QString::fromUtf8(fit::paramUnit(p)));
     }
-    text += c.misfit.valid ? QStringLiteral("RMS-Fehler: %1 bar").arg(numberText(c.misfit.rms))
-                           : QStringLiteral("kein Fehlerwert");
+    text += c.misfit.valid ? QCoreApplication::translate("MisfitMapView", "RMS-Fehler: %1 bar")
+                                 .arg(numberText(c.misfit.rms))
+                           : QCoreApplication::translate("MisfitMapView", "kein Fehlerwert");
     return text;
 }
 
@@ -383,17 +392,23 @@ void MisfitMapView::setState(State s) {
 QString MisfitMapView::statusText() const {
     switch (m_state) {
     case State::Empty:
-        return QStringLiteral("Noch keine Fehlerkarte berechnet: Achsen und Punkte wählen, dann "
-                              "„Berechnen“.");
+        return QCoreApplication::translate(
+            "MisfitMapView",
+            "Noch keine Fehlerkarte berechnet: Achsen und Punkte wählen, dann „Berechnen“.");
     case State::Computing:
-        return m_map.cells.empty() ? QStringLiteral("Die Fehlerkarte wird berechnet …")
-                                   : QStringLiteral("Die Fehlerkarte wird neu berechnet; bis "
-                                                    "dahin zeigt sie die früheren Werte …");
+        return m_map.cells.empty()
+                   ? QCoreApplication::translate("MisfitMapView",
+                                                 "Die Fehlerkarte wird berechnet …")
+                   : QCoreApplication::translate(
+                         "MisfitMapView", "Die Fehlerkarte wird neu berechnet; bis dahin zeigt sie "
+                                          "die früheren Werte …");
     case State::Cancelled:
-        return QStringLiteral("Die Berechnung wurde abgebrochen.");
+        return QCoreApplication::translate("MisfitMapView", "Die Berechnung wurde abgebrochen.");
     case State::Stale:
-        return QStringLiteral("Veraltet: der Fall wurde geändert, die Karte zeigt die früheren "
-                              "Werte und wird nicht exportiert. „Berechnen“ rechnet sie neu.");
+        return QCoreApplication::translate(
+            "MisfitMapView",
+            "Veraltet: der Fall wurde geändert, die Karte zeigt die früheren Werte und wird nicht "
+            "exportiert. „Berechnen“ rechnet sie neu.");
     case State::Current:
         break;
     }
@@ -445,9 +460,11 @@ bool MisfitMapView::OnExport() {
         path = s_chooseExportFile(this);
     } else {
         path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Fehlerkarte exportieren"), QStringLiteral("fehlerkarte.png"),
-            QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;"
-                           "CSV-Tabelle (*.csv);;Excel-Arbeitsmappe (*.xlsx)"));
+            this, QCoreApplication::translate("MisfitMapView", "Fehlerkarte exportieren"),
+            QCoreApplication::translate("MisfitMapView", "fehlerkarte.png"),
+            QCoreApplication::translate(
+                "MisfitMapView", "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;"
+                                 "CSV-Tabelle (*.csv);;Excel-Arbeitsmappe (*.xlsx)"));
     }
     if (path.isEmpty())
         return false;

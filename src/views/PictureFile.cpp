@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -83,7 +84,8 @@ IoResult<> writePicture(const QString& path, QSize size, const PaintPicture& pai
                         const PictureOptions& options) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QString cannotWrite =
-        QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden").arg(path);
+        QCoreApplication::translate("PictureFile", "Die Datei „%1“ kann nicht geschrieben werden")
+            .arg(path);
     const auto failure = [](const QString& text) {
         return IoResult<>::failure(text.toStdString());
     };
@@ -95,7 +97,8 @@ IoResult<> writePicture(const QString& path, QSize size, const PaintPicture& pai
     if (suffix == QLatin1String("png")) {
         QImage image(size * options.pngScale, QImage::Format_RGB32);
         if (image.isNull())
-            return failure(cannotWrite + QStringLiteral(": das Bild ist zu groß."));
+            return failure(cannotWrite +
+                           QCoreApplication::translate("PictureFile", ": das Bild ist zu groß."));
         if (options.pngDpi) {
             const int dotsPerMeter = static_cast<int>(std::lround(*options.pngDpi / 0.0254));
             image.setDotsPerMeterX(dotsPerMeter);
@@ -141,12 +144,15 @@ IoResult<> writePicture(const QString& path, QSize size, const PaintPicture& pai
         }
     } else {
         return failure(
-            QStringLiteral("Unbekannte Dateiendung \"%1\": erlaubt sind .svg, .png und .pdf.")
+            QCoreApplication::translate(
+                "PictureFile", "Unbekannte Dateiendung \"%1\": erlaubt sind .svg, .png und .pdf.")
                 .arg(suffix));
     }
     buffer.close();
     if (!drawn || bytes.isEmpty())
-        return failure(cannotWrite + QStringLiteral(": das Bild kann nicht gezeichnet werden."));
+        return failure(
+            cannotWrite +
+            QCoreApplication::translate("PictureFile", ": das Bild kann nicht gezeichnet werden."));
     if (suffix == QLatin1String("svg"))
         bytes = validXml(std::move(bytes));
     const IoResult<> written = writeFileAtomically(

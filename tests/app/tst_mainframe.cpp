@@ -162,7 +162,9 @@ private slots:
                                                 {"", 0},
                                                 {"&Symbolleiste", 59392},
                                                 {"S&tatusleiste", 59393}};
-        QTest::newRow("?") << 3 << "&?"
+        QTest::newRow("Sprache") << 3 << "Sprache / Language"
+                                 << QList<Item>{{"Deutsch", 0}, {"English", 0}};
+        QTest::newRow("?") << 4 << "&?"
                            << QList<Item>{{"Inf&o über brelvan...", 57664}, {"Hilfe", 32775}};
     }
     void menus() {
@@ -177,7 +179,7 @@ private slots:
             QCOMPARE(got[i].text, items[i].text);
             QCOMPARE(got[i].id, items[i].id);
         }
-        QCOMPARE(frame().menuBar()->actions().size(), 4);
+        QCOMPARE(frame().menuBar()->actions().size(), 5);
     }
 
     void toolbarOrderAndIcons() {
