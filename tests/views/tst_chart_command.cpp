@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <clocale>
@@ -119,6 +120,60 @@ private slots:
             }
         }
         QTEST(run(args), "status");
+    }
+
+    // "--sprache" (or "--language") anywhere chooses the chart's heading and the messages,
+    // whatever the environment says.
+    void chartProgramSpeaksTheLanguageAsked_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("en over German environment")
+            << "--sprache=en"
+            << "de_DE.UTF-8"
+            << "Shut-in Pressures and Water Influx"
+            << "The case file and the output file must be given.";
+        QTest::newRow("de over English environment")
+            << "--language=de"
+            << "en_US.UTF-8"
+            << "Schließdrücke und Wasserinvasion"
+            << "Anzugeben sind die Falldatei und die Ausgabedatei.";
+        QTest::newRow("English environment") << ""
+                                             << "en_US.UTF-8"
+                                             << "Shut-in Pressures and Water Influx"
+                                             << "The case file and the output file must be given.";
+    }
+    void chartProgramSpeaksTheLanguageAsked() {
+        QFETCH(QString, option);
+        QFETCH(QString, environment);
+        QFETCH(QString, heading);
+        QFETCH(QString, problem);
+        const QString grafik = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-grafik");
+        QTemporaryDir dir;
+        const QString fall = makeCase(dir.path(), 10000);
+        const QStringList language = option.isEmpty() ? QStringList() : QStringList{option};
+        const auto start = [&](const QStringList& args, QByteArray& output) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("DISPLAY"));
+            env.remove(QStringLiteral("LC_MESSAGES"));
+            env.insert(QStringLiteral("LC_ALL"), environment);
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            p.start(grafik, args);
+            p.waitForFinished(60000);
+            output = p.readAll();
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QByteArray output;
+        const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+        QCOMPARE(start(QStringList{fall} + language + QStringList{svg}, output), 0);
+        QFile f(svg);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(f.readAll().contains(heading.toUtf8()), output.constData());
+        QCOMPARE(start(language + QStringList{fall}, output), 1);
+        QVERIFY2(output.contains(problem.toUtf8()), output.constData());
     }
 
     // Qt takes the user's locale when the chart program starts; the chart stays the same.
