@@ -20,8 +20,8 @@
 #include "document/CBrelvanDoc.h"
 #include "support/FakeUserInterface.h"
 #include "views/ChartExport.h"
-#include "views/DiagnosticCommands.h"
 #include "views/DiagnosticChart.h"
+#include "views/DiagnosticCommands.h"
 #include "views/Translations.h"
 
 using namespace brelvan;
