@@ -15,8 +15,8 @@
 #include "app/ExportCommand.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/WorkedCase.h"
 #include "views/CGrafik.h"
 #include "views/GraphChart.h"
 

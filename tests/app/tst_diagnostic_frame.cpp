@@ -26,7 +26,7 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "document/HeadlessSession.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/DiagnosticCommands.h"
 #include "views/DiagnosticView.h"

@@ -7,7 +7,7 @@
 
 #include "app/ExportCommand.h"
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 using namespace brelvan::app;
 

@@ -25,7 +25,7 @@
 #include "dialogs/FitDialog.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FitCases.h"
+#include "testing/FitCases.h"
 #include "views/MisfitMapPainter.h"
 #include "views/MisfitMapView.h"
 

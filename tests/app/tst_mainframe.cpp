@@ -25,8 +25,8 @@
 #include "app/KeyState.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
 

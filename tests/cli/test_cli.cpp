@@ -13,9 +13,9 @@
 #include <sstream>
 #include <thread>
 
-#include "../document/TestFiles.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "../document/TestFiles.h"
-#include "support/JsonRead.h"
+#include "testing/JsonRead.h"
+#include "testing/TestFiles.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "../document/TestFiles.h"
+#include "testing/TestFiles.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "../document/TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/Diagnostics.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

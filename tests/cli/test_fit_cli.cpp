@@ -9,8 +9,8 @@
 #include <regex>
 #include <sstream>
 
-#include "../document/TestFiles.h"
-#include "support/FitCases.h"
+#include "testing/FitCases.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
@@ -126,8 +126,8 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
 TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
     TempDir dir;
     std::vector<std::string> lines;
-    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original,
-                             0, 0, 1, 0.25, &lines);
+    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original, 0,
+                             0, 1, 0.25, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
@@ -192,7 +192,8 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 26u);
     // Like the other exports: byte order mark, units in the headings, ";" and the decimal comma.
-    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7" "bar));"
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7"
+                        "bar));"
                         "RMS-Fehler (bar);Mittlerer Fehler (bar)\r");
     EXPECT_EQ(lines[1], "1000;5000;40;;\r");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(3000;5000;40;\d+,\d+;\d+,\d+\r)")))

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "../document/TestFiles.h"
+#include "testing/TestFiles.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgJWert.h"
 #include "document/DataExchange.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

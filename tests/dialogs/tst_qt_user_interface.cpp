@@ -10,10 +10,10 @@
 #include <functional>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/HelpWindow.h"
 #include "document/CBrelvanDoc.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

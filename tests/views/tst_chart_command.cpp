@@ -9,7 +9,7 @@
 #include <clocale>
 
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

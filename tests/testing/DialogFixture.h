@@ -14,7 +14,7 @@
 #include "dialogs/BrelvanDialog.h"
 #include "dialogs/DlgInput.h"
 #include "dialogs/QtUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 // Records every box the program shows and answers its questions from a queue (No when the
 // queue is empty).
