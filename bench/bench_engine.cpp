@@ -9,7 +9,7 @@
 #include "engine/GasProperties.h"
 #include "engine/Sensitivity.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

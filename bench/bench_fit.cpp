@@ -5,7 +5,7 @@
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
-#include "support/FitCases.h"
+#include "testing/FitCases.h"
 
 namespace {
 

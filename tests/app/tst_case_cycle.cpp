@@ -15,8 +15,8 @@
 #include "app/ExportCommand.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/WorkedCase.h"
 #include "views/CGrafik.h"
 #include "views/GraphChart.h"
 
@@ -26,22 +26,6 @@ using brelvan::views::CGrafik;
 using brelvan::views::GraphChart;
 
 namespace {
-
-// The input dialog as a user plays it: OK (after `edit`) or Abbrechen.
-struct ScriptedInterface : FakeUserInterface {
-    bool confirm = true;
-    std::function<void(DlgInputData&)> edit;
-    ScriptedInterface() {
-        dialog = [this](DlgInputData& data) {
-            if (!confirm)
-                return false;
-            data.OnInitDialog(*this);
-            if (edit)
-                edit(data);
-            return data.checkAll(*this);
-        };
-    }
-};
 
 // The worked case under another name and with other values, saved into `folder`.
 QString writeCase(const QString& folder, const char* name, const std::string& field, double ogip,
@@ -65,7 +49,7 @@ Scale scaleOf(const brelvan::views::GraphScaling& g) {
             g.m_y1max, g.m_deltax, g.m_deltay, g.m_deltay1};
 }
 Scale directScale(const QString& path) {
-    ScriptedInterface ui;
+    DialogPlayer ui;
     CBrelvanDoc doc;
     doc.setUserInterface(&ui);
     doc.OnOpenDocument(path.toStdString());
@@ -86,7 +70,7 @@ QByteArray readAll(const QString& path) {
 class TestCaseCycle : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    ScriptedInterface* m_ui = nullptr;
+    DialogPlayer* m_ui = nullptr;
     CBrelvanApp* m_app = nullptr;
 
     CMainFrame& frame() { return *m_app->frame(); }
@@ -94,7 +78,7 @@ class TestCaseCycle : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        m_ui = new ScriptedInterface;
+        m_ui = new DialogPlayer;
         m_app = new CBrelvanApp(*m_ui);
         m_app->m_askSave = [](const QString&) { return 1; };
         QCOMPARE(m_app->InitInstance({}), CBrelvanApp::Start::Run);

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,7 +25,9 @@
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "document/HeadlessSession.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/DiagnosticCommands.h"
 #include "views/DiagnosticView.h"
@@ -35,32 +36,11 @@ using namespace brelvan::app;
 using namespace brelvan::cmd;
 using namespace brelvan::views;
 
-namespace {
-
-class ConfirmingInterface : public brelvan::UserInterface {
-public:
-    void message(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData& data) override {
-        return brelvan::confirmInputDialog(data, *this);
-    }
-};
-
-int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    return static_cast<int>(
-        QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestDiagnosticFrame : public QObject {
     Q_OBJECT
-    ConfirmingInterface m_ui;
+    DialogPlayer m_ui;
     CBrelvanApp* m_app = nullptr;
     QTemporaryDir m_dir;
 
@@ -177,7 +157,7 @@ private slots:
             printer.setOutputFileName(pdf);
             printer.setPageOrientation(orientation);
             QCOMPARE(active()->printDirect(printer), 1);
-            QCOMPARE(pdfPages(pdf), 1);
+            QCOMPARE(pdfPages(pdf.toStdString()), 1);
         }
     }
 

@@ -7,20 +7,12 @@
 
 #include "app/ExportCommand.h"
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/WorkedCase.h"
 
 using namespace brelvan::app;
 
 namespace {
-
-class Recorder : public brelvan::UserInterface {
-public:
-    QStringList messages;
-    void message(const std::string& text) override { messages << QString::fromStdString(text); }
-    bool question(const std::string&) override { return false; }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData&) override { return false; }
-};
 
 QByteArray head(const QString& path, int n) {
     QFile f(path);
@@ -38,7 +30,7 @@ private slots:
     void formatFollowsTheFileType() {
         QTemporaryDir dir;
         QWidget window;
-        Recorder ui;
+        FakeUserInterface ui;
         CBrelvanDoc doc;
         doc.setUserInterface(&ui);
         worked_case::set(doc);
@@ -59,10 +51,10 @@ private slots:
         };
         action->trigger();
         QCOMPARE(asked, 0);
-        QCOMPARE(ui.messages.size(), 1);
+        QCOMPARE(ui.messages.size(), std::size_t(1));
 
         doc.compute();
-        ui.messages.clear();
+        ui.clear();
         // A name without a type takes the chosen filter's; the proposal sits beside the case.
         answer = dir.path() + QStringLiteral("/bericht");
         filterIndex = 2;
@@ -82,12 +74,12 @@ private slots:
         action->trigger();
         QCOMPARE(head(answer, 9), QByteArray("\xEF\xBB\xBF"
                                              "Datum;"));
-        QVERIFY(ui.messages.isEmpty());
+        QVERIFY(ui.calls.empty());
 
         answer = dir.path() + QStringLiteral("/fehlt/b.csv");
         action->trigger();
-        QCOMPARE(ui.messages.size(), 1);
-        QVERIFY(ui.messages.front().contains(QStringLiteral("kann nicht geschrieben werden")));
+        QCOMPARE(ui.errors.size(), std::size_t(1));
+        QVERIFY(ui.errors.front().find("kann nicht geschrieben werden") != std::string::npos);
     }
 };
 

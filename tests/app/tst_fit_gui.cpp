@@ -25,7 +25,9 @@
 #include "dialogs/FitDialog.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FitCases.h"
+#include "testing/DialogFixture.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/FitCases.h"
 #include "views/MisfitMapPainter.h"
 #include "views/MisfitMapView.h"
 
@@ -34,22 +36,6 @@ using namespace brelvan::cmd;
 using views::MisfitMapView;
 
 namespace {
-
-class ScriptedInterface : public UserInterface {
-public:
-    QStringList messages, questions;
-    bool answer = true;
-    void message(const std::string& text) override { messages << QString::fromStdString(text); }
-    bool question(const std::string& text) override {
-        questions << QString::fromStdString(text);
-        return answer;
-    }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData& data) override {
-        data.OnInitDialog(*this);
-        return data.checkAll(*this);
-    }
-};
 
 // A synthetic objective that takes its time, so that a run can be watched and cancelled.
 fit::Objective slowObjective(int microseconds) {
@@ -108,13 +94,7 @@ private slots:
         connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
         ticker.start(10);
         // "Abbrechen" in the progress dialog once it is up.
-        QTimer::singleShot(150, this, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->isVisible())
-                    for (auto* b : p->findChildren<QPushButton*>())
-                        if (b->text() == QStringLiteral("Abbrechen"))
-                            b->click();
-        });
+        clickLaterIn<QProgressDialog>(150, QStringLiteral("Abbrechen"));
         const auto outcome =
             dialogs::runFitWithProgress(nullptr, slowObjective(20000), box(), {5000, 20000, 50});
         QVERIFY(outcome.cancelled);
@@ -124,18 +104,18 @@ private slots:
     }
 
     void settingsDialogChecksItsFields() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         dialogs::FitDialog dlg(ui, box());
         dlg.rangeEdit(fit::kWip, true)->setText(QStringLiteral("4000"));
         dlg.onOk();
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QCOMPARE(ui.messages.size(), 1);
-        QVERIFY(ui.messages[0].startsWith(QStringLiteral("WIP: ")));
+        QCOMPARE(ui.messages.size(), std::size_t(1));
+        QVERIFY(ui.messages[0].rfind("WIP: ", 0) == 0);
         dlg.rangeEdit(fit::kWip, true)->setText(QStringLiteral("40000,5"));
         for (int j = 0; j < fit::kParams; ++j)
             dlg.freeBox(j)->setChecked(false);
         dlg.onOk();
-        QCOMPARE(ui.messages.last(), QStringLiteral("Mindestens ein Parameter muss frei bleiben."));
+        QCOMPARE(ui.messages.back(), std::string("Mindestens ein Parameter muss frei bleiben."));
         dlg.freeBox(fit::kOgip)->setChecked(true);
         dlg.onOk();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
@@ -146,7 +126,7 @@ private slots:
     // From the Bearbeiten menu: Ja adopts the values, the case is modified and computed again;
     // Nein leaves it as it was.
     void adoptionThroughTheMainFrame() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         app::CBrelvanApp application(ui);
         application.m_askSave = [](const QString&) { return 1; };
         QCOMPARE(application.InitInstance({}), app::CBrelvanApp::Start::Run);
@@ -174,16 +154,17 @@ private slots:
             return d.result();
         };
 
-        ui.answer = false;
+        ui.defaultAnswer = false;
         application.frame()->OnCommand(ID_FIT);
-        QCOMPARE(ui.questions.size(), 1);
-        QVERIFY(ui.questions[0].endsWith(QStringLiteral("Sollen die Werte übernommen werden?")));
+        QCOMPARE(ui.questions.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(ui.questions[0])
+                    .endsWith(QStringLiteral("Sollen die Werte übernommen werden?")));
         QCOMPARE(doc.m_dOGIP, 4600.0);
         QVERIFY(!doc.IsModified());
 
-        ui.answer = true;
+        ui.defaultAnswer = true;
         application.frame()->OnCommand(ID_FIT);
-        QCOMPARE(ui.questions.size(), 2);
+        QCOMPARE(ui.questions.size(), std::size_t(2));
         QVERIFY(std::fabs(doc.m_dOGIP - truth[0]) < 5);
         QVERIFY(std::fabs(doc.m_dJWert - truth[2]) < 0.5);
         QVERIFY(doc.IsModified());
@@ -195,7 +176,7 @@ private slots:
     // From the input dialog: Ja puts the values into the dialog's fields; OK then runs the
     // editing cycle with them.
     void inputDialogButtonFillsTheFields() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         DlgInput dlg(ui);
         std::vector<std::string> lines;
         fit_cases::syntheticCase({5000, 20000, 50}, 6, 3, engine::InfluxScheme::Original, 0, 0, 1,
@@ -217,11 +198,11 @@ private slots:
         auto* button = qobject_cast<QPushButton*>(dlg.control(DlgInputData::kIdAnpassung));
         QVERIFY(button);
         QCOMPARE(button->text(), QStringLiteral("Anpassung …"));
-        ui.answer = false;
+        ui.defaultAnswer = false;
         button->click();
-        QCOMPARE(ui.questions.size(), 1);
+        QCOMPARE(ui.questions.size(), std::size_t(1));
         QCOMPARE(dlg.m_dOGIP, 4600.0);
-        ui.answer = true;
+        ui.defaultAnswer = true;
         button->click();
         QVERIFY(std::fabs(dlg.m_dOGIP - 5000) < 5);
         const double shown =
@@ -230,7 +211,7 @@ private slots:
     }
 
     void mapViewStatesExportAndPrint() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         CBrelvanDoc doc;
         doc.setUserInterface(&ui);
         MisfitMapView view;
@@ -313,7 +294,7 @@ private slots:
 
     // The view's ranges, the best cell's numbers, the tooltip, and a new case clearing the map.
     void mapViewRangesTooltipAndNewCase() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         CBrelvanDoc doc;
         doc.setUserInterface(&ui);
         MisfitMapView view;
@@ -365,7 +346,7 @@ private slots:
     }
 
     void mainFrameSwitchesToTheMapView() {
-        ScriptedInterface ui;
+        DialogPlayer ui;
         app::CBrelvanApp application(ui);
         application.m_askSave = [](const QString&) { return 1; };
         QCOMPARE(application.InitInstance({}), app::CBrelvanApp::Start::Run);

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -25,8 +24,9 @@
 #include "app/KeyState.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 #include "views/CBrelvanView.h"
 #include "views/CGrafik.h"
 
@@ -37,22 +37,6 @@ using brelvan::views::CGrafik;
 
 namespace {
 
-// Confirms the input dialog as a user pressing OK would (the dialog's checks decide).
-struct ScriptedInterface : FakeUserInterface {
-    bool confirm = true;
-    std::function<void(DlgInputData&)> edit; // what the user changes before OK
-    ScriptedInterface() {
-        dialog = [this](DlgInputData& data) {
-            if (!confirm)
-                return false;
-            data.OnInitDialog(*this);
-            if (edit)
-                edit(data);
-            return data.checkAll(*this);
-        };
-    }
-};
-
 // The worked example case with 10000 in the water zone, written by the core into a folder of
 // the test.
 QString makeExample(const QString& folder) {
@@ -61,15 +45,6 @@ QString makeExample(const QString& folder) {
     doc.m_dWIP = 10000;
     const QString path = folder + QStringLiteral("/beispiel.brv");
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
-}
-
-int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    return static_cast<int>(
-        QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
 struct Item {
@@ -92,7 +67,7 @@ Q_DECLARE_METATYPE(QList<Item>)
 
 class TestMainFrame : public QObject {
     Q_OBJECT
-    ScriptedInterface* m_ui = nullptr;
+    DialogPlayer* m_ui = nullptr;
     CBrelvanApp* m_app = nullptr;
 
     CMainFrame& frame() { return *m_app->frame(); }
@@ -107,7 +82,7 @@ private slots:
             .clear();
     }
     void init() {
-        m_ui = new ScriptedInterface;
+        m_ui = new DialogPlayer;
         m_app = new CBrelvanApp(*m_ui);
         m_app->m_askSave = [](const QString&) { return 1; };
         QCOMPARE(m_app->InitInstance({}), CBrelvanApp::Start::Run);
@@ -410,7 +385,7 @@ private slots:
         QVERIFY(enabled(ID_FILE_MRU_FILE1 + 3));
         QVERIFY(frame().action(ID_FILE_MRU_FILE1)->text().startsWith("&1 "));
         // A new start reads the list back.
-        ScriptedInterface ui;
+        DialogPlayer ui;
         CBrelvanApp again(ui);
         QCOMPARE(again.InitInstance({}), CBrelvanApp::Start::Run);
         QCOMPARE(again.recentFiles().size(), 4);
@@ -555,7 +530,7 @@ private slots:
         const QString example = makeExample(dir.path());
         QVERIFY(!example.isEmpty());
         {
-            ScriptedInterface ui;
+            DialogPlayer ui;
             CBrelvanApp app(ui);
             QCOMPARE(app.InitInstance({example}), CBrelvanApp::Start::Run);
             QCOMPARE(ui.dialogs, 1);
@@ -563,23 +538,23 @@ private slots:
                      QStringLiteral("beispiel.brv"));
         }
         {
-            ScriptedInterface ui;
+            DialogPlayer ui;
             CBrelvanApp app(ui);
             const QString pdf = dir.filePath("bericht.pdf");
             QCOMPARE(app.InitInstance({"--print-to", pdf, example}), CBrelvanApp::Start::Done);
-            QVERIFY(pdfPages(pdf) >= 1);
+            QVERIFY(pdfPages(pdf.toStdString()) >= 1);
             QVERIFY(!app.frame()->isVisible());
         }
         {
-            ScriptedInterface ui;
+            DialogPlayer ui;
             CBrelvanApp app(ui);
             const QString pdf = dir.filePath("pt.pdf");
             QCOMPARE(app.InitInstance({"/pt", example, pdf}), CBrelvanApp::Start::Done);
-            QVERIFY(pdfPages(pdf) >= 1);
+            QVERIFY(pdfPages(pdf.toStdString()) >= 1);
         }
         {
             // Printing into a read-only file leaves it as it was and says so.
-            ScriptedInterface ui;
+            DialogPlayer ui;
             CBrelvanApp app(ui);
             const QString pdf = dir.filePath("nurlesen.pdf");
             QFile old(pdf);
@@ -595,7 +570,7 @@ private slots:
                      QStringList());
         }
         {
-            ScriptedInterface ui;
+            DialogPlayer ui;
             CBrelvanApp app(ui);
             QCOMPARE(app.InitInstance({"--print-to", "KeinSolcherDrucker", example}),
                      CBrelvanApp::Start::Failed);

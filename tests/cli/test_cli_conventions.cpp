@@ -8,37 +8,25 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
-#include "../document/TestFiles.h"
-#include "support/JsonRead.h"
+#include "testing/CliRun.h"
+#include "testing/JsonRead.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
 const std::string kBeispiel = BRELVAN_SOURCE_DIR "/examples/beispiel.brv";
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using Outcome = cli_run::Result;
 
-// Runs the batch tool with `args` (shell words, already quoted where needed) and `redirect`
-// (e.g. "< file"); standard output goes to a file unless the redirect names one.
-Outcome cli(const std::string& args, const TempDir& dir, const std::string& redirect = "") {
-    const std::string out = dir.file("stdout"), err = dir.file("stderr");
-    const bool ownOut = redirect.find('>') != std::string::npos;
-    const std::string command = std::string("'") + BRELVAN_CLI + "' " + args + " " + redirect +
-                                (ownOut ? "" : " >'" + out + "'") + " 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    Outcome r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ownOut ? std::string() : readFile(out);
-    r.err = readFile(err);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return r;
+// The batch tool with `args` (shell words, already quoted where needed) and `redirect` (e.g.
+// "< file").
+Outcome cli(const std::string& args, const std::string& redirect = "") {
+    cli_run::Options options;
+    options.redirect = redirect;
+    return cli_run::runWords(args, options);
 }
 
 std::string q(const std::string& path) {
@@ -62,48 +50,48 @@ bool has(const std::string& text, const std::string& part) {
 
 TEST(CliConventions, ExitStatusesTellSuccessUsageRefusalAndAbort) {
     TempDir dir;
-    EXPECT_EQ(cli("--version", dir).out, "brelvan-cli 2.0\n");
-    EXPECT_EQ(cli("bericht", dir).status, 1);
-    EXPECT_EQ(cli("bericht " + kBeispiel + " --unbekannt", dir).status, 1);
-    EXPECT_EQ(cli("bericht " + q(dir.file("fehlt.brv")), dir).status, 2);
+    EXPECT_EQ(cli("--version").out, "brelvan-cli 2.0\n");
+    EXPECT_EQ(cli("bericht").status, 1);
+    EXPECT_EQ(cli("bericht " + kBeispiel + " --unbekannt").status, 1);
+    EXPECT_EQ(cli("bericht " + q(dir.file("fehlt.brv"))).status, 2);
 
     // A production-only row beyond the OGIP passes the dialog's checks and aborts the
     // computation: status 3, and the report with its abort is still printed.
     writeFile(dir.file("abbruch.txt"),
               "Datum Gp Druck\n1.1.2001 500 225\n1.1.2002 1000 205\n1.1.2003 6000\n");
-    ASSERT_EQ(cli(neu(dir.file("abbruch.brv"), dir.file("abbruch.txt")), dir).status, 0);
-    const Outcome aborted = cli("bericht " + q(dir.file("abbruch.brv")), dir);
+    ASSERT_EQ(cli(neu(dir.file("abbruch.brv"), dir.file("abbruch.txt"))).status, 0);
+    const Outcome aborted = cli("bericht " + q(dir.file("abbruch.brv")));
     EXPECT_EQ(aborted.status, 3) << aborted.err;
     EXPECT_TRUE(has(aborted.out, "ABBRUCH")) << aborted.out;
-    EXPECT_EQ(cli("diagnose " + q(dir.file("abbruch.brv")), dir).status, 3);
+    EXPECT_EQ(cli("diagnose " + q(dir.file("abbruch.brv"))).status, 3);
 
     // Standard output that cannot be written is a failure, not a success.
-    const Outcome full = cli("bericht " + kBeispiel, dir, ">/dev/full");
+    const Outcome full = cli("bericht " + kBeispiel, ">/dev/full");
     EXPECT_EQ(full.status, 2);
     EXPECT_TRUE(has(full.err, "Die Ausgabe kann nicht geschrieben werden")) << full.err;
-    EXPECT_EQ(cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000", dir,
-                  ">/dev/full")
-                  .status,
-              2);
+    EXPECT_EQ(
+        cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000", ">/dev/full")
+            .status,
+        2);
 
     // A new case whose import took no row is not written.
     writeFile(dir.file("leer.txt"), "Datum Gp Druck\n");
-    const Outcome empty = cli(neu(dir.file("leer.brv"), dir.file("leer.txt")), dir);
+    const Outcome empty = cli(neu(dir.file("leer.brv"), dir.file("leer.txt")));
     EXPECT_EQ(empty.status, 2);
     EXPECT_TRUE(has(empty.err, "keine Zeile übernommen")) << empty.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("leer.brv")));
     // A measurement line whose date does not exist is not taken, and says why.
     writeFile(dir.file("feb.txt"),
               "Datum Gp Druck\n1.1.2001 500 225\n31.2.2001 800 215\n1.1.2002 1000 205\n");
-    const Outcome feb31Line = cli(neu(dir.file("feb.brv"), dir.file("feb.txt")), dir);
+    const Outcome feb31Line = cli(neu(dir.file("feb.brv"), dir.file("feb.txt")));
     ASSERT_EQ(feb31Line.status, 0) << feb31Line.err;
     EXPECT_TRUE(has(feb31Line.err, "(Das Datum 31.2.2001 gibt es nicht)")) << feb31Line.err;
-    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("feb.brv")), dir).out, "m_Zeilen: 2\n"));
+    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("feb.brv"))).out, "m_Zeilen: 2\n"));
     // A production start that does not exist is refused.
     const Outcome feb31 =
-        cli(neu(dir.file("f.brv"), dir.file("abbruch.txt"), "--beginn 31.2.1999"), dir);
+        cli(neu(dir.file("f.brv"), dir.file("abbruch.txt"), "--beginn 31.2.1999"));
     EXPECT_EQ(feb31.status, 1) << feb31.err; // --beginn given twice: a usage error
-    const Outcome feb = cli("neu " + q(dir.file("f.brv")) + " --beginn 31.2.1999", dir);
+    const Outcome feb = cli("neu " + q(dir.file("f.brv")) + " --beginn 31.2.1999");
     EXPECT_EQ(feb.status, 2);
     EXPECT_TRUE(has(feb.err, "Das Datum 31.2.1999 gibt es nicht")) << feb.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("f.brv")));
@@ -113,13 +101,13 @@ TEST(CliConventions, NoCaseFileIsReplacedUnasked) {
     TempDir dir;
     const std::string fall = dir.file("fall.brv");
     const std::string messungen = BRELVAN_SOURCE_DIR "/examples/druckwerte.txt";
-    ASSERT_EQ(cli(neu(fall, messungen), dir).status, 0);
+    ASSERT_EQ(cli(neu(fall, messungen)).status, 0);
     const std::string before = readFile(fall);
-    const Outcome again = cli(neu(fall, messungen, "--ogip 6000"), dir);
+    const Outcome again = cli(neu(fall, messungen, "--ogip 6000"));
     EXPECT_EQ(again.status, 1); // --ogip twice
-    const Outcome refused = cli(neu(fall, messungen, "--feld Anders"), dir);
+    const Outcome refused = cli(neu(fall, messungen, "--feld Anders"));
     EXPECT_EQ(refused.status, 1);
-    const Outcome exists = cli("neu " + q(fall) + " --feld Anders", dir);
+    const Outcome exists = cli("neu " + q(fall) + " --feld Anders");
     EXPECT_EQ(exists.status, 2);
     EXPECT_TRUE(has(exists.err, "gibt es schon; sie wird nur mit --ueberschreiben ersetzt"))
         << exists.err;
@@ -127,64 +115,62 @@ TEST(CliConventions, NoCaseFileIsReplacedUnasked) {
     // --speichern refuses before anything is computed.
     const Outcome sens =
         cli("sensitivitaet " + kBeispiel +
-                " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100 --speichern " + q(fall),
-            dir);
+            " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100 --speichern " + q(fall));
     EXPECT_EQ(sens.status, 2);
     EXPECT_TRUE(sens.out.empty());
     EXPECT_EQ(readFile(fall), before);
     // Asked for: replaced.
-    ASSERT_EQ(cli("neu " + q(fall) + " --feld Anders --ueberschreiben", dir).status, 0);
+    ASSERT_EQ(cli("neu " + q(fall) + " --feld Anders --ueberschreiben").status, 0);
     EXPECT_NE(readFile(fall), before);
 }
 
 TEST(CliConventions, StandardInputAndOutputStandInForFiles) {
     TempDir dir;
     // The case from standard input gives the same report.
-    const Outcome fromFile = cli("bericht " + kBeispiel, dir);
-    const Outcome fromStdin = cli("bericht -", dir, "<" + kBeispiel);
+    const Outcome fromFile = cli("bericht " + kBeispiel);
+    const Outcome fromStdin = cli("bericht -", "<" + kBeispiel);
     ASSERT_EQ(fromStdin.status, 0) << fromStdin.err;
     EXPECT_EQ(fromStdin.out, fromFile.out);
     // The CSV export on standard output instead of the report.
-    const Outcome csv = cli("bericht " + kBeispiel + " --csv -", dir);
+    const Outcome csv = cli("bericht " + kBeispiel + " --csv -");
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(csv.out.rfind("\xEF\xBB\xBF"
                             "Datum;",
                             0),
               0u);
     EXPECT_FALSE(has(csv.out, "FETKOVITCH"));
-    EXPECT_EQ(cli("bericht " + kBeispiel + " --aus - --csv -", dir).status, 1);
-    EXPECT_EQ(cli("bericht " + kBeispiel + " --xlsx -", dir).status, 1);
-    const Outcome aus = cli("bericht " + kBeispiel + " --aus -", dir);
+    EXPECT_EQ(cli("bericht " + kBeispiel + " --aus - --csv -").status, 1);
+    EXPECT_EQ(cli("bericht " + kBeispiel + " --xlsx -").status, 1);
+    const Outcome aus = cli("bericht " + kBeispiel + " --aus -");
     EXPECT_TRUE(has(aus.out, "FETKOVITCH"));
 
     // A new case written to standard output, its measurements from standard input as CSV.
     writeFile(dir.file("m.csv"), "Datum;Gp;Druck\n1.1.2001;500;225,0\n1.1.2002;1000;205\n");
-    const Outcome made = cli(neu("-", "-", "--druckformat csv"), dir,
+    const Outcome made = cli(neu("-", "-", "--druckformat csv"),
                              "<" + q(dir.file("m.csv")) + " >" + q(dir.file("-x.brv")));
     ASSERT_EQ(made.status, 0) << made.err;
     // "--" ends the options, so a file name may begin with "-".
-    const Outcome full = cli("zeigen -- " + q(dir.file("-x.brv")), dir);
+    const Outcome full = cli("zeigen -- " + q(dir.file("-x.brv")));
     ASSERT_EQ(full.status, 0) << full.err;
     EXPECT_TRUE(has(full.out, "m_Zeilen: 2\n      1. 1.2001        500.000             225.0 \n"))
         << full.out;
-    EXPECT_EQ(cli("neu x.brv --druckformat csv", dir).status, 1); // without --druckdatei
+    EXPECT_EQ(cli("neu x.brv --druckformat csv").status, 1); // without --druckdatei
 
     // A spreadsheet that cannot decide its decimal character: no case, and the option named.
     writeFile(dir.file("t.csv"), "Datum;Gp;Druck\n1.1.2001;1.500;225\n1.1.2002;2.000;205\n");
-    const Outcome stop = cli(neu(dir.file("t.brv"), dir.file("t.csv")), dir);
+    const Outcome stop = cli(neu(dir.file("t.brv"), dir.file("t.csv")));
     EXPECT_EQ(stop.status, 2);
     EXPECT_TRUE(has(stop.err, "--csv-dezimal komma")) << stop.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("t.brv")));
-    const Outcome chosen =
-        cli(neu(dir.file("t.brv"), dir.file("t.csv"), "--csv-dezimal komma"), dir);
+    const Outcome chosen = cli(neu(dir.file("t.brv"), dir.file("t.csv"), "--csv-dezimal komma"));
     ASSERT_EQ(chosen.status, 0) << chosen.err;
     EXPECT_TRUE(has(chosen.err, "Dezimalzeichen Komma")) << chosen.err;
-    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("t.brv")), dir).out, "       1500.000"));
+    EXPECT_TRUE(has(cli("zeigen " + q(dir.file("t.brv"))).out, "       1500.000"));
 }
 
 TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
     TempDir dir;
-    const Outcome diag = cli("diagnose " + kBeispiel + " --json", dir);
+    const Outcome diag = cli("diagnose " + kBeispiel + " --json");
     ASSERT_EQ(diag.status, 0) << diag.err;
     const auto d = jsonread::parse(diag.out);
     ASSERT_TRUE(d) << diag.out;
@@ -194,25 +180,25 @@ TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
     for (const char* key : {"volumetric_ogip", "cole_rise", "rms_error", "mean_error"})
         EXPECT_EQ((*d)[key].kind, jsonread::Value::Kind::Number) << key;
     // The same figures as the text output.
-    const Outcome text = cli("diagnose " + kBeispiel, dir);
+    const Outcome text = cli("diagnose " + kBeispiel);
     EXPECT_TRUE(has(text.out, brelvan::cformat("RMS-Fehler: %.4f", (*d)["rms_error"].number)));
 
     const Outcome jwert =
-        cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000 --json", dir);
+        cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000 --json");
     const auto j = jsonread::parse(jwert.out);
     ASSERT_TRUE(j) << jwert.out;
     const Outcome jText =
-        cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000", dir);
+        cli("jwert --winkel 360 --k 100 --h 10 --mu 1 --phi 0.2 --rw 1000 --re 10000");
     EXPECT_TRUE(has(jText.out, brelvan::cformat("J-Wert: %.6f", (*j)["j"].number)));
     EXPECT_GT((*j)["wip"].number, 0);
 
     const auto z =
-        jsonread::parse(cli("zwert --gas CH4=100 --temperatur 100 --druck 200 --json", dir).out);
+        jsonread::parse(cli("zwert --gas CH4=100 --temperatur 100 --druck 200 --json").out);
     ASSERT_TRUE(z);
     EXPECT_NEAR((*z)["z"].number, 0.94, 0.02); // methane at 100 °C and 200 bar
     EXPECT_TRUE(z->has("tpc_rankine") && z->has("ppc_psia"));
 
-    const Outcome fit = cli("anpassen " + kBeispiel + " --fest jwert --json", dir);
+    const Outcome fit = cli("anpassen " + kBeispiel + " --fest jwert --json");
     ASSERT_EQ(fit.status, 0) << fit.err;
     const auto a = jsonread::parse(fit.out);
     ASSERT_TRUE(a) << fit.out;
@@ -223,11 +209,9 @@ TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
     EXPECT_EQ((*a)["ranges"]["ogip"].kind, jsonread::Value::Kind::Array);
     EXPECT_TRUE(a->has("rms_error") && a->has("mean_error"));
 
-    const Outcome sens =
-        cli("sensitivitaet " + kBeispiel +
-                " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100 --json --faelle " +
-                q(dir.file("faelle.csv")),
-            dir);
+    const Outcome sens = cli("sensitivitaet " + kBeispiel +
+                             " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100 --json --faelle " +
+                             q(dir.file("faelle.csv")));
     ASSERT_EQ(sens.status, 0) << sens.err;
     const auto s = jsonread::parse(sens.out);
     ASSERT_TRUE(s) << sens.out;
@@ -235,8 +219,8 @@ TEST(CliConventions, JsonOutputParsesBackToTheNumbers) {
     EXPECT_EQ((*s)["ranges"]["ogip"][0].number, 3000);
     EXPECT_EQ((*s)["ranges"]["ogip"][1].number, 7000);
     // The adopted values are the ones the report below the text output names.
-    const Outcome sText = cli(
-        "sensitivitaet " + kBeispiel + " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100", dir);
+    const Outcome sText =
+        cli("sensitivitaet " + kBeispiel + " --ogip 3000:7000 --wip 1000:40000 --jwert 10:100");
     EXPECT_TRUE(has(sText.out, brelvan::cformat("%.1f", (*s)["ogip"].number))) << sText.out;
     // The 64 cases in their own CSV: heading and 64 rows.
     const std::string faelle = readFile(dir.file("faelle.csv"));

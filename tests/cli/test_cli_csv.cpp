@@ -1,20 +1,15 @@
 // The batch tool with spreadsheets: a case from a CSV file, the report as CSV and XLSX.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 
-#include "../document/TestFiles.h"
+#include "testing/CliRun.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
-int run(const std::string& args, const TempDir& dir) {
-    const std::string command = std::string("'") + BRELVAN_CLI + "' " + args + " >'" +
-                                dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+cli_run::Result run(const std::string& words) {
+    return cli_run::runWords(words);
 }
 
 } // namespace
@@ -29,8 +24,9 @@ TEST(CliCsv, ACaseFromACsvFileComputesAndExports) {
         "' --feld CSV --gas CH4=100 --temperatur 80 --druck 250 --ogip 5000 "
         "--wip 20000 --kompress 9.5 --jwert 50 --beginn 1.1.2000 --druckdatei '" +
         dir.file("druck.csv") + "'";
-    ASSERT_EQ(run(neu, dir), 0) << readFile(dir.file("err.txt"));
-    const std::string err = readFile(dir.file("err.txt"));
+    const cli_run::Result made = run(neu);
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string& err = made.err;
     EXPECT_NE(
         err.find("Zeile 6 übersprungen (Fehler bei der Angabe der Monate): 15.13.2003;1600;180"),
         std::string::npos)
@@ -38,11 +34,9 @@ TEST(CliCsv, ACaseFromACsvFileComputesAndExports) {
     EXPECT_NE(err.find("4 Zeilen übernommen, 1 übersprungen"), std::string::npos) << err;
 
     // The same case as the bundled example: the same report, and its table as CSV and XLSX.
-    ASSERT_EQ(run("bericht '" + dir.file("fall.brv") + "' --csv '" + dir.file("b.csv") +
-                      "' --xlsx '" + dir.file("b.xlsx") + "'",
-                  dir),
-              0)
-        << readFile(dir.file("err.txt"));
+    const cli_run::Result report = run("bericht '" + dir.file("fall.brv") + "' --csv '" +
+                                       dir.file("b.csv") + "' --xlsx '" + dir.file("b.xlsx") + "'");
+    ASSERT_EQ(report.status, 0) << report.err;
     const std::string csv = readFile(dir.file("b.csv"));
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF"
                         "Datum;Zeit (Tage);Gp (Mio m3);",
@@ -52,32 +46,35 @@ TEST(CliCsv, ACaseFromACsvFileComputesAndExports) {
     EXPECT_EQ(readFile(dir.file("b.xlsx")).substr(0, 2), "PK");
 
     ASSERT_EQ(run("bericht '" + dir.file("fall.brv") + "' --csv '" + dir.file("p.csv") +
-                      "' --csv-format punkt",
-                  dir),
+                  "' --csv-format punkt")
+                  .status,
               0);
     EXPECT_NE(readFile(dir.file("p.csv")).find("\r\n2002-07-01,912,1200,"), std::string::npos);
 
     // A bad format name and a file that cannot be written are refused.
-    EXPECT_EQ(run("bericht '" + dir.file("fall.brv") + "' --csv x.csv --csv-format excel", dir), 1);
-    EXPECT_EQ(
-        run("bericht '" + dir.file("fall.brv") + "' --xlsx '" + dir.file("nein/b.xlsx") + "'", dir),
-        2);
-    EXPECT_NE(readFile(dir.file("err.txt")).find("ihren Ordner gibt es nicht"), std::string::npos);
+    EXPECT_EQ(run("bericht '" + dir.file("fall.brv") + "' --csv x.csv --csv-format excel").status,
+              1);
+    const cli_run::Result unwritable =
+        run("bericht '" + dir.file("fall.brv") + "' --xlsx '" + dir.file("nein/b.xlsx") + "'");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find("ihren Ordner gibt es nicht"), std::string::npos);
     // Columns chosen on the command line; a bad choice is refused.
     std::ofstream(dir.file("spalten.csv")) << "500;225;1.1.2001\n1000;205;1.1.2002\n";
     const std::string chosen =
         "neu '" + dir.file("s.brv") + "' --druckdatei '" + dir.file("spalten.csv") + "'";
-    ASSERT_EQ(run(chosen + " --csv-spalten 3,1,0", dir), 0) << readFile(dir.file("err.txt"));
-    ASSERT_EQ(run("zeigen '" + dir.file("s.brv") + "'", dir), 0);
-    EXPECT_NE(readFile(dir.file("out.txt")).find("m_Zeilen: 2\n      1. 1.2001        500.000\n"),
-              std::string::npos)
-        << readFile(dir.file("out.txt"));
-    EXPECT_EQ(run(chosen + " --csv-spalten 3", dir), 1);
-    EXPECT_EQ(run(chosen + " --csv-spalten 0,1", dir), 1);
+    const cli_run::Result columns = run(chosen + " --csv-spalten 3,1,0");
+    ASSERT_EQ(columns.status, 0) << columns.err;
+    const cli_run::Result shown = run("zeigen '" + dir.file("s.brv") + "'");
+    ASSERT_EQ(shown.status, 0);
+    EXPECT_NE(shown.out.find("m_Zeilen: 2\n      1. 1.2001        500.000\n"), std::string::npos)
+        << shown.out;
+    EXPECT_EQ(run(chosen + " --csv-spalten 3").status, 1);
+    EXPECT_EQ(run(chosen + " --csv-spalten 0,1").status, 1);
 
     // A CSV file without a date column: no case is written.
     std::ofstream(dir.file("leer.csv")) << "Gp;Druck\n1;2\n";
     EXPECT_EQ(
-        run("neu '" + dir.file("x.brv") + "' --druckdatei '" + dir.file("leer.csv") + "'", dir), 2);
+        run("neu '" + dir.file("x.brv") + "' --druckdatei '" + dir.file("leer.csv") + "'").status,
+        2);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.brv")));
 }

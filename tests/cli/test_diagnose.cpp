@@ -2,38 +2,20 @@
 // the engine's own diagnosis, and the refusals (no measured pressure, bad options).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <sstream>
-
-#include "../document/TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/Diagnostics.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/CliRun.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::vector<std::string> out;
-    std::string err;
-};
+using Result = cli_run::Result;
 
-Result diagnose(const std::vector<std::string>& args, const TempDir& dir) {
-    std::string command = std::string("'") + BRELVAN_CLI + "' diagnose";
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    command += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::istringstream in(readFile(dir.file("out.txt")));
-    for (std::string line; std::getline(in, line);)
-        r.out.push_back(line);
-    r.err = readFile(dir.file("err.txt"));
-    return r;
+Result diagnose(std::vector<std::string> args) {
+    args.insert(args.begin(), "diagnose");
+    return cli_run::run(args);
 }
 
 // Whether the case carries an influx scheme of its own.
@@ -47,39 +29,38 @@ const std::string kBeispiel = std::string(BRELVAN_SOURCE_DIR) + "/examples/beisp
 
 // Exactly six lines in their formats, with the engine's diagnosis of the case.
 TEST(DiagnoseCommand, SixLinesOnTheExample) {
-    TempDir dir;
-    const Result r = diagnose({kBeispiel}, dir);
+    const Result r = diagnose({kBeispiel});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 6u);
+    ASSERT_EQ(r.lines.size(), 6u);
     CBrelvanDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(kBeispiel));
     const brelvan::engine::RunInputs in = doc.runInputs();
     const brelvan::engine::Diagnostics d =
         brelvan::engine::diagnose(brelvan::engine::run(in), in, doc.m_iGrafiktyp);
-    EXPECT_EQ(r.out[0], brelvan::cformat("p/z-Gerade: Achsenabschnitt %.4f Steigung %.8f",
-                                         d.pzLine.intercept, d.pzLine.slope));
-    EXPECT_EQ(r.out[1], brelvan::cformat("Volumetrisches OGIP: %.3f", d.volumetricOgip));
-    EXPECT_EQ(r.out[2], brelvan::cformat("Cole-Anstieg: %.4f", d.check.coleRise));
-    EXPECT_EQ(r.out[3], brelvan::cformat("RMS-Fehler: %.4f", d.rms));
-    EXPECT_EQ(r.out[4], brelvan::engine::verdictLine(d.check));
-    EXPECT_EQ(r.out[5], d.check.reason);
+    EXPECT_EQ(r.lines[0], brelvan::cformat("p/z-Gerade: Achsenabschnitt %.4f Steigung %.8f",
+                                           d.pzLine.intercept, d.pzLine.slope));
+    EXPECT_EQ(r.lines[1], brelvan::cformat("Volumetrisches OGIP: %.3f", d.volumetricOgip));
+    EXPECT_EQ(r.lines[2], brelvan::cformat("Cole-Anstieg: %.4f", d.check.coleRise));
+    EXPECT_EQ(r.lines[3], brelvan::cformat("RMS-Fehler: %.4f", d.rms));
+    EXPECT_EQ(r.lines[4], brelvan::engine::verdictLine(d.check));
+    EXPECT_EQ(r.lines[5], d.check.reason);
     // Three measured points leave one degree of freedom for the scatter: the points cannot
     // tell a water zone from scatter, whatever the case's stored OGIP says.
-    EXPECT_EQ(r.out[4], "Wasserzufluss: unklar");
-    EXPECT_EQ(diagnose({kBeispiel, "--verfahren", "original"}, dir).out, r.out);
+    EXPECT_EQ(r.lines[4], "Wasserzufluss: unklar");
+    EXPECT_EQ(diagnose({kBeispiel, "--verfahren", "original"}).lines, r.lines);
 }
 
 TEST(DiagnoseCommand, Refusals) {
     TempDir dir;
-    Result r = diagnose({}, dir);
+    Result r = diagnose({});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.empty());
-    r = diagnose({kBeispiel, "--verfahren", "schnell"}, dir);
+    EXPECT_TRUE(r.lines.empty());
+    r = diagnose({kBeispiel, "--verfahren", "schnell"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("--verfahren"), std::string::npos);
-    r = diagnose({dir.file("fehlt.brv")}, dir);
+    r = diagnose({dir.file("fehlt.brv")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.lines.empty());
 
     // A case without any measured pressure has nothing to diagnose (the case's own checks
     // already refuse it).
@@ -88,23 +69,22 @@ TEST(DiagnoseCommand, Refusals) {
     doc.m_Zeilen = {"1.1.2001 500", "1.1.2002 1000"};
     const std::string path = dir.file("ohne.brv");
     ASSERT_TRUE(doc.OnSaveDocument(path));
-    r = diagnose({path}, dir);
+    r = diagnose({path});
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.lines.empty());
     EXPECT_NE(r.err.find("Druckmeßwerte"), std::string::npos) << r.err;
 }
 
 // "--verfahren intervall" needs a case that knows the influx schemes; a build whose case has
 // none refuses it instead of quietly computing the original scheme.
 TEST(DiagnoseCommand, InfluxSchemeOption) {
-    TempDir dir;
-    const Result r = diagnose({kBeispiel, "--verfahren", "intervall"}, dir);
+    const Result r = diagnose({kBeispiel, "--verfahren", "intervall"});
     if constexpr (kCaseHasScheme<CBrelvanDoc>) {
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out.size(), 6u);
+        EXPECT_EQ(r.lines.size(), 6u);
     } else {
         EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.empty());
+        EXPECT_TRUE(r.lines.empty());
         EXPECT_NE(r.err.find("intervall"), std::string::npos) << r.err;
     }
 }

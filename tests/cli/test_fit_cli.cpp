@@ -1,39 +1,18 @@
 // The batch tool's "anpassen" and "karte" end to end on a case made from known values.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <regex>
 #include <sstream>
 
-#include "../document/TestFiles.h"
-#include "support/FitCases.h"
+#include "testing/CliRun.h"
+#include "testing/FitCases.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::vector<std::string> out;
-    std::string err;
-};
-
-Result runCli(const std::vector<std::string>& args, const TempDir& dir) {
-    std::string command = std::string("'") + BRELVAN_CLI + "'";
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    command += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    const int raw = std::system(command.c_str());
-    Result r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::istringstream in(readFile(dir.file("out.txt")));
-    for (std::string line; std::getline(in, line);)
-        r.out.push_back(line);
-    r.err = readFile(dir.file("err.txt"));
-    return r;
-}
+using Result = cli_run::Result;
 
 // A case file whose measured pressures the program made from OGIP 5000, WIP 20000, J 50, with
 // noise; the case itself holds other values.
@@ -88,34 +67,33 @@ std::vector<std::string> csvLines(const std::string& text) {
 TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
     TempDir dir;
     const std::string fall = makeCase(dir);
-    const Result r = runCli({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000",
-                             "--jwert", "10:200", "--speichern", dir.file("neu.brv")},
-                            dir);
+    const Result r = cli_run::run({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000",
+                                   "--jwert", "10:200", "--speichern", dir.file("neu.brv")});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 9u) << r.err;
-    EXPECT_NEAR(valueAfter(r.out[0], "OGIP: "), 5000, 100);
-    EXPECT_TRUE(std::regex_match(r.out[0], std::regex(R"(OGIP: \d+\.\d{3})")));
-    EXPECT_TRUE(std::regex_match(r.out[1], std::regex(R"(WIP: \d+\.\d{3})")));
-    EXPECT_TRUE(std::regex_match(r.out[2], std::regex(R"(J-Wert: \d+\.\d{4})")));
-    EXPECT_LT(valueAfter(r.out[3], "RMS-Fehler: "), 0.5);
-    EXPECT_LT(valueAfter(r.out[4], "Mittlerer Fehler: "), 0.5);
+    ASSERT_EQ(r.lines.size(), 9u) << r.err;
+    EXPECT_NEAR(valueAfter(r.lines[0], "OGIP: "), 5000, 100);
+    EXPECT_TRUE(std::regex_match(r.lines[0], std::regex(R"(OGIP: \d+\.\d{3})")));
+    EXPECT_TRUE(std::regex_match(r.lines[1], std::regex(R"(WIP: \d+\.\d{3})")));
+    EXPECT_TRUE(std::regex_match(r.lines[2], std::regex(R"(J-Wert: \d+\.\d{4})")));
+    EXPECT_LT(valueAfter(r.lines[3], "RMS-Fehler: "), 0.5);
+    EXPECT_LT(valueAfter(r.lines[4], "Mittlerer Fehler: "), 0.5);
     const std::regex side(R"((\d+\.\d{3}|offen))");
     const char* names[] = {"OGIP-Bereich: ", "WIP-Bereich: ", "J-Wert-Bereich: "};
     for (int j = 0; j < 3; ++j)
         EXPECT_TRUE(std::regex_match(
-            r.out[5 + j],
+            r.lines[5 + j],
             std::regex(std::string(names[j]) + R"((\d+\.\d{3}|offen) (\d+\.\d{3}|offen))")))
-            << r.out[5 + j];
-    EXPECT_TRUE(std::regex_match(r.out[8], std::regex(R"(Starts am Optimum: [1-9]\d* von \d+)")))
-        << r.out[8];
+            << r.lines[5 + j];
+    EXPECT_TRUE(std::regex_match(r.lines[8], std::regex(R"(Starts am Optimum: [1-9]\d* von \d+)")))
+        << r.lines[8];
 
-    const Result shown = runCli({"zeigen", dir.file("neu.brv")}, dir);
+    const Result shown = cli_run::run({"zeigen", dir.file("neu.brv")});
     ASSERT_EQ(shown.status, 0);
     bool found = false;
-    for (const std::string& line : shown.out)
+    for (const std::string& line : shown.lines)
         if (line.rfind("m_dOGIP: ", 0) == 0) {
             found = true;
-            EXPECT_NEAR(std::stod(line.substr(9)), valueAfter(r.out[0], "OGIP: "), 0.001);
+            EXPECT_NEAR(std::stod(line.substr(9)), valueAfter(r.lines[0], "OGIP: "), 0.001);
         }
     EXPECT_TRUE(found);
 }
@@ -126,8 +104,8 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
 TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
     TempDir dir;
     std::vector<std::string> lines;
-    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original,
-                             0, 0, 1, 0.25, &lines);
+    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original, 0,
+                             0, 1, 0.25, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
@@ -138,29 +116,29 @@ TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
     doc.m_dJWert = 50;
     const std::string fall = dir.file("gross-wasser.brv");
     ASSERT_TRUE(doc.OnSaveDocument(fall));
-    const Result r = runCli({"anpassen", fall, "--speichern", dir.file("neu.brv")}, dir);
+    const Result r = cli_run::run({"anpassen", fall, "--speichern", dir.file("neu.brv")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out[1], "WIP: 100000.000");
+    EXPECT_EQ(r.lines[1], "WIP: 100000.000");
     EXPECT_NE(r.err.find("WIP liegt am Rand des Suchbereichs"), std::string::npos) << r.err;
-    const Result reopened = runCli({"bericht", dir.file("neu.brv")}, dir);
+    const Result reopened = cli_run::run({"bericht", dir.file("neu.brv")});
     EXPECT_EQ(reopened.status, 0) << reopened.err;
 }
 
 TEST(FitCli, AnpassenHoldsParametersAndChecksItsOptions) {
     TempDir dir;
     const std::string fall = makeCase(dir);
-    Result r = runCli({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall"}, dir);
+    Result r = cli_run::run({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall"});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 7u);
-    EXPECT_EQ(r.out[6], "Starts am Optimum: 1 von 1");
-    EXPECT_EQ(r.out[1], "WIP: 15000.000");
-    EXPECT_EQ(r.out[2], "J-Wert: 40.0000");
-    EXPECT_EQ(r.out[5].rfind("OGIP-Bereich: ", 0), 0u);
+    ASSERT_EQ(r.lines.size(), 7u);
+    EXPECT_EQ(r.lines[6], "Starts am Optimum: 1 von 1");
+    EXPECT_EQ(r.lines[1], "WIP: 15000.000");
+    EXPECT_EQ(r.lines[2], "J-Wert: 40.0000");
+    EXPECT_EQ(r.lines[5].rfind("OGIP-Bereich: ", 0), 0u);
 
     // The WIP box ends below the truth: WIP ends on its bound, with the warning.
-    r = runCli({"anpassen", fall, "--wip", "2000:6000", "--fest", "jwert"}, dir);
+    r = cli_run::run({"anpassen", fall, "--wip", "2000:6000", "--fest", "jwert"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out[1], "WIP: 6000.000");
+    EXPECT_EQ(r.lines[1], "WIP: 6000.000");
     EXPECT_NE(r.err.find("WIP liegt am Rand des Suchbereichs"), std::string::npos);
 
     for (const std::vector<std::string>& bad :
@@ -170,11 +148,11 @@ TEST(FitCli, AnpassenHoldsParametersAndChecksItsOptions) {
           {"anpassen", fall, "--start", "mitte"},
           {"anpassen", fall, "--verfahren", "neu"},
           {"anpassen"}}) {
-        r = runCli(bad, dir);
+        r = cli_run::run(bad);
         EXPECT_EQ(r.status, 1) << bad.back();
-        EXPECT_TRUE(r.out.empty());
+        EXPECT_TRUE(r.lines.empty());
     }
-    EXPECT_EQ(runCli({"anpassen", dir.file("fehlt.brv")}, dir).status, 2);
+    EXPECT_EQ(cli_run::run({"anpassen", dir.file("fehlt.brv")}).status, 2);
 }
 
 TEST(FitCli, KarteWritesOneCsvLinePerCell) {
@@ -182,9 +160,8 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
     const std::string fall = makeCase(dir);
     const std::string csv = dir.file("karte.csv");
     // OGIP from 1000: the lowest column lies below the last Gp and has no error value.
-    Result r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
-                       "5000:45000", "--jwert", "10:100", "--punkte", "5", csv},
-                      dir);
+    Result r = cli_run::run({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                             "5000:45000", "--jwert", "10:100", "--punkte", "5", csv});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream in(readFile(csv));
     std::vector<std::string> lines;
@@ -192,22 +169,23 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 26u);
     // Like the other exports: byte order mark, units in the headings, ";" and the decimal comma.
-    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7" "bar));"
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7"
+                        "bar));"
                         "RMS-Fehler (bar);Mittlerer Fehler (bar)\r");
     EXPECT_EQ(lines[1], "1000;5000;40;;\r");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(3000;5000;40;\d+,\d+;\d+,\d+\r)")))
         << lines[6];
     // With --csv-format punkt: "," and the decimal point, here on standard output.
-    r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip", "5000:45000",
-                "--jwert", "10:100", "--punkte", "5", "--csv-format", "punkt", "-"},
-               dir);
+    r = cli_run::run({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                      "5000:45000", "--jwert", "10:100", "--punkte", "5", "--csv-format", "punkt",
+                      "-"});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 26u);
-    EXPECT_EQ(r.out[6].rfind("3000,5000,40,", 0), 0u) << r.out[6];
+    ASSERT_EQ(r.lines.size(), 26u);
+    EXPECT_EQ(r.lines[6].rfind("3000,5000,40,", 0), 0u) << r.lines[6];
 
-    r = runCli({"karte", fall, "--achsen", "wip,jwert", "--ogip", "4000:6000", "--wip",
-                "5000:45000", "--jwert", "10:100", "--punkte", "3", "--dritter", "optimiert", csv},
-               dir);
+    r = cli_run::run({"karte", fall, "--achsen", "wip,jwert", "--ogip", "4000:6000", "--wip",
+                      "5000:45000", "--jwert", "10:100", "--punkte", "3", "--dritter", "optimiert",
+                      csv});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(readFile(csv).find("4500.000000"), std::string::npos); // OGIP re-optimised
 
@@ -219,13 +197,12 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
            "--punkte", "1", csv},
           {"karte", fall, "--achsen", "ogip,wip", "--ogip", "1:2", "--wip", "1:2", "--jwert", "1:2",
            dir.file("karte.txt")}})
-        EXPECT_EQ(runCli(bad, dir).status, 1);
+        EXPECT_EQ(cli_run::run(bad).status, 1);
     // Ranges whose values are no possible case values are refused before anything is computed
     // (a range of ±1e308 once wrote -nan and inf cells).
     for (const char* range : {"-1e308:1e308", "0:5000", "1e308:1.7e308"}) {
-        r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", range, "--wip", "1:2",
-                    "--jwert", "1:2", csv},
-                   dir);
+        r = cli_run::run({"karte", fall, "--achsen", "ogip,wip", "--ogip", range, "--wip", "1:2",
+                          "--jwert", "1:2", csv});
         EXPECT_EQ(r.status, 1) << range;
         EXPECT_NE(r.err.find("ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --ogip"),
                   std::string::npos)
@@ -238,11 +215,10 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
     const std::string fall = makeCase(dir);
     const std::string csv = dir.file("anpassung.csv");
     const std::string xlsx = dir.file("anpassung.xlsx");
-    Result r = runCli({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000", "--jwert",
-                       "10:200", "--csv", csv, "--xlsx", xlsx},
-                      dir);
+    Result r = cli_run::run({"anpassen", fall, "--ogip", "3000:8000", "--wip", "5000:80000",
+                             "--jwert", "10:200", "--csv", csv, "--xlsx", xlsx});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 9u) << r.err; // the printed lines stay as they are
+    ASSERT_EQ(r.lines.size(), 9u) << r.err; // the printed lines stay as they are
 
     // German style: byte order mark, ";" and the decimal comma; the values are the printed ones.
     std::vector<std::string> lines = csvLines(readFile(csv));
@@ -259,7 +235,7 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
         value = value.substr(0, value.find(';'));
         EXPECT_EQ(value.find('.'), std::string::npos) << line;
         std::replace(value.begin(), value.end(), ',', '.');
-        EXPECT_NEAR(std::stod(value), valueAfter(r.out[static_cast<std::size_t>(j)], printed[j]),
+        EXPECT_NEAR(std::stod(value), valueAfter(r.lines[static_cast<std::size_t>(j)], printed[j]),
                     j < 2 ? 0.0006 : 0.00006)
             << line;
     }
@@ -273,11 +249,10 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
     EXPECT_NE(unzipped(xlsx, "xl/sharedStrings.xml").find("95-%-Bereich von"), std::string::npos);
 
     // Held parameters with the decimal point: "fest" and no range; stdout unchanged.
-    r = runCli({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall", "--csv", csv,
-                "--csv-format", "punkt"},
-               dir);
+    r = cli_run::run({"anpassen", fall, "--fest", "jwert,wip", "--start", "fall", "--csv", csv,
+                      "--csv-format", "punkt"});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(r.out.size(), 7u);
+    ASSERT_EQ(r.lines.size(), 7u);
     lines = csvLines(readFile(csv));
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "Größe,Wert,Anpassung,95-%-Bereich von,95-%-Bereich bis,Bereich");
@@ -287,13 +262,13 @@ TEST(FitCli, AnpassenWritesItsTableAsCsvAndXlsx) {
         << lines[4];
 
     // A file that cannot be written and a bad format: exit 2 with a German message.
-    r = runCli({"anpassen", fall, "--fest", "jwert", "--xlsx", dir.file("nein/a.xlsx")}, dir);
+    r = cli_run::run({"anpassen", fall, "--fest", "jwert", "--xlsx", dir.file("nein/a.xlsx")});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("nein/a.xlsx")));
-    r = runCli({"anpassen", fall, "--csv", csv, "--csv-format", "excel"}, dir);
+    r = cli_run::run({"anpassen", fall, "--csv", csv, "--csv-format", "excel"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.empty()); // refused before the fit
+    EXPECT_TRUE(r.lines.empty()); // refused before the fit
     EXPECT_NE(r.err.find("--csv-format erwartet „komma“ oder „punkt“"), std::string::npos) << r.err;
 }
 
@@ -301,9 +276,8 @@ TEST(FitCli, KarteWritesTheCellsAsNumbersToAWorkbook) {
     TempDir dir;
     const std::string fall = makeCase(dir);
     const std::string xlsx = dir.file("karte.xlsx");
-    Result r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
-                       "5000:45000", "--jwert", "10:100", "--punkte", "5", xlsx},
-                      dir);
+    Result r = cli_run::run({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                             "5000:45000", "--jwert", "10:100", "--punkte", "5", xlsx});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(readFile(xlsx).substr(0, 2), "PK");
     EXPECT_NE(unzipped(xlsx, "xl/workbook.xml").find("name=\"Fehlerkarte\""), std::string::npos);
@@ -324,9 +298,9 @@ TEST(FitCli, KarteWritesTheCellsAsNumbersToAWorkbook) {
     EXPECT_EQ(m[1].str().find("r=\"D2\""), std::string::npos) << m[1];
     EXPECT_NE(sheet.find("r=\"E7\""), std::string::npos); // the cell at OGIP 3000 has one
 
-    r = runCli({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip", "5000:45000",
-                "--jwert", "10:100", "--punkte", "2", dir.file("nein/karte.xlsx")},
-               dir);
+    r = cli_run::run({"karte", fall, "--achsen", "ogip,wip", "--ogip", "1000:9000", "--wip",
+                      "5000:45000", "--jwert", "10:100", "--punkte", "2",
+                      dir.file("nein/karte.xlsx")});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos) << r.err;
 }

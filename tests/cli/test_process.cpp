@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "../document/TestFiles.h"
+#include "testing/TestFiles.h"
 
 namespace {
 

@@ -1,31 +1,18 @@
 // The influx calculator "zufluss" end to end: units, tables and models through the batch tool.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <sstream>
 
-#include "../document/TestFiles.h"
+#include "testing/CliRun.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
-struct ZuflussRun {
-    int status = -1;
-    std::string out, err;
-};
+using ZuflussRun = cli_run::Result;
 
-ZuflussRun zufluss(const std::vector<std::string>& args, const TempDir& dir) {
-    std::string command = "timeout 60 '" + std::string(BRELVAN_CLI) + "' zufluss";
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    command += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    const int raw = std::system(command.c_str());
-    ZuflussRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = readFile(dir.file("out.txt"));
-    r.err = readFile(dir.file("err.txt"));
-    return r;
+ZuflussRun zufluss(std::vector<std::string> args) {
+    args.insert(args.begin(), "zufluss");
+    return cli_run::run(args);
 }
 
 // A full ring, Rw 1000 m, h 10 m, phi 0.2, mu 1 cP, c 10E-5/bar, k 100 mD: t_D per day
@@ -62,8 +49,7 @@ TEST(Zufluss, InfiniteRingAgreesWithThePublishedTable) {
     writeFile(dir.file("p.txt"), "Tage Druck\n0 250\n0 240\n" + std::to_string(1 / perDay) +
                                      " 240\n" + std::to_string(100 / perDay) + " 240\n");
     const ZuflussRun r = zufluss(
-        with(kRing, {"--modell", "veh", "--re", "unendlich", "--druckverlauf", dir.file("p.txt")}),
-        dir);
+        with(kRing, {"--modell", "veh", "--re", "unendlich", "--druckverlauf", dir.file("p.txt")}));
     ASSERT_EQ(r.status, 0) << r.err;
     const double u = 2 * 3.141592653589793 * 0.2 * 10 * 1e-4 * 1e6 * 1e-6;
     EXPECT_NEAR(weOfLine(r.out, 2), u * 10 * 1.569, 1e-3 * u * 10 * 1.569);
@@ -77,8 +63,7 @@ TEST(Zufluss, PotAndTheFileFormat) {
     TempDir dir;
     writeFile(dir.file("p.txt"), "0;250\r\n\r\n30,5;240\r\n");
     const ZuflussRun r = zufluss(
-        with(kRing, {"--modell", "topf", "--re", "2000", "--druckverlauf", dir.file("p.txt")}),
-        dir);
+        with(kRing, {"--modell", "topf", "--re", "2000", "--druckverlauf", dir.file("p.txt")}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "0.0 0.000000\n30.5 0.018850\n");
 }
@@ -88,7 +73,7 @@ TEST(Zufluss, RefusesBadInputWithAGermanMessage) {
     const std::string file = dir.file("p.txt");
     const auto run = [&](const std::string& text, std::vector<std::string> extra) {
         writeFile(file, text);
-        return zufluss(with(with(kRing, extra), {"--druckverlauf", file}), dir);
+        return zufluss(with(with(kRing, extra), {"--druckverlauf", file}));
     };
     ZuflussRun r = run("0 250\n100 240\n50 230\n", {"--modell", "veh", "--re", "5000"});
     EXPECT_EQ(r.status, 2);
@@ -112,26 +97,16 @@ TEST(Zufluss, RefusesBadInputWithAGermanMessage) {
     r = run("0 250\n", {"--modell", "veh", "--tiefe", "5000"});
     EXPECT_EQ(r.status, 1);
     r = zufluss({"--modell", "veh", "--druckverlauf", dir.file("fehlt.txt"), "--kompress", "1",
-                 "--winkel", "0"},
-                dir);
+                 "--winkel", "0"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("fehlt.txt"), std::string::npos) << r.err;
 }
 
 namespace {
 
-ZuflussRun tool(const std::string& command, const std::vector<std::string>& args,
-                const TempDir& dir) {
-    std::string line = "timeout 120 '" + std::string(BRELVAN_CLI) + "' " + command;
-    for (const std::string& a : args)
-        line += " '" + a + "'";
-    line += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    const int raw = std::system(line.c_str());
-    ZuflussRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = readFile(dir.file("out.txt"));
-    r.err = readFile(dir.file("err.txt"));
-    return r;
+ZuflussRun tool(const std::string& command, std::vector<std::string> args) {
+    args.insert(args.begin(), command);
+    return cli_run::run(args);
 }
 
 } // namespace
@@ -153,26 +128,25 @@ TEST(ZuflussModel, ModelOptionThroughTheBatchTool) {
                                 "--h",        "20",           "--mu",
                                 "0.5",        "--phi",        "0.2",
                                 "--rw",       "3000",         "--modell",
-                                "veh"},
-                        dir);
+                                "veh"});
     ASSERT_EQ(r.status, 0) << r.err;
-    r = tool("zeigen", {fall}, dir);
+    r = tool("zeigen", {fall});
     EXPECT_NE(r.out.find("m_iModell: 1 (van Everdingen–Hurst)"), std::string::npos) << r.out;
-    r = tool("bericht", {fall}, dir);
+    r = tool("bericht", {fall});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("   ZUFLUSSMODELL                      :VAN EVERDINGEN-HURST\n"),
               std::string::npos);
     EXPECT_NE(r.out.find("   AUSSENRADIUS AUS WIP             (M):"), std::string::npos);
-    r = tool("bericht", {fall, "--modell", "fetkovich"}, dir);
+    r = tool("bericht", {fall, "--modell", "fetkovich"});
     EXPECT_EQ(r.out.find("ZUFLUSSMODELL"), std::string::npos);
-    r = tool("bericht", {examples + "beispiel.brv", "--modell", "carter-tracy"}, dir);
+    r = tool("bericht", {examples + "beispiel.brv", "--modell", "carter-tracy"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Für das Zuflussmodell Carter–Tracy fehlt die Mächtigkeit (h > 0)."),
               std::string::npos)
         << r.err;
-    r = tool("bericht", {fall, "--modell", "hurst"}, dir);
+    r = tool("bericht", {fall, "--modell", "hurst"});
     EXPECT_EQ(r.status, 1);
-    r = tool("anpassen", {fall, "--modell", "alle"}, dir);
+    r = tool("anpassen", {fall, "--modell", "alle"});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* name : {"Fetkovich", "van Everdingen–Hurst", "Carter–Tracy", "Topf"})
         EXPECT_NE(r.out.find(std::string("\n") + name), std::string::npos) << name;

@@ -12,8 +12,8 @@
 #include <fstream>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgCsvImport.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/DlgSensitivity.h"
+#include "testing/DialogFixture.h"
 
 class TestDialogFit : public QObject {
     Q_OBJECT

@@ -16,10 +16,10 @@
 #include <functional>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/DlgSensitivity.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgJWert.h"
 #include "dialogs/DlgSensitivity.h"
 #include "document/DataExchange.h"
 #include "support/TextFormat.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgJWert.h"
 #include "document/DataExchange.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 
@@ -62,35 +62,11 @@ private slots:
         m_boxes.reset();
     }
 
-    void formulas_data() {
-        QTest::addColumn<float>("alpha");
-        QTest::addColumn<double>("j");
-        QTest::addColumn<double>("wi");
-        QTest::newRow("linear") << 0.0f << 10.172 << 10.0;
-        const double ring = 53.3 / (std::log(10.0) - 0.75);
-        const double ringWi = 3.14159 * 0.2 * 10 * (1e8 - 1e6) / 1e6;
-        QTest::newRow("full ring") << 360.0f << ring << ringWi;
-        QTest::newRow("half ring") << 180.0f << ring / 2 << ringWi / 2;
-    }
-    void formulas() {
-        QFETCH(float, alpha);
-        QFETCH(double, j);
-        QFETCH(double, wi);
-        // Viscosity 0.5 for the strip, 1 for the rings (the worked figures).
-        DlgJWert& d =
-            open({100, 10, 0.2f, alpha == 0 ? 0.5f : 1.0f, 1000, 10000, 5000, 1000, alpha});
-        QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Berechnung des J-Wertes"));
-        clickOk();
-        QVERIFY(m_boxes->shown.empty());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY2(qAbs(d.m_dJWert - j) < 1e-3 * j, qPrintable(QString::number(d.m_dJWert)));
-        QVERIFY2(qAbs(d.m_dWIP - wi) < 1e-4 * wi, qPrintable(QString::number(d.m_dWIP)));
-    }
-
     // OK computes from what the fields show, also when Enter is pressed in a field that has
     // not been left, and a new angle counts with its own share of the circle.
     void okUsesTheFieldsShown() {
         DlgJWert& d = open({100, 10, 0.2f, 0.5f, 1000, 10000, 5000, 1000, 0});
+        QCOMPARE(d.windowTitle(), QStringLiteral("Dialogfeld zur Berechnung des J-Wertes"));
         typeInto(d, kBreite, QStringLiteral("2000"));
         QTest::keyClick(editOf(d, kBreite), Qt::Key_Return);
         settle();

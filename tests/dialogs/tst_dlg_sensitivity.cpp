@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/DlgSensitivity.h"
 #include "document/DataExchange.h"
+#include "testing/DialogFixture.h"
 
 class TestDlgSensitivity : public QObject {
     Q_OBJECT

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <memory>
 
-#include "DialogTestSupport.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

@@ -10,25 +10,12 @@
 #include <functional>
 #include <memory>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/HelpWindow.h"
 #include "document/CBrelvanDoc.h"
+#include "testing/DialogFixture.h"
 
 namespace {
-
-// Acts on the message box once it is open.
-void whenBoxOpens(std::function<void(QMessageBox*)> act) {
-    QTimer::singleShot(0, [act] {
-        for (int tries = 0; tries < 100; ++tries) {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                act(box);
-                return;
-            }
-            QTest::qWait(10);
-        }
-    });
-}
 
 QStringList buttonTexts(QMessageBox* box) {
     QStringList texts;

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "DialogTestSupport.h"
 #include "dialogs/DlgCsvImport.h"
 #include "dialogs/ScreenFit.h"
+#include "testing/DialogFixture.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DocumentCommands.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
 
 namespace {
 

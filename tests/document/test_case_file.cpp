@@ -8,12 +8,12 @@
 #include <cstring>
 #include <limits>
 
-#include "TestFiles.h"
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
-#include "support/FakeUserInterface.h"
 #include "support/FileIo.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "document/CsvImport.h"
 #include "document/DlgInputData.h"
 #include "engine/DayNumber.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <functional>
 
-#include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

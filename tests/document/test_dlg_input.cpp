@@ -11,7 +11,7 @@
 
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

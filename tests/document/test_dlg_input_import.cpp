@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

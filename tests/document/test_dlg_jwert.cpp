@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/DlgJWertData.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "document/DlgSensitivityData.h"
-#include "support/FakeUserInterface.h"
 #include "support/TextFormat.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
 #include "document/HeadlessSession.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

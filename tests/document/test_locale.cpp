@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
 #include "document/DlgInputData.h"
-#include "support/FakeUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "document/CaseExport.h"
 #include "document/CsvImport.h"
 #include "engine/Report.h"
-#include "support/FakeUserInterface.h"
-#include "support/FullDisk.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/FullDisk.h"
+#include "testing/TestFiles.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

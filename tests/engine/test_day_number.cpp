@@ -6,16 +6,9 @@
 
 #include "document/CBrelvanDoc.h"
 #include "engine/DayNumber.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
-
-struct Recorder : brelvan::UserInterface {
-    std::vector<std::string> messages;
-    void message(const std::string& t) override { messages.push_back(t); }
-    bool question(const std::string&) override { return false; }
-    void showSensResults(const std::vector<std::string>&) override {}
-    bool runInputDialog(DlgInputData&) override { return false; }
-};
 
 // Reference: days counted one by one with the same leap rule.
 double countDays(int tag, int monat, int jahr) {
@@ -47,7 +40,7 @@ TEST(DayNumber, ClosedFormMatchesCountingDayByDay) {
 }
 
 TEST(DayNumber, InvalidDatesGiveZero) {
-    Recorder ui;
+    FakeUserInterface ui;
     EXPECT_EQ(brelvan::tage(31, 4, 1995, &ui), 0);
     EXPECT_EQ(brelvan::tage(29, 2, 1995, &ui), 0);
     EXPECT_EQ(brelvan::tage(29, 2, 1996, &ui), countDays(29, 2, 1996));
@@ -70,11 +63,11 @@ TEST(DayNumber, HugeYearsAnswerAtOnce) {
 
 TEST(DayNumber, DocumentReportsThroughItsInterface) {
     CBrelvanDoc doc;
-    Recorder ui;
+    FakeUserInterface ui;
     doc.setUserInterface(&ui);
     EXPECT_EQ(doc.tage(1, 3, 1900), 61);
     EXPECT_EQ(doc.tage(1, 1, 1850), 0);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR JAHR < 1900"});
+    EXPECT_EQ(ui.transcript(), "ERROR JAHR < 1900\n");
     // Without an interface the message goes nowhere.
     CBrelvanDoc silent;
     EXPECT_EQ(silent.tage(1, 1, 1850), 0);

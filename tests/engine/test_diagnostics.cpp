@@ -6,11 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "EngineCases.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/Diagnostics.h"
 #include "engine/ReportWriter.h"
 #include "support/TextFormat.h"
+#include "testing/EngineCases.h"
 
 using namespace brelvan::engine;
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "EngineCases.h"
 #include "engine/DayNumber.h"
 #include "engine/GasProperties.h"
 #include "engine/RootFinder.h"
@@ -16,6 +15,7 @@
 #include "engine/Sensitivity.h"
 #include "support/PressureLine.h"
 #include "support/TextFormat.h"
+#include "testing/EngineCases.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "EngineCases.h"
 #include "document/CBrelvanDoc.h"
-#include "support/FakeUserInterface.h"
+#include "testing/EngineCases.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "EngineCases.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/Report.h"
+#include "testing/EngineCases.h"
 
 TEST(ReportLines, TableRowsKeepTheirColumns) {
     using namespace brelvan::report;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "EngineCases.h"
 #include "document/CBrelvanDoc.h"
 #include "engine/GasProperties.h"
 #include "engine/Run.h"
 #include "engine/Sensitivity.h"
-#include "support/FakeUserInterface.h"
+#include "testing/EngineCases.h"
+#include "testing/FakeUserInterface.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "document/CBrelvanDoc.h"
 #include "engine/Sensitivity.h"
-#include "support/FakeUserInterface.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/FakeUserInterface.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "support/FitCases.h"
-#include "support/VerdictCases.h"
+#include "testing/FitCases.h"
+#include "testing/VerdictCases.h"
 
 using namespace brelvan::engine;
 

@@ -9,12 +9,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "EngineCases.h"
 #include "engine/GasProperties.h"
 #include "engine/Parallel.h"
 #include "engine/Run.h"
 #include "engine/WaterZone.h"
 #include "support/TextFormat.h"
+#include "testing/EngineCases.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "engine/Run.h"
 #include "engine/WaterZoneModels.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 using namespace brelvan;
 namespace wz = brelvan::waterzone;

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "../document/TestFiles.h"
 #include "support/FileIo.h"
+#include "testing/TestFiles.h"
 
 using brelvan::readFileBounded;
 using brelvan::writeFileAtomically;

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "support/Json.h"
-#include "support/JsonRead.h"
+#include "testing/JsonRead.h"
 
 using brelvan::json::Writer;
 

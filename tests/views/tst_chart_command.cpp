@@ -10,11 +10,12 @@
 #include <clocale>
 
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/CliRun.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 
-const QString kCli = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-cli");
+const QString kCli = QStringLiteral(BRELVAN_CLI);
 
 // The worked case with the given water in place, written by the core into a folder of the test.
 QString makeCase(const QString& folder, double wip) {
@@ -25,21 +26,23 @@ QString makeCase(const QString& folder, double wip) {
     return doc.OnSaveDocument(path.toStdString()) ? path : QString();
 }
 
+// "brelvan-cli grafik" with `args`; its exit status, and its standard error in `err`.
 int run(const QStringList& args, QString* err = nullptr, const QString& cli = kCli,
         const QString& locale = QString()) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
+    std::vector<std::string> words{"grafik"};
+    for (const QString& a : args) {
+        words.push_back(a.toStdString());
+    }
+    cli_run::Options options;
+    options.program = cli.toStdString();
     if (!locale.isEmpty()) {
-        env.insert(QStringLiteral("LC_ALL"), locale);
+        options.environment = "LC_ALL=" + locale.toStdString();
     }
-    p.setProcessEnvironment(env);
-    p.start(cli, QStringList{QStringLiteral("grafik")} + args);
-    p.waitForFinished(60000);
+    const cli_run::Result r = cli_run::run(words, options);
     if (err) {
-        *err = QString::fromUtf8(p.readAllStandardError());
+        *err = QString::fromStdString(r.err);
     }
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return r.status;
 }
 
 } // namespace

@@ -2,28 +2,28 @@
 // with the measured points' markers) on screen size or an A4 page, and refuses an unknown kind.
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "document/CBrelvanDoc.h"
-#include "support/WorkedCase.h"
+#include "testing/CliRun.h"
+#include "testing/WorkedCase.h"
 
 namespace {
 
-const QString kCli = QStringLiteral(BRELVAN_BINARY_DIR "/brelvan-cli");
+const QString kCli = QStringLiteral(BRELVAN_CLI);
 
+// "brelvan-cli grafik" with `args`; its exit status, and its standard error in `err`.
 int run(const QStringList& args, QString* err = nullptr) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(kCli, QStringList{QStringLiteral("grafik")} + args);
-    p.waitForFinished(60000);
-    if (err) {
-        *err = QString::fromUtf8(p.readAllStandardError());
+    std::vector<std::string> words{"grafik"};
+    for (const QString& a : args) {
+        words.push_back(a.toStdString());
     }
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    const cli_run::Result r = cli_run::run(words);
+    if (err) {
+        *err = QString::fromStdString(r.err);
+    }
+    return r.status;
 }
 
 int greenPixels(const QImage& image) {

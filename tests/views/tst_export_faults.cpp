@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 
 #include "document/CBrelvanDoc.h"
-#include "support/FullDisk.h"
+#include "testing/FullDisk.h"
 #include "views/ChartExport.h"
 #include "views/DiagnosticChart.h"
 #include "views/MisfitMapPainter.h"

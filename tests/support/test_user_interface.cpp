@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeUserInterface.h"
 #include "support/UserInterface.h"
+#include "testing/FakeUserInterface.h"
 
 TEST(ForwardingInterface, PassesOnEveryCallAndItsAnswer) {
     FakeUserInterface inner;

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <cmath>
 
-#include "SyntheticModel.h"
 #include "engine/Fit.h"
+#include "testing/SyntheticModel.h"
 
 using namespace brelvan::fit;
 

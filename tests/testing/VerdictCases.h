@@ -8,7 +8,7 @@
 
 #include "engine/Diagnostics.h"
 #include "engine/Run.h"
-#include "support/FitCases.h"
+#include "testing/FitCases.h"
 
 namespace verdict_cases {
 

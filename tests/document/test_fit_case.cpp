@@ -11,7 +11,7 @@
 #include "engine/Fit.h"
 #include "engine/FitObjective.h"
 #include "engine/MisfitMap.h"
-#include "support/FitCases.h"
+#include "testing/FitCases.h"
 
 using namespace brelvan::fit;
 using brelvan::engine::InfluxScheme;

@@ -12,7 +12,7 @@
 #include "engine/Fit.h"
 #include "engine/Run.h"
 #include "support/TextFormat.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 namespace fit_cases {
 

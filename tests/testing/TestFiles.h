@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,6 +53,24 @@ inline std::string readFile(const std::string& path) {
 inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The pages of a PDF file: its "/Type /Page" objects (not "/Pages"); -1 for a file that is not
+// there.
+inline int pdfPages(const std::string& path) {
+    if (!std::filesystem::exists(path))
+        return -1;
+    const std::string bytes = readFile(path);
+    int pages = 0;
+    for (std::size_t at = bytes.find("/Type"); at != std::string::npos;
+         at = bytes.find("/Type", at + 1)) {
+        std::size_t i = at + 5;
+        while (i < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[i])))
+            ++i;
+        if (bytes.compare(i, 5, "/Page") == 0 && i + 5 < bytes.size() && bytes[i + 5] != 's')
+            ++pages;
+    }
+    return pages;
 }
 
 inline std::string caseBytes(const CBrelvanDoc& doc) {

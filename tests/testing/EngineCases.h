@@ -8,7 +8,7 @@
 #include "engine/ReportWriter.h"
 #include "engine/Run.h"
 #include "engine/RunChart.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 // The worked case under the engine's field name, with J at will.
 inline void setWorkedCase(CBrelvanDoc& doc, double jValue = worked_case::kJWert) {

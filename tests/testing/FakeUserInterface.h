@@ -156,3 +156,22 @@ public:
         return r;
     }
 };
+
+// The input dialog as a user plays it: OK after `edit` (the dialog's initialisation and checks
+// decide, as for the user), or Abbrechen while `confirm` is false.
+struct DialogPlayer : FakeUserInterface {
+    bool confirm = true;
+    std::function<void(DlgInputData&)> edit; // what the user changes before OK
+    DialogPlayer() {
+        dialog = [this](DlgInputData& data) {
+            if (!confirm)
+                return false;
+            data.OnInitDialog(*this);
+            if (edit)
+                edit(data);
+            return data.checkAll(*this);
+        };
+    }
+    DialogPlayer(const DialogPlayer&) = delete;
+    DialogPlayer& operator=(const DialogPlayer&) = delete;
+};

@@ -1,20 +1,25 @@
-// Shared helpers of the dialog tests: message boxes answered by a script, the example case,
-// and focus moves that let the focus-leave handlers run.
+// The dialog tests' fixture: message boxes answered by a script or acted on once open, buttons
+// pressed in a window once it shows, the example case, and focus moves that let the
+// focus-leave handlers run.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/BrelvanDialog.h"
 #include "dialogs/DlgInput.h"
 #include "dialogs/QtUserInterface.h"
-#include "support/WorkedCase.h"
+#include "testing/WorkedCase.h"
 
 // Records every box the program shows and answers its questions from a queue (No when the
 // queue is empty).
@@ -54,6 +59,35 @@ struct ScriptedBoxes {
     }
     void clear() { shown.clear(); }
 };
+
+// Acts on the message box once it is open (the box runs its own event loop).
+inline void whenBoxOpens(std::function<void(QMessageBox*)> act) {
+    QTimer::singleShot(0, [act] {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                act(box);
+                return;
+            }
+            QTest::qWait(10);
+        }
+    });
+}
+
+// After `ms` milliseconds, clicks the button labelled `text` in the visible top-level windows of
+// type W, as a user who waits for the window and then presses the button.
+template <class W> void clickLaterIn(int ms, const QString& text) {
+    QTimer::singleShot(ms, [text] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<W*>(w); window && window->isVisible()) {
+                for (auto* b : window->template findChildren<QAbstractButton*>()) {
+                    if (b->text() == text) {
+                        b->click();
+                    }
+                }
+            }
+        }
+    });
+}
 
 // Lets queued handlers and timers run.
 inline void settle() {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "SyntheticModel.h"
 #include "engine/MisfitMap.h"
+#include "testing/SyntheticModel.h"
 
 using namespace brelvan::fit;
 
