@@ -18,7 +18,7 @@
 #include "app/CBrelvanApp.h"
 #include "app/CMainFrame.h"
 #include "document/CBrelvanDoc.h"
-#include "support/FakeUserInterface.h"
+#include "testing/FakeUserInterface.h"
 #include "views/ChartExport.h"
 #include "views/DiagnosticChart.h"
 #include "views/DiagnosticCommands.h"
