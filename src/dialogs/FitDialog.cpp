@@ -245,10 +245,10 @@ std::string fitResultText(const FitOutcome& o) {
     starts.restarts = o.restarts;
     text += fit::describeStarts(starts) + "\n";
     if (o.ranges.computed) {
-        text += "\n" +
-                QCoreApplication::translate("FitDialog", "95-%-Bereiche (Profilmethode):")
-                    .toStdString() +
-                "\n";
+        text += '\n';
+        text += QCoreApplication::translate("FitDialog", "95-%-Bereiche (Profilmethode):")
+                    .toStdString();
+        text += '\n';
         for (int j = 0; j < fit::kParams; ++j)
             if (o.ranges.ranges[j].computed)
                 text += fit::describeRange(j, o.ranges.ranges[j]) + "\n";

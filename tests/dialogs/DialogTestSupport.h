@@ -1,13 +1,16 @@
-// Shared helpers of the dialog tests: message boxes answered by a script, the example case,
-// and focus moves that let the focus-leave handlers run.
+// Shared helpers of the dialog tests: message boxes answered by a script or acted on once open,
+// the example case, and focus moves that let the focus-leave handlers run.
 #pragma once
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -146,6 +149,28 @@ inline void fillExampleCase(DlgInputData& d) {
     d.m_dMaxGp = 0;
     setExampleRanges(d);
     d.m_bSensitivitaet = 0;
+}
+
+// Acts on the message box once it is open.
+inline void whenBoxOpens(std::function<void(QMessageBox*)> act) {
+    QTimer::singleShot(0, [act] {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                act(box);
+                return;
+            }
+            QTest::qWait(10);
+        }
+    });
+}
+
+inline QStringList buttonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons()) {
+        texts.push_back(b->text());
+    }
+    texts.sort();
+    return texts;
 }
 
 // Shows a dialog and waits until it has the focus of the application.

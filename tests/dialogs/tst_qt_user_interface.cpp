@@ -15,32 +15,6 @@
 #include "dialogs/HelpWindow.h"
 #include "document/CBrelvanDoc.h"
 
-namespace {
-
-// Acts on the message box once it is open.
-void whenBoxOpens(std::function<void(QMessageBox*)> act) {
-    QTimer::singleShot(0, [act] {
-        for (int tries = 0; tries < 100; ++tries) {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                act(box);
-                return;
-            }
-            QTest::qWait(10);
-        }
-    });
-}
-
-QStringList buttonTexts(QMessageBox* box) {
-    QStringList texts;
-    for (QAbstractButton* b : box->buttons()) {
-        texts.push_back(b->text());
-    }
-    texts.sort();
-    return texts;
-}
-
-} // namespace
-
 class TestQtUserInterface : public QObject {
     Q_OBJECT
 

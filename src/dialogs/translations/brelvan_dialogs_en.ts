@@ -264,11 +264,11 @@
     </message>
     <message>
         <source>Gp  (Mio m3)</source>
-        <translation>Gp (million m3)</translation>
+        <translation>Gp (mill. m3)</translation>
     </message>
     <message>
         <source>Druck (Bar)</source>
-        <translation>Pressure (bar)</translation>
+        <translation>p (bar)</translation>
     </message>
     <message>
         <source>Zeile ändern</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Intervallmittel (Fetkovich)</source>
-        <translation>Interval average (Fetkovich)</translation>
+        <translation>Interval mean (Fetkovich)</translation>
     </message>
     <message>
         <source>Zuflussmodell</source>
