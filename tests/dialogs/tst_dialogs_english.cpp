@@ -81,6 +81,16 @@ std::string helpPageText(QtUserInterface& ui) {
     return text;
 }
 
+// A laid-out window's least size, with its frame and title bar, within a 1280 x 1024 screen.
+bool fitsTheScreen(const QWidget& window) {
+    const QSize needed = window.minimumSizeHint();
+    return needed.width() + 16 <= 1280 && needed.height() + 48 <= 1024;
+}
+
+QString sizeText(const QSize& size) {
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
 const std::string kCsvFile = "Datum;Gp kum. (Mio m3);Druck (bar)\n"
                              "1.1.2001;500,25;225,5\n"
                              "1.1.2002;1000,5;205\n";
@@ -152,7 +162,7 @@ private slots:
         dialog->ensureInitialized();
         // The window with its frame and title bar.
         QVERIFY2(dialog->width() + 16 <= 1280 && dialog->height() + 48 <= 1024,
-                 qPrintable(QStringLiteral("%1 x %2").arg(dialog->width()).arg(dialog->height())));
+                 qPrintable(sizeText(dialog->size())));
         QVERIFY(showActive(*dialog));
         QVERIFY(boxes.shown.empty());
         const QString file = QDir(QStringLiteral(BRELVAN_BINARY_DIR))
@@ -162,15 +172,22 @@ private slots:
     }
 
     // The CSV preview, the widest laid-out dialog: English texts, room for them within
-    // 1280 x 1024, numbers with the decimal point; in German with the decimal comma.
+    // 1280 x 1024 (as for the influx calculator and the fit's settings), numbers with the
+    // decimal point; in German with the decimal comma.
     void csvPreview() {
         {
             English en;
             DlgCsvImport preview(QStringLiteral("druck.csv"), kCsvFile, 36525.0f);
-            const QSize needed = preview.minimumSizeHint();
-            QVERIFY2(
-                needed.width() <= 1280 - 16 && needed.height() <= 1024 - 48,
-                qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
+            QVERIFY2(fitsTheScreen(preview), qPrintable(sizeText(preview.minimumSizeHint())));
+            QVERIFY(showActive(preview));
+            QVERIFY(preview.grab().save(QDir(QStringLiteral(BRELVAN_BINARY_DIR))
+                                            .filePath(QStringLiteral("dialog-csv-en.png"))));
+            // The other laid-out dialogs need no more room in English either.
+            DlgZufluss influx;
+            QVERIFY2(fitsTheScreen(influx), qPrintable(sizeText(influx.minimumSizeHint())));
+            QtUserInterface ui;
+            brelvan::dialogs::FitDialog fit(ui, brelvan::dialogs::FitSettings{});
+            QVERIFY2(fitsTheScreen(fit), qPrintable(sizeText(fit.minimumSizeHint())));
             QCOMPARE(preview.windowTitle(), QStringLiteral("Import CSV File"));
             QCOMPARE(preview.okButton()->text(), QStringLiteral("Import"));
             QCOMPARE(preview.appendButton()->text(), QStringLiteral("Append to the list"));
