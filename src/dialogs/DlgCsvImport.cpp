@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "support/Language.h"
+
 namespace {
 
 constexpr int kAuto = -2;
@@ -35,58 +37,57 @@ void setCell(QTableWidget* t, int row, int col, const QString& text, bool right 
     t->setItem(row, col, item);
 }
 
+// A number as the user's language writes it (German: decimal comma).
 QString number(double v, int decimals) {
-    return QLocale(QLocale::German).toString(v, 'f', decimals);
+    const bool english = brelvan::currentLanguage() == brelvan::Language::English;
+    return QLocale(english ? QLocale::English : QLocale::German).toString(v, 'f', decimals);
 }
 
 } // namespace
 
 DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn, QWidget* parent)
     : QDialog(parent), m_bytes(std::move(bytes)), m_beginn(beginn) {
-    setWindowTitle(QStringLiteral("CSV-Datei importieren"));
+    setWindowTitle(tr("CSV-Datei importieren"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Datei: %1").arg(QFileInfo(path).fileName()), this));
+    layout->addWidget(new QLabel(tr("Datei: %1").arg(QFileInfo(path).fileName()), this));
 
-    auto* settings = new QGroupBox(QStringLiteral("Aufbau der Datei"), this);
+    auto* settings = new QGroupBox(tr("Aufbau der Datei"), this);
     auto* form = new QFormLayout;
     auto* row1 = new QHBoxLayout;
     m_separator = new QComboBox(settings);
-    m_separator->addItem(QStringLiteral("Automatisch"), 0);
-    m_separator->addItem(QStringLiteral("Semikolon ;"), int(';'));
-    m_separator->addItem(QStringLiteral("Komma ,"), int(','));
-    m_separator->addItem(QStringLiteral("Tabulator"), int('\t'));
+    m_separator->addItem(tr("Automatisch"), 0);
+    m_separator->addItem(tr("Semikolon ;"), int(';'));
+    m_separator->addItem(tr("Komma ,"), int(','));
+    m_separator->addItem(tr("Tabulator"), int('\t'));
     m_decimal = new QComboBox(settings);
-    m_decimal->addItem(QStringLiteral("Automatisch"), 0);
-    m_decimal->addItem(QStringLiteral("Komma"), int(','));
-    m_decimal->addItem(QStringLiteral("Punkt"), int('.'));
+    m_decimal->addItem(tr("Automatisch"), 0);
+    m_decimal->addItem(tr("Komma"), int(','));
+    m_decimal->addItem(tr("Punkt"), int('.'));
     m_dateOrder = new QComboBox(settings);
-    m_dateOrder->addItem(QStringLiteral("Automatisch"),
-                         static_cast<int>(brelvan::csv::DateOrder::Automatic));
-    m_dateOrder->addItem(QStringLiteral("Tag zuerst (TT/MM/JJJJ)"),
+    m_dateOrder->addItem(tr("Automatisch"), static_cast<int>(brelvan::csv::DateOrder::Automatic));
+    m_dateOrder->addItem(tr("Tag zuerst (TT/MM/JJJJ)"),
                          static_cast<int>(brelvan::csv::DateOrder::DayMonthYear));
-    m_dateOrder->addItem(QStringLiteral("Monat zuerst (MM/TT/JJJJ)"),
+    m_dateOrder->addItem(tr("Monat zuerst (MM/TT/JJJJ)"),
                          static_cast<int>(brelvan::csv::DateOrder::MonthDayYear));
-    m_dateOrder->addItem(QStringLiteral("Jahr zuerst (JJJJ/MM/TT)"),
+    m_dateOrder->addItem(tr("Jahr zuerst (JJJJ/MM/TT)"),
                          static_cast<int>(brelvan::csv::DateOrder::YearMonthDay));
     m_header = new QComboBox(settings);
-    m_header->addItem(QStringLiteral("Automatisch"), -1);
-    m_header->addItem(QStringLiteral("keine"), 0);
+    m_header->addItem(tr("Automatisch"), -1);
+    m_header->addItem(tr("keine"), 0);
     for (int line = 1; line <= 10; ++line)
-        m_header->addItem(QStringLiteral("Zeile %1").arg(line), line);
-    row1->addWidget(new QLabel(QStringLiteral("Trennzeichen:"), settings));
+        m_header->addItem(tr("Zeile %1").arg(line), line);
+    row1->addWidget(new QLabel(tr("Trennzeichen:"), settings));
     row1->addWidget(m_separator);
-    row1->addWidget(new QLabel(QStringLiteral("Dezimalzeichen:"), settings));
+    row1->addWidget(new QLabel(tr("Dezimalzeichen:"), settings));
     row1->addWidget(m_decimal);
-    row1->addWidget(new QLabel(QStringLiteral("Datumsfolge:"), settings));
+    row1->addWidget(new QLabel(tr("Datumsfolge:"), settings));
     row1->addWidget(m_dateOrder);
-    row1->addWidget(new QLabel(QStringLiteral("Überschrift:"), settings));
+    row1->addWidget(new QLabel(tr("Überschrift:"), settings));
     row1->addWidget(m_header);
     row1->addStretch();
     form->addRow(row1);
     auto* row2 = new QHBoxLayout;
-    const QString names[3] = {QStringLiteral("Datum:"), QStringLiteral("Gp (Mio m3):"),
-                              QStringLiteral("Druck (bar):")};
+    const QString names[3] = {tr("Datum:"), tr("Gp (Mio m3):"), tr("Druck (bar):")};
     for (int i = 0; i < 3; ++i) {
         m_columns[i] = new QComboBox(settings);
         m_columns[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -98,23 +99,20 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     settings->setLayout(form);
     layout->addWidget(settings);
 
-    layout->addWidget(new QLabel(QStringLiteral("Zeilen, die in die Liste kommen:"), this));
-    m_rows =
-        makeTable({QStringLiteral("Zeile"), QStringLiteral("Datum"), QStringLiteral("Gp (Mio m3)"),
-                   QStringLiteral("Druck (bar)"), QStringLiteral("Listenzeile")},
-                  this);
+    layout->addWidget(new QLabel(tr("Zeilen, die in die Liste kommen:"), this));
+    m_rows = makeTable(
+        {tr("Zeile"), tr("Datum"), tr("Gp (Mio m3)"), tr("Druck (bar)"), tr("Listenzeile")}, this);
     m_rows->setMinimumHeight(180);
     layout->addWidget(m_rows, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Übersprungene Zeilen:"), this));
-    m_skipped = makeTable(
-        {QStringLiteral("Zeile"), QStringLiteral("Grund"), QStringLiteral("Inhalt")}, this);
+    layout->addWidget(new QLabel(tr("Übersprungene Zeilen:"), this));
+    m_skipped = makeTable({tr("Zeile"), tr("Grund"), tr("Inhalt")}, this);
     layout->addWidget(m_skipped, 2);
 
     m_summary = new QLabel(this);
     layout->addWidget(m_summary);
     auto* mode = new QHBoxLayout;
-    m_replace = new QRadioButton(QStringLiteral("Liste ersetzen"), this);
-    m_append = new QRadioButton(QStringLiteral("An die Liste anhängen"), this);
+    m_replace = new QRadioButton(tr("Liste ersetzen"), this);
+    m_append = new QRadioButton(tr("An die Liste anhängen"), this);
     m_replace->setChecked(true);
     mode->addWidget(m_replace);
     mode->addWidget(m_append);
@@ -122,8 +120,8 @@ DlgCsvImport::DlgCsvImport(const QString& path, std::string bytes, float beginn,
     layout->addLayout(mode);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    m_ok = buttons->addButton(tr("Übernehmen"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -170,23 +168,23 @@ void DlgCsvImport::reread() {
 void DlgCsvImport::showFound() {
     m_filling = true;
     const brelvan::csv::Result& r = m_result;
-    const QString separator = r.separator == '\t'  ? QStringLiteral("Tabulator")
-                              : r.separator == ',' ? QStringLiteral("Komma ,")
-                                                   : QStringLiteral("Semikolon ;");
-    m_separator->setItemText(0, QStringLiteral("Automatisch (%1)").arg(separator));
+    const QString separator = r.separator == '\t'  ? tr("Tabulator")
+                              : r.separator == ',' ? tr("Komma ,")
+                                                   : tr("Semikolon ;");
+    m_separator->setItemText(0, tr("Automatisch (%1)").arg(separator));
     const bool decimalOpen = r.undecided == brelvan::csv::Undecided::Decimal;
     m_decimal->setItemText(
-        0, decimalOpen ? QStringLiteral("Automatisch (unklar)")
-                       : QStringLiteral("Automatisch (%1)")
-                             .arg(QString::fromUtf8(brelvan::csv::decimalName(r.decimal))));
+        0,
+        decimalOpen
+            ? tr("Automatisch (unklar)")
+            : tr("Automatisch (%1)").arg(QString::fromUtf8(brelvan::csv::decimalName(r.decimal))));
     const bool dateOpen = r.undecided == brelvan::csv::Undecided::DateOrder;
     m_dateOrder->setItemText(
-        0, dateOpen ? QStringLiteral("Automatisch (unklar)")
-                    : QStringLiteral("Automatisch (%1)")
+        0, dateOpen ? tr("Automatisch (unklar)")
+                    : tr("Automatisch (%1)")
                           .arg(QString::fromUtf8(brelvan::csv::dateOrderName(r.dateOrder))));
-    m_header->setItemText(0, r.headerLine > 0
-                                 ? QStringLiteral("Automatisch (Zeile %1)").arg(r.headerLine)
-                                 : QStringLiteral("Automatisch (keine)"));
+    m_header->setItemText(0, r.headerLine > 0 ? tr("Automatisch (Zeile %1)").arg(r.headerLine)
+                                              : tr("Automatisch (keine)"));
     m_filling = false;
 }
 
@@ -200,10 +198,10 @@ void DlgCsvImport::fillColumnBoxes(bool afresh) {
         const QString foundName =
             found[i] >= 0 && found[i] < static_cast<int>(m_result.columnNames.size())
                 ? QString::fromStdString(m_result.columnNames[static_cast<std::size_t>(found[i])])
-                : QStringLiteral("keine");
-        box->addItem(QStringLiteral("Automatisch (%1)").arg(foundName), kAuto);
+                : tr("keine");
+        box->addItem(tr("Automatisch (%1)").arg(foundName), kAuto);
         if (i == 2)
-            box->addItem(QStringLiteral("keine"), kNone);
+            box->addItem(tr("keine"), kNone);
         for (int c = 0; c < m_result.columnCount; ++c)
             box->addItem(QString::fromStdString(m_result.columnNames[static_cast<std::size_t>(c)]),
                          c);
@@ -238,14 +236,14 @@ void DlgCsvImport::showResult() {
     m_skipped->resizeColumnsToContents();
     if (m_result.undecided == brelvan::csv::Undecided::Decimal)
         m_summary->setText(QString::fromStdString(m_result.error) +
-                           QStringLiteral(" Bitte das Dezimalzeichen wählen."));
+                           tr(" Bitte das Dezimalzeichen wählen."));
     else if (m_result.undecided == brelvan::csv::Undecided::DateOrder)
         m_summary->setText(QString::fromStdString(m_result.error) +
-                           QStringLiteral(" Bitte die Datumsfolge wählen."));
+                           tr(" Bitte die Datumsfolge wählen."));
     else if (!m_result.error.empty())
         m_summary->setText(QString::fromStdString(m_result.error));
     else
-        m_summary->setText(QStringLiteral("%1 Zeilen werden übernommen, %2 Zeilen übersprungen.")
+        m_summary->setText(tr("%1 Zeilen werden übernommen, %2 Zeilen übersprungen.")
                                .arg(m_result.rows.size())
                                .arg(m_result.skipped.size()));
     m_ok->setEnabled(m_result.error.empty() && !m_result.rows.empty());

@@ -32,27 +32,38 @@ struct ReservoirField {
 };
 
 constexpr ReservoirField kReservoir[] = {
-    {DlgInputData::kIdTemperatur, "LAGERSTÄTTENTEMPERATUR         (Grad C )",
+    {DlgInputData::kIdTemperatur,
+     QT_TRANSLATE_NOOP("DlgInput", "LAGERSTÄTTENTEMPERATUR         (Grad C )"),
      &DlgInputData::m_dTemperatur},
-    {DlgInputData::kIdOGIP, "ORIGINAL-GAS-IN-PLACE                     (Mio m3)",
+    {DlgInputData::kIdOGIP,
+     QT_TRANSLATE_NOOP("DlgInput", "ORIGINAL-GAS-IN-PLACE                     (Mio m3)"),
      &DlgInputData::m_dOGIP},
-    {DlgInputData::kIdWIP, "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        ",
+    {DlgInputData::kIdWIP,
+     QT_TRANSLATE_NOOP("DlgInput", "ORIGINAL-WASSER-IN-PLACE             (Mio m3)        "),
      &DlgInputData::m_dWIP},
-    {DlgInputData::kIdDruck, "INITIALER LAGERSTÄTTENDRUCK          (Bar)", &DlgInputData::m_dDruck},
-    {DlgInputData::kIdKompress, "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)",
+    {DlgInputData::kIdDruck,
+     QT_TRANSLATE_NOOP("DlgInput", "INITIALER LAGERSTÄTTENDRUCK          (Bar)"),
+     &DlgInputData::m_dDruck},
+    {DlgInputData::kIdKompress,
+     QT_TRANSLATE_NOOP("DlgInput", "KOMPRESSIBILITÄT Wasser+Gestein (E-5/Bar)"),
      &DlgInputData::m_dKompress},
-    {DlgInputData::kIdJWertFeld, "J-WERT nach FETKOVITCH          (m3/Tag Bar)",
+    {DlgInputData::kIdJWertFeld,
+     QT_TRANSLATE_NOOP("DlgInput", "J-WERT nach FETKOVITCH          (m3/Tag Bar)"),
      &DlgInputData::m_dJWert},
 };
 
 // The gas zone's own terms of the balance, in two rows under the rest, left to right.
 constexpr ReservoirField kGasZone[] = {
-    {DlgInputData::kIdKompressFormation, "KOMPRESSIBILITÄT Gestein   (E-5/Bar)",
+    {DlgInputData::kIdKompressFormation,
+     QT_TRANSLATE_NOOP("DlgInput", "KOMPRESSIBILITÄT Gestein   (E-5/Bar)"),
      &DlgInputData::m_dKompressFormation},
-    {DlgInputData::kIdKompressWasser, "KOMPR. Haftwasser   (E-5/Bar)",
+    {DlgInputData::kIdKompressWasser,
+     QT_TRANSLATE_NOOP("DlgInput", "KOMPR. Haftwasser   (E-5/Bar)"),
      &DlgInputData::m_dKompressWasser},
-    {DlgInputData::kIdSwi, "HAFTWASSERSÄTTIGUNG Swi   (-)", &DlgInputData::m_dSwi},
-    {DlgInputData::kIdBw, "Bw Förderwasser   (m3/m3)", &DlgInputData::m_dBw},
+    {DlgInputData::kIdSwi, QT_TRANSLATE_NOOP("DlgInput", "HAFTWASSERSÄTTIGUNG Swi   (-)"),
+     &DlgInputData::m_dSwi},
+    {DlgInputData::kIdBw, QT_TRANSLATE_NOOP("DlgInput", "Bw Förderwasser   (m3/m3)"),
+     &DlgInputData::m_dBw},
 };
 
 // The component names in the case's order; component i has the control kIdGasFirst + i.
@@ -78,11 +89,10 @@ QString chooseTextFile(QWidget* parent) {
 } // namespace
 
 void DlgInput::prepareFileDialog(QFileDialog& dialog) {
-    dialog.setWindowTitle(QStringLiteral("Öffnen"));
+    dialog.setWindowTitle(tr("Öffnen"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(
-        {QStringLiteral("Textdateien (*.txt *.TXT)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({tr("Textdateien (*.txt *.TXT)"), tr("Alle Dateien (*)")});
     // The name field starts with the pattern of measurement files.
     dialog.selectFile(QStringLiteral("*.TXT"));
 }
@@ -90,7 +100,7 @@ void DlgInput::prepareFileDialog(QFileDialog& dialog) {
 std::function<QString(QWidget*)> DlgInput::s_chooseFile;
 
 DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
-    setWindowTitle(QStringLiteral("Dialogfeld zur Dateneingabe"));
+    setWindowTitle(tr("Dialogfeld zur Dateneingabe"));
     setClientSize(402, 380); // the last rows hold the water-zone model and the gas zone
     buildControls();
     buildExchange();
@@ -99,10 +109,10 @@ DlgInput::DlgInput(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(
 void DlgInput::buildControls() {
     // Created in the tab order: name, composition, reservoir data, production start, the
     // measurement block, the tool buttons, the chart's axis, OK and Abbrechen.
-    addLabel(QStringLiteral("Name des Gasfeldes"), 3, 8, 70);
+    addLabel(tr("Name des Gasfeldes"), 3, 8, 70);
     addEdit(kIdName, 75, 5, 170, 14);
 
-    addLabel(QStringLiteral("Gaszusammensetzung in Prozent"), 10, 27, 150);
+    addLabel(tr("Gaszusammensetzung in Prozent"), 10, 27, 150);
     for (int i = 0; i < kComponents; ++i) {
         const bool first = i < 8;
         const int row = first ? i : i - 8;
@@ -111,7 +121,7 @@ void DlgInput::buildControls() {
         QLineEdit* edit = addEdit(kIdGasFirst + i, first ? 40 : 140, y, 40, 14);
         onFocusLeave(edit, [this] { onKillfocusGas(); });
     }
-    addLabel(QStringLiteral("Summe"), 110, 148, 28);
+    addLabel(tr("Summe"), 110, 148, 28);
     auto* summe = new QLabel(this);
     summe->setGeometry(unitRect(140, 145, 40, 14));
     summe->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -121,24 +131,24 @@ void DlgInput::buildControls() {
 
     for (int i = 0; i < 6; ++i) {
         const int y = 165 + 15 * i;
-        addLabel(QString::fromUtf8(kReservoir[i].label), 10, y + 3, 155);
+        addLabel(tr(kReservoir[i].label), 10, y + 3, 155);
         addEdit(kReservoir[i].id, 170, y, 40, 14);
     }
 
-    addLabel(QStringLiteral("FÖRDERBEGINN"), 250, 38, 100);
-    addLabel(QStringLiteral("Tag"), 250, 50, 28);
-    addLabel(QStringLiteral("Monat"), 280, 50, 33);
-    addLabel(QStringLiteral("Jahr"), 315, 50, 35);
+    addLabel(tr("FÖRDERBEGINN"), 250, 38, 100);
+    addLabel(tr("Tag"), 250, 50, 28);
+    addLabel(tr("Monat"), 280, 50, 33);
+    addLabel(tr("Jahr"), 315, 50, 35);
     for (const auto& [id, x, width] : {std::tuple{kIdTag, 250, 25}, std::tuple{kIdMonat, 280, 30},
                                        std::tuple{kIdJahr, 315, 35}}) {
         QLineEdit* edit = addEdit(id, x, 60, width, 14);
         onFocusLeave(edit, [this] { onKillfocusBeginn(); });
     }
 
-    addLabel(QStringLiteral("Schließdruckwerte eingeben"), 220, 82, 160);
-    addLabel(QStringLiteral("Tag.Monat.Jahr"), 225, 94, 55);
-    addLabel(QStringLiteral("Gp  (Mio m3)"), 285, 94, 48);
-    addLabel(QStringLiteral("Druck (Bar)"), 337, 94, 43);
+    addLabel(tr("Schließdruckwerte eingeben"), 220, 82, 160);
+    addLabel(tr("Tag.Monat.Jahr"), 225, 94, 55);
+    addLabel(tr("Gp  (Mio m3)"), 285, 94, 48);
+    addLabel(tr("Druck (Bar)"), 337, 94, 43);
     // The produced water, where a line has it, is a fourth number after the pressure.
     addLabel(QStringLiteral("Wp"), 382, 94, 16);
     m_list = new QListWidget(this);
@@ -166,40 +176,35 @@ void DlgInput::buildControls() {
     registerControl(kIdStatus, status);
 
     QGroupBox* options = addGroup(QString(), 220, 219, 80, 50);
-    const QString optionTexts[] = {QStringLiteral("Zeile ändern"), QStringLiteral("Zeile anhängen"),
-                                   QStringLiteral("Zeile einfügen"),
-                                   QStringLiteral("Zeile löschen")};
+    const QString optionTexts[] = {tr("Zeile ändern"), tr("Zeile anhängen"), tr("Zeile einfügen"),
+                                   tr("Zeile löschen")};
     for (int i = 0; i < 4; ++i) {
         QRadioButton* radio =
             addRadio(options, kIdOptionFirst + i, optionTexts[i], 225, 225 + 10 * i, 72, 10);
         onClicked(radio, [this, i] { onOption(i); });
     }
-    QPushButton* druckdatei =
-        addButton(kIdDruckdatei, QStringLiteral("Druckdatei öffnen"), 305, 220, 75, 14);
+    QPushButton* druckdatei = addButton(kIdDruckdatei, tr("Druckdatei öffnen"), 305, 220, 75, 14);
     onClicked(druckdatei, [this] { onFileOpen(); });
-    QPushButton* csv =
-        addButton(kIdCsvImport, QStringLiteral("CSV importieren …"), 305, 295, 75, 14);
+    QPushButton* csv = addButton(kIdCsvImport, tr("CSV importieren …"), 305, 295, 75, 14);
     onClicked(csv, [this] { onCsvImport(); });
-    addLabel(QStringLiteral("Zeile mit Doppelklick wählen"), 305, 240, 95);
-    addLabel(QStringLiteral("Option auswählen"), 305, 250, 95);
-    addLabel(QStringLiteral("Zeile editieren"), 305, 260, 95);
+    addLabel(tr("Zeile mit Doppelklick wählen"), 305, 240, 95);
+    addLabel(tr("Option auswählen"), 305, 250, 95);
+    addLabel(tr("Zeile editieren"), 305, 260, 95);
 
-    QPushButton* jwert = addButton(kIdJWert, QStringLiteral("JWERT berechnen"), 10, 255, 85, 14);
+    QPushButton* jwert = addButton(kIdJWert, tr("JWERT berechnen"), 10, 255, 85, 14);
     onClicked(jwert, [this] { onJWert(); });
-    QPushButton* sens =
-        addButton(kIdSensitivitaet, QStringLiteral("Sensitivität berechnen"), 10, 275, 85, 14);
+    QPushButton* sens = addButton(kIdSensitivitaet, tr("Sensitivität berechnen"), 10, 275, 85, 14);
     onClicked(sens, [this] { onSensitivitaet(); });
-    QPushButton* fit = addButton(kIdAnpassung, QStringLiteral("Anpassung …"), 10, 295, 85, 14);
+    QPushButton* fit = addButton(kIdAnpassung, tr("Anpassung …"), 10, 295, 85, 14);
     onClicked(fit, [this] { onFit(); });
-    QGroupBox* axis = addGroup(QStringLiteral("Grafiktyp auswählen"), 105, 258, 110, 35);
-    addRadio(axis, kIdTage, QStringLiteral("X-Achse Tage"), 110, 270, 100, 10);
-    addRadio(axis, kIdKumProduktion, QStringLiteral("X-Achse Kum.Produktion"), 110, 280, 100, 10);
-    QGroupBox* scheme = addGroup(QStringLiteral("Zuflussberechnung"), 220, 270, 178, 23);
-    addRadio(scheme, kIdVerfahrenOriginal, QStringLiteral("Original"), 225, 280, 60, 10);
-    addRadio(scheme, kIdVerfahrenIntervall, QStringLiteral("Intervallmittel (Fetkovich)"), 290, 280,
-             105, 10);
+    QGroupBox* axis = addGroup(tr("Grafiktyp auswählen"), 105, 258, 110, 35);
+    addRadio(axis, kIdTage, tr("X-Achse Tage"), 110, 270, 100, 10);
+    addRadio(axis, kIdKumProduktion, tr("X-Achse Kum.Produktion"), 110, 280, 100, 10);
+    QGroupBox* scheme = addGroup(tr("Zuflussberechnung"), 220, 270, 178, 23);
+    addRadio(scheme, kIdVerfahrenOriginal, tr("Original"), 225, 280, 60, 10);
+    addRadio(scheme, kIdVerfahrenIntervall, tr("Intervallmittel (Fetkovich)"), 290, 280, 105, 10);
 
-    addLabel(QStringLiteral("Zuflussmodell"), 105, 318, 55);
+    addLabel(tr("Zuflussmodell"), 105, 318, 55);
     m_modell = new QComboBox(this);
     for (int m = 0; m < brelvan::waterzone::kModelCount; ++m)
         m_modell->addItem(QString::fromUtf8(
@@ -210,18 +215,18 @@ void DlgInput::buildControls() {
         if (index >= 0)
             m_iModell = index;
     });
-    addLabel(QStringLiteral("GASZONE (Gestein, Haftwasser, Förderwasser)"), 10, 334, 250);
+    addLabel(tr("GASZONE (Gestein, Haftwasser, Förderwasser)"), 10, 334, 250);
     for (int i = 0; i < 4; ++i) {
         const int x = i % 2 == 0 ? 10 : 215;
         const int y = 346 + 16 * (i / 2);
-        addLabel(QString::fromUtf8(kGasZone[i].label), x, y + 3, 140);
+        addLabel(tr(kGasZone[i].label), x, y + 3, 140);
         addEdit(kGasZone[i].id, x + 143, y, 40, 14);
     }
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 270, 5, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { onButtonOK(); });
-    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 330, 5, 50, 14);
+    QPushButton* cancel = addButton(kIdCancel, tr("Abbrechen"), 330, 5, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -485,9 +490,8 @@ void DlgInput::onCsvImport() {
         path = s_chooseCsvFile(this);
     } else {
         path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("CSV-Datei importieren"), QString(),
-            QStringLiteral(
-                "CSV-Dateien (*.csv *.CSV);;Textdateien (*.txt *.TXT);;Alle Dateien (*)"));
+            this, tr("CSV-Datei importieren"), QString(),
+            tr("CSV-Dateien (*.csv *.CSV);;Textdateien (*.txt *.TXT);;Alle Dateien (*)"));
     }
     if (path.isEmpty()) {
         return;
@@ -495,8 +499,9 @@ void DlgInput::onCsvImport() {
     std::string bytes;
     std::string error;
     if (!brelvan::csv::readFile(path.toStdString(), bytes, error)) {
-        ui().error("Die Datei " + path.toStdString() + " kann nicht geöffnet werden: " + error +
-                   ".");
+        ui().error(tr("Die Datei %1 kann nicht geöffnet werden: %2.")
+                       .arg(path, QString::fromStdString(error))
+                       .toStdString());
         return;
     }
     // The lines must lie after the production start as the dialog's fields give it now.

@@ -5,25 +5,25 @@
 #include <QPushButton>
 
 DlgJWert::DlgJWert(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(ui, parent) {
-    setWindowTitle(QStringLiteral("Dialogfeld zur Berechnung des J-Wertes"));
+    setWindowTitle(tr("Dialogfeld zur Berechnung des J-Wertes"));
     setClientSize(302, 135);
 
     const struct {
         int id;
         const char* label;
     } fields[] = {
-        {kIdPermeabilitaet, "Permeabilität               (mD)"},
-        {kIdMaechtigkeit, "Mächtigkeit                  ( m)"},
-        {kIdPorositaet, "Porosität                        ( - )"},
-        {kIdViskositaet, "Wasserviskosität          (cp)"},
-        {kIdRadiusGWC, "Radius bis  GWC           (m)"},
-        {kIdRadiusEnde, "Radius bis Brelvanende  (m)"},
-        {kIdTiefe, "Tiefe des Brelvans          (m)"},
-        {kIdBreite, "Breite des Brelvans         (m)"},
+        {kIdPermeabilitaet, QT_TRANSLATE_NOOP("DlgJWert", "Permeabilität               (mD)")},
+        {kIdMaechtigkeit, QT_TRANSLATE_NOOP("DlgJWert", "Mächtigkeit                  ( m)")},
+        {kIdPorositaet, QT_TRANSLATE_NOOP("DlgJWert", "Porosität                        ( - )")},
+        {kIdViskositaet, QT_TRANSLATE_NOOP("DlgJWert", "Wasserviskosität          (cp)")},
+        {kIdRadiusGWC, QT_TRANSLATE_NOOP("DlgJWert", "Radius bis  GWC           (m)")},
+        {kIdRadiusEnde, QT_TRANSLATE_NOOP("DlgJWert", "Radius bis Brelvanende  (m)")},
+        {kIdTiefe, QT_TRANSLATE_NOOP("DlgJWert", "Tiefe des Brelvans          (m)")},
+        {kIdBreite, QT_TRANSLATE_NOOP("DlgJWert", "Breite des Brelvans         (m)")},
     };
     int y = 5;
     for (const auto& f : fields) {
-        addLabel(QString::fromUtf8(f.label), 10, y + 3, 88);
+        addLabel(tr(f.label), 10, y + 3, 88);
         QLineEdit* edit = addEdit(f.id, 100, y, 40, 14);
         if (f.id == kIdRadiusEnde) {
             onFocusLeave(edit, [this] { onKillfocusRadiusEnde(); });
@@ -33,17 +33,17 @@ DlgJWert::DlgJWert(brelvan::UserInterface& ui, QWidget* parent) : BrelvanDialog(
         y += 15;
     }
 
-    addLabel(QStringLiteral("Brelvan festlegen"), 155, 55, 90);
-    addLabel(QStringLiteral("Ringförmig voller Kreis    360°"), 155, 65, 93);
-    addLabel(QStringLiteral("Ringförmig Teilkreis      <360°"), 155, 75, 93);
-    addLabel(QStringLiteral("Lineares Brelvan                 0°"), 155, 85, 93);
+    addLabel(tr("Brelvan festlegen"), 155, 55, 90);
+    addLabel(tr("Ringförmig voller Kreis    360°"), 155, 65, 93);
+    addLabel(tr("Ringförmig Teilkreis      <360°"), 155, 75, 93);
+    addLabel(tr("Lineares Brelvan                 0°"), 155, 85, 93);
     QLineEdit* winkel = addEdit(kIdWinkel, 250, 70, 40, 14);
     onFocusLeave(winkel, [this] { onKillfocusWinkel(); });
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 230, 25, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { onButtonOK(); });
-    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 170, 25, 50, 14);
+    QPushButton* cancel = addButton(kIdCancel, tr("Abbrechen"), 170, 25, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto edit = [this](int id) { return static_cast<QLineEdit*>(control(id)); };

@@ -30,9 +30,15 @@ QString columns(const QStringList& cells) {
 
 QString DlgSensResults::alignedLine(const std::string& line) {
     QStringList cells = QString::fromStdString(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (cells.size() == 5 && cells[0] == QLatin1String("kein") &&
-        cells[1] == QLatin1String("Wert")) {
-        cells[0] = QStringLiteral("kein Wert");
+    // A case without an error value says so in words ("kein Wert", or its translation) where
+    // the error stands: the words are one cell.
+    auto isNumber = [](const QString& cell) {
+        bool ok = false;
+        cell.toDouble(&ok);
+        return ok;
+    };
+    while (cells.size() > 4 && !isNumber(cells[0])) {
+        cells[0] += QLatin1Char(' ') + cells[1];
         cells.removeAt(1);
     }
     if (cells.size() != 4) {
@@ -42,21 +48,19 @@ QString DlgSensResults::alignedLine(const std::string& line) {
 }
 
 QString DlgSensResults::heading() {
-    return columns({QStringLiteral("Fehler"), QStringLiteral("OGIP"), QStringLiteral("WIP"),
-                    QStringLiteral("J-Wert")}) +
+    return columns({tr("Fehler"), QStringLiteral("OGIP"), QStringLiteral("WIP"), tr("J-Wert")}) +
            QLatin1Char('\n') +
-           columns({QStringLiteral("(Bar)"), QStringLiteral("(Mio m3)"), QStringLiteral("(Mio m3)"),
-                    QStringLiteral("(m3/d  Bar)")});
+           columns({tr("(Bar)"), tr("(Mio m3)"), tr("(Mio m3)"), tr("(m3/d  Bar)")});
 }
 
 DlgSensResults::DlgSensResults(brelvan::UserInterface& ui, QWidget* parent)
     : BrelvanDialog(ui, parent) {
-    setWindowTitle(QStringLiteral("Ergebnisse der Sensitivitätsberechnung"));
+    setWindowTitle(tr("Ergebnisse der Sensitivitätsberechnung"));
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 40, 5, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { endWithOk(); });
-    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 95, 5, 50, 14);
+    QPushButton* cancel = addButton(kIdCancel, tr("Abbrechen"), 95, 5, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // A fixed-pitch font, so that the columns stand under their headings.

@@ -5,33 +5,36 @@
 
 DlgSensitivity::DlgSensitivity(brelvan::UserInterface& ui, QWidget* parent)
     : BrelvanDialog(ui, parent) {
-    setWindowTitle(QStringLiteral("Dialogfeld zur Sensitivitätsberechnung"));
+    setWindowTitle(tr("Dialogfeld zur Sensitivitätsberechnung"));
     setClientSize(312, 111);
 
     const struct {
         int id;
         const char* label;
     } fields[] = {
-        {kIdMinOGIP, "MIN.ORIGINAL-GAS-IN-PLACE ( Mio m3)"},
-        {kIdMaxOGIP, "MAX.ORIGINAL-GAS-IN-PLACE (Mio m3)"},
-        {kIdMinWIP, "MIN.WATER-IN-PLACE              (Mio m3)"},
-        {kIdMaxWIP, "MAX.WATER-IN-PLACE            ( Mio m3)"},
-        {kIdMinJ, "MIN.J-WERT                     ( m3/Tag Bar )"},
-        {kIdMaxJ, "MAX.J-WERT                    ( m3/Tag Bar )"},
+        {kIdMinOGIP, QT_TRANSLATE_NOOP("DlgSensitivity", "MIN.ORIGINAL-GAS-IN-PLACE ( Mio m3)")},
+        {kIdMaxOGIP, QT_TRANSLATE_NOOP("DlgSensitivity", "MAX.ORIGINAL-GAS-IN-PLACE (Mio m3)")},
+        {kIdMinWIP,
+         QT_TRANSLATE_NOOP("DlgSensitivity", "MIN.WATER-IN-PLACE              (Mio m3)")},
+        {kIdMaxWIP, QT_TRANSLATE_NOOP("DlgSensitivity", "MAX.WATER-IN-PLACE            ( Mio m3)")},
+        {kIdMinJ,
+         QT_TRANSLATE_NOOP("DlgSensitivity", "MIN.J-WERT                     ( m3/Tag Bar )")},
+        {kIdMaxJ,
+         QT_TRANSLATE_NOOP("DlgSensitivity", "MAX.J-WERT                    ( m3/Tag Bar )")},
     };
     int y = 10;
     for (const auto& f : fields) {
-        addLabel(QString::fromUtf8(f.label), 10, y + 3, 133);
+        addLabel(tr(f.label), 10, y + 3, 133);
         addEdit(f.id, 145, y, 40, 14);
         y += 15;
     }
-    addLabel(QStringLiteral("MAX. GP-WERT"), 195, 13, 58);
+    addLabel(tr("MAX. GP-WERT"), 195, 13, 58);
     addEdit(kIdMaxGp, 255, 10, 40, 14);
 
     QPushButton* ok = addButton(kIdOk, QStringLiteral("OK"), 215, 35, 50, 14);
     ok->setDefault(true);
     onClicked(ok, [this] { onButtonOK(); });
-    QPushButton* cancel = addButton(kIdCancel, QStringLiteral("Abbrechen"), 215, 55, 50, 14);
+    QPushButton* cancel = addButton(kIdCancel, tr("Abbrechen"), 215, 55, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto edit = [this](int id) { return static_cast<QLineEdit*>(control(id)); };

@@ -41,11 +41,11 @@ void InfluxChart::paintEvent(QPaintEvent*) {
     painter.setPen(palette().text().color());
     painter.drawRect(area);
     painter.drawText(QRectF(area.left(), area.bottom() + 5, area.width(), 20), Qt::AlignHCenter,
-                     QStringLiteral("Zeit in Tagen"));
+                     tr("Zeit in Tagen"));
     painter.save();
     painter.translate(12, area.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-60, -10, 120, 20), Qt::AlignCenter, QStringLiteral("WE (Mio m3)"));
+    painter.drawText(QRectF(-60, -10, 120, 20), Qt::AlignCenter, tr("WE (Mio m3)"));
     painter.restore();
     if (m_days.size() < 2)
         return;
@@ -77,17 +77,24 @@ struct FieldSpec {
     const char* label;
 };
 constexpr FieldSpec kFields[] = {
-    {"k", "Permeabilität (mD)"},
-    {"h", "Mächtigkeit (m)"},
-    {"mu", "Wasserviskosität (cp)"},
-    {"phi", "Porosität (-)"},
-    {"kompress", "Kompressibilität (1E-5/bar)"},
-    {"winkel", "Winkel (Grad, 0 linear)"},
-    {"rw", "Radius bis GWC (m)"},
-    {"re", "Radius bis Brelvanende (m, leer: unendlich)"},
-    {"tiefe", "Tiefe des Brelvans (m)"},
-    {"breite", "Breite des Brelvans (m)"},
+    {"k", QT_TRANSLATE_NOOP("DlgZufluss", "Permeabilität (mD)")},
+    {"h", QT_TRANSLATE_NOOP("DlgZufluss", "Mächtigkeit (m)")},
+    {"mu", QT_TRANSLATE_NOOP("DlgZufluss", "Wasserviskosität (cp)")},
+    {"phi", QT_TRANSLATE_NOOP("DlgZufluss", "Porosität (-)")},
+    {"kompress", QT_TRANSLATE_NOOP("DlgZufluss", "Kompressibilität (1E-5/bar)")},
+    {"winkel", QT_TRANSLATE_NOOP("DlgZufluss", "Winkel (Grad, 0 linear)")},
+    {"rw", QT_TRANSLATE_NOOP("DlgZufluss", "Radius bis GWC (m)")},
+    {"re", QT_TRANSLATE_NOOP("DlgZufluss", "Radius bis Brelvanende (m, leer: unendlich)")},
+    {"tiefe", QT_TRANSLATE_NOOP("DlgZufluss", "Tiefe des Brelvans (m)")},
+    {"breite", QT_TRANSLATE_NOOP("DlgZufluss", "Breite des Brelvans (m)")},
 };
+
+// "unendlich" (or the word of the current language) in the outer radius: an infinite water zone.
+bool isInfinite(const QString& text) {
+    const QString t = text.trimmed();
+    return t.compare(QStringLiteral("unendlich"), Qt::CaseInsensitive) == 0 ||
+           t.compare(DlgZufluss::tr("unendlich"), Qt::CaseInsensitive) == 0;
+}
 
 // A field's number, with a decimal comma allowed; an empty field is 0.
 std::optional<double> numberOf(const QLineEdit* edit) {
@@ -101,30 +108,30 @@ std::optional<double> numberOf(const QLineEdit* edit) {
 } // namespace
 
 DlgZufluss::DlgZufluss(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Zuflussrechner"));
+    setWindowTitle(tr("Zuflussrechner"));
     auto* form = new QFormLayout;
     m_model = new QComboBox(this);
     for (int m = 0; m < wz::kModelCount; ++m)
         m_model->addItem(QString::fromUtf8(wz::modelName(static_cast<wz::Model>(m))));
     m_model->setCurrentIndex(static_cast<int>(wz::Model::VanEverdingenHurst));
-    form->addRow(QStringLiteral("Zuflussmodell"), m_model);
+    form->addRow(tr("Zuflussmodell"), m_model);
     for (const FieldSpec& f : kFields) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(f.name));
-        form->addRow(QString::fromUtf8(f.label), edit);
+        form->addRow(tr(f.label), edit);
         m_fields.emplace_back(f.name, edit);
     }
     m_history = new QPlainTextEdit(this);
     m_history->setPlaceholderText(
-        QStringLiteral("Tage Druck (bar) je Zeile, die erste Zeile Tag 0 mit dem Anfangsdruck"));
-    auto* open = new QPushButton(QStringLiteral("Druckverlauf öffnen …"), this);
-    auto* run = new QPushButton(QStringLiteral("Rechnen"), this);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+        tr("Tage Druck (bar) je Zeile, die erste Zeile Tag 0 mit dem Anfangsdruck"));
+    auto* open = new QPushButton(tr("Druckverlauf öffnen …"), this);
+    auto* run = new QPushButton(tr("Rechnen"), this);
+    auto* close = new QPushButton(tr("Schließen"), this);
     connect(open, &QPushButton::clicked, this, [this] { openFile(); });
     connect(run, &QPushButton::clicked, this, [this] { compute(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     m_table = new QTableWidget(0, 2, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Tage"), QStringLiteral("WE (Mio m3)")});
+    m_table->setHorizontalHeaderLabels({tr("Tage"), tr("WE (Mio m3)")});
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_chart = new InfluxChart(this);
@@ -133,7 +140,7 @@ DlgZufluss::DlgZufluss(QWidget* parent) : QDialog(parent) {
 
     auto* left = new QVBoxLayout;
     left->addLayout(form);
-    left->addWidget(new QLabel(QStringLiteral("Druckverlauf am GWC"), this));
+    left->addWidget(new QLabel(tr("Druckverlauf am GWC"), this));
     left->addWidget(m_history);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open);
@@ -157,14 +164,15 @@ QLineEdit* DlgZufluss::field(const std::string& name) const {
 }
 
 void DlgZufluss::openFile() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Druckverlauf öffnen"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Druckverlauf öffnen"));
     if (path.isEmpty())
         return;
     const brelvan::IoResult<std::string> bytes =
         brelvan::readFileBounded(path.toStdString(), std::size_t{16} << 20);
     if (!bytes) {
-        m_status->setText(QString::fromStdString(brelvan::cformat(
-            "Die Datei „%s“ kann nicht gelesen werden: %s.", path.toStdString(), bytes.error())));
+        m_status->setText(QString::fromStdString(
+            brelvan::cformat(tr("Die Datei „%s“ kann nicht gelesen werden: %s.").toStdString(),
+                             path.toStdString(), bytes.error())));
         return;
     }
     m_history->setPlainText(
@@ -180,15 +188,14 @@ bool DlgZufluss::compute() {
     };
     std::vector<double> values;
     for (const auto& [name, edit] : m_fields) {
-        if (name == "re" &&
-            edit->text().trimmed().compare(QStringLiteral("unendlich"), Qt::CaseInsensitive) == 0) {
+        if (name == "re" && isInfinite(edit->text())) {
             values.push_back(0);
             continue;
         }
         const std::optional<double> v = numberOf(edit);
         if (!v)
-            return fail(
-                brelvan::cformat("„%s“ ist keine gültige Zahl.", edit->text().toStdString()));
+            return fail(brelvan::cformat(tr("„%s“ ist keine gültige Zahl.").toStdString(),
+                                         edit->text().toStdString()));
         values.push_back(*v);
     }
     wz::Rock rock;
@@ -203,7 +210,7 @@ bool DlgZufluss::compute() {
     rock.depth = values[8];
     rock.width = values[9];
     if (!(rock.angle >= 0 && rock.angle <= 360))
-        return fail("Der Winkel muss zwischen 0 und 360 liegen.");
+        return fail(tr("Der Winkel muss zwischen 0 und 360 liegen.").toStdString());
     brelvan::PressureHistory history;
     std::string error;
     if (!brelvan::parsePressureHistory(m_history->toPlainText().toStdString(), history, error))
@@ -223,7 +230,8 @@ bool DlgZufluss::compute() {
             row, 1, new QTableWidgetItem(QString::fromStdString(brelvan::cformat("%.6f", we[i]))));
     }
     m_chart->setData(history.days, we);
-    m_status->setText(QString::fromStdString(brelvan::cformat(
-        "%d Zeitpunkte, WE am Ende %.6f Mio m3", static_cast<int>(we.size()), we.back())));
+    m_status->setText(QString::fromStdString(
+        brelvan::cformat(tr("%d Zeitpunkte, WE am Ende %.6f Mio m3").toStdString(),
+                         static_cast<int>(we.size()), we.back())));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/FitDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QGridLayout>
@@ -14,6 +15,9 @@
 
 #include "dialogs/BrelvanDialog.h"
 #include "document/FitCase.h"
+
+// The texts of the fit, of its dialog, job and free functions alike, are translated in the one
+// context "FitDialog" (tr() would use the namespaced class names).
 
 namespace brelvan::dialogs {
 
@@ -37,13 +41,14 @@ QString showNumber(double v) {
 
 FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidget* parent)
     : QDialog(parent), m_ui(ui), m_settings(start) {
-    setWindowTitle(QStringLiteral("Anpassung"));
+    setWindowTitle(QCoreApplication::translate("FitDialog", "Anpassung"));
     setObjectName(QStringLiteral("FitDialog"));
     auto* layout = new QVBoxLayout(this);
-    auto* ranges = new QGroupBox(QStringLiteral("Suchbereiche und freie Parameter"), this);
+    auto* ranges = new QGroupBox(
+        QCoreApplication::translate("FitDialog", "Suchbereiche und freie Parameter"), this);
     auto* grid = new QGridLayout(ranges);
-    grid->addWidget(new QLabel(QStringLiteral("Minimum"), ranges), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Maximum"), ranges), 0, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("FitDialog", "Minimum"), ranges), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("FitDialog", "Maximum"), ranges), 0, 2);
     for (int j = 0; j < fit::kParams; ++j) {
         const QString caption = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(fit::paramName(j)),
                                                               QString::fromUtf8(fit::paramUnit(j)));
@@ -54,15 +59,17 @@ FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidg
             grid->addWidget(edit, j + 1, side + 1);
             m_edits[j][side] = edit;
         }
-        m_free[j] = new QCheckBox(QStringLiteral("frei"), ranges);
+        m_free[j] = new QCheckBox(QCoreApplication::translate("FitDialog", "frei"), ranges);
         m_free[j]->setChecked(start.free[j]);
         grid->addWidget(m_free[j], j + 1, 3);
     }
     layout->addWidget(ranges);
-    auto* startBox = new QGroupBox(QStringLiteral("Start"), this);
+    auto* startBox = new QGroupBox(QCoreApplication::translate("FitDialog", "Start"), this);
     auto* startLayout = new QVBoxLayout(startBox);
-    m_grid = new QRadioButton(QStringLiteral("bester Fall des Rasters 4 x 4 x 4"), startBox);
-    auto* fromCase = new QRadioButton(QStringLiteral("Werte des Falls"), startBox);
+    m_grid = new QRadioButton(
+        QCoreApplication::translate("FitDialog", "bester Fall des Rasters 4 x 4 x 4"), startBox);
+    auto* fromCase =
+        new QRadioButton(QCoreApplication::translate("FitDialog", "Werte des Falls"), startBox);
     m_grid->setChecked(start.fromGrid);
     fromCase->setChecked(!start.fromGrid);
     startLayout->addWidget(m_grid);
@@ -71,8 +78,8 @@ FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidg
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("FitDialog", "Abbrechen"),
+                                             QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, &FitDialog::onOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -84,8 +91,11 @@ void FitDialog::onOk() {
         const auto lo = readNumber(m_edits[j][0]->text());
         const auto hi = readNumber(m_edits[j][1]->text());
         if (!lo || !hi || !(*hi > *lo) || *lo < 0) {
-            m_ui.message(std::string(fit::paramName(j)) +
-                         ": Bitte Minimum und Maximum angeben (0 <= Minimum < Maximum).");
+            m_ui.message(
+                QCoreApplication::translate(
+                    "FitDialog", "%1: Bitte Minimum und Maximum angeben (0 <= Minimum < Maximum).")
+                    .arg(QString::fromUtf8(fit::paramName(j)))
+                    .toStdString());
             m_edits[j][lo ? 1 : 0]->setFocus();
             return;
         }
@@ -94,7 +104,9 @@ void FitDialog::onOk() {
         s.free[j] = m_free[j]->isChecked();
     }
     if (!s.free[0] && !s.free[1] && !s.free[2]) {
-        m_ui.message("Mindestens ein Parameter muss frei bleiben.");
+        m_ui.message(
+            QCoreApplication::translate("FitDialog", "Mindestens ein Parameter muss frei bleiben.")
+                .toStdString());
         return;
     }
     s.fromGrid = m_grid->isChecked();
@@ -145,8 +157,11 @@ void FitJob::run() {
     if (m_cancel) {
         out.cancelled = true;
     } else if (!out.best.valid) {
-        out.error = "Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert "
-                    "verglichen oder Abbruch); es wurde nichts angepasst.";
+        out.error =
+            QCoreApplication::translate(
+                "FitDialog", "Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert "
+                             "verglichen oder Abbruch); es wurde nichts angepasst.")
+                .toStdString();
     } else {
         out.finished = true;
     }
@@ -171,10 +186,10 @@ void FitJob::poll() {
 FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
                               const FitSettings& settings, const fit::Point& caseValues) {
     FitJob job(std::move(objective), settings, caseValues);
-    QProgressDialog progress(QStringLiteral("Anpassung läuft …"), QStringLiteral("Abbrechen"), 0,
-                             100, parent);
+    QProgressDialog progress(QCoreApplication::translate("FitDialog", "Anpassung läuft …"),
+                             QCoreApplication::translate("FitDialog", "Abbrechen"), 0, 100, parent);
     progress.setObjectName(QStringLiteral("FitProgress"));
-    progress.setWindowTitle(QStringLiteral("Anpassung"));
+    progress.setWindowTitle(QCoreApplication::translate("FitDialog", "Anpassung"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -182,7 +197,7 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
     QEventLoop loop;
     QObject::connect(&job, &FitJob::progressChanged, &progress, &QProgressDialog::setValue);
     QObject::connect(&progress, &QProgressDialog::canceled, &job, [&job, &progress] {
-        progress.setLabelText(QStringLiteral("Wird abgebrochen …"));
+        progress.setLabelText(QCoreApplication::translate("FitDialog", "Wird abgebrochen …"));
         job.cancel();
     });
     QObject::connect(&job, &FitJob::finished, &loop, &QEventLoop::quit);
@@ -194,26 +209,46 @@ FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
 }
 
 std::string fitResultText(const FitOutcome& o) {
-    using brelvan::fixedText;
     if (o.cancelled)
-        return "Die Anpassung wurde abgebrochen.";
+        return QCoreApplication::translate("FitDialog", "Die Anpassung wurde abgebrochen.")
+            .toStdString();
     if (!o.finished)
         return o.error;
     const fit::RefineResult& b = o.best;
-    std::string text = "Ergebnis der Anpassung (kleinste Quadrate)\n\n";
-    text += "OGIP: " + fixedText(b.best[fit::kOgip], 3) + " Mio m3\n";
-    text += "WIP: " + fixedText(b.best[fit::kWip], 3) + " Mio m3\n";
-    text += "J-Wert: " + fixedText(b.best[fit::kJWert], 4) + " m3/(Tag·bar)\n";
-    text += "RMS-Fehler: " + fixedText(b.misfit.rms, 4) + " bar\n";
-    text += "Mittlerer Fehler: " + fixedText(b.misfit.meanAbs, 4) + " bar\n";
-    text += "Iterationen: " + std::to_string(b.iterations) + "\n";
+    auto fixed = [](double v, int decimals) {
+        return QString::fromStdString(brelvan::fixedText(v, decimals));
+    };
+    QString t =
+        QCoreApplication::translate("FitDialog", "Ergebnis der Anpassung (kleinste Quadrate)") +
+        QStringLiteral("\n\n");
+    t += QCoreApplication::translate("FitDialog", "OGIP: %1 Mio m3")
+             .arg(fixed(b.best[fit::kOgip], 3)) +
+         QLatin1Char('\n');
+    t += QCoreApplication::translate("FitDialog", "WIP: %1 Mio m3")
+             .arg(fixed(b.best[fit::kWip], 3)) +
+         QLatin1Char('\n');
+    t += QCoreApplication::translate("FitDialog", "J-Wert: %1 m3/(Tag·bar)")
+             .arg(fixed(b.best[fit::kJWert], 4)) +
+         QLatin1Char('\n');
+    t +=
+        QCoreApplication::translate("FitDialog", "RMS-Fehler: %1 bar").arg(fixed(b.misfit.rms, 4)) +
+        QLatin1Char('\n');
+    t += QCoreApplication::translate("FitDialog", "Mittlerer Fehler: %1 bar")
+             .arg(fixed(b.misfit.meanAbs, 4)) +
+         QLatin1Char('\n');
+    t += QCoreApplication::translate("FitDialog", "Iterationen: %1").arg(b.iterations) +
+         QLatin1Char('\n');
+    std::string text = t.toStdString();
     fit::FitResult starts;
     starts.starts = o.starts;
     starts.atOptimum = o.atOptimum;
     starts.restarts = o.restarts;
     text += fit::describeStarts(starts) + "\n";
     if (o.ranges.computed) {
-        text += "\n95-%-Bereiche (Profilmethode):\n";
+        text += '\n';
+        text += QCoreApplication::translate("FitDialog", "95-%-Bereiche (Profilmethode):")
+                    .toStdString();
+        text += '\n';
         for (int j = 0; j < fit::kParams; ++j)
             if (o.ranges.ranges[j].computed)
                 text += fit::describeRange(j, o.ranges.ranges[j]) + "\n";
@@ -223,7 +258,10 @@ std::string fitResultText(const FitOutcome& o) {
     if (!b.warnings.empty()) {
         text += "\n";
         for (const std::string& w : b.warnings)
-            text += "Warnung: " + w + ".\n";
+            text += QCoreApplication::translate("FitDialog", "Warnung: %1.")
+                        .arg(QString::fromStdString(w))
+                        .toStdString() +
+                    "\n";
     }
     return text;
 }
@@ -243,8 +281,11 @@ std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
     // Only values the input dialog accepts can be adopted.
     settings.box = fit::searchBounds(settings.box, maxGp, limits);
     if (!(settings.box.hi[fit::kOgip] > settings.box.lo[fit::kOgip])) {
-        ui.message("Der OGIP-Bereich muss über dem größten Gp von " + brelvan::fixedText(maxGp, 3) +
-                   " Mio m3 liegen.");
+        ui.message(
+            QCoreApplication::translate(
+                "FitDialog", "Der OGIP-Bereich muss über dem größten Gp von %1 Mio m3 liegen.")
+                .arg(QString::fromStdString(brelvan::fixedText(maxGp, 3)))
+                .toStdString());
         return std::nullopt;
     }
     const FitOutcome outcome = runFitWithProgress(parent, objective, settings, caseValues);
@@ -252,7 +293,9 @@ std::optional<fit::Point> runFit(QWidget* parent, brelvan::UserInterface& ui,
         ui.message(fitResultText(outcome));
         return std::nullopt;
     }
-    if (!ui.question(fitResultText(outcome) + "\nSollen die Werte übernommen werden?"))
+    if (!ui.question(fitResultText(outcome) + "\n" +
+                     QCoreApplication::translate("FitDialog", "Sollen die Werte übernommen werden?")
+                         .toStdString()))
         return std::nullopt;
     return outcome.best.best;
 }

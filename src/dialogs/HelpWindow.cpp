@@ -24,13 +24,12 @@ QPointer<HelpWindow>& openWindow() {
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("brelvan – Hilfe"));
+    setWindowTitle(tr("brelvan – Hilfe"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     m_browser->setOpenExternalLinks(false);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close =
-        buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);

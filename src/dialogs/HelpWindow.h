@@ -1,5 +1,5 @@
-// The program's help window: the German help page shipped with the program, shown in a window
-// of its own beside the main window.
+// The program's help window: the help page shipped with the program (German, or English when
+// that is the user's language), shown in a window of its own beside the main window.
 #pragma once
 
 #include <QDialog>

@@ -8,9 +8,12 @@
 #include "dialogs/DlgInput.h"
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/HelpWindow.h"
+#include "support/Language.h"
 
 std::function<bool(QtUserInterface::Box, const std::string&)> QtUserInterface::s_answer;
-QString QtUserInterface::s_helpFile = QStringLiteral(":/brelvan/hilfe.html");
+const QString QtUserInterface::kGermanHelp = QStringLiteral(":/brelvan/hilfe.html");
+const QString QtUserInterface::kEnglishHelp = QStringLiteral(":/brelvan/help_en.html");
+QString QtUserInterface::s_helpFile = QtUserInterface::kGermanHelp;
 
 namespace {
 
@@ -55,8 +58,8 @@ bool QtUserInterface::question(const std::string& text) {
     }
     QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, owner());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtUserInterface", "Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtUserInterface", "Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     // The wait cursor of a running computation must not hide the pointer from the question.
@@ -99,8 +102,15 @@ bool QtUserInterface::runInputDialog(DlgInputData& data) {
     return true;
 }
 
+QString QtUserInterface::helpPage() {
+    if (s_helpFile == kGermanHelp && brelvan::currentLanguage() == brelvan::Language::English) {
+        return kEnglishHelp;
+    }
+    return s_helpFile;
+}
+
 bool QtUserInterface::showHelp() {
-    return HelpWindow::showPage(s_helpFile, m_parent);
+    return HelpWindow::showPage(helpPage(), m_parent);
 }
 
 void QtUserInterface::updateAllViews() {

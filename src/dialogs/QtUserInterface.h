@@ -1,4 +1,4 @@
-// The core's user interface on Qt: message boxes, Yes/No questions with German buttons, the
+// The core's user interface on Qt: message boxes, Yes/No questions in the user's language, the
 // wait cursor, the results dialog of the sensitivity search, the case input dialog and the
 // program's help window.
 #pragma once
@@ -40,6 +40,12 @@ public:
 
     // The program's help page (a Qt resource); tests point it elsewhere.
     static QString s_helpFile;
+    // The program's own help pages, German and English.
+    static const QString kGermanHelp;
+    static const QString kEnglishHelp;
+    // The page the help window shows: the program's page in the current language, or the page a
+    // test set.
+    static QString helpPage();
 
 private:
     QWidget* owner() const;

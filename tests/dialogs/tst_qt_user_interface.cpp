@@ -15,19 +15,6 @@
 #include "document/CBrelvanDoc.h"
 #include "testing/DialogFixture.h"
 
-namespace {
-
-QStringList buttonTexts(QMessageBox* box) {
-    QStringList texts;
-    for (QAbstractButton* b : box->buttons()) {
-        texts.push_back(b->text());
-    }
-    texts.sort();
-    return texts;
-}
-
-} // namespace
-
 class TestQtUserInterface : public QObject {
     Q_OBJECT
 

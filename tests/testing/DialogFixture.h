@@ -182,6 +182,16 @@ inline void fillExampleCase(DlgInputData& d) {
     d.m_bSensitivitaet = 0;
 }
 
+// The texts of a message box's buttons, sorted.
+inline QStringList buttonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons()) {
+        texts.push_back(b->text());
+    }
+    texts.sort();
+    return texts;
+}
+
 // Shows a dialog and waits until it has the focus of the application.
 inline bool showActive(QWidget& w) {
     w.show();
