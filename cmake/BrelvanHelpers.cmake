@@ -25,6 +25,30 @@ function(brelvan_add_gtest)
     brelvan_warnings(${T_NAME})
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_property(DIRECTORY APPEND PROPERTY BRELVAN_GTESTS ${T_NAME})
+endfunction()
+
+# The tests expect the programs' German texts, whatever the language of the machine that runs
+# them: every test of the current folder runs with LC_ALL and LC_MESSAGES unset and
+# LANG=C.UTF-8 (a test that wants another locale or language sets it in its own command).
+# The tests found in GoogleTest executables exist only when ctest runs, so the setting goes
+# into a file ctest reads after theirs. Call at the end of a folder's CMakeLists.txt.
+function(brelvan_neutral_language)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    get_property(gtests DIRECTORY PROPERTY BRELVAN_GTESTS)
+    set(file ${CMAKE_CURRENT_BINARY_DIR}/brelvan_language.cmake)
+    set(text "# Written by brelvan_neutral_language().\n")
+    string(APPEND text "set(brelvan_language_tests ${tests})\n")
+    foreach(gtest IN LISTS gtests)
+        string(APPEND text "list(APPEND brelvan_language_tests \${${gtest}_TESTS})\n")
+    endforeach()
+    string(APPEND text
+           "if(brelvan_language_tests)\n"
+           "    set_tests_properties(\${brelvan_language_tests} PROPERTIES ENVIRONMENT_MODIFICATION\n"
+           "                         \"LC_ALL=unset:;LC_MESSAGES=unset:;LANG=set:C.UTF-8\")\n"
+           "endif()\n")
+    file(WRITE ${file} "${text}")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
 
 # One Qt Test executable per named test of a folder: <dir>/<test>.cpp with its own QTEST_MAIN.

@@ -312,7 +312,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "through the initial point and the measured points), its volumetric OGIP, the relative\n"
      "rise of the Cole value (0.1 = 10 %), the RMS error of the pressures and whether the\n"
      "measured points show water influx (yes, no or unclear), with the reason: an F-test\n"
-     "at 5 % whether the measured p/z bend above the volumetric line through (0, (p/z)i).\n"
+     "at 5 %, whether the measured p/z bend above the volumetric line through (0, (p/z)i).\n"
      "The case's values (OGIP, WIP, J) do not enter.\n"
      "  --scheme original|interval   influx scheme (default: the case's)\n"
      "  --model fetkovich|veh|carter-tracy|pot   influx model (default: the case's)\n"
@@ -350,7 +350,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
      "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
      "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
-     "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
+     "den mittleren Fehler und für jeden freien Parameter seinen 95-%%-Bereich aus\n"
      "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
      "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
      "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
@@ -368,7 +368,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "                   Datei nur mit --ueberschreiben)\n"
      "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
      "                   mean_error, ranges, ...)\n"
-     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
+     "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%%-Bereiche,\n"
      "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
      "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
      "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
@@ -383,7 +383,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "                        [--csv-format comma|point] [--xlsx FILE.xlsx] [--json]\n"
      "Fits OGIP, WIP and J by least squares to the measured shut-in pressures\n"
      "(Levenberg–Marquardt with bounds) and prints the values, the RMS error, the mean\n"
-     "error and for each free parameter its 95 % interval (profile method; “open” where\n"
+     "error and for each free parameter its 95 %% interval (profile method; “open” where\n"
      "the interval reaches the search bound).\n"
      "  --ogip, --wip, --jvalue MIN:MAX   search ranges. Default: OGIP 0.5 to 2 times,\n"
      "                   WIP and J 0.1 to 10 times the case's value; OGIP always above\n"
@@ -401,7 +401,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "                   with --overwrite)\n"
      "  --json           prints the result as one JSON object (ogip, wip, j, rms_error,\n"
      "                   mean_error, ranges, ...)\n"
-     "  --csv FILE.csv   writes the table “Fit” (values, free or fixed, 95 % intervals,\n"
+     "  --csv FILE.csv   writes the table “Fit” (values, free or fixed, 95 %% intervals,\n"
      "                   RMS error, mean error, iterations) as CSV\n"
      "  --csv-format comma|point  “;” with decimal comma (default) or “,” with decimal point\n"
      "  --xlsx FILE.xlsx    writes it as an Excel workbook, the case data on the\n"
@@ -552,8 +552,8 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "report CASE.brv         computes the case and prints the results report"},
     {"sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler",
      "sensitivity CASE.brv    searches OGIP, WIP and J with the smallest error"},
-    {"anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen",
-     "fit CASE.brv            fits OGIP, WIP and J, with 95 % intervals"},
+    {"anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%%-Bereichen",
+     "fit CASE.brv            fits OGIP, WIP and J, with 95 %% intervals"},
     {"karte FALL.brv          rechnet die Fehlerkarte zweier Parameter",
      "map CASE.brv            computes the misfit map of two parameters"},
     {"jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie",

@@ -164,8 +164,9 @@ void printComparison(const fit::ModelComparison& c) {
             brelvan::waterzone::modelName(c.fits[static_cast<std::size_t>(c.bestIndex)].model)));
 }
 
-const char* anpassenHelp() {
-    return tx(
+// The help passes through cformat: its "%%" are the percent signs of "95-%-Bereich".
+std::string anpassenHelp() {
+    return cformat(tx(
         "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
         "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
         "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
@@ -174,7 +175,7 @@ const char* anpassenHelp() {
         "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
         "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
         "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
-        "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
+        "den mittleren Fehler und für jeden freien Parameter seinen 95-%%-Bereich aus\n"
         "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
         "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
         "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
@@ -194,13 +195,13 @@ const char* anpassenHelp() {
         "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
         "                   mean_error, ranges, ...)\n"
         "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, "
-        "95-%-Bereiche,\n"
+        "95-%%-Bereiche,\n"
         "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
         "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
         "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
         "                   zweiten Blatt\n"
         "„-“ als FALL.brv liest den Fall von der Standardeingabe, „--csv -“ schreibt die Tabelle\n"
-        "statt der Ausgabe auf die Standardausgabe.");
+        "statt der Ausgabe auf die Standardausgabe."));
 }
 
 } // namespace
@@ -211,10 +212,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     if (!cli::prepare(args,
                       {"ogip", "wip", "jwert", "fest", "start", "verfahren", "modell", "speichern",
                        "csv", "csv-format", "xlsx"},
-                      anpassenHelp(), p, status, {"json", "ueberschreiben"}))
+                      anpassenHelp().c_str(), p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
-        return cli::usage(tx("Bitte genau eine Falldatei angeben."), anpassenHelp());
+        return cli::usage(tx("Bitte genau eine Falldatei angeben."), anpassenHelp().c_str());
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
@@ -223,10 +224,10 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
         (!compareAll && !cli::modelOption(p, model, error)) ||
         !cli::checkOutputs(p, {"csv"}, error))
-        return cli::usage(error, anpassenHelp());
+        return cli::usage(error, anpassenHelp().c_str());
     const bool json = p.switches.count("json") != 0;
     if (json && cli::stdoutTaken(p, {"csv"}))
-        return cli::usage(tx("--json und „--csv -“ schließen sich aus."), anpassenHelp());
+        return cli::usage(tx("--json und „--csv -“ schließen sich aus."), anpassenHelp().c_str());
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
         std::istringstream list(it->second);
@@ -237,11 +238,12 @@ int cmdAnpassen(const std::vector<std::string>& args) {
                 ++j;
             if (j == fit::kParams)
                 return cli::usage(cformat(tx("--fest kennt „%s“ nicht (ogip, wip, jwert)."), name),
-                                  anpassenHelp());
+                                  anpassenHelp().c_str());
             options.free[j] = false;
         }
         if (!options.free[0] && !options.free[1] && !options.free[2])
-            return cli::usage(tx("Mindestens ein Parameter muss frei bleiben."), anpassenHelp());
+            return cli::usage(tx("Mindestens ein Parameter muss frei bleiben."),
+                              anpassenHelp().c_str());
     }
     bool fromGrid = true;
     if (const auto it = p.options.find("start"); it != p.options.end()) {
@@ -250,7 +252,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
         else if (it->second != "gitter")
             return cli::usage(
                 cformat(tx("--start erwartet „gitter“ oder „fall“, nicht „%s“."), it->second),
-                anpassenHelp());
+                anpassenHelp().c_str());
     }
 
     if (const auto it = p.options.find("speichern");

@@ -12,6 +12,7 @@
 #include "support/Language.h"
 #include "support/TextFormat.h"
 
+using brelvan::cformat;
 using cli::tx;
 
 namespace {
@@ -42,55 +43,70 @@ int karte(const std::vector<std::string>& args) {
 struct Command {
     const char* name;
     const char* english;
-    const char* (*summary)();
+    std::string (*summary)();
     int (*run)(const std::vector<std::string>&);
 };
 
 const Command kCommands[] = {
     {"bericht", "report",
-     [] { return tx("bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus"); },
+     []() -> std::string {
+         return tx("bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus");
+     },
      cmdBericht},
     {"sensitivitaet", "sensitivity",
-     [] {
+     []() -> std::string {
          return tx("sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler");
      },
      cmdSensitivitaet},
     {"anpassen", "fit",
-     [] { return tx("anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen"); },
+     []() -> std::string { // "%%": the percent sign of "95-%-Bereichen".
+         return cformat(
+             tx("anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%%-Bereichen"));
+     },
      cmdAnpassen},
     {"karte", "map",
-     [] { return tx("karte FALL.brv          rechnet die Fehlerkarte zweier Parameter"); }, karte},
+     []() -> std::string {
+         return tx("karte FALL.brv          rechnet die Fehlerkarte zweier Parameter");
+     },
+     karte},
     {"jwert", "jvalue",
-     [] {
+     []() -> std::string {
          return tx(
              "jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie");
      },
      cmdJWert},
     {"zwert", "zvalue",
-     [] {
+     []() -> std::string {
          return tx("zwert                   berechnet die pseudokritischen Werte und den z-Wert");
      },
      cmdZWert},
     {"zufluss", "influx",
-     [] {
+     []() -> std::string {
          return tx("zufluss                 rechnet den Wasserzufluss eines Druckverlaufs nach "
                    "einem Modell");
      },
      cmdZufluss},
-    {"neu", "new", [] { return tx("neu NEU.brv             legt einen neuen Fall an"); }, cmdNeu},
+    {"neu", "new",
+     []() -> std::string { return tx("neu NEU.brv             legt einen neuen Fall an"); },
+     cmdNeu},
     {"zeigen", "show",
-     [] { return tx("zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls"); },
+     []() -> std::string {
+         return tx("zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls");
+     },
      cmdZeigen},
 #ifdef BRELVAN_HAVE_CHART
-    {"grafik", "chart", [] { return tx("grafik                  zeichnet eine Grafik des Falls"); },
+    {"grafik", "chart",
+     []() -> std::string { return tx("grafik                  zeichnet eine Grafik des Falls"); },
      brelvanGrafikCommand},
 #else
     {"grafik", "chart",
-     [] { return tx("grafik                  zeichnet eine Grafik (nur in Builds mit Grafik)"); },
+     []() -> std::string {
+         return tx("grafik                  zeichnet eine Grafik (nur in Builds mit Grafik)");
+     },
      unavailableChart},
 #endif
     {"diagnose", "diagnose",
-     [] {
+     []() -> std::string {
          return tx("diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und "
                    "Wasserzufluss");
      },
