@@ -125,5 +125,6 @@ include(CPack)
 if(BRELVAN_GUI AND NOT BRELVAN_SANITIZE)
     add_test(NAME debian_package
              COMMAND ${PROJECT_SOURCE_DIR}/tests/package/check-package.sh ${PROJECT_BINARY_DIR})
-    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 RUN_SERIAL TRUE)
+    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 RUN_SERIAL TRUE
+                                                   ENVIRONMENT_MODIFICATION "${BRELVAN_TEST_LANGUAGE}")
 endif()
