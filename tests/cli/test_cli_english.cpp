@@ -5,9 +5,11 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../document/TestFiles.h"
@@ -33,13 +35,13 @@ std::string quoted(const std::string& arg) {
 // Runs the batch tool with `args` under the environment assignments `env` (e.g.
 // "LANG=en_US.UTF-8"); the language variables not named are unset.
 CliResult runCli(const std::vector<std::string>& args, const TempDir& dir,
-              const std::string& env = "LANG=C.UTF-8") {
+                 const std::string& env = "LANG=C.UTF-8") {
     std::string command =
         "env -u LC_ALL -u LC_MESSAGES -u LANG " + env + " timeout 120 " + quoted(BRELVAN_CLI);
     for (const std::string& a : args)
-        command += " " + quoted(a);
+        command.append(" ").append(quoted(a));
     const std::string out = dir.file("out.txt"), err = dir.file("err.txt");
-    command += " >" + quoted(out) + " 2>" + quoted(err);
+    command.append(" >").append(quoted(out)).append(" 2>").append(quoted(err));
     const int raw = std::system(command.c_str());
     CliResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -180,7 +182,8 @@ TEST(CliEnglish, UnknownLanguageIsAUsageError) {
     EXPECT_EQ(de.err, "Unbekannte Sprache „fr“ für --sprache; möglich sind „de“ (Deutsch) und "
                       "„en“ (Englisch).\n");
     EXPECT_FALSE(std::filesystem::exists(target));
-    const CliResult en = runCli({"--language=english", "bericht", kBeispiel}, dir, "LANG=en_US.UTF-8");
+    const CliResult en =
+        runCli({"--language=english", "bericht", kBeispiel}, dir, "LANG=en_US.UTF-8");
     EXPECT_EQ(en.status, 1);
     EXPECT_EQ(en.out, "");
     EXPECT_EQ(en.err, "Unknown language “english” for --language; possible are “de” (German) and "
@@ -309,4 +312,42 @@ TEST(CliEnglish, EnglishMessages) {
     const CliResult command = runCli({"berict"}, dir, "LANG=en_US.UTF-8");
     EXPECT_EQ(command.status, 1);
     EXPECT_TRUE(startsWith(command.err, "Unknown command “berict”.\n\nUsage:")) << command.err;
+}
+
+// "chart" and the pictures of "map" start brelvan-grafik next to the batch tool; a language
+// chosen with --sprache that the environment would not give goes along as "--sprache xx" first.
+TEST(CliEnglish, ChartProgramGetsTheChosenLanguage) {
+    TempDir dir;
+    const std::string copy = dir.file("brelvan-cli");
+    std::filesystem::copy_file(BRELVAN_CLI, copy);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
+    // A chart program that prints its arguments.
+    const std::string chart = dir.file("brelvan-grafik");
+    writeFile(chart, "#!/bin/sh\nprintf '%s\\n' \"$@\"\n");
+    std::filesystem::permissions(chart, std::filesystem::perms::owner_all);
+    const auto run = [&](std::vector<std::string> args, const std::string& env) {
+        std::string command = "env -u LC_ALL -u LC_MESSAGES -u LANG " + env + " " + quoted(copy);
+        for (const std::string& a : args)
+            command.append(" ").append(quoted(a));
+        command.append(" >").append(quoted(dir.file("out"))).append(" 2>&1");
+        const int raw = std::system(command.c_str());
+        return std::make_pair(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir.file("out")));
+    };
+    const auto probe = run({"grafik", "a.brv", "b.svg"}, "LANG=C.UTF-8");
+    if (probe.first == 1)
+        GTEST_SKIP() << "Dieser Build hat keine Grafik: " << probe.second;
+    EXPECT_EQ(probe, std::make_pair(0, std::string("a.brv\nb.svg\n")));
+    EXPECT_EQ(run({"chart", "a.brv", "--sprache", "en", "b.svg"}, "LANG=C.UTF-8").second,
+              "--sprache\nen\na.brv\nb.svg\n");
+    EXPECT_EQ(run({"--language=en", "chart", "a.brv", "b.svg"}, "LANG=en_US.UTF-8").second,
+              "a.brv\nb.svg\n");
+    EXPECT_EQ(run({"grafik", "--sprache", "de", "a.brv", "b.svg"}, "LC_ALL=en_US.UTF-8").second,
+              "--sprache\nde\na.brv\nb.svg\n");
+    // The map as a picture: the whole command goes over, its English names as typed.
+    EXPECT_EQ(run({"--sprache", "en", "map", kBeispiel, "--axes", "ogip,wip", "--ogip", "1:2",
+                   "--wip", "1:2", "--jvalue", "1:2", "m.png"},
+                  "LANG=C.UTF-8")
+                  .second,
+              "--sprache\nen\nkarte\n" + kBeispiel +
+                  "\n--axes\nogip,wip\n--ogip\n1:2\n--wip\n1:2\n--jvalue\n1:2\nm.png\n");
 }
