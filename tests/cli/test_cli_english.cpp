@@ -186,8 +186,8 @@ TEST(CliEnglish, UnknownLanguageIsAUsageError) {
         runCli({"--language=english", "bericht", kBeispiel}, dir, "LANG=en_US.UTF-8");
     EXPECT_EQ(en.status, 1);
     EXPECT_EQ(en.out, "");
-    EXPECT_EQ(en.err, "Unknown language “english” for --language; possible are “de” (German) and "
-                      "“en” (English).\n");
+    EXPECT_EQ(en.err,
+              "Unknown language “english” for --language; use “de” (German) or “en” (English).\n");
     const CliResult missing = runCli({"zeigen", kBeispiel, "--sprache"}, dir);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
