@@ -25,6 +25,32 @@ function(brelvan_add_gtest)
     brelvan_warnings(${T_NAME})
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_property(DIRECTORY APPEND PROPERTY BRELVAN_GTESTS ${T_NAME})
+endfunction()
+
+# The tests expect the programs' German texts, whatever the language of the machine that runs
+# them: every test of the current folder runs with LC_ALL and LC_MESSAGES unset and
+# LANG=C.UTF-8 (a test that wants another locale or language sets it in its own command).
+# The tests found in GoogleTest executables exist only when ctest runs, so their setting goes
+# into a file ctest reads after theirs. Call at the end of a folder's CMakeLists.txt.
+set(BRELVAN_TEST_LANGUAGE "LC_ALL=unset:;LC_MESSAGES=unset:;LANG=set:C.UTF-8")
+function(brelvan_neutral_language)
+    set(language "${BRELVAN_TEST_LANGUAGE}")
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    if(tests)
+        set_tests_properties(${tests} PROPERTIES ENVIRONMENT_MODIFICATION "${language}")
+    endif()
+    get_property(gtests DIRECTORY PROPERTY BRELVAN_GTESTS)
+    set(file ${CMAKE_CURRENT_BINARY_DIR}/brelvan_language.cmake)
+    set(text "# Written by brelvan_neutral_language().\n")
+    foreach(gtest IN LISTS gtests)
+        string(APPEND text "if(${gtest}_TESTS)\n"
+                           "    set_tests_properties(\${${gtest}_TESTS} PROPERTIES\n"
+                           "                         ENVIRONMENT_MODIFICATION \"${language}\")\n"
+                           "endif()\n")
+    endforeach()
+    file(WRITE ${file} "${text}")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
 
 # One Qt Test executable per named test of a folder: <dir>/<test>.cpp with its own QTEST_MAIN.
@@ -81,4 +107,6 @@ function(brelvan_translations target ts)
     add_test(NAME translations_${name}
              COMMAND ${PROJECT_SOURCE_DIR}/tests/testing/check-ts.sh $<TARGET_FILE:Qt6::lupdate>
                      ${CMAKE_CURRENT_SOURCE_DIR}/${ts} ${ARGN})
+    set_tests_properties(translations_${name} PROPERTIES
+                         ENVIRONMENT_MODIFICATION "${BRELVAN_TEST_LANGUAGE}")
 endfunction()

@@ -30,23 +30,34 @@ foreach(sub IN LISTS top_subdirs)
 endforeach()
 install(TARGETS ${BRELVAN_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Man pages and the changelog, compressed as Debian wants them.
+# Man pages (English in man/, German in man/de/) and the changelog, compressed as Debian wants
+# them.
 set(pack ${PROJECT_SOURCE_DIR}/packaging)
 set(packed)
-foreach(file man/brelvan.1 man/brelvan-cli.1 man/brelvan-grafik.1 changelog)
+set(pages brelvan.1 brelvan-cli.1 brelvan-grafik.1)
+set(files changelog)
+foreach(page IN LISTS pages)
+    list(APPEND files man/${page} man/de/${page})
+endforeach()
+foreach(file IN LISTS files)
+    get_filename_component(folder ${file} DIRECTORY)
+    string(REGEX REPLACE "^man/?" "" folder "${folder}")
     get_filename_component(name ${file} NAME)
-    set(gz ${PROJECT_BINARY_DIR}/packaging/${name}.gz)
+    set(out ${PROJECT_BINARY_DIR}/packaging/${folder})
+    set(gz ${out}/${name}.gz)
     add_custom_command(OUTPUT ${gz}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
                        COMMAND sh -c "gzip -9nc '${pack}/${file}' > '${gz}'"
                        DEPENDS ${pack}/${file} VERBATIM)
     list(APPEND packed ${gz})
 endforeach()
 add_custom_target(brelvan_packaging_files ALL DEPENDS ${packed})
-install(FILES ${PROJECT_BINARY_DIR}/packaging/brelvan.1.gz
-              ${PROJECT_BINARY_DIR}/packaging/brelvan-cli.1.gz
-              ${PROJECT_BINARY_DIR}/packaging/brelvan-grafik.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(page IN LISTS pages)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/${page}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/de/${page}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+endforeach()
 
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/brelvan)
 install(FILES ${pack}/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${docdir})
@@ -93,8 +104,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "method of Fetkovich: reservoir pressure, p/z, water influx and a gas-in-place\n"
     "estimate row by row through the shut-in pressure measurements, a report, a\n"
     "chart, the J value from geometry and a grid search for the best fit.\n"
-    "The package holds the desktop program brelvan (German user interface) and the\n"
-    "batch tool brelvan-cli.")
+    "The package holds the desktop program brelvan (German and English user\n"
+    "interface), the batch tool brelvan-cli and the chart program brelvan-grafik.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -114,5 +125,6 @@ include(CPack)
 if(BRELVAN_GUI AND NOT BRELVAN_SANITIZE)
     add_test(NAME debian_package
              COMMAND ${PROJECT_SOURCE_DIR}/tests/package/check-package.sh ${PROJECT_BINARY_DIR})
-    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 RUN_SERIAL TRUE)
+    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 RUN_SERIAL TRUE
+                                                   ENVIRONMENT_MODIFICATION "${BRELVAN_TEST_LANGUAGE}")
 endif()

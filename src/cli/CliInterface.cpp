@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/CliTexts.h"
 #include "document/DlgInputData.h"
 
 namespace {
@@ -23,11 +24,11 @@ void CliInterface::error(const std::string& text) {
 }
 
 bool CliInterface::question(const std::string& text) {
-    if (text.find("Wollen Sie die Einzelergebnisse sehen?") != std::string::npos) {
+    if (keepsSummary || text.find("Wollen Sie die Einzelergebnisse sehen?") != std::string::npos) {
         sensSummary = text;
         return answer;
     }
-    toStderr(text + (answer ? " -> Ja" : " -> Nein"));
+    toStderr(text + (answer ? cli::tx(" -> Ja") : cli::tx(" -> Nein")));
     return answer;
 }
 

@@ -21,5 +21,8 @@ public:
     bool runInputDialog(DlgInputData& data) override;
 
     bool answer = false;
+    // Every question is the sensitivity search's summary (the only question its run asks),
+    // in whichever language it comes.
+    bool keepsSummary = false;
     std::string sensSummary;
 };

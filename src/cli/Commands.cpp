@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/CliInterface.h"
+#include "cli/CliTexts.h"
 #include "cli/CsvCommands.h"
 #include "cli/Options.h"
 #include "document/Archive.h"
@@ -26,6 +27,7 @@
 #include "support/TextFormat.h"
 
 using brelvan::cformat;
+using cli::tx;
 
 namespace {
 
@@ -45,7 +47,8 @@ bool numberOption(const cli::Parsed& p, const char* name, T& target, std::string
     else
         v = cli::number(it->second);
     if (!v) {
-        error = cformat("„%s“ ist keine gültige Zahl für --%s.", it->second, name);
+        error =
+            cformat(tx("„%s“ ist keine gültige Zahl für --%s."), it->second, cli::optionName(name));
         return false;
     }
     target = *v;
@@ -62,7 +65,7 @@ bool chartType(const cli::Parsed& p, std::optional<int>& type, std::string& erro
     else if (it->second == "gp")
         type = 1;
     else {
-        error = cformat("--x erwartet „tage“ oder „gp“, nicht „%s“.", it->second);
+        error = cformat(tx("--x erwartet „tage“ oder „gp“, nicht „%s“."), it->second);
         return false;
     }
     return true;
@@ -87,37 +90,39 @@ brelvan::ConfirmOptions confirmOptions(std::optional<int> type, std::optional<in
 
 // ---- bericht
 
-const char* const kBerichtHelp =
-    "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--verfahren original|intervall]\n"
-    "                            [--modell fetkovich|veh|carter-tracy|topf]\n"
-    "                            [--aus DATEI] [--csv DATEI.csv] [--csv-format komma|punkt]\n"
-    "                            [--xlsx DATEI.xlsx]\n"
-    "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
-    "Ergebnisbericht aus.\n"
-    "  --x tage|gp   x-Achse der Grafik: Tage (Vorgabe) oder kumulative Produktion\n"
-    "  --verfahren original|intervall\n"
-    "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
-    "                Fetkovich; ohne die Option die des Falls\n"
-    "  --modell fetkovich|veh|carter-tracy|topf\n"
-    "                Zuflussmodell: Fetkovich, van Everdingen-Hurst, Carter-Tracy oder Topf;\n"
-    "                ohne die Option das des Falls\n"
-    "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
-    "%s\n"
-    "„-“ als FALL.brv liest den Fall von der Standardeingabe; „--aus -“ oder „--csv -“\n"
-    "schreibt diese Datei statt des Berichts auf die Standardausgabe.\n"
-    "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (der Bericht sagt, warum).";
+const char* berichtHelp() {
+    return tx(
+        "Aufruf: brelvan-cli bericht FALL.brv [--x tage|gp] [--verfahren original|intervall]\n"
+        "                            [--modell fetkovich|veh|carter-tracy|topf]\n"
+        "                            [--aus DATEI] [--csv DATEI.csv] [--csv-format komma|punkt]\n"
+        "                            [--xlsx DATEI.xlsx]\n"
+        "Öffnet den Fall, prüft die Eingaben wie der Eingabedialog bei OK, rechnet und gibt den\n"
+        "Ergebnisbericht aus.\n"
+        "  --x tage|gp   x-Achse der Grafik: Tage (Vorgabe) oder kumulative Produktion\n"
+        "  --verfahren original|intervall\n"
+        "                Zuflussberechnung: laufendes Mittel (Original) oder Intervallmittel nach\n"
+        "                Fetkovich; ohne die Option die des Falls\n"
+        "  --modell fetkovich|veh|carter-tracy|topf\n"
+        "                Zuflussmodell: Fetkovich, van Everdingen-Hurst, Carter-Tracy oder Topf;\n"
+        "                ohne die Option das des Falls\n"
+        "  --aus DATEI   schreibt den Bericht zusätzlich wie „aus.txt“ in DATEI\n"
+        "%s\n"
+        "„-“ als FALL.brv liest den Fall von der Standardeingabe; „--aus -“ oder „--csv -“\n"
+        "schreibt diese Datei statt des Berichts auf die Standardausgabe.\n"
+        "Rückgabewert 3, wenn die Rechnung mit einem Abbruch endet (der Bericht sagt, warum).");
+}
 
 } // namespace
 
 int cmdBericht(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    const std::string help = cformat(kBerichtHelp, cli::kExportHelp);
+    const std::string help = cformat(berichtHelp(), cli::exportHelp());
     if (!prepare(args, {"x", "verfahren", "modell", "aus", "csv", "csv-format", "xlsx"},
                  help.c_str(), p, status))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine Falldatei angeben.", help.c_str());
+        return usage(tx("Bitte genau eine Falldatei angeben."), help.c_str());
     std::string error;
     std::optional<int> type, scheme, model;
     if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
@@ -126,15 +131,15 @@ int cmdBericht(const std::vector<std::string>& args) {
 
     CliInterface ui;
     CBrelvanDoc doc;
-    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]), confirmOptions(type, scheme, model)) !=
-        brelvan::OpenOutcome::Opened)
+    if (brelvan::openCase(doc, ui, cli::inputPath(p.positional[0]),
+                          confirmOptions(type, scheme, model)) != brelvan::OpenOutcome::Opened)
         return cli::kFailed;
     if (!cli::stdoutTaken(p, {"aus", "csv"}))
         printLines(doc.m_Ausgabe);
     if (const auto it = p.options.find("aus"); it != p.options.end()) {
         if (const auto written = cli::writeOutput(it->second, brelvan::reportFileText(doc));
             !written) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+            ui.error(cformat(tx("Die Datei „%s“ kann nicht geschrieben werden: %s."), it->second,
                              written.error()));
             return cli::kFailed;
         }
@@ -150,23 +155,25 @@ namespace {
 
 // The help names the grid size; it must follow the search's constants.
 static_assert(brelvan::sens::kValues == 4 && brelvan::sens::kCases == 64);
-const char* const kSensHelp =
-    "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
-    "                                  [--x tage|gp] [--verfahren original|intervall]\n"
-    "                                  [--modell fetkovich|veh|carter-tracy|topf]\n"
-    "                                  [--speichern NEU.brv]\n"
-    "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
-    "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
-    "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
-    "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
-    "%s\n"
-    "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten (eine vorhandene\n"
-    "                Datei nur mit --ueberschreiben)\n"
-    "  --faelle DATEI.csv    schreibt die 64 Fälle des Rasters (OGIP, WIP, J-Wert, Fehler)\n"
-    "                als CSV im Format von --csv-format\n"
-    "  --json        gibt statt der Zeilen nur die Zusammenfassung als JSON-Objekt aus\n"
-    "%s\n"
-    "Rückgabewert 3, wenn die Rechnung mit den übernommenen Werten mit einem Abbruch endet.";
+const char* sensHelp() {
+    return tx(
+        "Aufruf: brelvan-cli sensitivitaet FALL.brv --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX\n"
+        "                                  [--x tage|gp] [--verfahren original|intervall]\n"
+        "                                  [--modell fetkovich|veh|carter-tracy|topf]\n"
+        "                                  [--speichern NEU.brv]\n"
+        "Sucht im Raster von 4 x 4 x 4 Werten die Kombination von OGIP, WIP und J-Wert mit dem\n"
+        "kleinsten mittleren Druckfehler, übernimmt sie und rechnet den Fall damit.\n"
+        "Ausgabe: die 64 Ergebniszeilen, die Zusammenfassung, der Ergebnisbericht.\n"
+        "  --verfahren original|intervall   Zuflussberechnung (ohne die Option die des Falls)\n"
+        "%s\n"
+        "  --speichern NEU.brv   speichert den Fall mit den übernommenen Werten (eine vorhandene\n"
+        "                Datei nur mit --ueberschreiben)\n"
+        "  --faelle DATEI.csv    schreibt die 64 Fälle des Rasters (OGIP, WIP, J-Wert, Fehler)\n"
+        "                als CSV im Format von --csv-format\n"
+        "  --json        gibt statt der Zeilen nur die Zusammenfassung als JSON-Objekt aus\n"
+        "%s\n"
+        "Rückgabewert 3, wenn die Rechnung mit den übernommenen Werten mit einem Abbruch endet.");
+}
 
 // The summary of a search as one JSON object.
 std::string sensJson(const CBrelvanDoc& doc, const DlgSensitivityData& ranges) {
@@ -208,15 +215,15 @@ std::string sensJson(const CBrelvanDoc& doc, const DlgSensitivityData& ranges) {
 int cmdSensitivitaet(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    const std::string helpText = cformat(kSensHelp, cli::kModelHelp, cli::kExportHelp);
+    const std::string helpText = cformat(sensHelp(), cli::modelHelp(), cli::exportHelp());
     const char* const help = helpText.c_str();
     if (!prepare(args,
-                 {"ogip", "wip", "jwert", "x", "verfahren", "modell", "speichern", "csv", "csv-format",
-                  "xlsx", "faelle"},
+                 {"ogip", "wip", "jwert", "x", "verfahren", "modell", "speichern", "csv",
+                  "csv-format", "xlsx", "faelle"},
                  help, p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine Falldatei angeben.", help);
+        return usage(tx("Bitte genau eine Falldatei angeben."), help);
     std::string error;
     std::optional<int> type, scheme, model;
     if (!chartType(p, type, error) || !schemeOption(p, scheme, error) ||
@@ -224,7 +231,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
         return usage(error, help);
     const bool json = p.switches.count("json") != 0;
     if (json && cli::stdoutTaken(p, {"csv", "faelle"}))
-        return usage("--json und eine Ausgabe auf „-“ schließen sich aus.", help);
+        return usage(tx("--json und eine Ausgabe auf „-“ schließen sich aus."), help);
     DlgSensitivityData ranges;
     const struct {
         const char* name;
@@ -236,9 +243,11 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
     for (const auto& w : wanted) {
         const auto it = p.options.find(w.name);
         if (it == p.options.end())
-            return usage(cformat("Die Option --%s MIN:MAX fehlt.", w.name), help);
+            return usage(cformat(tx("Die Option --%s MIN:MAX fehlt."), cli::optionName(w.name)),
+                         help);
         if (!cli::range(it->second, *w.min, *w.max))
-            return usage(cformat("„%s“ ist kein Bereich MIN:MAX für --%s.", it->second, w.name),
+            return usage(cformat(tx("„%s“ ist kein Bereich MIN:MAX für --%s."), it->second,
+                                 cli::optionName(w.name)),
                          help);
     }
     brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
@@ -250,6 +259,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
 
     CliInterface ui;
     ui.answer = false; // "Einzelergebnisse sehen?": No
+    ui.keepsSummary = true;
     CBrelvanDoc doc;
     brelvan::ConfirmOptions options = confirmOptions(type, scheme, model);
     options.then = [&](DlgInputData& dlg, brelvan::UserInterface& ui) {
@@ -302,7 +312,7 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
                                                           ? brelvan::table::kCsvPoint
                                                           : brelvan::table::kCsvGerman);
         if (const auto written = cli::writeOutput(it->second, csv); !written) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+            ui.error(cformat(tx("Die Datei „%s“ kann nicht geschrieben werden: %s."), it->second,
                              written.error()));
             return cli::kFailed;
         }
@@ -314,18 +324,19 @@ int cmdSensitivitaet(const std::vector<std::string>& args) {
 
 namespace {
 
-const char* const kJWertHelp =
-    "Aufruf: brelvan-cli jwert --winkel A --k K --h H --mu MU --phi PHI\n"
-    "                          [--rw RW --re RE] [--tiefe L --breite B]\n"
-    "Berechnet den J-Wert nach Fetkovich und das Wasser-in-place des Brelvans.\n"
-    "  --winkel A    360 voller Kreis, < 360 Teilkreis, 0 lineares Brelvan (Grad)\n"
-    "  --k K         Permeabilität (mD)\n"
-    "  --h H         Mächtigkeit (m)\n"
-    "  --mu MU       Wasserviskosität (cp)\n"
-    "  --phi PHI     Porosität (-)\n"
-    "  --rw RW       Radius bis GWC (m), --re RE Radius bis Brelvanende (m)\n"
-    "  --tiefe L     Tiefe, --breite B Breite des linearen Brelvans (m)\n"
-    "  --json        gibt {\"j\": ..., \"wip\": ...} als JSON-Objekt aus";
+const char* jWertHelp() {
+    return tx("Aufruf: brelvan-cli jwert --winkel A --k K --h H --mu MU --phi PHI\n"
+              "                          [--rw RW --re RE] [--tiefe L --breite B]\n"
+              "Berechnet den J-Wert nach Fetkovich und das Wasser-in-place des Brelvans.\n"
+              "  --winkel A    360 voller Kreis, < 360 Teilkreis, 0 lineares Brelvan (Grad)\n"
+              "  --k K         Permeabilität (mD)\n"
+              "  --h H         Mächtigkeit (m)\n"
+              "  --mu MU       Wasserviskosität (cp)\n"
+              "  --phi PHI     Porosität (-)\n"
+              "  --rw RW       Radius bis GWC (m), --re RE Radius bis Brelvanende (m)\n"
+              "  --tiefe L     Tiefe, --breite B Breite des linearen Brelvans (m)\n"
+              "  --json        gibt {\"j\": ..., \"wip\": ...} als JSON-Objekt aus");
+}
 
 } // namespace
 
@@ -334,13 +345,14 @@ int cmdJWert(const std::vector<std::string>& args) {
     int status = 0;
     const std::vector<std::string> known = {"winkel", "k",  "h",     "mu",    "phi",
                                             "rw",     "re", "tiefe", "breite"};
-    if (!prepare(args, known, kJWertHelp, p, status, {"json"}))
+    if (!prepare(args, known, jWertHelp(), p, status, {"json"}))
         return status;
     if (!p.positional.empty())
-        return usage("Der Befehl jwert nimmt keine Datei.", kJWertHelp);
+        return usage(tx("Der Befehl jwert nimmt keine Datei."), jWertHelp());
     for (const char* required : {"winkel", "k", "h", "mu", "phi"})
         if (!p.options.count(required))
-            return usage(cformat("Die Option --%s fehlt.", required), kJWertHelp);
+            return usage(cformat(tx("Die Option --%s fehlt."), cli::optionName(required)),
+                         jWertHelp());
     DlgJWertData d;
     std::string error;
     if (!numberOption(p, "winkel", d.m_fWinkel, error) ||
@@ -352,7 +364,7 @@ int cmdJWert(const std::vector<std::string>& args) {
         !numberOption(p, "re", d.m_fRadiusEnde, error) ||
         !numberOption(p, "tiefe", d.m_fTiefe, error) ||
         !numberOption(p, "breite", d.m_fBreite, error))
-        return usage(error, kJWertHelp);
+        return usage(error, jWertHelp());
 
     CliInterface ui;
     if (d.checkRanges(ui) != 0)
@@ -368,7 +380,7 @@ int cmdJWert(const std::vector<std::string>& args) {
         cli::printOut(j.text());
         return cli::kOk;
     }
-    cli::printOut(cformat("J-Wert: %.6f", d.m_dJWert));
+    cli::printOut(cformat(tx("J-Wert: %.6f"), d.m_dJWert));
     cli::printOut(cformat("WIP: %.6f", d.m_dWIP));
     return cli::kOk;
 }
@@ -377,26 +389,30 @@ int cmdJWert(const std::vector<std::string>& args) {
 
 namespace {
 
-const char* const kZWertHelp =
-    "Aufruf: brelvan-cli zwert (FALL.brv | --gas LISTE) --temperatur T --druck P\n"
-    "Gibt die korrigierten pseudokritischen Werte Tpc (°R) und Ppc (psia) und den z-Wert bei\n"
-    "T (Grad C) und P (Bar) aus. Die Gaszusammensetzung kommt aus dem Fall oder aus LISTE,\n"
-    "z.B. „H2S=1.5,CO2=2,CH4=96.5“ (Prozent; nicht genannte Komponenten sind 0).\n"
-    "Komponenten: H2S CO2 N2 CH4 C2H6 C3H8 iC4H10 nC4H10 iC5H12 nC5H12 C6H14 C7H16 C8H18\n"
-    "C9H20 C10H22\n"
-    "  --json   gibt {\"tpc_rankine\": ..., \"ppc_psia\": ..., \"z\": ...} als JSON-Objekt aus\n"
-    "„-“ als FALL.brv liest den Fall von der Standardeingabe.";
+const char* zWertHelp() {
+    return tx(
+        "Aufruf: brelvan-cli zwert (FALL.brv | --gas LISTE) --temperatur T --druck P\n"
+        "Gibt die korrigierten pseudokritischen Werte Tpc (°R) und Ppc (psia) und den z-Wert bei\n"
+        "T (Grad C) und P (Bar) aus. Die Gaszusammensetzung kommt aus dem Fall oder aus LISTE,\n"
+        "z.B. „H2S=1.5,CO2=2,CH4=96.5“ (Prozent; nicht genannte Komponenten sind 0).\n"
+        "Komponenten: H2S CO2 N2 CH4 C2H6 C3H8 iC4H10 nC4H10 iC5H12 nC5H12 C6H14 C7H16 C8H18\n"
+        "C9H20 C10H22\n"
+        "  --json   gibt {\"tpc_rankine\": ..., \"ppc_psia\": ..., \"z\": ...} als JSON-Objekt "
+        "aus\n"
+        "„-“ als FALL.brv liest den Fall von der Standardeingabe.");
+}
 
 // Reads a case file into `doc` without the input dialog; false after the German message.
 bool loadCase(const std::string& path, CBrelvanDoc& doc, CliInterface& ui) {
     const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(cli::inputPath(path));
     if (!bytes) {
-        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, bytes.error()));
+        ui.error(
+            cformat(tx("Die Datei „%s“ kann nicht geöffnet werden: %s."), path, bytes.error()));
         return false;
     }
     ByteReader ar(bytes.value());
     if (const brelvan::IoResult<> read = doc.Serialize(ar); !read) {
-        ui.error(cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s.", path,
+        ui.error(cformat(tx("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: %s."), path,
                          read.error()));
         return false;
     }
@@ -416,11 +432,11 @@ bool checkGas(const std::array<float, 15>& gas, CliInterface& ui) {
         sum += gas[i];
     }
     if (sum <= 0.0f) {
-        ui.message("Bitte Gaskomponenten eingeben");
+        ui.message(tx("Bitte Gaskomponenten eingeben"));
         return false;
     }
     if (sum > 100.0f) {
-        ui.message("Die Summe der Gaskomponenten ist > 100 !");
+        ui.message(tx("Die Summe der Gaskomponenten ist > 100 !"));
         return false;
     }
     return true;
@@ -431,20 +447,21 @@ bool checkGas(const std::array<float, 15>& gas, CliInterface& ui) {
 int cmdZWert(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepare(args, {"gas", "temperatur", "druck"}, kZWertHelp, p, status, {"json"}))
+    if (!prepare(args, {"gas", "temperatur", "druck"}, zWertHelp(), p, status, {"json"}))
         return status;
     const bool haveGas = p.options.count("gas") != 0;
     if (haveGas == (p.positional.size() == 1) || p.positional.size() > 1)
-        return usage("Bitte entweder eine Falldatei oder --gas angeben.", kZWertHelp);
+        return usage(tx("Bitte entweder eine Falldatei oder --gas angeben."), zWertHelp());
     for (const char* required : {"temperatur", "druck"})
         if (!p.options.count(required))
-            return usage(cformat("Die Option --%s fehlt.", required), kZWertHelp);
+            return usage(cformat(tx("Die Option --%s fehlt."), cli::optionName(required)),
+                         zWertHelp());
     double temperatur = 0;
     double druck = 0;
     std::string error;
     if (!numberOption(p, "temperatur", temperatur, error) ||
         !numberOption(p, "druck", druck, error))
-        return usage(error, kZWertHelp);
+        return usage(error, zWertHelp());
 
     CliInterface ui;
     CBrelvanDoc doc;
@@ -452,7 +469,7 @@ int cmdZWert(const std::vector<std::string>& args) {
     doc.OnNewDocument();
     if (haveGas) {
         if (!cli::gasList(p.options["gas"], doc.m_fGas, error))
-            return usage(error, kZWertHelp);
+            return usage(error, zWertHelp());
     } else if (!loadCase(p.positional[0], doc, ui)) {
         return cli::kFailed;
     }
@@ -460,11 +477,11 @@ int cmdZWert(const std::vector<std::string>& args) {
         return cli::kFailed;
     // The input dialog's ranges of the reservoir temperature and the pressure.
     if (!brelvan::inRange(temperatur, 0.0, 1000.0)) {
-        ui.message("Temperatur: " + brelvan::rangeMessage(0.0, 1000.0, false));
+        ui.message(tx("Temperatur: ") + brelvan::rangeMessage(0.0, 1000.0, false));
         return cli::kFailed;
     }
     if (!brelvan::inRange(druck, 1.0, 10000.0)) {
-        ui.message("Druck: " + brelvan::rangeMessage(1.0, 10000.0, false));
+        ui.message(tx("Druck: ") + brelvan::rangeMessage(1.0, 10000.0, false));
         return cli::kFailed;
     }
     double tpc = 0;
@@ -493,43 +510,46 @@ int cmdZWert(const std::vector<std::string>& args) {
 
 namespace {
 
-const char* const kNeuHelp =
-    "Aufruf: brelvan-cli neu NEU.brv [--feld NAME] [--gas LISTE] [--temperatur T] [--druck P]\n"
-    "                        [--ogip G] [--wip W] [--kompress C] [--jwert J]\n"
-    "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt|DATEI.csv]\n"
-    "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
-    "                        [--tiefe L] [--breite B] [--winkel A]\n"
-    "                        [--verfahren original|intervall] [--ueberschreiben]\n"
-    "                        [--druckformat text|csv] [--csv-dezimal komma|punkt]\n"
-    "                        [--csv-datum TMJ|MTJ|JMT] [--csv-trenner ';'|','|tab]\n"
-    "                        [--csv-kopfzeile N] [--csv-spalten D,G[,P]]\n"
-    "                        [--cf CF] [--cw CW] [--swi SWI] [--bw BW]\n"
-    "                        [--modell fetkovich|veh|carter-tracy|topf]\n"
-    "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
-    "speichert ihn in NEU.brv (eine vorhandene Datei nur mit --ueberschreiben; „-“ schreibt\n"
-    "den Fall auf die Standardausgabe).\n"
-    "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
-    "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
-    "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck [Wp]]; eine Zeile\n"
-    "                       ohne Druck, aber mit Wasser, hat 0 als Druck)\n"
-    "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
-    "                       Spalten Datum, Gp, Druck und Wp nach der Überschrift; Zeilen, die die\n"
-    "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
-    "                       „-“ liest sie von der Standardeingabe\n"
-    "  --druckformat text|csv  das Format der Druckdatei (sonst nach der Endung; bei „-“\n"
-    "                       text)\n"
-    "%s\n"
-    "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
-    "                       (wie bei „brelvan-cli jwert“)\n"
-    "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
-    "  --cf --cw            Kompressibilität von Gestein und Haftwasser der Gaszone\n"
-    "                       (E-5/bar, Vorgabe 0)\n"
-    "  --swi                Haftwassersättigung der Gaszone (Anteil, Vorgabe 0)\n"
-    "  --bw                 Formationsvolumenfaktor des geförderten Wassers (m3/m3,\n"
-    "                       Vorgabe 1)\n"
-    "  --modell             Zuflussmodell: fetkovich (Vorgabe), veh (van Everdingen-Hurst),\n"
-    "                       carter-tracy oder topf\n"
-    "Übernimmt der Import keine Zeile, wird kein Fall geschrieben (Rückgabewert 2).";
+const char* neuHelp() {
+    return tx(
+        "Aufruf: brelvan-cli neu NEU.brv [--feld NAME] [--gas LISTE] [--temperatur T] [--druck P]\n"
+        "                        [--ogip G] [--wip W] [--kompress C] [--jwert J]\n"
+        "                        [--beginn T.M.JJJJ] [--druckdatei DATEI.txt|DATEI.csv]\n"
+        "                        [--k K] [--h H] [--mu MU] [--phi PHI] [--rw RW] [--re RE]\n"
+        "                        [--tiefe L] [--breite B] [--winkel A]\n"
+        "                        [--verfahren original|intervall] [--ueberschreiben]\n"
+        "                        [--druckformat text|csv] [--csv-dezimal komma|punkt]\n"
+        "                        [--csv-datum TMJ|MTJ|JMT] [--csv-trenner ';'|','|tab]\n"
+        "                        [--csv-kopfzeile N] [--csv-spalten D,G[,P]]\n"
+        "                        [--cf CF] [--cw CW] [--swi SWI] [--bw BW]\n"
+        "                        [--modell fetkovich|veh|carter-tracy|topf]\n"
+        "Legt einen Fall mit den Vorgaben eines neuen Falls an, ändert die genannten Werte und\n"
+        "speichert ihn in NEU.brv (eine vorhandene Datei nur mit --ueberschreiben; „-“ schreibt\n"
+        "den Fall auf die Standardausgabe).\n"
+        "  --gas LISTE          z.B. „H2S=1.5,CO2=2,CH4=96.5“ (nicht genannte Komponenten 0)\n"
+        "  --druckdatei DATEI   liest die Schließdruckwerte wie „Druckdatei öffnen“ (erste Zeile\n"
+        "                       Überschrift, dann Tag.Monat.Jahr Gp [Druck [Wp]]; eine Zeile\n"
+        "                       ohne Druck, aber mit Wasser, hat 0 als Druck)\n"
+        "                       oder, bei DATEI.csv, aus einer CSV-Datei (Trenner ; , oder Tab,\n"
+        "                       Spalten Datum, Gp, Druck und Wp nach der Überschrift; Zeilen, die "
+        "die\n"
+        "                       Prüfungen der Liste nicht bestehen, werden mit Grund gemeldet)\n"
+        "                       „-“ liest sie von der Standardeingabe\n"
+        "  --druckformat text|csv  das Format der Druckdatei (sonst nach der Endung; bei „-“\n"
+        "                       text)\n"
+        "%s\n"
+        "  --k --h --mu --phi --rw --re --tiefe --breite --winkel: die Daten des J-Wert-Dialogs\n"
+        "                       (wie bei „brelvan-cli jwert“)\n"
+        "  --verfahren          Zuflussberechnung: original (Vorgabe) oder intervall\n"
+        "  --cf --cw            Kompressibilität von Gestein und Haftwasser der Gaszone\n"
+        "                       (E-5/bar, Vorgabe 0)\n"
+        "  --swi                Haftwassersättigung der Gaszone (Anteil, Vorgabe 0)\n"
+        "  --bw                 Formationsvolumenfaktor des geförderten Wassers (m3/m3,\n"
+        "                       Vorgabe 1)\n"
+        "  --modell             Zuflussmodell: fetkovich (Vorgabe), veh (van Everdingen-Hurst),\n"
+        "                       carter-tracy oder topf\n"
+        "Übernimmt der Import keine Zeile, wird kein Fall geschrieben (Rückgabewert 2).");
+}
 
 // The checks of the input dialog's fields and of the J value dialog, before a new case is
 // written: every ranged field in its range, the composition as OK wants it.
@@ -542,29 +562,29 @@ bool checkNewCase(const CBrelvanDoc& doc, CliInterface& ui) {
     const auto option = [](int id) -> std::string {
         switch (id) {
         case DlgInputData::kIdKompress:
-            return "--kompress";
+            return "--" + cli::optionName("kompress");
         case DlgInputData::kIdJWertFeld:
-            return "--jwert";
+            return "--" + cli::optionName("jwert");
         case DlgInputData::kIdOGIP:
-            return "--ogip";
+            return "--" + cli::optionName("ogip");
         case DlgInputData::kIdDruck:
-            return "--druck";
+            return "--" + cli::optionName("druck");
         case DlgInputData::kIdTemperatur:
-            return "--temperatur";
+            return "--" + cli::optionName("temperatur");
         case DlgInputData::kIdKompressFormation:
-            return "--cf";
+            return "--" + cli::optionName("cf");
         case DlgInputData::kIdKompressWasser:
-            return "--cw";
+            return "--" + cli::optionName("cw");
         case DlgInputData::kIdSwi:
-            return "--swi";
+            return "--" + cli::optionName("swi");
         case DlgInputData::kIdBw:
-            return "--bw";
+            return "--" + cli::optionName("bw");
         case DlgInputData::kIdWIP:
-            return "--wip";
+            return "--" + cli::optionName("wip");
         case DlgInputData::kIdTag:
         case DlgInputData::kIdMonat:
         case DlgInputData::kIdJahr:
-            return "--beginn";
+            return "--" + cli::optionName("beginn");
         default:
             return std::string("--gas ") +
                    cli::kComponentNames[static_cast<std::size_t>(id - DlgInputData::kIdGasFirst)];
@@ -595,12 +615,12 @@ int cmdNeu(const std::vector<std::string>& args) {
         "rw",    "re",     "tiefe",      "breite", "winkel", "verfahren", "druckformat",
         "cf",    "cw",     "swi",        "bw",     "modell"};
     known.insert(known.end(), cli::kCsvImportOptions.begin(), cli::kCsvImportOptions.end());
-    const std::string helpText = cformat(kNeuHelp, cli::kCsvImportHelp);
+    const std::string helpText = cformat(neuHelp(), cli::csvImportHelp());
     const char* const help = helpText.c_str();
     if (!prepare(args, known, help, p, status, {"ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine neue Falldatei angeben.", help);
+        return usage(tx("Bitte genau eine neue Falldatei angeben."), help);
     const std::string& target = p.positional[0];
 
     CliInterface ui;
@@ -642,7 +662,8 @@ int cmdNeu(const std::vector<std::string>& args) {
     }
     if (const auto it = p.options.find("beginn"); it != p.options.end()) {
         if (!cli::date(it->second, doc.m_iTag, doc.m_iMonat, doc.m_iJahr))
-            return usage(cformat("„%s“ ist kein Datum T.M.JJJJ für --beginn.", it->second), help);
+            return usage(cformat(tx("„%s“ ist kein Datum T.M.JJJJ für --beginn."), it->second),
+                         help);
     }
     brelvan::csv::Options csvOptions;
     if (!cli::csvImportOptions(p, csvOptions, error))
@@ -652,9 +673,10 @@ int cmdNeu(const std::vector<std::string>& args) {
     if (const auto it = p.options.find("druckformat"); it != p.options.end()) {
         if (it->second != "text" && it->second != "csv")
             return usage(
-                cformat("--druckformat erwartet „text“ oder „csv“, nicht „%s“.", it->second), help);
+                cformat(tx("--druckformat erwartet „text“ oder „csv“, nicht „%s“."), it->second),
+                help);
         if (druckdatei == p.options.end())
-            return usage("--druckformat gilt nur mit --druckdatei.", help);
+            return usage(tx("--druckformat gilt nur mit --druckdatei."), help);
         csvFile = it->second == "csv";
     }
     if (target != "-" && !cli::mayWriteCase(p, target))
@@ -662,8 +684,8 @@ int cmdNeu(const std::vector<std::string>& args) {
     if (!checkNewCase(doc, ui))
         return cli::kFailed;
     if (brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, nullptr) == 0) {
-        ui.error(cformat("--beginn: Das Datum %d.%d.%d gibt es nicht.", doc.m_iTag, doc.m_iMonat,
-                         doc.m_iJahr));
+        ui.error(cformat(tx("--beginn: Das Datum %d.%d.%d gibt es nicht."), doc.m_iTag,
+                         doc.m_iMonat, doc.m_iJahr));
         return cli::kFailed;
     }
     if (druckdatei != p.options.end() && csvFile) {
@@ -675,7 +697,7 @@ int cmdNeu(const std::vector<std::string>& args) {
         const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(cli::inputPath(path));
         if (!bytes) {
             ui.error(
-                cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, bytes.error()));
+                cformat(tx("Die Datei „%s“ kann nicht geöffnet werden: %s."), path, bytes.error()));
             return cli::kFailed;
         }
         DlgInputData dlg;
@@ -693,16 +715,16 @@ int cmdNeu(const std::vector<std::string>& args) {
             }
             const std::string reason =
                 check.fault == brelvan::LineFault::NoSuchDate
-                    ? cformat("Das Datum %d.%d.%d gibt es nicht", check.line.day, check.line.month,
-                              check.line.year)
+                    ? cformat(tx("Das Datum %d.%d.%d gibt es nicht"), check.line.day,
+                              check.line.month, check.line.year)
                 : check.fault == brelvan::LineFault::NotAfterStart
-                    ? std::string("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)")
+                    ? std::string(tx("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)"))
                     : check.message;
-            ui.message(cformat("Zeile übersprungen (%s): %s", reason, line));
+            ui.message(cformat(tx("Zeile übersprungen (%s): %s"), reason, line));
         }
         dlg.takeCsvLines(taken, false);
         if (dlg.m_Zeilen.empty()) {
-            ui.error(cformat("Aus der Datei „%s“ wurde keine Zeile übernommen.", path));
+            ui.error(cformat(tx("Aus der Datei „%s“ wurde keine Zeile übernommen."), path));
             return cli::kFailed;
         }
         // The largest Gp of the lines with a pressure, as the measurement check finds it.
@@ -719,8 +741,9 @@ int cmdNeu(const std::vector<std::string>& args) {
                 target,
                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
             !written) {
-            ui.error("Der Fall kann nicht auf die Standardausgabe geschrieben werden: " +
-                     written.error() + ".");
+            ui.error(
+                cformat(tx("Der Fall kann nicht auf die Standardausgabe geschrieben werden: %s."),
+                        written.error()));
             return cli::kFailed;
         }
         return cli::kOk;
@@ -734,20 +757,21 @@ int cmdNeu(const std::vector<std::string>& args) {
 
 namespace {
 
-const char* const kZeigenHelp =
-    "Aufruf: brelvan-cli zeigen FALL.brv\n"
-    "Zeigt jedes gespeicherte Feld des Falls als „Name: Wert“, danach die Zeilen.\n"
-    "„-“ als FALL.brv liest den Fall von der Standardeingabe.";
+const char* zeigenHelp() {
+    return tx("Aufruf: brelvan-cli zeigen FALL.brv\n"
+              "Zeigt jedes gespeicherte Feld des Falls als „Name: Wert“, danach die Zeilen.\n"
+              "„-“ als FALL.brv liest den Fall von der Standardeingabe.");
+}
 
 } // namespace
 
 int cmdZeigen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
-    if (!prepare(args, {}, kZeigenHelp, p, status))
+    if (!prepare(args, {}, zeigenHelp(), p, status))
         return status;
     if (p.positional.size() != 1)
-        return usage("Bitte genau eine Falldatei angeben.", kZeigenHelp);
+        return usage(tx("Bitte genau eine Falldatei angeben."), zeigenHelp());
     CliInterface ui;
     CBrelvanDoc doc;
     doc.setUserInterface(&ui);

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "cli/CliInterface.h"
+#include "cli/CliTexts.h"
 #include "document/CBrelvanDoc.h"
 #include "document/CaseExport.h"
 #include "document/CsvImport.h"
@@ -15,12 +16,14 @@ using brelvan::cformat;
 
 namespace cli {
 
-const char* const kExportHelp =
-    "  --csv DATEI.csv      schreibt die Tabelle des Berichts (und die Fälle einer\n"
-    "                       Sensitivitätsrechnung) als CSV\n"
-    "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
-    "  --xlsx DATEI.xlsx    schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
-    "                       zweiten Blatt";
+const char* exportHelp() {
+    return tx(
+        "  --csv DATEI.csv      schreibt die Tabelle des Berichts (und die Fälle einer\n"
+        "                       Sensitivitätsrechnung) als CSV\n"
+        "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
+        "  --xlsx DATEI.xlsx    schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
+        "                       zweiten Blatt");
+}
 
 bool csvColumns(const std::string& text, brelvan::csv::Options& options) {
     std::vector<int> numbers;
@@ -46,15 +49,17 @@ bool csvColumns(const std::string& text, brelvan::csv::Options& options) {
 const std::vector<std::string> kCsvImportOptions = {"csv-spalten", "csv-dezimal", "csv-datum",
                                                     "csv-trenner", "csv-kopfzeile"};
 
-const char* const kCsvImportHelp =
-    "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
-    "  --csv-dezimal komma|punkt  das Dezimalzeichen der CSV-Datei (sonst aus der Datei\n"
-    "                       bestimmt; kann sie es nicht entscheiden, bricht der Import ab)\n"
-    "  --csv-datum TMJ|MTJ|JMT  die Reihenfolge in Daten mit „/“: Tag, Monat, Jahr oder\n"
-    "                       Monat, Tag, Jahr oder Jahr, Monat, Tag (sonst aus der Datei)\n"
-    "  --csv-trenner ';'|','|tab  das Trennzeichen der Spalten (sonst aus der Datei)\n"
-    "  --csv-kopfzeile N    die Zeilennummer der Überschrift, 0 für keine (sonst in den\n"
-    "                       ersten zehn Zeilen gesucht; Titelzeilen darüber stören nicht)";
+const char* csvImportHelp() {
+    return tx(
+        "  --csv-spalten D,G[,P]  wählt die Spalten von Datum, Gp und Druck (ab 1; P 0: keine)\n"
+        "  --csv-dezimal komma|punkt  das Dezimalzeichen der CSV-Datei (sonst aus der Datei\n"
+        "                       bestimmt; kann sie es nicht entscheiden, bricht der Import ab)\n"
+        "  --csv-datum TMJ|MTJ|JMT  die Reihenfolge in Daten mit „/“: Tag, Monat, Jahr oder\n"
+        "                       Monat, Tag, Jahr oder Jahr, Monat, Tag (sonst aus der Datei)\n"
+        "  --csv-trenner ';'|','|tab  das Trennzeichen der Spalten (sonst aus der Datei)\n"
+        "  --csv-kopfzeile N    die Zeilennummer der Überschrift, 0 für keine (sonst in den\n"
+        "                       ersten zehn Zeilen gesucht; Titelzeilen darüber stören nicht)");
+}
 
 bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::string& error) {
     using brelvan::csv::DateOrder;
@@ -63,7 +68,7 @@ bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::stri
         return it == p.options.end() ? nullptr : &it->second;
     };
     if (const std::string* v = value("csv-spalten"); v && !csvColumns(*v, options)) {
-        error = cformat("„%s“ ist keine Spaltenangabe DATUM,GP[,DRUCK] für --csv-spalten.", *v);
+        error = cformat(tx("„%s“ ist keine Spaltenangabe DATUM,GP[,DRUCK] für --csv-spalten."), *v);
         return false;
     }
     if (const std::string* v = value("csv-dezimal")) {
@@ -72,7 +77,7 @@ bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::stri
         else if (*v == "punkt")
             options.decimal = '.';
         else {
-            error = cformat("--csv-dezimal erwartet „komma“ oder „punkt“, nicht „%s“.", *v);
+            error = cformat(tx("--csv-dezimal erwartet „komma“ oder „punkt“, nicht „%s“."), *v);
             return false;
         }
     }
@@ -84,7 +89,7 @@ bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::stri
         else if (*v == "JMT")
             options.dateOrder = DateOrder::YearMonthDay;
         else {
-            error = cformat("--csv-datum erwartet „TMJ“, „MTJ“ oder „JMT“, nicht „%s“.", *v);
+            error = cformat(tx("--csv-datum erwartet „TMJ“, „MTJ“ oder „JMT“, nicht „%s“."), *v);
             return false;
         }
     }
@@ -94,16 +99,17 @@ bool csvImportOptions(const Parsed& p, brelvan::csv::Options& options, std::stri
         else if (*v == "tab" || *v == "\t")
             options.separator = '\t';
         else {
-            error = cformat("--csv-trenner erwartet „;“, „,“ oder „tab“, nicht „%s“.", *v);
+            error = cformat(tx("--csv-trenner erwartet „;“, „,“ oder „tab“, nicht „%s“."), *v);
             return false;
         }
     }
     if (const std::string* v = value("csv-kopfzeile")) {
         const std::optional<int> n = integer(*v);
         if (!n || *n < 0 || *n > 1000000) {
-            error = cformat("--csv-kopfzeile erwartet eine Zeilennummer (0 für keine Überschrift), "
-                            "nicht „%s“.",
-                            *v);
+            error =
+                cformat(tx("--csv-kopfzeile erwartet eine Zeilennummer (0 für keine Überschrift), "
+                           "nicht „%s“."),
+                        *v);
             return false;
         }
         options.headerLine = *n;
@@ -116,7 +122,7 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     std::string bytes;
     std::string error;
     if (!brelvan::csv::readFile(inputPath(path), bytes, error)) {
-        ui.error(cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path, error));
+        ui.error(cformat(tx("Die Datei „%s“ kann nicht geöffnet werden: %s."), path, error));
         return false;
     }
     options.beginn = static_cast<float>(brelvan::tage(doc.m_iTag, doc.m_iMonat, doc.m_iJahr, &ui));
@@ -124,16 +130,17 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     if (!r.error.empty()) {
         std::string hint;
         if (r.undecided == brelvan::csv::Undecided::Decimal)
-            hint = " Bitte mit --csv-dezimal komma oder --csv-dezimal punkt angeben, welches "
-                   "Zeichen das Dezimalzeichen ist.";
+            hint = tx(" Bitte mit --csv-dezimal komma oder --csv-dezimal punkt angeben, welches "
+                      "Zeichen das Dezimalzeichen ist.");
         else if (r.undecided == brelvan::csv::Undecided::DateOrder)
-            hint = " Bitte mit --csv-datum TMJ (Tag zuerst) oder --csv-datum MTJ (Monat zuerst) "
-                   "angeben, wie die Daten zu lesen sind.";
-        ui.error(cformat("Die Datei „%s“: %s%s Es wurde nichts übernommen.", path, r.error, hint));
+            hint = tx(" Bitte mit --csv-datum TMJ (Tag zuerst) oder --csv-datum MTJ (Monat zuerst) "
+                      "angeben, wie die Daten zu lesen sind.");
+        ui.error(
+            cformat(tx("Die Datei „%s“: %s%s Es wurde nichts übernommen."), path, r.error, hint));
         return false;
     }
     for (const brelvan::csv::Skipped& s : r.skipped)
-        ui.message(cformat("Zeile %d übersprungen (%s): %s", s.lineNumber, s.reason, s.text));
+        ui.message(cformat(tx("Zeile %d übersprungen (%s): %s"), s.lineNumber, s.reason, s.text));
     std::vector<std::string> lines;
     for (const brelvan::csv::Row& row : r.rows)
         lines.push_back(row.listLine);
@@ -146,21 +153,21 @@ bool importCsvLines(const std::string& path, CBrelvanDoc& doc, CliInterface& ui,
     doc.m_Zeilen = dlg.m_Zeilen;
     doc.m_dMaxGp = dlg.m_dMaxGp;
     const auto name = [&r](int c) {
-        return c < 0 ? std::string("keine") : r.columnNames[static_cast<std::size_t>(c)];
+        return c < 0 ? std::string(tx("keine")) : r.columnNames[static_cast<std::size_t>(c)];
     };
-    const char* const separator = r.separator == '\t'  ? "Tabulator"
-                                  : r.separator == ',' ? "„,“"
-                                                       : "„;“";
-    ui.message(
-        cformat("%s: Datum aus „%s“, Gp aus „%s“, Druck aus „%s“; Trennzeichen %s, "
-                "Dezimalzeichen %s, Datumsfolge %s, Überschrift %s; %d Zeilen übernommen, "
-                "%d übersprungen",
-                path, name(r.columnDate), name(r.columnGp), name(r.columnPressure), separator,
-                brelvan::csv::decimalName(r.decimal), brelvan::csv::dateOrderName(r.dateOrder),
-                r.headerLine > 0 ? cformat("in Zeile %d", r.headerLine) : std::string("keine"),
-                r.rows.size(), r.skipped.size()));
+    const char* const separator = r.separator == '\t'  ? tx("Tabulator")
+                                  : r.separator == ',' ? tx("„,“")
+                                                       : tx("„;“");
+    ui.message(cformat(
+        tx("%s: Datum aus „%s“, Gp aus „%s“, Druck aus „%s“; Trennzeichen %s, "
+           "Dezimalzeichen %s, Datumsfolge %s, Überschrift %s; %d Zeilen übernommen, "
+           "%d übersprungen"),
+        path, name(r.columnDate), name(r.columnGp), name(r.columnPressure), separator,
+        brelvan::csv::decimalName(r.decimal), brelvan::csv::dateOrderName(r.dateOrder),
+        r.headerLine > 0 ? cformat(tx("in Zeile %d"), r.headerLine) : std::string(tx("keine")),
+        r.rows.size(), r.skipped.size()));
     if (r.rows.empty()) {
-        ui.error(cformat("Aus der Datei „%s“ wurde keine Zeile übernommen.", path));
+        ui.error(cformat(tx("Aus der Datei „%s“ wurde keine Zeile übernommen."), path));
         return false;
     }
     return true;
@@ -172,7 +179,8 @@ bool csvStyleOption(const Parsed& p, brelvan::ExportFormat& style, std::string& 
         if (it->second == "punkt")
             style = brelvan::ExportFormat::CsvPoint;
         else if (it->second != "komma") {
-            error = cformat("--csv-format erwartet „komma“ oder „punkt“, nicht „%s“.", it->second);
+            error =
+                cformat(tx("--csv-format erwartet „komma“ oder „punkt“, nicht „%s“."), it->second);
             return false;
         }
     }
@@ -184,7 +192,8 @@ bool checkOutputs(const Parsed& p, const std::vector<std::string>& names, std::s
     if (!csvStyleOption(p, style, error))
         return false;
     if (const auto it = p.options.find("xlsx"); it != p.options.end() && it->second == "-") {
-        error = "Eine Excel-Arbeitsmappe kann nicht auf die Standardausgabe geschrieben werden.";
+        error =
+            tx("Eine Excel-Arbeitsmappe kann nicht auf die Standardausgabe geschrieben werden.");
         return false;
     }
     int toStdout = 0;
@@ -192,7 +201,7 @@ bool checkOutputs(const Parsed& p, const std::vector<std::string>& names, std::s
         if (const auto it = p.options.find(name); it != p.options.end() && it->second == "-")
             ++toStdout;
     if (toStdout > 1) {
-        error = "Nur eine Ausgabe kann auf die Standardausgabe („-“) gehen.";
+        error = tx("Nur eine Ausgabe kann auf die Standardausgabe („-“) gehen.");
         return false;
     }
     return true;
@@ -226,7 +235,7 @@ bool writeWanted(
             continue;
         const brelvan::IoResult<> written = write(it->second, w.format);
         if (!written) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", it->second,
+            ui.error(cformat(tx("Die Datei „%s“ kann nicht geschrieben werden: %s."), it->second,
                              written.error()));
             return false;
         }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/CliInterface.h"
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/CsvCommands.h"
 #include "cli/GrafikCommand.h"
@@ -30,6 +31,7 @@
 #include "support/Json.h"
 
 using brelvan::cformat;
+using cli::tx;
 namespace fit = brelvan::fit;
 
 namespace {
@@ -47,8 +49,8 @@ bool readRanges(const cli::Parsed& p, std::array<std::optional<std::pair<double,
         // Every value of the range must be a possible case value: positive and not beyond
         // 1e9 (a range of ±1e308 would make every grid value infinite).
         if (!cli::range(it->second, lo, hi) || !(hi > lo) || !(lo > 0) || !(hi <= 1e9)) {
-            error = cformat("„%s“ ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --%s.",
-                            it->second, kOptionNames[j]);
+            error = cformat(tx("„%s“ ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --%s."),
+                            it->second, cli::optionName(kOptionNames[j]));
             return false;
         }
         out[j] = std::make_pair(lo, hi);
@@ -125,15 +127,15 @@ std::string fitJson(const fit::RefineResult& best, const fit::RangesResult& rang
 }
 
 std::string rangeSide(double v, bool open) {
-    return open ? std::string("offen") : cformat("%.3f", v);
+    return open ? std::string(tx("offen")) : cformat("%.3f", v);
 }
 
 // ---- anpassen
 
 // The table of "--modell alle": each model's fit, its AIC, and the model the data support best.
 void printComparison(const fit::ModelComparison& c) {
-    cli::printOut("Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert"
-                  "  RMS-Fehler        AIC");
+    cli::printOut(tx("Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert"
+                     "  RMS-Fehler        AIC"));
     for (std::size_t i = 0; i < c.fits.size(); ++i) {
         const fit::ModelFit& f = c.fits[i];
         // Padded to 22 characters (not bytes: the names hold en dashes).
@@ -149,7 +151,7 @@ void printComparison(const fit::ModelComparison& c) {
         const fit::Range& r = f.ranges.ranges[fit::kOgip];
         const std::string range =
             f.ranges.computed && r.computed
-                ? rangeSide(r.lo, r.openLo) + " bis " + rangeSide(r.hi, r.openHi)
+                ? rangeSide(r.lo, r.openLo) + tx(" bis ") + rangeSide(r.hi, r.openHi)
                 : std::string("-");
         cli::printOut(cformat("%s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
                               f.best.best[fit::kOgip], range, f.best.best[fit::kWip],
@@ -158,44 +160,49 @@ void printComparison(const fit::ModelComparison& c) {
     }
     if (c.bestIndex >= 0)
         cli::printOut(cformat(
-            "* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s",
+            tx("* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s"),
             brelvan::waterzone::modelName(c.fits[static_cast<std::size_t>(c.bestIndex)].model)));
 }
 
-const char* const kAnpassenHelp =
-    "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
-    "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
-    "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
-    "                             [--modell fetkovich|veh|carter-tracy|topf|alle]\n"
-    "                             [--ueberschreiben] [--csv DATEI.csv]\n"
-    "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
-    "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
-    "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
-    "den mittleren Fehler und für jeden freien Parameter seinen 95-%-Bereich aus\n"
-    "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
-    "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
-    "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
-    "                   dem größten Gp; alle Bereiche innerhalb der Grenzen des\n"
-    "                   Eingabedialogs (OGIP und WIP 0,1 bis 100000, J-Wert 0,001 bis 10000)\n"
-    "  --fest LISTE     festgehaltene Parameter, z.B. „jwert“ oder „wip,jwert“\n"
-    "  --start gitter|fall   Starts in den besten Fällen des 4 x 4 x 4-Rasters über den\n"
-    "                   Suchbereichen, bei den Werten des Falls und an über die Bereiche\n"
-    "                   gestreuten Punkten; das beste Ergebnis zählt (Vorgabe). Oder nur\n"
-    "                   ein Start bei den Werten des Falls\n"
-    "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
-    "  --modell fetkovich|veh|carter-tracy|topf|alle   Zuflussmodell (Vorgabe: das des Falls);\n"
-    "                   alle: passt jedes Modell an und vergleicht sie (RMS-Fehler, AIC)\n"
-    "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten (eine vorhandene\n"
-    "                   Datei nur mit --ueberschreiben)\n"
-    "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
-    "                   mean_error, ranges, ...)\n"
-    "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, 95-%-Bereiche,\n"
-    "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
-    "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
-    "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
-    "                   zweiten Blatt\n"
-    "„-“ als FALL.brv liest den Fall von der Standardeingabe, „--csv -“ schreibt die Tabelle\n"
-    "statt der Ausgabe auf die Standardausgabe.";
+// The help passes through cformat: its "%%" are the percent signs of "95-%-Bereich".
+std::string anpassenHelp() {
+    return cformat(tx(
+        "Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
+        "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
+        "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"
+        "                             [--modell fetkovich|veh|carter-tracy|topf|alle]\n"
+        "                             [--ueberschreiben] [--csv DATEI.csv]\n"
+        "                             [--csv-format komma|punkt] [--xlsx DATEI.xlsx] [--json]\n"
+        "Passt OGIP, WIP und J-Wert nach der Methode der kleinsten Quadrate an die gemessenen\n"
+        "Schließdrücke an (Levenberg-Marquardt mit Grenzen) und gibt die Werte, den RMS-Fehler,\n"
+        "den mittleren Fehler und für jeden freien Parameter seinen 95-%%-Bereich aus\n"
+        "(Profilmethode; „offen“, wo der Bereich an die Suchgrenze stößt).\n"
+        "  --ogip, --wip, --jwert MIN:MAX   Suchbereiche. Vorgabe: OGIP das 0,5- bis 2-fache,\n"
+        "                   WIP und J-Wert das 0,1- bis 10-fache des Fallwerts; OGIP stets über\n"
+        "                   dem größten Gp; alle Bereiche innerhalb der Grenzen des\n"
+        "                   Eingabedialogs (OGIP und WIP 0,1 bis 100000, J-Wert 0,001 bis 10000)\n"
+        "  --fest LISTE     festgehaltene Parameter, z.B. „jwert“ oder „wip,jwert“\n"
+        "  --start gitter|fall   Starts in den besten Fällen des 4 x 4 x 4-Rasters über den\n"
+        "                   Suchbereichen, bei den Werten des Falls und an über die Bereiche\n"
+        "                   gestreuten Punkten; das beste Ergebnis zählt (Vorgabe). Oder nur\n"
+        "                   ein Start bei den Werten des Falls\n"
+        "  --verfahren original|intervall   Verfahren des Zuflusses (Vorgabe: das des Falls)\n"
+        "  --modell fetkovich|veh|carter-tracy|topf|alle   Zuflussmodell (Vorgabe: das des "
+        "Falls);\n"
+        "                   alle: passt jedes Modell an und vergleicht sie (RMS-Fehler, AIC)\n"
+        "  --speichern NEU.brv   speichert den Fall mit den angepassten Werten (eine vorhandene\n"
+        "                   Datei nur mit --ueberschreiben)\n"
+        "  --json           gibt das Ergebnis als ein JSON-Objekt aus (ogip, wip, j, rms_error,\n"
+        "                   mean_error, ranges, ...)\n"
+        "  --csv DATEI.csv  schreibt die Tabelle „Anpassung“ (Werte, frei oder fest, "
+        "95-%%-Bereiche,\n"
+        "                   RMS-Fehler, mittlerer Fehler, Iterationen) als CSV\n"
+        "  --csv-format komma|punkt  „;“ mit Dezimalkomma (Vorgabe) oder „,“ mit Dezimalpunkt\n"
+        "  --xlsx DATEI.xlsx   schreibt sie als Excel-Arbeitsmappe, die Falldaten auf dem\n"
+        "                   zweiten Blatt\n"
+        "„-“ als FALL.brv liest den Fall von der Standardeingabe, „--csv -“ schreibt die Tabelle\n"
+        "statt der Ausgabe auf die Standardausgabe."));
+}
 
 } // namespace
 
@@ -203,23 +210,24 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     cli::Parsed p;
     int status = 0;
     if (!cli::prepare(args,
-                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "modell", "speichern", "csv",
-                       "csv-format", "xlsx"},
-                      kAnpassenHelp, p, status, {"json", "ueberschreiben"}))
+                      {"ogip", "wip", "jwert", "fest", "start", "verfahren", "modell", "speichern",
+                       "csv", "csv-format", "xlsx"},
+                      anpassenHelp().c_str(), p, status, {"json", "ueberschreiben"}))
         return status;
     if (p.positional.size() != 1)
-        return cli::usage("Bitte genau eine Falldatei angeben.", kAnpassenHelp);
+        return cli::usage(tx("Bitte genau eine Falldatei angeben."), anpassenHelp().c_str());
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
     std::optional<int> model;
     const bool compareAll = p.options.count("modell") && p.options.at("modell") == "alle";
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
-        (!compareAll && !cli::modelOption(p, model, error)) || !cli::checkOutputs(p, {"csv"}, error))
-        return cli::usage(error, kAnpassenHelp);
+        (!compareAll && !cli::modelOption(p, model, error)) ||
+        !cli::checkOutputs(p, {"csv"}, error))
+        return cli::usage(error, anpassenHelp().c_str());
     const bool json = p.switches.count("json") != 0;
     if (json && cli::stdoutTaken(p, {"csv"}))
-        return cli::usage("--json und „--csv -“ schließen sich aus.", kAnpassenHelp);
+        return cli::usage(tx("--json und „--csv -“ schließen sich aus."), anpassenHelp().c_str());
     fit::RefineOptions options;
     if (const auto it = p.options.find("fest"); it != p.options.end()) {
         std::istringstream list(it->second);
@@ -229,12 +237,13 @@ int cmdAnpassen(const std::vector<std::string>& args) {
             while (j < fit::kParams && name != kOptionNames[j])
                 ++j;
             if (j == fit::kParams)
-                return cli::usage(cformat("--fest kennt „%s“ nicht (ogip, wip, jwert).", name),
-                                  kAnpassenHelp);
+                return cli::usage(cformat(tx("--fest kennt „%s“ nicht (ogip, wip, jwert)."), name),
+                                  anpassenHelp().c_str());
             options.free[j] = false;
         }
         if (!options.free[0] && !options.free[1] && !options.free[2])
-            return cli::usage("Mindestens ein Parameter muss frei bleiben.", kAnpassenHelp);
+            return cli::usage(tx("Mindestens ein Parameter muss frei bleiben."),
+                              anpassenHelp().c_str());
     }
     bool fromGrid = true;
     if (const auto it = p.options.find("start"); it != p.options.end()) {
@@ -242,8 +251,8 @@ int cmdAnpassen(const std::vector<std::string>& args) {
             fromGrid = false;
         else if (it->second != "gitter")
             return cli::usage(
-                cformat("--start erwartet „gitter“ oder „fall“, nicht „%s“.", it->second),
-                kAnpassenHelp);
+                cformat(tx("--start erwartet „gitter“ oder „fall“, nicht „%s“."), it->second),
+                anpassenHelp().c_str());
     }
 
     if (const auto it = p.options.find("speichern");
@@ -271,8 +280,8 @@ int cmdAnpassen(const std::vector<std::string>& args) {
         }
     box = fit::searchBounds(box, maxGp, limits);
     if (!(box.hi[fit::kOgip] > box.lo[fit::kOgip])) {
-        ui.error(
-            cformat("Der OGIP-Bereich liegt nicht über dem größten Gp von %.3f Mio m3.", maxGp));
+        ui.error(cformat(tx("Der OGIP-Bereich liegt nicht über dem größten Gp von %.3f Mio m3."),
+                         maxGp));
         return cli::kFailed;
     }
     options.bounds = box;
@@ -289,8 +298,8 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     const fit::FitResult result = fit::fitCase(objective, fitOptions);
     const fit::RefineResult& best = result.best;
     if (!best.valid) {
-        ui.error("Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert verglichen "
-                 "oder Abbruch); es wurde nichts angepasst.");
+        ui.error(tx("Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert verglichen "
+                    "oder Abbruch); es wurde nichts angepasst."));
         return cli::kFailed;
     }
     const fit::RangesResult& ranges = result.ranges;
@@ -300,16 +309,16 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     } else if (!cli::stdoutTaken(p, {"csv"})) {
         cli::printOut(cformat("OGIP: %.3f", best.best[fit::kOgip]));
         cli::printOut(cformat("WIP: %.3f", best.best[fit::kWip]));
-        cli::printOut(cformat("J-Wert: %.4f", best.best[fit::kJWert]));
-        cli::printOut(cformat("RMS-Fehler: %.4f", best.misfit.rms));
-        cli::printOut(cformat("Mittlerer Fehler: %.4f", best.misfit.meanAbs));
+        cli::printOut(cformat(tx("J-Wert: %.4f"), best.best[fit::kJWert]));
+        cli::printOut(cformat(tx("RMS-Fehler: %.4f"), best.misfit.rms));
+        cli::printOut(cformat(tx("Mittlerer Fehler: %.4f"), best.misfit.meanAbs));
         if (ranges.computed) {
             for (int j = 0; j < fit::kParams; ++j) {
                 const fit::Range& r = ranges.ranges[j];
                 if (!r.computed)
                     continue;
-                cli::printOut(std::string(fit::paramName(j)) + "-Bereich: " +
-                              rangeSide(r.lo, r.openLo) + " " + rangeSide(r.hi, r.openHi));
+                cli::printOut(cformat(tx("%s-Bereich: %s %s"), fit::paramName(j),
+                                      rangeSide(r.lo, r.openLo), rangeSide(r.hi, r.openHi)));
             }
         } else {
             cli::printErr(ranges.message);
@@ -318,7 +327,7 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     if (!json) {
         cli::printOut(fit::describeStarts(result));
         for (const std::string& w : best.warnings)
-            cli::printErr("Warnung: " + w + ".");
+            cli::printErr(cformat(tx("Warnung: %s."), w));
     }
 
     // The case data on the workbook's second sheet: the case as opened, before any saving.
@@ -345,23 +354,26 @@ int cmdAnpassen(const std::vector<std::string>& args) {
 
 namespace {
 
-const char* const kKarteHelp =
-    "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
-    "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
-    "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
-    "                          [--modell fetkovich|veh|carter-tracy|topf]\n"
-    "                          [--csv-format komma|punkt] AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
-    "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
-    "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
-    "wird in jeder Zelle innerhalb seines Bereichs optimiert.\n"
-    "Die CSV-Datei hat wie die anderen Ausfuhren die Spalten mit Einheiten (OGIP, WIP, J-Wert,\n"
-    "RMS-Fehler, mittlerer Fehler) und je Zelle eine Zeile, „;“ mit Dezimalkomma oder mit\n"
-    "--csv-format punkt „,“ mit Dezimalpunkt; eine Zelle ohne Fehlerwert hat leere\n"
-    "Fehlerfelder. „-“ schreibt die CSV-Datei auf die Standardausgabe. Die Excel-Arbeitsmappe\n"
-    "hat dieselben Spalten auf dem Blatt „Fehlerkarte“. SVG, PNG und PDF zeigen die Karte wie\n"
-    "die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).\n"
-    "Auf einem Terminal zeigt die Standardfehlerausgabe den Fortschritt; Strg+C bricht ab,\n"
-    "ohne eine Datei zu schreiben (Rückgabewert 130).";
+const char* karteHelp() {
+    return tx(
+        "Aufruf: brelvan-cli karte FALL.brv --achsen ogip,wip|ogip,jwert|wip,jwert\n"
+        "                          --ogip MIN:MAX --wip MIN:MAX --jwert MIN:MAX [--punkte N]\n"
+        "                          [--dritter fest|optimiert] [--verfahren original|intervall]\n"
+        "                          [--modell fetkovich|veh|carter-tracy|topf]\n"
+        "                          [--csv-format komma|punkt] AUSGABE.csv|.xlsx|.svg|.png|.pdf\n"
+        "Rechnet den RMS-Fehler auf einem Raster von N x N Werten (Vorgabe 41) der beiden\n"
+        "Achsenparameter. Der dritte Parameter bleibt beim Wert des Falls (fest, Vorgabe) oder\n"
+        "wird in jeder Zelle innerhalb seines Bereichs optimiert.\n"
+        "Die CSV-Datei hat wie die anderen Ausfuhren die Spalten mit Einheiten (OGIP, WIP, "
+        "J-Wert,\n"
+        "RMS-Fehler, mittlerer Fehler) und je Zelle eine Zeile, „;“ mit Dezimalkomma oder mit\n"
+        "--csv-format punkt „,“ mit Dezimalpunkt; eine Zelle ohne Fehlerwert hat leere\n"
+        "Fehlerfelder. „-“ schreibt die CSV-Datei auf die Standardausgabe. Die Excel-Arbeitsmappe\n"
+        "hat dieselben Spalten auf dem Blatt „Fehlerkarte“. SVG, PNG und PDF zeigen die Karte wie\n"
+        "die Ansicht „Fehlerkarte“ (nur in Builds mit Grafik).\n"
+        "Auf einem Terminal zeigt die Standardfehlerausgabe den Fortschritt; Strg+C bricht ab,\n"
+        "ohne eine Datei zu schreiben (Rückgabewert 130).");
+}
 
 // Raised by Ctrl+C while a map is computed.
 std::atomic<bool> gInterrupted{false};
@@ -391,13 +403,13 @@ constexpr int kInterrupted = 130;
 int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) {
     cli::Parsed p;
     int status = 0;
-    if (!cli::prepare(
-            args,
-            {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "modell", "csv-format"},
-            kKarteHelp, p, status))
+    if (!cli::prepare(args,
+                      {"achsen", "ogip", "wip", "jwert", "punkte", "dritter", "verfahren", "modell",
+                       "csv-format"},
+                      karteHelp(), p, status))
         return status;
     if (p.positional.size() != 2)
-        return cli::usage("Bitte die Falldatei und die Ausgabedatei angeben.", kKarteHelp);
+        return cli::usage(tx("Bitte die Falldatei und die Ausgabedatei angeben."), karteHelp());
     std::string error;
     std::array<std::optional<std::pair<double, double>>, 3> given;
     std::optional<brelvan::engine::InfluxScheme> scheme;
@@ -405,15 +417,16 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
     brelvan::ExportFormat csvStyle = brelvan::ExportFormat::CsvGerman;
     if (!readRanges(p, given, error) || !readScheme(p, scheme, error) ||
         !cli::csvStyleOption(p, csvStyle, error) || !cli::modelOption(p, model, error))
-        return cli::usage(error, kKarteHelp);
+        return cli::usage(error, karteHelp());
     for (int j = 0; j < fit::kParams; ++j)
         if (!given[j])
-            return cli::usage(cformat("Die Option --%s MIN:MAX fehlt.", kOptionNames[j]),
-                              kKarteHelp);
+            return cli::usage(
+                cformat(tx("Die Option --%s MIN:MAX fehlt."), cli::optionName(kOptionNames[j])),
+                karteHelp());
     fit::MapOptions options;
     const auto axes = p.options.find("achsen");
     if (axes == p.options.end())
-        return cli::usage("Die Option --achsen fehlt.", kKarteHelp);
+        return cli::usage(tx("Die Option --achsen fehlt."), karteHelp());
     if (axes->second == "ogip,wip") {
         options.axisA = fit::kOgip;
         options.axisB = fit::kWip;
@@ -424,18 +437,18 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
         options.axisA = fit::kWip;
         options.axisB = fit::kJWert;
     } else {
-        return cli::usage(cformat("--achsen erwartet „ogip,wip“, „ogip,jwert“ oder „wip,jwert“, "
-                                  "nicht „%s“.",
+        return cli::usage(cformat(tx("--achsen erwartet „ogip,wip“, „ogip,jwert“ oder „wip,jwert“, "
+                                     "nicht „%s“."),
                                   axes->second),
-                          kKarteHelp);
+                          karteHelp());
     }
     if (const auto it = p.options.find("punkte"); it != p.options.end()) {
         const auto n = cli::integer(it->second);
         if (!n || *n < 2 || *n > 401)
-            return cli::usage(cformat("--punkte erwartet eine ganze Zahl von 2 bis 401, nicht "
-                                      "„%s“.",
+            return cli::usage(cformat(tx("--punkte erwartet eine ganze Zahl von 2 bis 401, nicht "
+                                         "„%s“."),
                                       it->second),
-                              kKarteHelp);
+                              karteHelp());
         options.points = *n;
     }
     if (const auto it = p.options.find("dritter"); it != p.options.end()) {
@@ -443,8 +456,8 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
             options.optimiseThird = true;
         else if (it->second != "fest")
             return cli::usage(
-                cformat("--dritter erwartet „fest“ oder „optimiert“, nicht „%s“.", it->second),
-                kKarteHelp);
+                cformat(tx("--dritter erwartet „fest“ oder „optimiert“, nicht „%s“."), it->second),
+                karteHelp());
     }
     const std::string& output = p.positional[1];
     const auto dot = output.find_last_of('.');
@@ -455,13 +468,13 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const bool table = suffix == "csv" || suffix == "xlsx";
     if (!table && suffix != "svg" && suffix != "png" && suffix != "pdf")
-        return cli::usage("Die Ausgabedatei muss auf .csv, .xlsx, .svg, .png oder .pdf enden.",
-                          kKarteHelp);
+        return cli::usage(tx("Die Ausgabedatei muss auf .csv, .xlsx, .svg, .png oder .pdf enden."),
+                          karteHelp());
     if (!table && !pictures.draw) {
         if (pictures.handOver)
             return pictures.handOver(args);
-        cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; die Karte kann "
-                      "nur als CSV oder XLSX geschrieben werden.");
+        cli::printErr(tx("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; die Karte kann "
+                         "nur als CSV oder XLSX geschrieben werden."));
         return cli::kUsage;
     }
 
@@ -494,7 +507,8 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
             if (percent == shownPercent)
                 return;
             shownPercent = percent;
-            std::fprintf(stderr, "\rFehlerkarte: %3d %% (%d von %d Zellen)", percent, done, total);
+            std::fprintf(stderr, tx("\rFehlerkarte: %3d %% (%d von %d Zellen)"), percent, done,
+                         total);
             std::fflush(stderr);
         };
     fit::MisfitMap map;
@@ -505,7 +519,7 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
     if (terminal && shownPercent >= 0)
         std::fputc('\n', stderr);
     if (map.cancelled || gInterrupted.load()) {
-        ui.error("Abgebrochen; es wurde keine Datei geschrieben.");
+        ui.error(tx("Abgebrochen; es wurde keine Datei geschrieben."));
         return kInterrupted;
     }
 
@@ -515,7 +529,7 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
                                                           ? brelvan::table::kCsvPoint
                                                           : brelvan::table::kCsvGerman);
         if (const auto written = cli::writeOutput(output, csv); !written) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
+            ui.error(cformat(tx("Die Datei „%s“ kann nicht geschrieben werden: %s."), output,
                              written.error()));
             return cli::kFailed;
         }
@@ -525,7 +539,7 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
         const brelvan::IoResult<> written =
             brelvan::table::writeXlsx(output, {brelvan::mapTable(map)});
         if (!written) {
-            ui.error(cformat("Die Datei „%s“ kann nicht geschrieben werden: %s.", output,
+            ui.error(cformat(tx("Die Datei „%s“ kann nicht geschrieben werden: %s."), output,
                              written.error()));
             return cli::kFailed;
         }

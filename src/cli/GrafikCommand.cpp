@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/CliTexts.h"
 #include "cli/Options.h"
+#include "support/Language.h"
 #include "support/TextFormat.h"
+
+using cli::tx;
 
 namespace {
 
@@ -37,12 +41,17 @@ std::string ownFolder() {
 int brelvanGrafikCommand(const std::vector<std::string>& args) {
     const std::string folder = ownFolder();
     if (folder.empty()) {
-        cli::printErr("Der Ordner von brelvan-cli lässt sich nicht bestimmen (/proc/self/exe); "
-                      "das Grafikprogramm „brelvan-grafik“ kann nicht gestartet werden.");
+        cli::printErr(tx("Der Ordner von brelvan-cli lässt sich nicht bestimmen (/proc/self/exe); "
+                         "das Grafikprogramm „brelvan-grafik“ kann nicht gestartet werden."));
         return cli::kFailed;
     }
     std::string program = folder + "/brelvan-grafik";
-    std::vector<std::string> copies(args);
+    // The chart program takes the language from the environment as well; one chosen with
+    // --sprache is handed on.
+    std::vector<std::string> copies;
+    if (brelvan::currentLanguage() != brelvan::languageFromEnvironment())
+        copies = {"--sprache", brelvan::languageCode(brelvan::currentLanguage())};
+    copies.insert(copies.end(), args.begin(), args.end());
     std::vector<char*> argv;
     argv.push_back(program.data());
     for (std::string& a : copies)
@@ -55,11 +64,12 @@ int brelvanGrafikCommand(const std::vector<std::string>& args) {
     const int error = errno;
     if (error == ENOENT)
         cli::printErr(brelvan::cformat(
-            "Das Grafikprogramm „%s“ fehlt. Der Befehl „grafik“ braucht es im Ordner von "
-            "brelvan-cli.",
+            tx("Das Grafikprogramm „%s“ fehlt. Der Befehl „grafik“ braucht es im Ordner von "
+               "brelvan-cli."),
             program));
     else
-        cli::printErr(brelvan::cformat("Das Grafikprogramm „%s“ kann nicht gestartet werden: %s.",
-                                       program, std::strerror(error)));
+        cli::printErr(
+            brelvan::cformat(tx("Das Grafikprogramm „%s“ kann nicht gestartet werden: %s."),
+                             program, std::strerror(error)));
     return cli::kFailed;
 }

@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "cli/CliTexts.h"
+
 #include "engine/WaterZoneModels.h"
 
 #include <algorithm>
@@ -22,6 +24,167 @@ const std::array<const char*, 15> kComponentNames = {
     "H2S",    "CO2",    "N2",    "CH4",   "C2H6",  "C3H8",  "iC4H10", "nC4H10",
     "iC5H12", "nC5H12", "C6H14", "C7H16", "C8H18", "C9H20", "C10H22"};
 
+namespace {
+
+// The English name of every option and switch (German, English); names the same in both
+// languages (--x, --ogip, --k, --csv ...) are left out.
+constexpr std::pair<std::string_view, std::string_view> kEnglishNames[] = {
+    {"verfahren", "scheme"},
+    {"modell", "model"},
+    {"aus", "out"},
+    {"jwert", "jvalue"},
+    {"speichern", "save"},
+    {"faelle", "cases"},
+    {"ueberschreiben", "overwrite"},
+    {"winkel", "angle"},
+    {"tiefe", "depth"},
+    {"breite", "width"},
+    {"temperatur", "temperature"},
+    {"druck", "pressure"},
+    {"feld", "field"},
+    {"kompress", "compressibility"},
+    {"beginn", "production-start"},
+    {"druckdatei", "pressure-file"},
+    {"druckformat", "pressure-format"},
+    {"druckverlauf", "pressure-history"},
+    {"csv-spalten", "csv-columns"},
+    {"csv-dezimal", "csv-decimal"},
+    {"csv-datum", "csv-date"},
+    {"csv-trenner", "csv-separator"},
+    {"csv-kopfzeile", "csv-header"},
+    {"fest", "fixed"},
+    {"achsen", "axes"},
+    {"punkte", "points"},
+    {"dritter", "third"},
+    {"seite", "page"},
+    {"art", "kind"},
+    {"lupe", "magnify"},
+};
+
+// English words of option values (German option name, English word, German word).
+struct ValueWord {
+    std::string_view option, english, german;
+};
+constexpr ValueWord kEnglishValues[] = {
+    {"x", "days", "tage"},
+    {"verfahren", "interval", "intervall"},
+    {"modell", "pot", "topf"},
+    {"modell", "all", "alle"},
+    {"csv-format", "comma", "komma"},
+    {"csv-format", "point", "punkt"},
+    {"csv-dezimal", "comma", "komma"},
+    {"csv-dezimal", "point", "punkt"},
+    {"csv-datum", "DMY", "TMJ"},
+    {"csv-datum", "MDY", "MTJ"},
+    {"csv-datum", "YMD", "JMT"},
+    {"start", "grid", "gitter"},
+    {"start", "case", "fall"},
+    {"dritter", "fixed", "fest"},
+    {"dritter", "optimised", "optimiert"},
+    {"dritter", "optimized", "optimiert"},
+    {"re", "infinite", "unendlich"},
+    {"seite", "portrait", "hoch"},
+    {"seite", "landscape", "quer"},
+    {"art", "history", "verlauf"},
+    {"art", "residuals", "residuen"},
+};
+
+// Options whose value is a comma-separated list of parameter names.
+constexpr std::string_view kParameterLists[] = {"fest", "achsen"};
+
+// The German word of a value: the English one replaced where the option has it.
+std::string germanValue(std::string_view option, const std::string& value) {
+    for (const std::string_view list : kParameterLists) {
+        if (option != list)
+            continue;
+        std::string out;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = value.find(',', start);
+            const std::string item = value.substr(start, end - start);
+            out += item == "jvalue" ? std::string("jwert") : item;
+            if (end == std::string::npos)
+                return out;
+            out += ',';
+            start = end + 1;
+        }
+    }
+    for (const ValueWord& w : kEnglishValues)
+        if (w.option == option && w.english == value)
+            return std::string(w.german);
+    return value;
+}
+
+// The German name for `name` among `names`: `name` itself, or the German name of the English
+// name; empty when neither is among them.
+std::string germanName(const std::string& name, const std::vector<std::string>& names) {
+    if (std::find(names.begin(), names.end(), name) != names.end())
+        return name;
+    for (const auto& [german, english] : kEnglishNames)
+        if (english == name && std::find(names.begin(), names.end(), german) != names.end())
+            return std::string(german);
+    return {};
+}
+
+} // namespace
+
+std::string optionName(std::string_view german) {
+    if (brelvan::currentLanguage() == brelvan::Language::English)
+        for (const auto& [de, en] : kEnglishNames)
+            if (de == german)
+                return std::string(en);
+    return std::string(german);
+}
+
+bool takeLanguageOption(std::vector<std::string>& args, std::string& error) {
+    std::optional<std::string> code;
+    std::string given;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        std::string name = a;
+        std::optional<std::string> value;
+        if (const auto eq = a.find('='); eq != std::string::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+        }
+        if (name != "--sprache" && name != "--language") {
+            rest.push_back(a);
+            continue;
+        }
+        if (code) {
+            error = brelvan::cformat(tx("Die Option „%s“ ist mehrfach angegeben."), name);
+            return false;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                error = brelvan::cformat(tx("Der Option „%s“ fehlt ihr Wert (de oder en)."), name);
+                return false;
+            }
+            value = args[++i];
+        }
+        given = name;
+        code = *value;
+    }
+    if (code) {
+        const std::optional<brelvan::Language> language = brelvan::languageFromCode(*code);
+        if (!language) {
+            error = brelvan::cformat(
+                tx("Unbekannte Sprache „%s“ für %s; möglich sind „de“ (Deutsch) und „en“ "
+                   "(Englisch)."),
+                *code, given);
+            return false;
+        }
+        brelvan::setCurrentLanguage(*language);
+    }
+    args = std::move(rest);
+    return true;
+}
+
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
                Parsed& out, std::string& error, const std::vector<std::string>& switches) {
     bool optionsEnded = false;
@@ -43,36 +206,38 @@ bool parseArgs(const std::vector<std::string>& args, const std::vector<std::stri
             out.positional.push_back(a);
             continue;
         }
-        std::string name = a.substr(2);
+        // `typed` as given, for the messages; `name` the German name.
+        std::string typed = a.substr(2);
         std::optional<std::string> value;
-        if (const auto eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
+        if (const auto eq = typed.find('='); eq != std::string::npos) {
+            value = typed.substr(eq + 1);
+            typed.resize(eq);
         }
-        if (std::find(switches.begin(), switches.end(), name) != switches.end()) {
+        if (const std::string name = germanName(typed, switches); !name.empty()) {
             if (value) {
-                error = brelvan::cformat("Die Option „--%s“ nimmt keinen Wert.", name);
+                error = brelvan::cformat(tx("Die Option „--%s“ nimmt keinen Wert."), typed);
                 return false;
             }
             if (!out.switches.insert(name).second) {
-                error = brelvan::cformat("Die Option „--%s“ ist mehrfach angegeben.", name);
+                error = brelvan::cformat(tx("Die Option „--%s“ ist mehrfach angegeben."), typed);
                 return false;
             }
             continue;
         }
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
-            error = brelvan::cformat("Unbekannte Option „--%s“.", name);
+        const std::string name = germanName(typed, known);
+        if (name.empty()) {
+            error = brelvan::cformat(tx("Unbekannte Option „--%s“."), typed);
             return false;
         }
         if (!value) {
             if (i + 1 >= args.size()) {
-                error = brelvan::cformat("Der Option „--%s“ fehlt ihr Wert.", name);
+                error = brelvan::cformat(tx("Der Option „--%s“ fehlt ihr Wert."), typed);
                 return false;
             }
             value = args[++i];
         }
-        if (!out.options.emplace(name, *value).second) {
-            error = brelvan::cformat("Die Option „--%s“ ist mehrfach angegeben.", name);
+        if (!out.options.emplace(name, germanValue(name, *value)).second) {
+            error = brelvan::cformat(tx("Die Option „--%s“ ist mehrfach angegeben."), typed);
             return false;
         }
     }
@@ -140,7 +305,7 @@ bool gasList(const std::string& text, std::array<float, 15>& gas, std::string& e
         const std::string item = text.substr(start, end - start);
         const auto eq = item.find('=');
         if (eq == std::string::npos) {
-            error = brelvan::cformat("„%s“ ist keine Angabe der Form NAME=PROZENT.", item);
+            error = brelvan::cformat(tx("„%s“ ist keine Angabe der Form NAME=PROZENT."), item);
             return false;
         }
         const std::string name = item.substr(0, eq);
@@ -149,17 +314,17 @@ bool gasList(const std::string& text, std::array<float, 15>& gas, std::string& e
             if (sameName(name, kComponentNames[i]))
                 index = i;
         if (index < 0) {
-            error = brelvan::cformat("Unbekannte Gaskomponente „%s“.", name);
+            error = brelvan::cformat(tx("Unbekannte Gaskomponente „%s“."), name);
             return false;
         }
         if (seen[index]) {
-            error = brelvan::cformat("Die Gaskomponente %s ist mehrfach angegeben.",
+            error = brelvan::cformat(tx("Die Gaskomponente %s ist mehrfach angegeben."),
                                      kComponentNames[index]);
             return false;
         }
         const auto value = numberF(item.substr(eq + 1));
         if (!value) {
-            error = brelvan::cformat("„%s“ ist kein Prozentwert für %s.", item.substr(eq + 1),
+            error = brelvan::cformat(tx("„%s“ ist kein Prozentwert für %s."), item.substr(eq + 1),
                                      kComponentNames[index]);
             return false;
         }
@@ -199,6 +364,11 @@ bool prepare(const std::vector<std::string>& args, const std::vector<std::string
     return true;
 }
 
+const char* modelHelp() {
+    return tx("  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (ohne die Option das des "
+              "Falls)");
+}
+
 int usage(const std::string& error, const char* help) {
     printErr(error);
     printErr(help);
@@ -212,7 +382,7 @@ bool modelOption(const Parsed& p, std::optional<int>& model, std::string& error)
     brelvan::waterzone::Model m;
     if (!brelvan::waterzone::modelFromWord(it->second, m)) {
         error = brelvan::cformat(
-            "--modell erwartet „fetkovich“, „veh“, „carter-tracy“ oder „topf“, nicht „%s“.",
+            tx("--modell erwartet „fetkovich“, „veh“, „carter-tracy“ oder „topf“, nicht „%s“."),
             it->second);
         return false;
     }
@@ -229,8 +399,8 @@ bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& erro
     else if (it->second == "intervall")
         scheme = 1;
     else {
-        error = brelvan::cformat("--verfahren erwartet „original“ oder „intervall“, nicht „%s“.",
-                                 it->second);
+        error = brelvan::cformat(
+            tx("--verfahren erwartet „original“ oder „intervall“, nicht „%s“."), it->second);
         return false;
     }
     return true;
@@ -255,8 +425,9 @@ bool flushStdout() {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
     const int code = errno;
-    printErr("Die Ausgabe kann nicht geschrieben werden" +
-             (code ? ": " + brelvan::systemErrorText(code) : std::string()) + ".");
+    printErr(code ? brelvan::cformat(tx("Die Ausgabe kann nicht geschrieben werden: %s."),
+                                     brelvan::systemErrorText(code))
+                  : std::string(tx("Die Ausgabe kann nicht geschrieben werden.")));
     return false;
 }
 
@@ -266,8 +437,8 @@ bool mayWriteCase(const Parsed& p, const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(brelvan::pathFromUtf8(path), ec))
         return true;
-    printErr(brelvan::cformat("Die Datei „%s“ gibt es schon; sie wird nur mit --ueberschreiben "
-                              "ersetzt.",
+    printErr(brelvan::cformat(tx("Die Datei „%s“ gibt es schon; sie wird nur mit --ueberschreiben "
+                                 "ersetzt."),
                               path));
     return false;
 }

@@ -33,10 +33,21 @@ struct Parsed {
 };
 
 // Reads `args` with the option names `known` and the switch names `switches` (both without
-// "--"); false and `error` (German) for an unknown option, a missing value, a value given to a
-// switch or an option given twice.
+// "--"); false and `error` for an unknown option, a missing value, a value given to a switch or
+// an option given twice. Each option and switch is also taken by its English name (see
+// optionName), and the English words of its value stand for the German ones; `out` holds the
+// German names and words.
 bool parseArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
                Parsed& out, std::string& error, const std::vector<std::string>& switches = {});
+
+// The name of an option in the current language: `german` itself, or its English name.
+std::string optionName(std::string_view german);
+
+// Takes "--sprache de|en" (or "--language de|en", also with "=") out of `args`, wherever it
+// stands before "--", and sets the process language; without it the language comes from the
+// environment. False and `error` for an unknown language, a missing value or the option given
+// twice.
+bool takeLanguageOption(std::vector<std::string>& args, std::string& error);
 
 // A finite number, the whole text (blanks around it allowed); nothing for anything else.
 std::optional<double> number(const std::string& text);
@@ -48,7 +59,7 @@ bool range(const std::string& text, double& min, double& max);
 // "T.M.JJJJ"
 bool date(const std::string& text, int& day, int& month, int& year);
 // "H2S=1.5,CO2=2,CH4=96.5" with the component names, in any case; the components not named
-// are 0. False and `error` (German) for an unknown name, a name given twice or a bad number.
+// are 0. False and `error` for an unknown name, a name given twice or a bad number.
 bool gasList(const std::string& text, std::array<float, 15>& gas, std::string& error);
 
 extern const std::array<const char*, 15> kComponentNames;
@@ -65,26 +76,25 @@ bool prepare(const std::vector<std::string>& args, const std::vector<std::string
 // The message and the command's help on stderr; returns kUsage.
 int usage(const std::string& error, const char* help);
 // "--verfahren original|intervall": 0 or 1 in `scheme`, left unset without the option; false
-// and `error` (German) for another word.
+// and `error` for another word.
 bool schemeOption(const Parsed& p, std::optional<int>& scheme, std::string& error);
 // "--modell fetkovich|veh|carter-tracy|topf": the water-zone model's number in `model`, left
-// unset without the option; false and `error` (German) for another word.
+// unset without the option; false and `error` for another word.
 bool modelOption(const Parsed& p, std::optional<int>& model, std::string& error);
 // The help line of the option.
-inline constexpr const char* kModelHelp =
-    "  --modell fetkovich|veh|carter-tracy|topf   Zuflussmodell (ohne die Option das des Falls)";
+const char* modelHelp();
 
 // The path to read for a file argument: "-" is standard input.
 std::string inputPath(const std::string& argument);
 // Writes `bytes` to the file `path` atomically, or to standard output for "-"; false and
-// `error` (German, without the path) when that fails.
+// `error` (without the path) when that fails.
 brelvan::IoResult<> writeOutput(const std::string& path, std::string_view bytes);
-// Standard output flushed; false after a German message on stderr when it could not be
+// Standard output flushed; false after a message on stderr when it could not be
 // written (a full disk, a closed pipe).
 bool flushStdout();
 
 // Refuses to replace an existing case file unless --ueberschreiben was given; false after the
-// German message.
+// message.
 bool mayWriteCase(const Parsed& p, const std::string& path);
 
 } // namespace cli

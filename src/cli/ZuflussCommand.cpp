@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "cli/CliTexts.h"
 #include "cli/Options.h"
 #include "document/PressureHistory.h"
 #include "engine/WaterZoneModels.h"
@@ -9,26 +10,31 @@
 #include "support/TextFormat.h"
 
 using brelvan::cformat;
+using cli::tx;
 namespace wz = brelvan::waterzone;
 
 namespace {
 
-const char* const kZuflussHelp =
-    "Aufruf: brelvan-cli zufluss --modell M --k K --h H --mu MU --phi PHI --kompress C\n"
-    "        --winkel A (--rw RW --re RE|unendlich | --tiefe L --breite B)\n"
-    "        --druckverlauf DATEI\n"
-    "Rechnet den kumulativen Wasserzufluss WE (Mio m3) eines Brelvans für einen Druckverlauf am\n"
-    "GWC und gibt je Zeitpunkt eine Zeile „Tage WE“ aus.\n"
-    "  --modell     fetkovich (Intervallmittel), veh (van Everdingen-Hurst), carter-tracy, topf\n"
-    "  --k          Permeabilität (mD)     --h    Mächtigkeit (m)\n"
-    "  --mu         Wasserviskosität (cp)  --phi  Porosität (Anteil)\n"
-    "  --kompress   Kompressibilität (1E-5/bar)\n"
-    "  --winkel     360 voller Ring, unter 360 Teilring, 0 lineares Brelvan\n"
-    "  --rw, --re   Radius bis GWC und bis Brelvanende (m); --re unendlich für einen\n"
-    "               unendlichen Ring (veh, carter-tracy)\n"
-    "  --tiefe, --breite  Tiefe und Breite des linearen Brelvans (m)\n"
-    "DATEI: je Zeile Tage seit Beginn und Druck (bar), getrennt durch Leerzeichen, Tab, „;“\n"
-    "oder „,“; die erste Zeile ist Tag 0 mit dem Anfangsdruck, eine Überschrift ist erlaubt.";
+const char* zuflussHelp() {
+    return tx(
+        "Aufruf: brelvan-cli zufluss --modell M --k K --h H --mu MU --phi PHI --kompress C\n"
+        "        --winkel A (--rw RW --re RE|unendlich | --tiefe L --breite B)\n"
+        "        --druckverlauf DATEI\n"
+        "Rechnet den kumulativen Wasserzufluss WE (Mio m3) eines Brelvans für einen Druckverlauf "
+        "am\n"
+        "GWC und gibt je Zeitpunkt eine Zeile „Tage WE“ aus.\n"
+        "  --modell     fetkovich (Intervallmittel), veh (van Everdingen-Hurst), carter-tracy, "
+        "topf\n"
+        "  --k          Permeabilität (mD)     --h    Mächtigkeit (m)\n"
+        "  --mu         Wasserviskosität (cp)  --phi  Porosität (Anteil)\n"
+        "  --kompress   Kompressibilität (1E-5/bar)\n"
+        "  --winkel     360 voller Ring, unter 360 Teilring, 0 lineares Brelvan\n"
+        "  --rw, --re   Radius bis GWC und bis Brelvanende (m); --re unendlich für einen\n"
+        "               unendlichen Ring (veh, carter-tracy)\n"
+        "  --tiefe, --breite  Tiefe und Breite des linearen Brelvans (m)\n"
+        "DATEI: je Zeile Tage seit Beginn und Druck (bar), getrennt durch Leerzeichen, Tab, „;“\n"
+        "oder „,“; die erste Zeile ist Tag 0 mit dem Anfangsdruck, eine Überschrift ist erlaubt.");
+}
 
 bool numberOption(const cli::Parsed& p, const char* name, double& target, std::string& error) {
     const auto it = p.options.find(name);
@@ -36,7 +42,8 @@ bool numberOption(const cli::Parsed& p, const char* name, double& target, std::s
         return true;
     const std::optional<double> v = cli::number(it->second);
     if (!v) {
-        error = cformat("„%s“ ist keine gültige Zahl für --%s.", it->second, name);
+        error =
+            cformat(tx("„%s“ ist keine gültige Zahl für --%s."), it->second, cli::optionName(name));
         return false;
     }
     target = *v;
@@ -51,19 +58,20 @@ int cmdZufluss(const std::vector<std::string>& args) {
     const std::vector<std::string> known = {"modell", "k",        "h",      "mu",
                                             "phi",    "kompress", "winkel", "rw",
                                             "re",     "tiefe",    "breite", "druckverlauf"};
-    if (!cli::prepare(args, known, kZuflussHelp, p, status))
+    if (!cli::prepare(args, known, zuflussHelp(), p, status))
         return status;
     if (!p.positional.empty())
-        return cli::usage("Der Befehl zufluss nimmt keine Falldatei.", kZuflussHelp);
+        return cli::usage(tx("Der Befehl zufluss nimmt keine Falldatei."), zuflussHelp());
     for (const char* required : {"modell", "kompress", "winkel", "druckverlauf"})
         if (!p.options.count(required))
-            return cli::usage(cformat("Die Option --%s fehlt.", required), kZuflussHelp);
+            return cli::usage(cformat(tx("Die Option --%s fehlt."), cli::optionName(required)),
+                              zuflussHelp());
     wz::Model model;
     if (!wz::modelFromWord(p.options.at("modell"), model))
-        return cli::usage(cformat("--modell erwartet fetkovich, veh, carter-tracy oder topf, "
-                                  "nicht „%s“.",
+        return cli::usage(cformat(tx("--modell erwartet fetkovich, veh, carter-tracy oder topf, "
+                                     "nicht „%s“."),
                                   p.options.at("modell")),
-                          kZuflussHelp);
+                          zuflussHelp());
     wz::Rock rock;
     double compress = 0;
     std::string error;
@@ -75,27 +83,28 @@ int cmdZufluss(const std::vector<std::string>& args) {
         (!infinite && !numberOption(p, "re", rock.re, error)) ||
         !numberOption(p, "tiefe", rock.depth, error) ||
         !numberOption(p, "breite", rock.width, error))
-        return cli::usage(error, kZuflussHelp);
+        return cli::usage(error, zuflussHelp());
     if (!(rock.angle >= 0 && rock.angle <= 360))
-        return cli::usage("--winkel muss zwischen 0 und 360 liegen.", kZuflussHelp);
+        return cli::usage(tx("--winkel muss zwischen 0 und 360 liegen."), zuflussHelp());
     const bool radial = rock.angle > 0;
     if (radial && (p.options.count("tiefe") || p.options.count("breite")))
-        return cli::usage("Ein ringförmiges Brelvan (--winkel über 0) nimmt --rw und --re, nicht "
-                          "--tiefe und --breite.",
-                          kZuflussHelp);
+        return cli::usage(
+            tx("Ein ringförmiges Brelvan (--winkel über 0) nimmt --rw und --re, nicht "
+               "--tiefe und --breite."),
+            zuflussHelp());
     if (!radial && (p.options.count("rw") || p.options.count("re")))
-        return cli::usage("Ein lineares Brelvan (--winkel 0) nimmt --tiefe und --breite, nicht "
-                          "--rw und --re.",
-                          kZuflussHelp);
+        return cli::usage(tx("Ein lineares Brelvan (--winkel 0) nimmt --tiefe und --breite, nicht "
+                             "--rw und --re."),
+                          zuflussHelp());
     if (radial && !infinite && p.options.count("rw") && !p.options.count("re"))
-        return cli::usage("Die Option --re fehlt (eine Zahl oder „unendlich“).", kZuflussHelp);
+        return cli::usage(tx("Die Option --re fehlt (eine Zahl oder „unendlich“)."), zuflussHelp());
 
     const std::string& path = p.options.at("druckverlauf");
     const brelvan::IoResult<std::string> bytes =
         brelvan::readFileBounded(path, std::size_t{16} << 20);
     if (!bytes) {
         cli::printErr(
-            cformat("Die Datei „%s“ kann nicht gelesen werden: %s.", path, bytes.error()));
+            cformat(tx("Die Datei „%s“ kann nicht gelesen werden: %s."), path, bytes.error()));
         return cli::kFailed;
     }
     brelvan::PressureHistory history;

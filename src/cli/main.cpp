@@ -3,18 +3,24 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/DiagnoseCommand.h"
 #include "cli/GrafikCommand.h"
 #include "cli/Options.h"
 #include "cli/ZuflussCommand.h"
+#include "support/Language.h"
+#include "support/TextFormat.h"
+
+using brelvan::cformat;
+using cli::tx;
 
 namespace {
 
 #ifndef BRELVAN_HAVE_CHART
 int unavailableChart(const std::vector<std::string>&) {
-    cli::printErr("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; der Befehl „grafik“ "
-                  "steht nicht zur Verfügung.");
+    cli::printErr(tx("Diese Ausgabe von brelvan-cli wurde ohne Grafik gebaut; der Befehl „grafik“ "
+                     "steht nicht zur Verfügung."));
     return cli::kUsage;
 }
 #endif
@@ -32,63 +38,110 @@ int karte(const std::vector<std::string>& args) {
     return cmdKarte(args, pictures);
 }
 
-// Every command: its name, its line in the overview, and the function that runs it. A new
-// command is one more entry here.
+// Every command: its German name, its English name, its line in the overview, and the function
+// that runs it. A new command is one more entry here.
 struct Command {
     const char* name;
-    const char* summary;
+    const char* english;
+    std::string (*summary)();
     int (*run)(const std::vector<std::string>&);
 };
 
 const Command kCommands[] = {
-    {"bericht", "bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus",
+    {"bericht", "report",
+     []() -> std::string {
+         return tx("bericht FALL.brv        rechnet den Fall und gibt den Ergebnisbericht aus");
+     },
      cmdBericht},
-    {"sensitivitaet", "sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler",
+    {"sensitivitaet", "sensitivity",
+     []() -> std::string {
+         return tx("sensitivitaet FALL.brv  sucht OGIP, WIP und J-Wert mit dem kleinsten Fehler");
+     },
      cmdSensitivitaet},
-    {"anpassen", "anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%-Bereichen",
+    {"anpassen", "fit",
+     []() -> std::string { // "%%": the percent sign of "95-%-Bereichen".
+         return cformat(
+             tx("anpassen FALL.brv       passt OGIP, WIP und J-Wert an, mit 95-%%-Bereichen"));
+     },
      cmdAnpassen},
-    {"karte", "karte FALL.brv          rechnet die Fehlerkarte zweier Parameter", karte},
-    {"jwert", "jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie",
+    {"karte", "map",
+     []() -> std::string {
+         return tx("karte FALL.brv          rechnet die Fehlerkarte zweier Parameter");
+     },
+     karte},
+    {"jwert", "jvalue",
+     []() -> std::string {
+         return tx(
+             "jwert                   berechnet J-Wert und Wasser-in-place aus der Geometrie");
+     },
      cmdJWert},
-    {"zwert", "zwert                   berechnet die pseudokritischen Werte und den z-Wert",
+    {"zwert", "zvalue",
+     []() -> std::string {
+         return tx("zwert                   berechnet die pseudokritischen Werte und den z-Wert");
+     },
      cmdZWert},
-    {"zufluss", "zufluss                 rechnet den Wasserzufluss eines Druckverlaufs nach einem Modell",
+    {"zufluss", "influx",
+     []() -> std::string {
+         return tx("zufluss                 rechnet den Wasserzufluss eines Druckverlaufs nach "
+                   "einem Modell");
+     },
      cmdZufluss},
-    {"neu", "neu NEU.brv             legt einen neuen Fall an", cmdNeu},
-    {"zeigen", "zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls", cmdZeigen},
+    {"neu", "new",
+     []() -> std::string { return tx("neu NEU.brv             legt einen neuen Fall an"); },
+     cmdNeu},
+    {"zeigen", "show",
+     []() -> std::string {
+         return tx("zeigen FALL.brv         zeigt alle gespeicherten Felder eines Falls");
+     },
+     cmdZeigen},
 #ifdef BRELVAN_HAVE_CHART
-    {"grafik", "grafik                  zeichnet eine Grafik des Falls", brelvanGrafikCommand},
+    {"grafik", "chart",
+     []() -> std::string { return tx("grafik                  zeichnet eine Grafik des Falls"); },
+     brelvanGrafikCommand},
 #else
-    {"grafik", "grafik                  zeichnet eine Grafik (nur in Builds mit Grafik)",
+    {"grafik", "chart",
+     []() -> std::string {
+         return tx("grafik                  zeichnet eine Grafik (nur in Builds mit Grafik)");
+     },
      unavailableChart},
 #endif
-    {"diagnose", "diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und Wasserzufluss",
+    {"diagnose", "diagnose",
+     []() -> std::string {
+         return tx("diagnose FALL.brv       p/z-Gerade, Cole-Anstieg, RMS-Fehler und "
+                   "Wasserzufluss");
+     },
      cmdDiagnose},
 };
 
 std::string usageText() {
-    std::string text = "Aufruf: brelvan-cli BEFEHL [ARGUMENTE]\n"
-                       "       brelvan-cli --version | --help\n"
-                       "\n"
-                       "Befehle:\n";
+    std::string text = tx("Aufruf: brelvan-cli BEFEHL [ARGUMENTE]\n"
+                          "       brelvan-cli --version | --help\n"
+                          "\n"
+                          "Befehle:\n");
     for (const Command& c : kCommands)
-        text += std::string("  ") + c.summary + "\n";
-    text += "\n"
-            "„brelvan-cli BEFEHL --help“ beschreibt einen Befehl. „-“ als Dateiname steht für\n"
-            "die Standardein- bzw. -ausgabe, „--“ beendet die Optionen.\n"
-            "Rückgabewert: 0 Erfolg, 1 Aufruffehler, 2 Datei nicht lesbar oder schreibbar bzw.\n"
-            "Eingabe abgelehnt, 3 Rechnung mit Abbruch beendet (der Bericht wird ausgegeben).";
+        text += std::string("  ") + c.summary() + "\n";
+    text += tx("\n"
+               "„brelvan-cli BEFEHL --help“ beschreibt einen Befehl. „-“ als Dateiname steht für\n"
+               "die Standardein- bzw. -ausgabe, „--“ beendet die Optionen.\n"
+               "Rückgabewert: 0 Erfolg, 1 Aufruffehler, 2 Datei nicht lesbar oder schreibbar bzw.\n"
+               "Eingabe abgelehnt, 3 Rechnung mit Abbruch beendet (der Bericht wird ausgegeben).");
     return text;
 }
 
-int dispatch(const std::vector<std::string>& args) {
+int dispatch(std::vector<std::string> args) {
+    // The language first, so that every text, a refused --sprache included, is in it.
+    brelvan::setCurrentLanguage(brelvan::languageFromEnvironment());
+    if (std::string error; !cli::takeLanguageOption(args, error)) {
+        cli::printErr(error);
+        return cli::kUsage;
+    }
     if (args.empty()) {
         cli::printErr(usageText());
         return cli::kUsage;
     }
     const std::string& command = args.front();
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "--help" || command == "-h" || command == "hilfe") {
+    if (command == "--help" || command == "-h" || command == "hilfe" || command == "help") {
         cli::printOut(usageText());
         return cli::kOk;
     }
@@ -97,9 +150,9 @@ int dispatch(const std::vector<std::string>& args) {
         return cli::kOk;
     }
     for (const Command& c : kCommands)
-        if (command == c.name)
+        if (command == c.name || command == c.english)
             return c.run(rest);
-    cli::printErr("Unbekannter Befehl „" + command + "“.\n");
+    cli::printErr(brelvan::cformat(tx("Unbekannter Befehl „%s“.\n"), command));
     cli::printErr(usageText());
     return cli::kUsage;
 }

@@ -31,6 +31,8 @@ for want in /usr/bin/brelvan /usr/bin/brelvan-cli \
     /usr/share/icons/hicolor/scalable/mimetypes/application-x-brelvan.svg \
     /usr/share/metainfo/de.brelvan.brelvan.metainfo.xml \
     /usr/share/man/man1/brelvan.1.gz /usr/share/man/man1/brelvan-cli.1.gz \
+    /usr/share/man/man1/brelvan-grafik.1.gz /usr/share/man/de/man1/brelvan.1.gz \
+    /usr/share/man/de/man1/brelvan-cli.1.gz /usr/share/man/de/man1/brelvan-grafik.1.gz \
     /usr/share/doc/brelvan/copyright /usr/share/doc/brelvan/changelog.gz \
     /usr/share/doc/brelvan/examples/beispiel.brv /usr/share/doc/brelvan/examples/druckwerte.csv; do
     if ! grep -qx "$want" "$scratch/files"; then
@@ -84,6 +86,20 @@ fi
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/brelvan.desktop" || fail=1
+# English base strings with German translations; the man pages in their language's folder.
+for key in GenericName Comment Keywords; do
+    if ! grep -q "^$key\[de\]=" "$root/usr/share/applications/brelvan.desktop"; then
+        echo "FEHLT im Desktop-Eintrag: $key[de]"
+        fail=1
+    fi
+done
+for page in brelvan brelvan-cli brelvan-grafik; do
+    if ! zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.SH NAME' ||
+        ! zcat "$root/usr/share/man/de/man1/$page.1.gz" | grep -q '^\.SH BEZEICHNUNG'; then
+        echo "Die Handbuchseite $page steht nicht englisch in man1 und deutsch in de/man1"
+        fail=1
+    fi
+done
 if ! update-mime-database "$root/usr/share/mime" ||
     ! grep -q 'application/x-brelvan:\*\.brv' "$root/usr/share/mime/globs2"; then
     echo "Die MIME-Definition wird nicht angenommen"
