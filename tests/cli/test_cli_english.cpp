@@ -2,8 +2,6 @@
 // command and option names, and the words it takes for option values.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -12,42 +10,24 @@
 #include <utility>
 #include <vector>
 
-#include "../document/TestFiles.h"
 #include "cli/CliTexts.h"
 #include "cli/Options.h"
 #include "support/Language.h"
 #include "testing/CatalogueScan.h"
+#include "testing/CliRun.h"
+#include "testing/TestFiles.h"
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using CliResult = cli_run::Result;
 
 // Runs the batch tool with `args` under the environment assignments `env` (e.g.
 // "LANG=en_US.UTF-8"); the language variables not named are unset.
-CliResult runCli(const std::vector<std::string>& args, const TempDir& dir,
+CliResult runCli(const std::vector<std::string>& args, const TempDir&,
                  const std::string& env = "LANG=C.UTF-8") {
-    std::string command =
-        "env -u LC_ALL -u LC_MESSAGES -u LANG " + env + " timeout 120 " + quoted(BRELVAN_CLI);
-    for (const std::string& a : args)
-        command.append(" ").append(quoted(a));
-    const std::string out = dir.file("out.txt"), err = dir.file("err.txt");
-    command.append(" >").append(quoted(out)).append(" 2>").append(quoted(err));
-    const int raw = std::system(command.c_str());
-    CliResult r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = readFile(out);
-    r.err = readFile(err);
-    return r;
+    cli_run::Options options;
+    options.environment = "-u LC_ALL -u LC_MESSAGES -u LANG " + env;
+    return cli_run::run(args, options);
 }
 
 const std::string kBeispiel = BRELVAN_SOURCE_DIR "/examples/beispiel.brv";
