@@ -3,9 +3,13 @@
 #include <cmath>
 
 #include "support/Numbers.h"
+#include "support/SupportTexts.h"
+#include "support/TextFormat.h"
 
 namespace brelvan {
 namespace {
+
+using support::tx;
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -68,18 +72,18 @@ public:
         case NumberStatus::None:
             return 1;
         case NumberStatus::Malformed:
-            problem = std::string("Der ") + field + " „" + token + "“ ist keine gültige Zahl";
+            problem = cformat(tx("Der %s „%s“ ist keine gültige Zahl"), field, token);
             return 1;
         case NumberStatus::NotFinite:
-            problem = std::string("Der ") + field + " „" + token + "“ ist keine endliche Zahl";
+            problem = cformat(tx("Der %s „%s“ ist keine endliche Zahl"), field, token);
             return 1;
         case NumberStatus::Ok:
         case NumberStatus::Underflow:
             break;
         }
         if (std::fabs(static_cast<double>(r.value)) > kMaxLineValue) {
-            problem = std::string("Der ") + field + " „" + token +
-                      "“ liegt außerhalb jedes möglichen Wertes";
+            problem =
+                cformat(tx("Der %s „%s“ liegt außerhalb jedes möglichen Wertes"), field, token);
             return 1;
         }
         m_pos += r.length;
@@ -115,14 +119,14 @@ int scan(std::string_view text, PressureLineT<Real>& line, std::string& problem)
         return count;
     if (!step(sc.readInt(line.year)))
         return count;
-    if (!step(sc.readReal(line.gp, problem, "Gp-Wert")))
+    if (!step(sc.readReal(line.gp, problem, tx("Gp-Wert"))))
         return count;
-    if (!step(sc.readReal(line.pressure, problem, "Druckwert")))
+    if (!step(sc.readReal(line.pressure, problem, tx("Druckwert"))))
         return count;
     // The produced water: read where a number stands, refused (with its reason) where the
     // number is no possible one, and text of any other kind is ignored as before.
-    if (sc.readReal(line.water, problem, "Wp-Wert") == 0 && line.water < 0)
-        problem = "Der Wp-Wert darf nicht negativ sein";
+    if (sc.readReal(line.water, problem, tx("Wp-Wert")) == 0 && line.water < 0)
+        problem = tx("Der Wp-Wert darf nicht negativ sein");
     return count;
 }
 
