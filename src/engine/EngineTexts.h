@@ -1,4 +1,4 @@
-// The texts of the engine in German and English: tx("German text") answers in the current
+// The texts of the engine in German and English: tx() answers with a German text in the current
 // language. The report's lines (engine/Report.h) and the sensitivity search's texts stand as
 // named German constants; their users pass them through tx() as well.
 #pragma once

@@ -1,4 +1,4 @@
-// The texts of the support layer in German and English: tx("German text") answers in the
+// The texts of the support layer in German and English: tx() answers with a German text in the
 // current language (engine and document have their own tables).
 #pragma once
 
