@@ -108,7 +108,8 @@ constexpr std::array kTexts = std::to_array<TextPair>({
     // ---- Dates
     {"ERROR JAHR < 1900", "ERROR YEAR < 1900"},
     // ---- Sensitivity search
-    {"kein Wert   %12.1f   %12.1f   %12.1f", "no value    %12.1f   %12.1f   %12.1f"},
+    // One word in English, as the results dialog takes the line apart at its blanks.
+    {"kein Wert   %12.1f   %12.1f   %12.1f", "n/a         %12.1f   %12.1f   %12.1f"},
     {"Es wurden %d Fälle gerechnet\nMin.Error: %5.3f OGIP: %5.1f WIP: %5.1f JWert: %5.2f\n"
      "Wollen Sie die Einzelergebnisse sehen?",
      "%d cases were computed\nMin. error: %5.3f OGIP: %5.1f WIP: %5.1f J: %5.2f\n"
