@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <string>
 
+#include "../document/TestFiles.h"
 #include "support/EnglishScope.h"
 #include "support/FileIo.h"
 #include "support/PressureLine.h"
@@ -34,8 +34,9 @@ TEST(SupportTexts, CatalogueHoldsEveryTextOfTheLayerOnce) {
 // A reason assembled from parts (a system error inside a sentence, a size, a field name and
 // the refused number) is whole in either language.
 TEST(SupportTexts, ReasonsComeInTheCurrentLanguage) {
-    const auto folder = std::filesystem::temp_directory_path() / "brelvan-fehlt-ganz" / "x.brv";
-    const brelvan::IoResult<> german = brelvan::writeFileAtomically(folder.string(), "x");
+    const TempDir dir;
+    const std::string folder = dir.file("fehlt/x.brv");
+    const brelvan::IoResult<> german = brelvan::writeFileAtomically(folder, "x");
     ASSERT_FALSE(german);
     EXPECT_EQ(german.error(), "ihren Ordner gibt es nicht");
     EXPECT_EQ(brelvan::pressureLineProblem("1.1.2001 --5 200"),
@@ -45,7 +46,7 @@ TEST(SupportTexts, ReasonsComeInTheCurrentLanguage) {
     EXPECT_EQ(unknown.rfind("Systemfehler " + std::to_string(EOWNERDEAD), 0), 0u) << unknown;
 
     const EnglishScope english;
-    const brelvan::IoResult<> written = brelvan::writeFileAtomically(folder.string(), "x");
+    const brelvan::IoResult<> written = brelvan::writeFileAtomically(folder, "x");
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error(), "its folder does not exist");
     EXPECT_EQ(brelvan::pressureLineProblem("1.1.2001 --5 200"),
@@ -64,14 +65,14 @@ TEST(SupportTexts, ReasonsComeInTheCurrentLanguage) {
 
 // A file beyond the size a case file may have: the limit stands in the reason.
 TEST(SupportTexts, TooLargeNamesTheLimit) {
-    const auto path = std::filesystem::temp_directory_path() / "brelvan-support-texts.bin";
-    ASSERT_TRUE(brelvan::writeFileAtomically(path.string(), std::string(3000, 'x')));
-    const auto german = brelvan::readFileBounded(path.string(), 2000);
+    const TempDir dir;
+    const std::string path = dir.file("gross.bin");
+    ASSERT_TRUE(brelvan::writeFileAtomically(path, std::string(3000, 'x')));
+    const auto german = brelvan::readFileBounded(path, 2000);
     ASSERT_FALSE(german);
     EXPECT_EQ(german.error(),
               "sie ist größer als 2000 Bytes und damit keine Datei dieses Programms");
-    const auto refused = inEnglish([&] { return brelvan::readFileBounded(path.string(), 2000); });
+    const auto refused = inEnglish([&] { return brelvan::readFileBounded(path, 2000); });
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(), "it is larger than 2000 bytes and so no file of this program");
-    std::filesystem::remove(path);
 }
