@@ -1,5 +1,7 @@
 #include "engine/DayNumber.h"
 
+#include "engine/EngineTexts.h"
+
 namespace brelvan {
 namespace {
 
@@ -35,7 +37,7 @@ double dayNumber(int tag, int monat, int jahr) {
 
 double tage(int tag, int monat, int jahr, std::vector<std::string>& messages) {
     if (jahr < 1900)
-        messages.emplace_back(kYearBefore1900);
+        messages.emplace_back(engine::tx(kYearBefore1900));
     return dayNumber(tag, monat, jahr);
 }
 

@@ -8,6 +8,7 @@
 #include <boost/math/distributions/fisher_f.hpp>
 #include <boost/math/distributions/non_central_f.hpp>
 
+#include "engine/EngineTexts.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::engine {
@@ -31,16 +32,16 @@ double coleOrdinate(double gp, double pz, double pzInit) {
 const char* verdictWord(WaterVerdict verdict) {
     switch (verdict) {
     case WaterVerdict::Yes:
-        return "ja";
+        return tx("ja");
     case WaterVerdict::No:
-        return "nein";
+        return tx("nein");
     default:
-        return "unklar";
+        return tx("unklar");
     }
 }
 
 std::string verdictLine(const WaterSupportCheck& check) {
-    return std::string("Wasserzufluss: ") + verdictWord(check.verdict);
+    return cformat(tx("Wasserzufluss: %s"), verdictWord(check.verdict));
 }
 
 namespace {
@@ -62,9 +63,9 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
     }
     const int n = static_cast<int>(x.size());
     c.points = n;
-    const char* const tooFew = "Zu wenige Messpunkte für eine Aussage: der Test braucht "
-                               "mindestens drei Meßwerte bei mindestens zwei verschiedenen Gp "
-                               "über 0.";
+    const char* const tooFew = tx("Zu wenige Messpunkte für eine Aussage: der Test braucht "
+                                  "mindestens drei Meßwerte bei mindestens zwei verschiedenen Gp "
+                                  "über 0.");
     if (n < 3 || !(xMax > 0) || !(xMax > xMinPositive)) {
         c.reason = tooFew;
         return;
@@ -151,33 +152,34 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
     const double fCritical = boost::math::quantile(f, 1 - kTestLevel);
 
     const double slope = b0 / xMax;
-    const std::string numbers = "F = " + fixedText(c.fValue, 2) +
-                                (c.pValue < 1e-4 ? ", p < 0.0001" : ", p = " + fixedText(c.pValue, 4)) +
-                                ", Streuung " + fixedText(c.scatter, 2) + " bar (p/z), " +
-                                std::to_string(n) + " Meßwerte";
+    const std::string numbers =
+        cformat(tx("F = %s, %s, Streuung %s bar (p/z), %d Meßwerte"), fixedText(c.fValue, 2),
+                c.pValue < 1e-4 ? std::string("p < 0.0001") : "p = " + fixedText(c.pValue, 4),
+                fixedText(c.scatter, 2), n);
     if (c.pValue < kTestLevel) {
         c.power = 1;
         if (c.bend > 0) {
             c.verdict = WaterVerdict::Yes;
             c.support = true;
-            c.reason = "Die gemessenen p/z liegen signifikant über der volumetrischen Geraden "
-                       "durch (0, (p/z)i) (" +
-                       numbers +
-                       "): Wasser aus der Wasserzone stützt den Druck, die p/z-Gerade "
-                       "überschätzt das Gas in place.";
+            c.reason = cformat(tx("Die gemessenen p/z liegen signifikant über der volumetrischen "
+                                  "Geraden durch (0, (p/z)i) (%s): Wasser aus der Wasserzone "
+                                  "stützt den Druck, die p/z-Gerade überschätzt das Gas in "
+                                  "place."),
+                               numbers);
         } else {
             c.verdict = WaterVerdict::No;
-            c.reason = "Die gemessenen p/z biegen signifikant unter die volumetrische Gerade (" +
-                       numbers +
-                       "): das spricht gegen Wasserzufluss (eher Kompressibilität von Gestein "
-                       "und Wasser oder fehlerhafte Werte).";
+            c.reason = cformat(tx("Die gemessenen p/z biegen signifikant unter die volumetrische "
+                                  "Gerade (%s): das spricht gegen Wasserzufluss (eher "
+                                  "Kompressibilität von Gestein und Wasser oder fehlerhafte "
+                                  "Werte)."),
+                               numbers);
         }
         return;
     }
     if (!(slope < 0)) {
-        c.reason = "Die gemessenen p/z fallen nicht mit der Förderung; der Test kann nichts "
-                   "aussagen (" +
-                   numbers + ").";
+        c.reason = cformat(tx("Die gemessenen p/z fallen nicht mit der Förderung; der Test kann "
+                              "nichts aussagen (%s)."),
+                           numbers);
         return;
     }
     // The power from the curve's first-order form near the line, b u - b A u^2: the F test
@@ -199,17 +201,20 @@ void testWaterSupport(const std::vector<double>& gps, const std::vector<double>&
     }
     if (c.power >= kPowerNeeded) {
         c.verdict = WaterVerdict::No;
-        c.reason = "Die volumetrische Gerade durch (0, (p/z)i) erklärt die Meßwerte innerhalb "
-                   "ihrer Streuung; eine Biegung nach oben verbessert sie nicht signifikant (" +
-                   numbers + "). Ein Cole-Anstieg von " + fixedText(kDetectableRise * 100, 0) +
-                   " % wäre mit " + fixedText(c.power * 100, 0) +
-                   " % Wahrscheinlichkeit erkannt worden: kein Hinweis auf Wasserzufluss.";
+        c.reason =
+            cformat(tx("Die volumetrische Gerade durch (0, (p/z)i) erklärt die Meßwerte "
+                       "innerhalb ihrer Streuung; eine Biegung nach oben verbessert sie "
+                       "nicht signifikant (%s). Ein Cole-Anstieg von %s %% wäre mit %s "
+                       "%% Wahrscheinlichkeit erkannt worden: kein Hinweis auf "
+                       "Wasserzufluss."),
+                    numbers, fixedText(kDetectableRise * 100, 0), fixedText(c.power * 100, 0));
     } else {
-        c.reason = "Die Meßwerte lassen keine Aussage zu: keine signifikante Biegung (" + numbers +
-                   "), aber auch ein Cole-Anstieg von " + fixedText(kDetectableRise * 100, 0) +
-                   " % wäre nur mit " + fixedText(c.power * 100, 0) +
-                   " % Wahrscheinlichkeit erkannt worden (zu wenige Punkte, zu wenig "
-                   "Druckabfall oder zu viel Streuung).";
+        c.reason =
+            cformat(tx("Die Meßwerte lassen keine Aussage zu: keine signifikante Biegung "
+                       "(%s), aber auch ein Cole-Anstieg von %s %% wäre nur mit %s %% "
+                       "Wahrscheinlichkeit erkannt worden (zu wenige Punkte, zu wenig "
+                       "Druckabfall oder zu viel Streuung)."),
+                    numbers, fixedText(kDetectableRise * 100, 0), fixedText(c.power * 100, 0));
     }
 }
 

@@ -9,7 +9,12 @@
 
 #include <boost/math/distributions/fisher_f.hpp>
 
+#include "engine/EngineTexts.h"
+#include "support/TextFormat.h"
+
 namespace brelvan::fit {
+
+using engine::tx;
 
 namespace {
 
@@ -169,12 +174,12 @@ const char* paramName(int param) {
     case kWip:
         return "WIP";
     default:
-        return "J-Wert";
+        return tx("J-Wert");
     }
 }
 
 const char* paramUnit(int param) {
-    return param == kJWert ? "m3/(Tag·bar)" : "Mio m3";
+    return param == kJWert ? tx("m3/(Tag·bar)") : tx("Mio m3");
 }
 
 Misfit misfitOf(const std::vector<double>& residuals) {
@@ -357,7 +362,7 @@ RefineResult refine(const Objective& objective, const Point& start, const Refine
         const double s = scaledValue(options.bounds, j, res.best[j]);
         res.atBound[j] = s <= kOnBound || s >= 1 - kOnBound;
         if (res.atBound[j])
-            res.warnings.push_back(std::string(paramName(j)) + " liegt am Rand des Suchbereichs");
+            res.warnings.push_back(cformat(tx("%s liegt am Rand des Suchbereichs"), paramName(j)));
     }
     return res;
 }
@@ -427,19 +432,19 @@ RangesResult profileRanges(const Objective& objective, const RefineResult& best,
                            const RefineOptions& options, const parallel::Control& control) {
     RangesResult out;
     if (!best.valid) {
-        out.message = "Am besten Punkt ergibt die Rechnung keinen Fehlerwert.";
+        out.message = tx("Am besten Punkt ergibt die Rechnung keinen Fehlerwert.");
         return out;
     }
     const Space space(options.bounds, options.free, best.best);
     const int p = space.size();
     const int n = best.misfit.n;
     if (p == 0) {
-        out.message = "Kein Parameter ist frei.";
+        out.message = tx("Kein Parameter ist frei.");
         return out;
     }
     if (n <= p) {
-        out.message = "Für Bereiche werden mehr Meßwerte (" + std::to_string(n) +
-                      ") als freie Parameter (" + std::to_string(p) + ") benötigt.";
+        out.message = cformat(
+            tx("Für Bereiche werden mehr Meßwerte (%d) als freie Parameter (%d) benötigt."), n, p);
         return out;
     }
     const double ssMin = best.misfit.ss;
@@ -777,8 +782,8 @@ FitResult fitCase(const Objective& objective, const FitOptions& options,
         out.start = from;
         if (++out.restarts > options.maxRestarts) {
             out.ranges = RangesResult{};
-            out.ranges.message = "Die Profilsuche fand wiederholt tiefere Punkte; es werden "
-                                 "keine Bereiche angegeben.";
+            out.ranges.message = tx("Die Profilsuche fand wiederholt tiefere Punkte; es werden "
+                                    "keine Bereiche angegeben.");
             break;
         }
     }
@@ -791,22 +796,21 @@ FitResult fitCase(const Objective& objective, const FitOptions& options,
 }
 
 std::string describeStarts(const FitResult& result) {
-    std::string s = "Starts am Optimum: " + std::to_string(result.atOptimum) + " von " +
-                    std::to_string(result.starts);
+    std::string s = cformat(tx("Starts am Optimum: %d von %d"), result.atOptimum, result.starts);
     if (result.restarts == 1)
-        s += ", 1 Neustart aus der Profilsuche";
+        s += tx(", 1 Neustart aus der Profilsuche");
     else if (result.restarts > 1)
-        s += ", " + std::to_string(result.restarts) + " Neustarts aus der Profilsuche";
+        s += cformat(tx(", %d Neustarts aus der Profilsuche"), result.restarts);
     return s;
 }
 
 std::string describeRange(int param, const Range& range) {
-    std::string s = std::string(paramName(param)) + ": " + fixedText(range.lo, 3) + " bis " +
-                    fixedText(range.hi, 3) + " " + paramUnit(param);
+    std::string s = cformat(tx("%s: %s bis %s %s"), paramName(param), fixedText(range.lo, 3),
+                            fixedText(range.hi, 3), paramUnit(param));
     if (range.openLo)
-        s += ", nach unten offen";
+        s += tx(", nach unten offen");
     if (range.openHi)
-        s += ", nach oben offen";
+        s += tx(", nach oben offen");
     return s;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/EngineTexts.h"
+
 namespace brelvan::fit {
 
 int thirdAxis(int a, int b) {
@@ -74,7 +76,7 @@ MisfitMap misfitMap(const Objective& objective, const MapOptions& options,
 }
 
 std::string mapCsv(const MisfitMap& map) {
-    std::string out = "OGIP,WIP,JWert,RMSFehler,MittlererFehler\n";
+    std::string out = engine::tx("OGIP,WIP,JWert,RMSFehler,MittlererFehler\n");
     for (const MapCell& cell : map.cells) {
         out += fixedText(cell.x[kOgip], 6) + ',' + fixedText(cell.x[kWip], 6) + ',' +
                fixedText(cell.x[kJWert], 6) + ',';

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/EngineTexts.h"
 #include "engine/FitObjective.h"
 #include "engine/ModelWaterZone.h"
 
@@ -34,7 +35,7 @@ ModelComparison compareModels(const engine::RunInputs& base, const RefineOptions
             o.free[kJWert] = false; // the pot ignores J
         f.freeParams = static_cast<int>(std::count(o.free.begin(), o.free.end(), true));
         if (f.freeParams == 0) {
-            f.problem = "Kein freier Parameter.";
+            f.problem = engine::tx("Kein freier Parameter.");
             out.fits.push_back(std::move(f));
             continue;
         }
@@ -51,7 +52,7 @@ ModelComparison compareModels(const engine::RunInputs& base, const RefineOptions
         }
         f.best = refine(objective, from, o);
         if (!f.best.valid) {
-            f.problem = "Am Startpunkt ergibt die Rechnung keinen Fehlerwert.";
+            f.problem = engine::tx("Am Startpunkt ergibt die Rechnung keinen Fehlerwert.");
             out.fits.push_back(std::move(f));
             continue;
         }

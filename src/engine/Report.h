@@ -1,6 +1,8 @@
 // The lines of the result report: the header block, the table, the lines of the aborts and
 // the closing lines; and the chart captions. Every line is a printf format applied through
-// brelvan::cformat; the column alignment rests on the exact widths and blanks below.
+// brelvan::cformat; the column alignment rests on the exact widths and blanks below. The lines
+// stand here in German; their users pass them through engine::tx(), and the English lines of
+// engine/EngineTexts.cpp keep the same widths before every number.
 #pragma once
 
 #include <array>

@@ -1,6 +1,7 @@
 #include "engine/ReportWriter.h"
 
 #include "engine/DayNumber.h"
+#include "engine/EngineTexts.h"
 #include "engine/Report.h"
 #include "engine/WaterZone.h"
 #include "support/TextFormat.h"
@@ -10,6 +11,7 @@ namespace {
 
 using engine::RunEnd;
 using engine::RunNote;
+using engine::tx;
 
 void add(RunText& out, std::string line) {
     out.lines.push_back(std::move(line));
@@ -22,8 +24,8 @@ void writeEnd(const engine::RunStatus& s, Detail detail, RunText& out) {
         add(out, std::move(text));
     };
     auto impossible = [&](std::string first) {
-        const std::string cause(kImpossibleCause);
-        const std::string remedy = cformat(kInvasion3, s.day, s.month, s.year);
+        const std::string cause(tx(kImpossibleCause));
+        const std::string remedy = cformat(tx(kInvasion3), s.day, s.month, s.year);
         out.messages.push_back(first + "\n" + cause + "\n" + remedy);
         add(out, std::move(first));
         add(out, cause);
@@ -33,36 +35,36 @@ void writeEnd(const engine::RunStatus& s, Detail detail, RunText& out) {
     case RunEnd::Completed:
         break;
     case RunEnd::InvalidCase:
-        abort(std::string(kInvalidCase));
+        abort(std::string(tx(kInvalidCase)));
         break;
     case RunEnd::Time:
-        abort(cformat(kTimeAbort, s.day, s.month, s.year));
+        abort(cformat(tx(kTimeAbort), s.day, s.month, s.year));
         break;
     case RunEnd::Production:
-        abort(cformat(kProductionAbort, s.value, s.limit));
+        abort(cformat(tx(kProductionAbort), s.value, s.limit));
         break;
     case RunEnd::Numeric:
-        abort(cformat(kNumericAbort, s.day, s.month, s.year));
+        abort(cformat(tx(kNumericAbort), s.day, s.month, s.year));
         break;
     case RunEnd::SearchLimit:
-        abort(cformat(kSearchLimit, s.day, s.month, s.year, s.evaluations));
+        abort(cformat(tx(kSearchLimit), s.day, s.month, s.year, s.evaluations));
         break;
     case RunEnd::Invasion:
         // In the report only, and only of a full run.
         if (detail == Detail::Full) {
-            add(out, std::string(kInvasion1));
-            add(out, cformat(kInvasion2, s.value));
-            add(out, cformat(kInvasion3, s.day, s.month, s.year));
+            add(out, std::string(tx(kInvasion1)));
+            add(out, cformat(tx(kInvasion2), s.value));
+            add(out, cformat(tx(kInvasion3), s.day, s.month, s.year));
         }
         break;
     case RunEnd::ImpossiblePressure:
-        impossible(cformat(kImpossiblePressure, s.day, s.month, s.year, s.value, s.limit));
+        impossible(cformat(tx(kImpossiblePressure), s.day, s.month, s.year, s.value, s.limit));
         break;
     case RunEnd::ImpossiblePz:
-        impossible(cformat(kImpossiblePz, s.day, s.month, s.year, s.value, s.limit));
+        impossible(cformat(tx(kImpossiblePz), s.day, s.month, s.year, s.value, s.limit));
         break;
     case RunEnd::ImpossibleInflux:
-        impossible(cformat(kImpossibleInflux, s.day, s.month, s.year, s.value));
+        impossible(cformat(tx(kImpossibleInflux), s.day, s.month, s.year, s.value));
         break;
     }
 }
@@ -77,7 +79,7 @@ void writeRow(const engine::RowRecord& row, bool water, RunText& out) {
     if (water)
         out.lines.back() += cformat(row.measured ? kWaterColumn : kWaterColumnAfterStar, row.wp);
     if (!row.settled)
-        add(out, cformat(kNotSettled, row.day, row.month, row.year, engine::kFixedPointPasses,
+        add(out, cformat(tx(kNotSettled), row.day, row.month, row.year, engine::kFixedPointPasses,
                          row.lastChange));
 }
 
@@ -90,7 +92,7 @@ RunText runText(const engine::CaseValues& values, const engine::RunResult& resul
         writeHeader(values, result.zInit, out.lines);
     for (const RunNote& n : result.notes)
         if (n.kind == RunNote::Kind::YearBefore1900)
-            out.messages.emplace_back(kYearBefore1900);
+            out.messages.emplace_back(tx(kYearBefore1900));
 
     // The rows the run entered: the ones computed and the one it ended on.
     const engine::RunStatus& s = result.status;
@@ -104,11 +106,11 @@ RunText runText(const engine::CaseValues& values, const engine::RunResult& resul
     for (int i = 0; i < entered; ++i) {
         if (full && i == 0)
             for (std::string_view h : water ? kTableHeaderWater : kTableHeader)
-                out.lines.emplace_back(h);
+                out.lines.emplace_back(tx(h));
         for (; note < result.notes.size() && result.notes[note].row <= i; ++note) {
             const RunNote& n = result.notes[note];
             if (n.row == i && n.kind == RunNote::Kind::NegativeDecay)
-                add(out, cformat(kNegativeDecay, n.value, n.gp));
+                add(out, cformat(tx(kNegativeDecay), n.value, n.gp));
         }
         if (full && i < computed)
             writeRow(result.rows[static_cast<std::size_t>(i)], water, out);
@@ -119,7 +121,7 @@ RunText runText(const engine::CaseValues& values, const engine::RunResult& resul
         out.lines.emplace_back(kBlank);
         add(out, meanErrorLine(result.meanError));
         if (result.unsettled > 0)
-            add(out, cformat(kNotSettledCount, result.unsettled));
+            add(out, cformat(tx(kNotSettledCount), result.unsettled));
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+#include "engine/EngineTexts.h"
 #include "engine/Parallel.h"
 #include "engine/ReportWriter.h"
 #include "support/TextFormat.h"
@@ -13,7 +14,7 @@ namespace brelvan::sens {
 
 std::string resultLine(double error, double ogip, double wip, double jValue) {
     if (!std::isfinite(error))
-        return cformat(kResultLineNoError, ogip, wip, jValue);
+        return cformat(engine::tx(kResultLineNoError), ogip, wip, jValue);
     return cformat(kResultLine, error, ogip, wip, jValue);
 }
 
@@ -84,9 +85,10 @@ SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigne
         }
     }
     if (s.haveBest) {
-        s.question = cformat(kSummary, kRuns, s.bestError, s.best.ogip, s.best.wip, s.best.jValue);
+        s.question = cformat(engine::tx(kSummary), kRuns, s.bestError, s.best.ogip, s.best.wip,
+                             s.best.jValue);
     } else {
-        s.question = cformat(kSummaryNoError, kRuns);
+        s.question = cformat(engine::tx(kSummaryNoError), kRuns);
         s.best = {base.ogip, base.wip, base.jValue};
     }
     return s;

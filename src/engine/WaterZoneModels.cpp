@@ -13,6 +13,7 @@
 
 #include <boost/math/special_functions/bessel.hpp>
 
+#include "engine/EngineTexts.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::waterzone {
@@ -424,7 +425,7 @@ const char* modelName(Model m) {
     case Model::CarterTracy:
         return "Carter–Tracy";
     case Model::Pot:
-        return "Topf";
+        return engine::tx("Topf");
     case Model::Fetkovich:
         break;
     }
@@ -446,40 +447,40 @@ std::string missingMessage(Model m, Missing what) {
     case Missing::None:
         return {};
     case Missing::Permeability:
-        name = "die Permeabilität (k > 0)";
+        name = engine::tx("die Permeabilität (k > 0)");
         break;
     case Missing::Thickness:
-        name = "die Mächtigkeit (h > 0)";
+        name = engine::tx("die Mächtigkeit (h > 0)");
         break;
     case Missing::Porosity:
-        name = "die Porosität (> 0)";
+        name = engine::tx("die Porosität (> 0)");
         break;
     case Missing::Viscosity:
-        name = "die Wasserviskosität (> 0)";
+        name = engine::tx("die Wasserviskosität (> 0)");
         break;
     case Missing::InnerRadius:
-        name = "der Radius bis GWC (Rw > 0)";
+        name = engine::tx("der Radius bis GWC (Rw > 0)");
         break;
     case Missing::OuterRadius:
-        name = "der Radius bis Brelvanende (Re > Rw)";
+        name = engine::tx("der Radius bis Brelvanende (Re > Rw)");
         break;
     case Missing::Depth:
-        name = "die Tiefe des Brelvans (L > 0)";
+        name = engine::tx("die Tiefe des Brelvans (L > 0)");
         break;
     case Missing::Width:
-        name = "die Breite des Brelvans (B > 0)";
+        name = engine::tx("die Breite des Brelvans (B > 0)");
         break;
     case Missing::Compressibility:
-        name = "die Kompressibilität (> 0)";
+        name = engine::tx("die Kompressibilität (> 0)");
         break;
     case Missing::WaterInPlace:
-        name = "das Wasser-in-place (WIP > 0)";
+        name = engine::tx("das Wasser-in-place (WIP > 0)");
         break;
     case Missing::JValue:
-        name = "der J-Wert (> 0)";
+        name = engine::tx("der J-Wert (> 0)");
         break;
     }
-    return cformat("Für das Zuflussmodell %s fehlt %s.", modelName(m), name);
+    return cformat(engine::tx("Für das Zuflussmodell %s fehlt %s."), modelName(m), name);
 }
 
 namespace {

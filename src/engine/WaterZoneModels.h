@@ -53,7 +53,7 @@ enum class Model { Fetkovich = 0, VanEverdingenHurst = 1, CarterTracy = 2, Pot =
 inline constexpr int kModelCount = 4;
 
 // The word of the batch tool ("fetkovich", "veh", "carter-tracy", "topf") and the name shown to
-// the user ("Fetkovich", "van Everdingen–Hurst", "Carter–Tracy", "Topf").
+// the user in the current language ("Fetkovich", "van Everdingen–Hurst", "Carter–Tracy", "Topf").
 const char* modelWord(Model m);
 const char* modelName(Model m);
 bool modelFromWord(const std::string& word, Model& m);

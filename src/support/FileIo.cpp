@@ -12,9 +12,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/SupportTexts.h"
+#include "support/TextFormat.h"
+
 namespace fs = std::filesystem;
 
 namespace brelvan {
+
+using support::tx;
 
 fs::path pathFromUtf8(std::string_view utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
@@ -28,44 +33,43 @@ std::string utf8FromPath(const fs::path& path) {
 std::string systemErrorText(int errorCode) {
     switch (errorCode) {
     case ENOENT:
-        return "sie existiert nicht";
+        return tx("sie existiert nicht");
     case EACCES:
     case EPERM:
-        return "keine Berechtigung";
+        return tx("keine Berechtigung");
     case EISDIR:
-        return "es ist ein Ordner";
+        return tx("es ist ein Ordner");
     case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
+        return tx("ein Teil des Pfades ist kein Ordner");
     case ENAMETOOLONG:
-        return "der Name ist zu lang";
+        return tx("der Name ist zu lang");
     case ELOOP:
-        return "zu viele symbolische Verknüpfungen";
+        return tx("zu viele symbolische Verknüpfungen");
     case EROFS:
-        return "das Dateisystem ist schreibgeschützt";
+        return tx("das Dateisystem ist schreibgeschützt");
     case ENOSPC:
-        return "auf dem Datenträger ist kein Platz mehr";
+        return tx("auf dem Datenträger ist kein Platz mehr");
     case EDQUOT:
-        return "das Speicherkontingent ist erschöpft";
+        return tx("das Speicherkontingent ist erschöpft");
     case EIO:
-        return "Ein-/Ausgabefehler des Datenträgers";
+        return tx("Ein-/Ausgabefehler des Datenträgers");
     case EMFILE:
     case ENFILE:
-        return "zu viele offene Dateien";
+        return tx("zu viele offene Dateien");
     case EBUSY:
     case ETXTBSY:
-        return "sie ist in Gebrauch";
+        return tx("sie ist in Gebrauch");
     case EXDEV:
-        return "sie liegt auf einem anderen Datenträger";
+        return tx("sie liegt auf einem anderen Datenträger");
     case EFBIG:
-        return "sie ist zu groß";
+        return tx("sie ist zu groß");
     case ENXIO:
     case ENODEV:
-        return "das Gerät ist nicht verfügbar";
+        return tx("das Gerät ist nicht verfügbar");
     default: {
         // Not translated: the system's own wording, with the code.
         const char* text = std::strerror(errorCode);
-        std::string s = "Systemfehler ";
-        s += std::to_string(errorCode);
+        std::string s = cformat(tx("Systemfehler %d"), errorCode);
         if (text) {
             s += " (";
             s += text;
@@ -103,11 +107,12 @@ private:
 std::string limitText(std::size_t limit) {
     if (limit >= (std::size_t{1} << 20) && limit % (std::size_t{1} << 20) == 0)
         return std::to_string(limit >> 20) + " MiB";
-    return std::to_string(limit) + " Bytes";
+    return cformat(tx("%s Bytes"), std::to_string(limit));
 }
 
 std::string tooLarge(std::size_t limit) {
-    return "sie ist größer als " + limitText(limit) + " und damit keine Datei dieses Programms";
+    return cformat(tx("sie ist größer als %s und damit keine Datei dieses Programms"),
+                   limitText(limit));
 }
 
 } // namespace
@@ -239,7 +244,7 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
     using R = IoResult<>;
     const fs::path named = pathFromUtf8(path);
     if (named.filename().empty())
-        return R::failure("kein Dateiname");
+        return R::failure(tx("kein Dateiname"));
     const IoResult<fs::path> resolved = followLinks(named);
     if (!resolved)
         return R::failure(resolved.error());
@@ -253,13 +258,13 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
         if (S_ISDIR(old.st_mode))
             return R::failure(systemErrorText(EISDIR));
         if (!S_ISREG(old.st_mode))
-            return R::failure("sie ist keine gewöhnliche Datei (ein Gerät, eine FIFO oder ein "
-                              "Socket) und wird nicht ersetzt");
+            return R::failure(tx("sie ist keine gewöhnliche Datei (ein Gerät, eine FIFO oder ein "
+                                 "Socket) und wird nicht ersetzt"));
         // Also root, whom access() lets write anything, keeps his hands off read-only files.
         if (!writableBits(old))
-            return R::failure("sie ist schreibgeschützt");
+            return R::failure(tx("sie ist schreibgeschützt"));
         if (::access(target.c_str(), W_OK) != 0)
-            return R::failure(errno == EACCES ? std::string("sie ist schreibgeschützt")
+            return R::failure(errno == EACCES ? std::string(tx("sie ist schreibgeschützt"))
                                               : systemErrorText(errno));
     }
 
@@ -267,26 +272,28 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
     struct stat folderStat {};
     if (::stat(folder.c_str(), &folderStat) != 0) {
         const int e = errno;
-        return R::failure(e == ENOENT ? std::string("ihren Ordner gibt es nicht")
-                                      : "ihr Ordner ist nicht zugänglich: " + systemErrorText(e));
+        return R::failure(
+            e == ENOENT ? std::string(tx("ihren Ordner gibt es nicht"))
+                        : cformat(tx("ihr Ordner ist nicht zugänglich: %s"), systemErrorText(e)));
     }
     if (!S_ISDIR(folderStat.st_mode))
         return R::failure(systemErrorText(ENOTDIR));
     // The new file replaces the old one by a rename in the folder: the folder must be writable.
     if (!writableBits(folderStat))
-        return R::failure("ihr Ordner ist schreibgeschützt");
+        return R::failure(tx("ihr Ordner ist schreibgeschützt"));
     const fs::path temp = temporaryIn(folder);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (fd.get() < 0) {
         const int e = errno;
-        return R::failure(e == ENOENT ? std::string("ihren Ordner gibt es nicht")
-                                      : "in ihrem Ordner kann keine Datei angelegt werden: " +
-                                            systemErrorText(e));
+        return R::failure(e == ENOENT ? std::string(tx("ihren Ordner gibt es nicht"))
+                                      : cformat(tx("in ihrem Ordner kann keine Datei angelegt "
+                                                   "werden: %s"),
+                                                systemErrorText(e)));
     }
     auto fail = [&](int errorCode) {
         fd.close();
         ::unlink(temp.c_str());
-        return R::failure("beim Schreiben: " + systemErrorText(errorCode));
+        return R::failure(cformat(tx("beim Schreiben: %s"), systemErrorText(errorCode)));
     };
 
     int e = 0;
@@ -306,12 +313,13 @@ IoResult<> writeFileAtomically(const std::string& path, std::string_view bytes) 
         return fail(errno);
     if ((e = fd.close()) != 0) {
         ::unlink(temp.c_str());
-        return R::failure("beim Schreiben: " + systemErrorText(e));
+        return R::failure(cformat(tx("beim Schreiben: %s"), systemErrorText(e)));
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         e = errno;
         ::unlink(temp.c_str());
-        return R::failure("die Datei kann nicht ersetzt werden: " + systemErrorText(e));
+        return R::failure(
+            cformat(tx("die Datei kann nicht ersetzt werden: %s"), systemErrorText(e)));
     }
     // The rename itself reaches the disk with the folder.
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

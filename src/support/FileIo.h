@@ -55,7 +55,8 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const std::filesystem::path& path);
 
-// The German wording of a system error code ("sie existiert nicht", "keine Berechtigung", ...).
+// The wording of a system error code in the current language ("sie existiert nicht",
+// "keine Berechtigung", ...).
 std::string systemErrorText(int errorCode);
 
 // The whole content of the file `path`; a file of more than `limit` bytes is refused.

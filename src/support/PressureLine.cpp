@@ -3,9 +3,29 @@
 #include <cmath>
 
 #include "support/Numbers.h"
+#include "support/SupportTexts.h"
+#include "support/TextFormat.h"
 
 namespace brelvan {
 namespace {
+
+using support::tx;
+
+// The numbers of a line, named in the reasons a line is refused for.
+enum class Field { Gp, Pressure, Water };
+
+// Looked up only for a reason, not for every line read.
+const char* fieldName(Field field) {
+    switch (field) {
+    case Field::Pressure:
+        return tx("Druckwert");
+    case Field::Water:
+        return tx("Wp-Wert");
+    case Field::Gp:
+        break;
+    }
+    return tx("Gp-Wert");
+}
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -48,7 +68,7 @@ public:
     // %f / %lf: a decimal number with optional sign, fraction and exponent. A number nearer to
     // zero than the type holds reads as zero; one that is refused is a matching failure and
     // leaves its reason in `problem`.
-    template <class Real> int readReal(Real& out, std::string& problem, const char* field) {
+    template <class Real> int readReal(Real& out, std::string& problem, Field field) {
         skipSpace();
         if (atEnd())
             return -1;
@@ -68,18 +88,18 @@ public:
         case NumberStatus::None:
             return 1;
         case NumberStatus::Malformed:
-            problem = std::string("Der ") + field + " „" + token + "“ ist keine gültige Zahl";
+            problem = cformat(tx("Der %s „%s“ ist keine gültige Zahl"), fieldName(field), token);
             return 1;
         case NumberStatus::NotFinite:
-            problem = std::string("Der ") + field + " „" + token + "“ ist keine endliche Zahl";
+            problem = cformat(tx("Der %s „%s“ ist keine endliche Zahl"), fieldName(field), token);
             return 1;
         case NumberStatus::Ok:
         case NumberStatus::Underflow:
             break;
         }
         if (std::fabs(static_cast<double>(r.value)) > kMaxLineValue) {
-            problem = std::string("Der ") + field + " „" + token +
-                      "“ liegt außerhalb jedes möglichen Wertes";
+            problem = cformat(tx("Der %s „%s“ liegt außerhalb jedes möglichen Wertes"),
+                              fieldName(field), token);
             return 1;
         }
         m_pos += r.length;
@@ -115,14 +135,14 @@ int scan(std::string_view text, PressureLineT<Real>& line, std::string& problem)
         return count;
     if (!step(sc.readInt(line.year)))
         return count;
-    if (!step(sc.readReal(line.gp, problem, "Gp-Wert")))
+    if (!step(sc.readReal(line.gp, problem, Field::Gp)))
         return count;
-    if (!step(sc.readReal(line.pressure, problem, "Druckwert")))
+    if (!step(sc.readReal(line.pressure, problem, Field::Pressure)))
         return count;
     // The produced water: read where a number stands, refused (with its reason) where the
     // number is no possible one, and text of any other kind is ignored as before.
-    if (sc.readReal(line.water, problem, "Wp-Wert") == 0 && line.water < 0)
-        problem = "Der Wp-Wert darf nicht negativ sein";
+    if (sc.readReal(line.water, problem, Field::Water) == 0 && line.water < 0)
+        problem = tx("Der Wp-Wert darf nicht negativ sein");
     return count;
 }
 
