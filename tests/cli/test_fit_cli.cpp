@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -126,8 +127,8 @@ TEST(FitCli, AnpassenPrintsValuesErrorsAndRangesAndSaves) {
 TEST(FitCli, SavedFitOpensAgainWhenTheTruthLiesBeyondTheInputLimits) {
     TempDir dir;
     std::vector<std::string> lines;
-    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original,
-                             0, 0, 1, 0.25, &lines);
+    fit_cases::syntheticCase({5000, 150000, 20}, 12, 3, brelvan::engine::InfluxScheme::Original, 0,
+                             0, 1, 0.25, &lines);
     CBrelvanDoc doc;
     worked_case::set(doc);
     doc.m_fGas.fill(0.0f);
@@ -192,7 +193,8 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 26u);
     // Like the other exports: byte order mark, units in the headings, ";" and the decimal comma.
-    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7" "bar));"
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFOGIP (Mio m3);WIP (Mio m3);J-Wert (m3/(Tag\xC2\xB7"
+                        "bar));"
                         "RMS-Fehler (bar);Mittlerer Fehler (bar)\r");
     EXPECT_EQ(lines[1], "1000;5000;40;;\r");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex(R"(3000;5000;40;\d+,\d+;\d+,\d+\r)")))
@@ -230,6 +232,35 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         EXPECT_NE(r.err.find("ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --ogip"),
                   std::string::npos)
             << r.err;
+    }
+}
+
+// The pot ignores J: a map over J is refused with the reason and writes nothing; a map over
+// OGIP and WIP keeps the case's J even when the third parameter is to be re-optimised.
+TEST(FitCli, KarteOfAPotHoldsJ) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const std::string csv = dir.file("karte.csv");
+    Result r =
+        runCli({"karte", fall, "--modell", "topf", "--achsen", "ogip,jwert", "--ogip", "4000:6000",
+                "--wip", "5000:45000", "--jwert", "10:100", "--punkte", "3", csv},
+               dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Das Topf-Modell hängt nicht vom J-Wert ab"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(csv));
+    r = runCli({"karte", fall, "--modell", "topf", "--achsen", "ogip,wip", "--ogip", "4000:6000",
+                "--wip", "5000:45000", "--jwert", "10:100", "--punkte", "3", "--dritter",
+                "optimiert", "--csv-format", "punkt", "-"},
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 10u);
+    for (std::size_t i = 1; i < r.out.size(); ++i) {
+        std::istringstream cells(r.out[i]);
+        std::string ogip, wip, j;
+        std::getline(cells, ogip, ',');
+        std::getline(cells, wip, ',');
+        std::getline(cells, j, ',');
+        EXPECT_EQ(j, "40") << r.out[i];
     }
 }
 
