@@ -65,8 +65,8 @@ FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidg
     if (start.jIgnored) {
         m_free[fit::kJWert]->setChecked(false);
         m_free[fit::kJWert]->setEnabled(false);
-        m_free[fit::kJWert]->setToolTip(
-            tr("Das Topf-Modell hängt nicht vom J-Wert ab; er bleibt fest."));
+        m_free[fit::kJWert]->setToolTip(QCoreApplication::translate(
+            "FitDialog", "Das Topf-Modell hängt nicht vom J-Wert ab; er bleibt fest."));
     }
     layout->addWidget(ranges);
     auto* startBox = new QGroupBox(QStringLiteral("Start"), this);
@@ -93,10 +93,14 @@ FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidg
     m_table->hide();
     layout->addWidget(m_table);
     auto* buttons = new QDialogButtonBox(this);
-    m_compare = buttons->addButton(tr("Modelle vergleichen"), QDialogButtonBox::ActionRole);
+    m_buttons = buttons;
+    // Joins the buttons once a case is set.
+    m_compare =
+        new QPushButton(QCoreApplication::translate("FitDialog", "Modelle vergleichen"), this);
     m_compare->setObjectName(QStringLiteral("CompareModels"));
-    m_compare->setToolTip(tr("Passt jedes Zuflussmodell in diesen Suchbereichen an und vergleicht "
-                             "sie (RMS-Fehler, AIC)"));
+    m_compare->setToolTip(QCoreApplication::translate(
+        "FitDialog", "Passt jedes Zuflussmodell in diesen Suchbereichen an und vergleicht "
+                     "sie (RMS-Fehler, AIC)"));
     m_compare->hide();
     connect(m_compare, &QPushButton::clicked, this, &FitDialog::onCompare);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -111,6 +115,7 @@ FitDialog::FitDialog(brelvan::UserInterface& ui, const FitSettings& start, QWidg
 void FitDialog::setCase(const engine::RunInputs& in, const fit::Point& caseValues) {
     m_case = in;
     m_caseValues = caseValues;
+    m_buttons->addButton(m_compare, QDialogButtonBox::ActionRole);
     m_compare->show();
 }
 
@@ -171,7 +176,8 @@ void FitDialog::onCompare() {
     m_compare->setEnabled(true);
     m_table->show();
     if (c.cancelled) {
-        m_table->setPlainText(tr("Der Vergleich der Modelle wurde abgebrochen."));
+        m_table->setPlainText(QCoreApplication::translate(
+            "FitDialog", "Der Vergleich der Modelle wurde abgebrochen."));
         return;
     }
     QStringList lines;

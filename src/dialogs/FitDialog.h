@@ -20,6 +20,7 @@
 #include "support/UserInterface.h"
 
 class QCheckBox;
+class QDialogButtonBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -70,6 +71,7 @@ private:
     QLineEdit* m_edits[fit::kParams][2]{};
     QCheckBox* m_free[fit::kParams]{};
     QRadioButton* m_grid = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
     QPushButton* m_compare = nullptr;
     QPlainTextEdit* m_table = nullptr;
     std::optional<engine::RunInputs> m_case;
