@@ -5,7 +5,6 @@
 #include "dialogs/FitDialog.h"
 #include "document/CBrelvanDoc.h"
 #include "document/FitCase.h"
-#include "engine/FitObjective.h"
 
 namespace brelvan::app {
 
@@ -16,13 +15,16 @@ void CMainFrame::OnFit() {
                 .toStdString());
         return;
     }
-    const engine::RunInputs in = m_doc.runInputs();
-    const fit::Point caseValues{m_doc.m_dOGIP, m_doc.m_dWIP, m_doc.m_dJWert};
-    const auto values =
-        dialogs::runFit(this, m_doc.ui(), fit::caseObjective(in), caseValues, fit::largestGp(in),
-                        sensitivityRanges(m_doc), in.model == waterzone::Model::Pot);
-    if (values)
-        adoptFit(m_doc, *values);
+    dialogs::FitRun run =
+        dialogs::runFit(this, m_doc.ui(), m_doc.runInputs(), sensitivityRanges(m_doc));
+    if (!run.curves.empty()) {
+        // The Druckverlauf view shows the models' curves from now on.
+        m_doc.m_modelCurves = std::move(run.curves);
+        if (!run.adopted)
+            m_doc.ui().updateAllViews();
+    }
+    if (run.adopted)
+        adoptFit(m_doc, *run.adopted, run.shown);
 }
 
 } // namespace brelvan::app

@@ -335,13 +335,6 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
     {"„%s“ ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --%s.",
      "“%s” is not a range MIN:MAX (0 < MIN < MAX <= 1e9) for --%s."},
     {"offen", "open"},
-    {"Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert  RMS-Fehler    "
-     "    AIC",
-     "Model                     OGIP   OGIP interval (95 %)         WIP     J value   RMS error    "
-     "    AIC"},
-    {" bis ", " to "},
-    {"* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s",
-     "* best supported (smallest AIC = n ln(SS/n) + 2p): %s"},
     {"Aufruf: brelvan-cli anpassen FALL.brv [--ogip MIN:MAX] [--wip MIN:MAX] [--jwert MIN:MAX]\n"
      "                             [--fest ogip,wip,jwert] [--start gitter|fall]\n"
      "                             [--verfahren original|intervall] [--speichern NEU.brv]\n"

@@ -132,38 +132,6 @@ std::string rangeSide(double v, bool open) {
 
 // ---- anpassen
 
-// The table of "--modell alle": each model's fit, its AIC, and the model the data support best.
-void printComparison(const fit::ModelComparison& c) {
-    cli::printOut(tx("Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert"
-                     "  RMS-Fehler        AIC"));
-    for (std::size_t i = 0; i < c.fits.size(); ++i) {
-        const fit::ModelFit& f = c.fits[i];
-        // Padded to 22 characters (not bytes: the names hold en dashes).
-        std::string name = brelvan::waterzone::modelName(f.model);
-        std::size_t chars = 0;
-        for (const char ch : name)
-            chars += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-        name.append(chars < 22 ? 22 - chars : 0, ' ');
-        if (!f.valid) {
-            cli::printOut(cformat("%s  %s", name, f.problem));
-            continue;
-        }
-        const fit::Range& r = f.ranges.ranges[fit::kOgip];
-        const std::string range =
-            f.ranges.computed && r.computed
-                ? rangeSide(r.lo, r.openLo) + tx(" bis ") + rangeSide(r.hi, r.openHi)
-                : std::string("-");
-        cli::printOut(cformat("%s %9.1f   %-24s %9.1f %11.3f %11.4f %10.2f%s", name,
-                              f.best.best[fit::kOgip], range, f.best.best[fit::kWip],
-                              f.best.best[fit::kJWert], f.best.misfit.rms, f.aic,
-                              static_cast<int>(i) == c.bestIndex ? "  *" : ""));
-    }
-    if (c.bestIndex >= 0)
-        cli::printOut(cformat(
-            tx("* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s"),
-            brelvan::waterzone::modelName(c.fits[static_cast<std::size_t>(c.bestIndex)].model)));
-}
-
 // The help passes through cformat: its "%%" are the percent signs of "95-%-Bereich".
 std::string anpassenHelp() {
     return cformat(tx(
@@ -286,7 +254,9 @@ int cmdAnpassen(const std::vector<std::string>& args) {
     }
     options.bounds = box;
     if (compareAll) {
-        printComparison(fit::compareModels(in, options, caseValues, fromGrid));
+        for (const std::string& line :
+             fit::comparisonTable(fit::compareModels(in, options, caseValues, fromGrid)))
+            cli::printOut(line);
         return cli::kOk;
     }
     const fit::Objective objective = fit::caseObjective(in);
@@ -495,6 +465,11 @@ int cmdKarte(const std::vector<std::string>& args, const MapPictures& pictures) 
         options.bounds.hi[j] = given[j]->second;
     }
     options.bounds = fit::searchBounds(options.bounds, fit::largestGp(in));
+    options.holdJ = in.model == brelvan::waterzone::Model::Pot; // the pot ignores J
+    if (const std::string problem = fit::mapProblem(options); !problem.empty()) {
+        ui.error(problem);
+        return cli::kFailed;
+    }
 
     // Progress on a terminal; Ctrl+C stops the map, and nothing is written then.
     brelvan::parallel::Control control;

@@ -61,11 +61,30 @@ QString DataExchangeQt::formatted(int v) {
     return fromUtf8(brelvan::formatInt(v));
 }
 
-void DataExchangeQt::show(const Field& f) {
+void DataExchangeQt::showAs(const double* member, double value, const QString& text) {
+    std::erase_if(m_shown, [member](const Shown& s) { return s.member == member; });
+    if (!text.isEmpty())
+        m_shown.push_back({member, value, text});
+}
+
+const QString* DataExchangeQt::shownText(const Field& f) const {
+    if (f.kind != Kind::Double)
+        return nullptr;
+    const auto* member = static_cast<const double*>(f.member);
+    for (const Shown& s : m_shown)
+        if (s.member == member && *member == s.value)
+            return &s.text;
+    return nullptr;
+}
+
+void DataExchangeQt::show(const Field& f) const {
     switch (f.kind) {
     case Kind::Double:
-        setTextIfChanged(static_cast<QLineEdit*>(f.widget),
-                         formatted(*static_cast<double*>(f.member)));
+        if (const QString* text = shownText(f))
+            setTextIfChanged(static_cast<QLineEdit*>(f.widget), *text);
+        else
+            setTextIfChanged(static_cast<QLineEdit*>(f.widget),
+                             formatted(*static_cast<double*>(f.member)));
         break;
     case Kind::Float:
         setTextIfChanged(static_cast<QLineEdit*>(f.widget),
@@ -97,13 +116,22 @@ void DataExchangeQt::show(const Field& f) {
     }
 }
 
-DataExchangeQt::Take DataExchangeQt::take(const Field& f) {
+DataExchangeQt::Take DataExchangeQt::take(const Field& f) const {
     switch (f.kind) {
     case Kind::Double: {
-        const auto v =
-            brelvan::parseDouble(static_cast<QLineEdit*>(f.widget)->text().toStdString());
+        // The member keeps its full value while its field shows the rounded text unedited.
+        if (const QString* text = shownText(f);
+            text && static_cast<QLineEdit*>(f.widget)->text() == *text)
+            return Take::Taken;
+        const QString text = static_cast<QLineEdit*>(f.widget)->text();
+        auto v = brelvan::parseDouble(text.toStdString());
         if (!v) {
             return Take::NotANumber;
+        }
+        // An unedited field keeps its member's full value: the shown text holds at most 15
+        // significant digits of it.
+        if (text == formatted(*static_cast<double*>(f.member))) {
+            v = *static_cast<double*>(f.member);
         }
         if (f.range && !brelvan::inRange(*v, f.range->min, f.range->max)) {
             return Take::OutOfRange;

@@ -59,6 +59,12 @@ public:
     // still holds the value it held when the text was kept.
     void toControlsKeeping(const Kept& kept);
 
+    // The double field of `member` shows `text` instead of the number's own text for as long as
+    // the member holds `value`; while the field still shows that text, taking it leaves the
+    // member as it is (a rounded text never replaces the full value). A typed text is taken as
+    // usual. An empty text ends it.
+    void showAs(const double* member, double value, const QString& text);
+
     // The number shown for a member, as the exchange writes it.
     static QString formatted(double v);
     static QString formatted(float v);
@@ -74,9 +80,17 @@ private:
         std::vector<QRadioButton*> buttons;
     };
     enum class Take { Taken, NotANumber, OutOfRange };
-    static Take take(const Field& f);
-    static void show(const Field& f);
+    Take take(const Field& f) const;
+    void show(const Field& f) const;
+    // The text showAs gave the field's member, while the member holds its value.
+    const QString* shownText(const Field& f) const;
     static std::variant<double, float, int> memberValue(const Field& f);
 
     std::vector<Field> m_fields;
+    struct Shown {
+        const double* member = nullptr;
+        double value = 0;
+        QString text;
+    };
+    std::vector<Shown> m_shown;
 };

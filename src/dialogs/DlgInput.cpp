@@ -275,6 +275,7 @@ void DlgInput::buildExchange() {
 void DlgInput::initDialog() {
     DlgInputData::OnInitDialog(ui());
     makeEntriesTaller(m_list, 2);
+    showFitTexts();
     fillAll();
     control(kIdName)->setFocus(Qt::OtherFocusReason);
 }
@@ -455,17 +456,28 @@ void DlgInput::onFit() {
         return;
     }
     const brelvan::engine::RunInputs in = brelvan::runInputsOf(*this);
-    const brelvan::fit::Point caseValues{m_dOGIP, m_dWIP, m_dJWert};
-    const auto values = brelvan::dialogs::runFit(
-        this, ui(), brelvan::fit::caseObjective(in), caseValues, brelvan::fit::largestGp(in),
-        brelvan::sensitivityRanges(*this), in.model == brelvan::waterzone::Model::Pot);
-    if (!values) {
+    brelvan::dialogs::FitRun run =
+        brelvan::dialogs::runFit(this, ui(), in, brelvan::sensitivityRanges(*this));
+    if (!run.curves.empty()) {
+        m_modelCurves = std::move(run.curves);
+    }
+    if (!run.adopted) {
         return;
     }
-    m_dOGIP = (*values)[brelvan::fit::kOgip];
-    m_dWIP = (*values)[brelvan::fit::kWip];
-    m_dJWert = (*values)[brelvan::fit::kJWert];
+    m_dOGIP = (*run.adopted)[brelvan::fit::kOgip];
+    m_dWIP = (*run.adopted)[brelvan::fit::kWip];
+    m_dJWert = (*run.adopted)[brelvan::fit::kJWert];
+    m_fitTexts = run.shown;
+    showFitTexts();
     fillAll();
+}
+
+void DlgInput::showFitTexts() {
+    double* members[brelvan::fit::kParams] = {&m_dOGIP, &m_dWIP, &m_dJWert};
+    for (int j = 0; j < brelvan::fit::kParams; ++j) {
+        const brelvan::ShownFitValue& shown = m_fitTexts[static_cast<std::size_t>(j)];
+        m_dx.showAs(members[j], shown.value, QString::fromStdString(shown.text));
+    }
 }
 
 void DlgInput::onFileOpen() {

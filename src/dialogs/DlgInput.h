@@ -60,6 +60,9 @@ private:
     void onSensitivitaet();
     // "Anpassung …": fits OGIP, WIP and J to the dialog's values; on Ja the fields take them.
     void onFit();
+    // The fields of OGIP, WIP and J show the texts of an adopted fit (m_fitTexts) while they
+    // hold its values.
+    void showFitTexts();
     void onFileOpen();
     void onCsvImport();
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "document/CaseFields.h"
+#include "document/FitCase.h"
+#include "engine/ModelComparison.h"
 #include "engine/Run.h"
 #include "support/FileIo.h"
 #include "support/UserInterface.h"
@@ -104,6 +106,12 @@ public:
     // ---- Water-zone model: 0 Fetkovich, 1 van Everdingen-Hurst, 2 Carter-Tracy, 3 pot (the
     // numbers of waterzone::Model). Stored in the case file's extension block.
     int m_iModell = 0;
+
+    // ---- Beside the case, never stored in its file: the texts adopted fit values are shown
+    // with, and the pressure curves of the last model comparison (the Druckverlauf view shows
+    // them while they belong to the case, see fit::comparisonHolds). Open and New forget both.
+    brelvan::ShownFitValues m_fitTexts{};
+    brelvan::fit::ComparisonCurves m_modelCurves;
 
     // ---- New case
     void setdefaults();

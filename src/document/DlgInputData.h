@@ -11,6 +11,8 @@
 #include "document/CaseFields.h"
 #include "document/DlgJWertData.h"
 #include "document/DlgSensitivityData.h"
+#include "document/FitCase.h"
+#include "engine/ModelComparison.h"
 #include "support/UserInterface.h"
 
 // The reservoir data (exchanged with their controls but for m_fGas), the J inputs and the
@@ -49,7 +51,7 @@ public:
         kIdKompressWasser = 1071,
         kIdSwi = 1072,
         kIdBw = 1073,
-        kIdModell = 1063,            // the combo box "Zuflussmodell"
+        kIdModell = 1063,    // the combo box "Zuflussmodell"
         kIdAnpassung = 1090, // the button "Anpassung …"
     };
 
@@ -83,6 +85,10 @@ public:
     int m_bSensitivitaet = 0;
     float m_fBeginn = 0;
     int m_iAuswahl = -1;
+    // As the case document's: the texts adopted fit values are shown with, and the pressure
+    // curves of the last model comparison (the document takes both back on OK).
+    brelvan::ShownFitValues m_fitTexts{};
+    brelvan::fit::ComparisonCurves m_modelCurves;
 
     // ---- The list box of measurement lines (control 1022) as the dialog shows it: its items
     // and its selected index (-1: none). The window keeps its list control in step with these.

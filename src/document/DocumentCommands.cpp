@@ -83,6 +83,8 @@ void CBrelvanDoc::OnDataChange() {
     dlg.m_iModell = m_iModell;
     dlg.m_dMaxGp = m_dMaxGp;
     dlg.m_bSensitivitaet = m_bSensitivitaet ? 1 : 0;
+    dlg.m_fitTexts = m_fitTexts;
+    dlg.m_modelCurves = m_modelCurves;
 
     if (!ui().runInputDialog(dlg))
         return;
@@ -108,6 +110,8 @@ void CBrelvanDoc::OnDataChange() {
     m_iModell = dlg.m_iModell;
     m_dMaxGp = dlg.m_dMaxGp;
     m_bSensitivitaet = dlg.m_bSensitivitaet != 0;
+    m_fitTexts = dlg.m_fitTexts;
+    m_modelCurves = std::move(dlg.m_modelCurves);
 
     // The results of a previous search belong to the inputs before; only a new search (which
     // replaces them) keeps search results with the case.
@@ -140,6 +144,8 @@ void CBrelvanDoc::forgetResults() {
     m_bBerechnet = false;
     m_bNeueDaten = true;
     m_bAbgebrochen = false;
+    m_fitTexts = {};
+    m_modelCurves = {};
 }
 
 void CBrelvanDoc::OnFileNew() {

@@ -88,8 +88,10 @@ double CBrelvanDoc::compute() {
 void CBrelvanDoc::sensitivity() {
     using namespace brelvan::sens;
     ui().beginWaitCursor();
-    const Ranges ranges{m_dMinOGIP, m_dMaxOGIP, m_dMinWIP, m_dMaxWIP, m_dMinJ, m_dMaxJ};
-    SearchResult s = search(runInputs(), ranges);
+    const brelvan::engine::RunInputs in = runInputs();
+    const Ranges ranges =
+        searchRanges(in, {m_dMinOGIP, m_dMaxOGIP, m_dMinWIP, m_dMaxWIP, m_dMinJ, m_dMaxJ});
+    SearchResult s = search(in, ranges);
     // What the grid cases left behind, as if they had run on the document one by one.
     m_dZInit = s.lastZInit;
     m_Ausgabe.insert(m_Ausgabe.end(), std::make_move_iterator(s.report.begin()),

@@ -62,7 +62,20 @@ engine::RunInputs runInputsOf(const DlgInputData& dlg) {
     return probe.runInputs();
 }
 
-void adoptFit(CBrelvanDoc& doc, const fit::Point& values) {
+ShownFitValues shownFitValues(const fit::Point& values, const fit::RangesResult& ranges,
+                              const std::array<bool, fit::kParams>& free) {
+    ShownFitValues shown;
+    for (int j = 0; j < fit::kParams; ++j) {
+        if (!free[static_cast<std::size_t>(j)])
+            continue;
+        const fit::Range range = ranges.computed ? ranges.ranges[j] : fit::Range{};
+        shown[static_cast<std::size_t>(j)] = {values[j], fit::justifiedText(values[j], range)};
+    }
+    return shown;
+}
+
+void adoptFit(CBrelvanDoc& doc, const fit::Point& values, const ShownFitValues& shown) {
+    doc.m_fitTexts = shown;
     const bool changed = doc.m_dOGIP != values[fit::kOgip] || doc.m_dWIP != values[fit::kWip] ||
                          doc.m_dJWert != values[fit::kJWert];
     doc.m_dOGIP = values[fit::kOgip];

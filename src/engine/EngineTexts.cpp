@@ -9,6 +9,15 @@ namespace {
 // The report's lines keep the German widths wherever a number follows or a column is aligned,
 // so that every number stands in the same column in both languages.
 constexpr std::array kTexts = std::to_array<TextPair>({
+    // The table of the model comparison.
+    {"Modell                    OGIP   OGIP-Bereich (95 %)          WIP      J-Wert  RMS-Fehler    "
+     "    AIC",
+     "Model                     OGIP   OGIP interval (95 %)         WIP     J value   RMS error    "
+     "    AIC"},
+    {" bis ", " to "},
+    {"* am besten gestützt (kleinster AIC = n ln(SS/n) + 2p): %s",
+     "* best supported (smallest AIC = n ln(SS/n) + 2p): %s"},
+    {"offen", "open"},
     // ---- Report (engine/Report.h)
     {"   GASLAGERSTAETTE MIT INVASION EINES BRELVANS NACH FETKOVITCH",
      "   GAS RESERVOIR WITH FETKOVICH AQUIFER INFLUX"},

@@ -814,4 +814,27 @@ std::string describeRange(int param, const Range& range) {
     return s;
 }
 
+int justifiedDecimals(double value, const Range& range) {
+    double half = 0;
+    if (range.computed) {
+        if (!range.openLo)
+            half = std::max(half, value - range.lo);
+        if (!range.openHi)
+            half = std::max(half, range.hi - value);
+    }
+    const double magnitude = std::fabs(value);
+    const int order = magnitude > 0 && std::isfinite(magnitude)
+                          ? static_cast<int>(std::floor(std::log10(magnitude)))
+                          : 0;
+    int decimals = half > 0 && std::isfinite(half)
+                       ? 4 - static_cast<int>(std::floor(std::log10(half)))
+                       : 5 - order;
+    decimals = std::min(decimals, 14 - order);
+    return std::max(decimals, 0);
+}
+
+std::string justifiedText(double value, const Range& range) {
+    return fixedText(value, justifiedDecimals(value, range));
+}
+
 } // namespace brelvan::fit

@@ -165,4 +165,14 @@ std::string describeStarts(const FitResult& result);
 // "nach unten offen" / "nach oben offen" texts and a one-line description of a range.
 std::string describeRange(int param, const Range& range);
 
+// The digits a fitted value is shown with. Its 95 % range justifies four digits beyond the
+// leading digit of the range's half-width h (the larger distance from the value to a closed end
+// of the range): decimals = 4 - floor(log10 h), so that a value of 123.456789012 with a range of
+// +-0.37 shows as 123.45679. Without a usable range (not computed, open on both sides, of no
+// width) the value keeps six significant digits. Never below 0 decimals, and never more digits
+// than a double holds (15 significant). The value itself is kept in full wherever it is stored.
+int justifiedDecimals(double value, const Range& range);
+// The value with those decimals and a decimal point ("123.45679").
+std::string justifiedText(double value, const Range& range);
+
 } // namespace brelvan::fit

@@ -11,14 +11,25 @@ int thirdAxis(int a, int b) {
     return 3 - a - b;
 }
 
+std::string mapProblem(const MapOptions& options) {
+    if (options.holdJ && (options.axisA == kJWert || options.axisB == kJWert))
+        return "Das Topf-Modell hängt nicht vom J-Wert ab; eine Fehlerkarte über dem J-Wert sagt "
+               "nichts. Bitte die Achsen OGIP und WIP wählen.";
+    return {};
+}
+
 MisfitMap misfitMap(const Objective& objective, const MapOptions& options,
                     const parallel::Control& control) {
     MisfitMap map;
     map.axisA = options.axisA;
     map.axisB = options.axisB;
     map.third = thirdAxis(options.axisA, options.axisB);
+    if (!mapProblem(options).empty())
+        return map;
     map.points = std::max(options.points, 2);
-    map.optimiseThird = options.optimiseThird;
+    // A J the water zone ignores is held: re-optimising it would change nothing but the
+    // contour's count of free parameters.
+    map.optimiseThird = options.optimiseThird && !(options.holdJ && map.third == kJWert);
     const int n = map.points;
     auto gridValues = [n](double lo, double hi) {
         std::vector<double> v(static_cast<std::size_t>(n));
@@ -44,7 +55,7 @@ MisfitMap misfitMap(const Objective& objective, const MapOptions& options,
         cell.x = options.base;
         cell.x[map.axisA] = map.valuesA[static_cast<std::size_t>(c / n)];
         cell.x[map.axisB] = map.valuesB[static_cast<std::size_t>(c % n)];
-        if (!options.optimiseThird) {
+        if (!map.optimiseThird) {
             cell.misfit = evaluate(objective, cell.x);
             return;
         }
@@ -68,7 +79,7 @@ MisfitMap misfitMap(const Objective& objective, const MapOptions& options,
         }
     }
     if (map.bestCell >= 0) {
-        const double thr = ssThreshold(ssMin, measured, options.optimiseThird ? 3 : 2, 2);
+        const double thr = ssThreshold(ssMin, measured, map.optimiseThird ? 3 : 2, 2);
         if (thr >= 0)
             map.contourRms = std::sqrt(thr / measured);
     }

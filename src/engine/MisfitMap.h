@@ -17,7 +17,14 @@ struct MapOptions {
     bool optimiseThird = false; // re-optimise the third parameter in every cell
     Point base{};               // the held value of the third parameter, or its start
     Bounds bounds;              // the box of the third parameter when it is re-optimised
+    // The water zone ignores J (the pot): J stays at its value in `base`. It is then never
+    // re-optimised, and a map with J on an axis is refused (see mapProblem).
+    bool holdJ = false;
 };
+
+// Why a map of `options` cannot be computed (German), or an empty text: a water zone that
+// ignores J has no map over J.
+std::string mapProblem(const MapOptions& options);
 
 struct MapCell {
     Point x{};     // the cell's values (the third re-optimised or held)
@@ -44,7 +51,8 @@ struct MisfitMap {
 // The parameter that is neither a nor b.
 int thirdAxis(int a, int b);
 
-// The map on all cores; with control.cancel raised it stops early and says so.
+// The map on all cores; with control.cancel raised it stops early and says so. Options with a
+// mapProblem give an empty map.
 MisfitMap misfitMap(const Objective& objective, const MapOptions& options,
                     const parallel::Control& control = {});
 

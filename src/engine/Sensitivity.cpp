@@ -58,7 +58,17 @@ std::vector<CaseOutcome> runCases(const engine::RunInputs& base, const Ranges& r
 
 } // namespace
 
-SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads) {
+Ranges searchRanges(const engine::RunInputs& base, const Ranges& given) {
+    // The pot ignores J: its grid holds J at the case's value, as its fit does, instead of
+    // adopting the first J of a row of equal cases.
+    Ranges ranges = given;
+    if (base.model == waterzone::Model::Pot)
+        ranges.minJ = ranges.maxJ = base.jValue;
+    return ranges;
+}
+
+SearchResult search(const engine::RunInputs& base, const Ranges& given, unsigned threads) {
+    const Ranges ranges = searchRanges(base, given);
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     threads = std::min(threads, static_cast<unsigned>(kCases));

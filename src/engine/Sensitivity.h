@@ -47,6 +47,10 @@ struct GridValues {
 };
 GridValues gridValues(const Ranges& ranges, int c);
 
+// The ranges the grid of `base` spans: the given ones, except that for the pot water zone, which
+// ignores J, every grid case keeps the case's J.
+Ranges searchRanges(const engine::RunInputs& base, const Ranges& given);
+
 struct SearchResult {
     std::vector<std::string> lines;    // one result line per grid case, in grid order
     std::vector<double> errors;        // the mean error of each grid case, NaN without one
@@ -61,7 +65,7 @@ struct SearchResult {
 
 // Runs the grid cases of `base` (each as a grid case of the report) on `threads` threads at once, 0
 // meaning one per processor. The result is the same as that of the cases run one after the other,
-// whatever the number of threads.
+// whatever the number of threads. The grid spans searchRanges(base, ranges).
 SearchResult search(const engine::RunInputs& base, const Ranges& ranges, unsigned threads = 0);
 
 } // namespace brelvan::sens

@@ -155,6 +155,21 @@ void buildHistory(QChart* chart, const DiagnosticData& d, QValueAxis* x, QValueA
         }
     }
     attach(chart, p, x, y);
+    // The models of a comparison, each fitted to the measured points, under the points.
+    static const QColor kModelColours[] = {QColor(130, 0, 160), QColor(230, 130, 0),
+                                           QColor(0, 150, 160), QColor(120, 80, 30)};
+    std::size_t k = 0;
+    for (const fit::ModelCurve& c : d.modelCurves) {
+        auto* curve = line(QString::fromUtf8(waterzone::modelName(c.model)),
+                           kModelColours[k++ % std::size(kModelColours)], 1.6, Qt::DashDotLine);
+        const std::vector<double>& t = d.chartType == 0 ? c.days : c.gp;
+        for (std::size_t i = 0; i < t.size() && i < c.p.size(); ++i) {
+            curve->append(t[i], c.p[i]);
+            rx.add(t[i]);
+            ry.add(c.p[i]);
+        }
+        attach(chart, curve, x, y);
+    }
     attach(chart, pm, x, y);
     attach(chart, we, x, y2);
     x->setTitleText(axisText(d.chartType == 0 ? kAxisDays : kAxisGp));

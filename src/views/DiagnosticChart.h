@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Diagnostics.h"
+#include "engine/ModelComparison.h"
 #include "support/FileIo.h"
 
 class CBrelvanDoc;
@@ -37,9 +38,13 @@ struct DiagnosticData {
     int chartType = 0; // 0 days, 1 cumulative production on the time axes
     std::vector<engine::RowRecord> rows;
     engine::Diagnostics diag;
+    // The pressure curves of a model comparison made for this case; the pressure history
+    // shows each as a line named after its model. Empty: no comparison.
+    std::vector<fit::ModelCurve> modelCurves;
 };
 
-// The plots' data of a document: a run of its case (only when the case has been computed).
+// The plots' data of a document: a run of its case (only when the case has been computed), and
+// the curves of the document's last model comparison while they belong to the case.
 DiagnosticData diagnosticData(const CBrelvanDoc& doc);
 
 // A new chart (owned by the caller).

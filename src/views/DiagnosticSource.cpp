@@ -17,6 +17,9 @@ DiagnosticData diagnosticData(const CBrelvanDoc& doc) {
     data.rows = std::move(d.rows);
     data.diag = std::move(d.diag);
     data.valid = !data.rows.empty();
+    if (!doc.m_modelCurves.empty() &&
+        fit::comparisonHolds(doc.m_modelCurves.compared, doc.runInputs()))
+        data.modelCurves = doc.m_modelCurves.curves;
     return data;
 }
 

@@ -311,19 +311,26 @@ fit::MapOptions MisfitMapView::currentOptions(const engine::RunInputs& in, doubl
 }
 
 void MisfitMapView::OnComputeMap() {
-    if (m_worker.joinable()) {
-        m_cancel = true;
-        m_worker.join();
-    }
     engine::RunInputs in;
     if (m_inputs)
         in = m_inputs();
     else if (const CBrelvanDoc* doc = GetDocument())
         in = doc->runInputs();
+    fit::MapOptions options = currentOptions(in, in.ogip, in.wip, in.jValue);
+    options.holdJ = in.model == waterzone::Model::Pot; // the pot ignores J
+    if (const std::string problem = fit::mapProblem(options); !problem.empty()) {
+        // Refused before anything changes: a map being computed goes on.
+        if (CBrelvanDoc* doc = GetDocument())
+            doc->ui().message(problem);
+        return;
+    }
+    if (m_worker.joinable()) {
+        m_cancel = true;
+        m_worker.join();
+    }
     // The map shown keeps its own field name until the new one has come.
     m_pendingInputs = in;
     m_pendingCase = GetDocument() ? GetDocument()->m_caseNumber : 0;
-    const fit::MapOptions options = currentOptions(in, in.ogip, in.wip, in.jValue);
     m_cancel = false;
     m_done = false;
     m_progress = 0;

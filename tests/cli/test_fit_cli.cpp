@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -207,6 +209,33 @@ TEST(FitCli, KarteWritesOneCsvLinePerCell) {
         EXPECT_NE(r.err.find("ist kein Bereich MIN:MAX (0 < MIN < MAX <= 1e9) für --ogip"),
                   std::string::npos)
             << r.err;
+    }
+}
+
+// The pot ignores J: a map over J is refused with the reason and writes nothing; a map over
+// OGIP and WIP keeps the case's J even when the third parameter is to be re-optimised.
+TEST(FitCli, KarteOfAPotHoldsJ) {
+    TempDir dir;
+    const std::string fall = makeCase(dir);
+    const std::string csv = dir.file("karte.csv");
+    Result r = cli_run::run({"karte", fall, "--modell", "topf", "--achsen", "ogip,jwert", "--ogip",
+                             "4000:6000", "--wip", "5000:45000", "--jwert", "10:100", "--punkte",
+                             "3", csv});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Das Topf-Modell hängt nicht vom J-Wert ab"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(csv));
+    r = cli_run::run({"karte", fall, "--modell", "topf", "--achsen", "ogip,wip", "--ogip",
+                      "4000:6000", "--wip", "5000:45000", "--jwert", "10:100", "--punkte", "3",
+                      "--dritter", "optimiert", "--csv-format", "punkt", "-"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.lines.size(), 10u);
+    for (std::size_t i = 1; i < r.lines.size(); ++i) {
+        std::istringstream cells(r.lines[i]);
+        std::string ogip, wip, j;
+        std::getline(cells, ogip, ',');
+        std::getline(cells, wip, ',');
+        std::getline(cells, j, ',');
+        EXPECT_EQ(j, "40") << r.lines[i];
     }
 }
 

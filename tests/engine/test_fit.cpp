@@ -177,3 +177,32 @@ TEST(Fit, SameResultsForAnyThreadCountAndCancellable) {
     EXPECT_TRUE(refine(model.objective(), {4500, 15000, 70}, o, stop).cancelled);
     EXPECT_TRUE(profileRanges(model.objective(), r1, o, stop).cancelled);
 }
+
+// A fitted value is shown to four digits beyond the leading digit of its range's half-width
+// (the larger side that is not open); without a usable range to six significant digits; never
+// with more digits than a double holds.
+TEST(Fit, ShownDigitsFollowTheRange) {
+    Range r;
+    r.computed = true;
+    r.lo = 123.456789012 - 0.37;
+    r.hi = 123.456789012 + 0.37;
+    EXPECT_EQ(justifiedText(123.456789012, r), "123.45679");
+    r.lo = 123.456789012 - 0.02; // asymmetric: the wider side counts
+    EXPECT_EQ(justifiedDecimals(123.456789012, r), 5);
+    r.openHi = true; // the open side does not count
+    EXPECT_EQ(justifiedDecimals(123.456789012, r), 6);
+    r.openLo = true; // no usable side: six significant digits
+    EXPECT_EQ(justifiedText(5123.456789, r), "5123.46");
+    EXPECT_EQ(justifiedText(5123.456789, Range{}), "5123.46");
+    EXPECT_EQ(justifiedText(0.0123456789, Range{}), "0.0123457");
+    Range wide;
+    wide.computed = true;
+    wide.lo = 1000;
+    wide.hi = 90000; // half-width above 10^4: whole numbers
+    EXPECT_EQ(justifiedText(45678.9, wide), "45679");
+    Range narrow;
+    narrow.computed = true;
+    narrow.lo = 5000 - 1e-12;
+    narrow.hi = 5000 + 1e-12; // at most 15 significant digits
+    EXPECT_EQ(justifiedDecimals(5000, narrow), 11);
+}

@@ -103,3 +103,35 @@ TEST(MisfitMap, ReportsProgressAndStopsWhenCancelled) {
     EXPECT_LT(last, 81);
     EXPECT_GE(calls, 10);
 }
+
+// A water zone that ignores J (the pot): no map over J, and a map over OGIP and WIP holds J at
+// the case's value instead of re-optimising it (the contour counts two free parameters).
+TEST(MisfitMap, HeldJIsNeverAnAxisNorReoptimised) {
+    const SyntheticModel model(kTruth, 12, 0.2, 5);
+    MapOptions o = ogipWip(5);
+    o.holdJ = true;
+    o.optimiseThird = true;
+    o.base[kJWert] = 80;
+    const MisfitMap held = misfitMap(model.objective(), o);
+    EXPECT_TRUE(mapProblem(o).empty());
+    EXPECT_FALSE(held.optimiseThird);
+    ASSERT_EQ(held.cells.size(), 25u);
+    for (const MapCell& cell : held.cells)
+        EXPECT_EQ(cell.x[kJWert], 80);
+    o.optimiseThird = false;
+    o.holdJ = false;
+    const MisfitMap plain = misfitMap(model.objective(), o);
+    EXPECT_EQ(held.contourRms, plain.contourRms);
+
+    for (int axisB : {int(kJWert)}) {
+        MapOptions j = ogipWip(5);
+        j.axisB = axisB;
+        j.holdJ = true;
+        EXPECT_NE(mapProblem(j).find("J-Wert"), std::string::npos);
+        const MisfitMap refused = misfitMap(model.objective(), j);
+        EXPECT_TRUE(refused.cells.empty());
+        EXPECT_EQ(refused.bestCell, -1);
+        j.holdJ = false;
+        EXPECT_TRUE(mapProblem(j).empty());
+    }
+}

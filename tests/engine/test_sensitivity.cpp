@@ -243,3 +243,27 @@ TEST_F(Sensitivity, AdoptsOnlyValuesTheInputDialogAccepts) {
                                               "Fehlerwert; die Werte des Falls bleiben."),
               std::string::npos);
 }
+
+// The pot ignores J: its grid keeps the case's J in every case (the lines and the values kept
+// for the export say so), and the case keeps its J instead of taking the first of a row of equal
+// cases.
+TEST_F(Sensitivity, PotGridHoldsTheCasesJ) {
+    doc.m_iModell = 3; // the pot
+    doc.m_dJWert = 2.5;
+    ui.defaultAnswer = false;
+    doc.sensitivity();
+    ASSERT_EQ(doc.m_SensErgebnisse.size(), 64u);
+    ASSERT_EQ(doc.m_SensWerte.size(), 64u);
+    for (std::size_t c = 0; c < 64; ++c) {
+        EXPECT_TRUE(endsWith(doc.m_SensErgebnisse[c],
+                             columns(100 + 100.0 * (c / 16), 10 + 10.0 * (c / 4 % 4), 2.5)))
+            << doc.m_SensErgebnisse[c];
+        EXPECT_EQ(doc.m_SensWerte[c].jWert, 2.5);
+    }
+    EXPECT_EQ(doc.m_dJWert, 2.5);
+    // Another model spans the J range as before.
+    const brelvan::sens::Ranges given{100, 400, 10, 40, 1, 4};
+    brelvan::engine::RunInputs in = doc.runInputs();
+    in.model = brelvan::waterzone::Model::Fetkovich;
+    EXPECT_EQ(brelvan::sens::searchRanges(in, given).maxJ, 4);
+}

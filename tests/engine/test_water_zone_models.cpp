@@ -48,6 +48,19 @@ TEST(WaterZoneModels, InfiniteRingAgreesWithPublishedTablesToOnePerMille) {
     }
 }
 
+// A ring closed at reD = 10 under a constant rate, against the worked example C.1 ("Use of p_D
+// solutions for no-flow boundary") of the appendix "Van Everdingen and Hurst solutions to
+// diffusivity equations" with its tables C.1 (infinite radial system) and C.2 (finite, closed):
+// p_D = 1.275 at t_D = 4 from table C.1, 2.401 at t_D = 40 from table C.2 (reD 10) and 9.6751 at
+// t_D = 400 from its pseudo-steady equation C.4. Read in the reproduction of that appendix at
+// https://www.scribd.com/document/227353402/Tablas (Lee, Well Testing, 1982, appendix C).
+TEST(WaterZoneModels, ClosedRingAgreesWithThePublishedExample) {
+    EXPECT_LT(relative(pdRadial(4, 0).pd, 1.275), 1e-3);
+    EXPECT_LT(relative(pdRadial(4, 10).pd, 1.275), 1e-3); // the boundary is not felt yet
+    EXPECT_LT(relative(pdRadial(40, 10).pd, 2.401), 1e-3);
+    EXPECT_LT(relative(pdRadial(400, 10).pd, 9.6751), 1e-4);
+}
+
 // The interpolation tables against the direct inversion, between and beyond their nodes.
 TEST(WaterZoneModels, TablesFollowTheInversion) {
     for (double reD : {0.0, 1.2, 2.0, 5.0, 10.0, 100.0, 1000.0}) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -168,4 +169,81 @@ TEST(WaterZoneRun, ComparisonPicksTheTrueModel) {
             << wz::modelWord(truthModel);
         EXPECT_EQ(c.fits[3].freeParams, 2);
     }
+}
+
+// The comparison as the desktop program runs it: progress up to 100 %, a cancel that leaves no
+// best model, the batch tool's table, and each model's curve, which is its fit's run: its
+// pressures at the measured rows give the fit's RMS error. The curves hold for the same case
+// with other OGIP, WIP, J or model, not for other measurements or another scheme.
+TEST(WaterZoneRun, ComparisonCurvesTableProgressAndCancel) {
+    engine::RunInputs in = ringCase(wz::Model::Pot);
+    in.wip = 3000;
+    in.jValue = 300;
+    const engine::RunResult truth = engine::run(in);
+    ASSERT_TRUE(truth.status.completed());
+    for (std::size_t i = 1; i < in.rows.size(); i += 2)
+        in.rows[i].pressure = truth.rows[i].p;
+    fit::RefineOptions options;
+    options.bounds.lo = {4000, 1000, 100};
+    options.bounds.hi = {7000, 10000, 1000};
+    std::vector<int> seen;
+    parallel::Control control;
+    control.progress = [&seen](int done, int total) {
+        EXPECT_EQ(total, 100);
+        seen.push_back(done);
+    };
+    const fit::ModelComparison c =
+        fit::compareModels(in, options, {4500, 4500, 300}, false, false, control);
+    ASSERT_FALSE(c.cancelled);
+    ASSERT_GE(c.bestIndex, 0);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), 100);
+
+    const std::vector<std::string> table = fit::comparisonTable(c);
+    ASSERT_EQ(table.size(), 6u); // header, four models, the best one named
+    EXPECT_EQ(table[0].rfind("Modell ", 0), 0u);
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(table[i + 1].ends_with("  *"), static_cast<int>(i) == c.bestIndex)
+            << table[i + 1];
+    EXPECT_TRUE(table[5].ends_with(wz::modelName(wz::Model::Pot)));
+
+    const fit::ComparisonCurves curves = fit::comparisonCurves(in, c);
+    ASSERT_EQ(curves.curves.size(), 4u);
+    for (std::size_t m = 0; m < 4; ++m) {
+        const fit::ModelCurve& curve = curves.curves[m];
+        EXPECT_EQ(curve.model, c.fits[m].model);
+        ASSERT_EQ(curve.p.size(), in.rows.size() + 1);
+        EXPECT_EQ(curve.days[0], 0);
+        EXPECT_EQ(curve.p[0], in.pInit);
+        double ss = 0;
+        int n = 0;
+        for (std::size_t i = 0; i < in.rows.size(); ++i)
+            if (in.rows[i].pressure > 0) {
+                ss += std::pow(curve.p[i + 1] - in.rows[i].pressure, 2);
+                ++n;
+            }
+        EXPECT_NEAR(std::sqrt(ss / n), c.fits[m].best.misfit.rms, 1e-9) << m;
+    }
+
+    engine::RunInputs now = in;
+    now.ogip = 1234;
+    now.wip = 5;
+    now.jValue = 7;
+    now.model = wz::Model::Fetkovich;
+    EXPECT_TRUE(fit::comparisonHolds(curves.compared, now));
+    now.rows[3].pressure += 0.5;
+    EXPECT_FALSE(fit::comparisonHolds(curves.compared, now));
+    now = in;
+    now.scheme = engine::InfluxScheme::IntervalMean;
+    EXPECT_FALSE(fit::comparisonHolds(curves.compared, now));
+
+    std::atomic<bool> cancel{true};
+    parallel::Control stop;
+    stop.cancel = &cancel;
+    const fit::ModelComparison stopped =
+        fit::compareModels(in, options, {4500, 4500, 300}, false, false, stop);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.bestIndex, -1);
+    EXPECT_EQ(fit::comparisonTable(stopped).size(), 1u + stopped.fits.size());
 }

@@ -705,6 +705,26 @@
         <source>Sollen die Werte übernommen werden?</source>
         <translation>Adopt these values?</translation>
     </message>
+    <message>
+        <source>Das Topf-Modell hängt nicht vom J-Wert ab; er bleibt fest.</source>
+        <translation>The pot aquifer does not depend on the J value; J stays fixed.</translation>
+    </message>
+    <message>
+        <source>Modelle vergleichen</source>
+        <translation>Compare models</translation>
+    </message>
+    <message>
+        <source>Passt jedes Zuflussmodell in diesen Suchbereichen an und vergleicht sie (RMS-Fehler, AIC)</source>
+        <translation>Fits every influx model within these search ranges and compares them (RMS error, AIC)</translation>
+    </message>
+    <message>
+        <source>Der Vergleich der Modelle wurde abgebrochen.</source>
+        <translation>The comparison of the models was cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Modelle werden verglichen …</source>
+        <translation>Comparing the models …</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
