@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/CaseFields.h"
+#include "document/DocumentTexts.h"
 #include "engine/Run.h"
 #include "support/FileIo.h"
 #include "support/UserInterface.h"
@@ -26,13 +27,13 @@ public:
     // No file yet: the untitled name, no path.
     void SetUntitled() {
         m_strPathName.clear();
-        m_strTitle = "Unbenannt";
+        m_strTitle = brelvan::document::tx("Unbenannt");
     }
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
 private:
-    std::string m_strTitle = "Unbenannt";
+    std::string m_strTitle = brelvan::document::tx("Unbenannt");
     std::string m_strPathName;
     bool m_bModified = false;
 };
