@@ -96,7 +96,7 @@ const char* dateOrderName(DateOrder order);
 // True when `path` ends in ".csv" (any case).
 bool isCsvPath(std::string_view path);
 
-// The bytes of the file at `path` (UTF-8); false and `error` (German) when it cannot be read
+// The bytes of the file at `path` (UTF-8); false and `error` when it cannot be read
 // or is larger than kMaxBytes.
 bool readFile(const std::string& path, std::string& bytes, std::string& error);
 

@@ -13,6 +13,7 @@
 #include "document/DataExchange.h"
 #include "document/DocumentTexts.h"
 #include "document/HeadlessSession.h"
+#include "document/PressureHistory.h"
 #include "support/FakeUserInterface.h"
 #include "support/Language.h"
 #include "support/WorkedCase.h"
@@ -233,6 +234,11 @@ TEST(DocumentTexts, EnglishMessagesNameTheFileAndTheLine) {
     EXPECT_EQ(order.error, "The date “02/01/2001” in line 2 may be day 2 of month 1 or day 1 of "
                            "month 2, and no date of the file decides whether the day or the month "
                            "comes first.");
+
+    PressureHistory history;
+    std::string error;
+    EXPECT_FALSE(parsePressureHistory("Tage;Druck\n0;200\n5;0\n", history, error));
+    EXPECT_EQ(error, "The pressure in line 3 of the pressure history is not greater than 0.");
 
     EXPECT_EQ(rangeMessage(7, 13, false), "Enter a number between 7 and 13.");
     EXPECT_EQ(rangeMessage(1930, 2200, true), "Enter an integer between 1930 and 2200.");
