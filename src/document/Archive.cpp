@@ -3,6 +3,7 @@
 #include <bit>
 #include <utility>
 
+#include "document/DocumentTexts.h"
 #include "support/Cp1252.h"
 #include "support/TextFormat.h"
 
@@ -75,11 +76,34 @@ bool ByteReader::fail(std::string text) {
     return false;
 }
 
-bool ByteReader::take(std::size_t n, const char* what, std::string_view& out) {
+using brelvan::document::tx;
+
+const char* ByteReader::itemName(Item item) {
+    switch (item) {
+    case Item::Byte:
+        return tx("einem Byte");
+    case Item::Int16:
+        return tx("einer 16-Bit-Zahl");
+    case Item::Int32:
+        return tx("einer 32-Bit-Zahl");
+    case Item::Integer:
+        return tx("einer ganzen Zahl");
+    case Item::Float:
+        return tx("einer Gleitkommazahl");
+    case Item::Text:
+        return tx("dem Text");
+    case Item::Bytes:
+        break;
+    }
+    return tx("weiteren Bytes");
+}
+
+bool ByteReader::take(std::size_t n, Item what, std::string_view& out) {
     if (m_failed)
         return false;
     if (n > remaining()) {
-        return fail(brelvan::cformat("die Datei endet bei Byte %u vor %s", m_pos, what));
+        return fail(
+            brelvan::cformat(tx("die Datei endet bei Byte %u vor %s"), m_pos, itemName(what)));
     }
     out = m_bytes.substr(m_pos, n);
     m_pos += n;
@@ -99,7 +123,7 @@ std::uint64_t littleEndian(std::string_view b) {
 
 bool ByteReader::readUInt8(std::uint8_t& v) {
     std::string_view b;
-    if (!take(1, "einem Byte", b))
+    if (!take(1, Item::Byte, b))
         return false;
     v = static_cast<std::uint8_t>(littleEndian(b));
     return true;
@@ -107,7 +131,7 @@ bool ByteReader::readUInt8(std::uint8_t& v) {
 
 bool ByteReader::readUInt16(std::uint16_t& v) {
     std::string_view b;
-    if (!take(2, "einer 16-Bit-Zahl", b))
+    if (!take(2, Item::Int16, b))
         return false;
     v = static_cast<std::uint16_t>(littleEndian(b));
     return true;
@@ -115,7 +139,7 @@ bool ByteReader::readUInt16(std::uint16_t& v) {
 
 bool ByteReader::readUInt32(std::uint32_t& v) {
     std::string_view b;
-    if (!take(4, "einer 32-Bit-Zahl", b))
+    if (!take(4, Item::Int32, b))
         return false;
     v = static_cast<std::uint32_t>(littleEndian(b));
     return true;
@@ -123,7 +147,7 @@ bool ByteReader::readUInt32(std::uint32_t& v) {
 
 bool ByteReader::readInt32(std::int32_t& v) {
     std::string_view b;
-    if (!take(4, "einer ganzen Zahl", b))
+    if (!take(4, Item::Integer, b))
         return false;
     v = static_cast<std::int32_t>(static_cast<std::uint32_t>(littleEndian(b)));
     return true;
@@ -131,7 +155,7 @@ bool ByteReader::readInt32(std::int32_t& v) {
 
 bool ByteReader::readFloat(float& v) {
     std::string_view b;
-    if (!take(4, "einer Gleitkommazahl", b))
+    if (!take(4, Item::Float, b))
         return false;
     v = std::bit_cast<float>(static_cast<std::uint32_t>(littleEndian(b)));
     return true;
@@ -139,7 +163,7 @@ bool ByteReader::readFloat(float& v) {
 
 bool ByteReader::readDouble(double& v) {
     std::string_view b;
-    if (!take(8, "einer Gleitkommazahl", b))
+    if (!take(8, Item::Float, b))
         return false;
     v = std::bit_cast<double>(littleEndian(b));
     return true;
@@ -181,11 +205,11 @@ bool ByteReader::readString(std::string& utf8) {
         return false;
     if (length > remaining()) {
         return fail(brelvan::cformat(
-            "der Text ab Byte %u soll %u Zeichen lang sein, die Datei hat danach nur %u Bytes",
+            tx("der Text ab Byte %u soll %u Zeichen lang sein, die Datei hat danach nur %u Bytes"),
             start, length, remaining()));
     }
     std::string_view b;
-    take(length, "dem Text", b);
+    take(length, Item::Text, b);
     utf8 = brelvan::cp1252ToUtf8(b);
     return true;
 }
@@ -198,8 +222,8 @@ bool ByteReader::readStringList(std::vector<std::string>& list) {
     // Every element takes at least its one-byte length prefix.
     if (count > remaining()) {
         return fail(brelvan::cformat(
-            "die Liste ab Byte %u soll %u Einträge haben, die Datei hat danach nur %u Bytes", start,
-            count, remaining()));
+            tx("die Liste ab Byte %u soll %u Einträge haben, die Datei hat danach nur %u Bytes"),
+            start, count, remaining()));
     }
     std::vector<std::string> read;
     read.reserve(count);

@@ -52,16 +52,20 @@ public:
     bool readString(std::string& utf8);
     bool readStringList(std::vector<std::string>& list);
     // The next `n` bytes as they stand (a view into the reader's bytes).
-    bool readBytes(std::size_t n, std::string_view& out) { return take(n, "weiteren Bytes", out); }
+    bool readBytes(std::size_t n, std::string_view& out) { return take(n, Item::Bytes, out); }
 
     bool failed() const { return m_failed; }
-    // What failed, in German, with the byte offset ("" while nothing failed).
+    // What failed, in the user's language, with the byte offset ("" while nothing failed).
     const std::string& failure() const { return m_failure; }
     std::size_t position() const { return m_pos; }
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
 
 private:
-    bool take(std::size_t n, const char* what, std::string_view& out);
+    // What a read expects, named in the message when the file ends before it.
+    enum class Item { Byte, Int16, Int32, Integer, Float, Text, Bytes };
+    static const char* itemName(Item item);
+
+    bool take(std::size_t n, Item what, std::string_view& out);
     bool fail(std::string text);
     bool readLength(std::uint32_t& length);
     bool readCount(std::uint32_t& count);

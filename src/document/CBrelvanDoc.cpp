@@ -69,12 +69,13 @@ bool CBrelvanDoc::OnNewDocument() {
     SetUntitled();
     SetModifiedFlag(false);
     setdefaults();
-    m_strXAchse = "Zeit in Tagen";
-    m_strY1Achse = "Druck(Bar)";
-    m_strY2Achse = "WE(Mio m3)";
-    m_strLegende1 = "Druck (Bar)";
-    m_strLegende2 = "WE (Mio m3)";
-    m_strLegende3 = "Meßwerte (Bar)";
+    using brelvan::document::tx;
+    m_strXAchse = tx("Zeit in Tagen");
+    m_strY1Achse = tx("Druck(Bar)");
+    m_strY2Achse = tx("WE(Mio m3)");
+    m_strLegende1 = tx("Druck (Bar)");
+    m_strLegende2 = tx("WE (Mio m3)");
+    m_strLegende3 = tx("Meßwerte (Bar)");
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/CaseFields.h"
+#include "document/DocumentTexts.h"
 #include "document/FitCase.h"
 #include "engine/ModelComparison.h"
 #include "engine/Run.h"
@@ -28,13 +29,13 @@ public:
     // No file yet: the untitled name, no path.
     void SetUntitled() {
         m_strPathName.clear();
-        m_strTitle = "Unbenannt";
+        m_strTitle = brelvan::document::tx("Unbenannt");
     }
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
 private:
-    std::string m_strTitle = "Unbenannt";
+    std::string m_strTitle = brelvan::document::tx("Unbenannt");
     std::string m_strPathName;
     bool m_bModified = false;
 };
@@ -121,12 +122,13 @@ public:
     // ---- Case file. Loading reads into a fresh document and adopts it only when the file is
     // complete; the open case stays untouched otherwise. Saving is atomic.
     void Serialize(ByteWriter& ar) const;
-    // Reads the stored fields; the reason (German) when the bytes do not hold a case.
+    // Reads the stored fields; the reason (in the user's language) when the bytes do not hold a
+    // case.
     brelvan::IoResult<> Serialize(ByteReader& ar);
     // File Open: reads, adopts, runs the editing cycle and its post-load steps; on failure a
-    // German message through ui().error() and the case stays as it was.
+    // message through ui().error() and the case stays as it was.
     bool OnOpenDocument(const std::string& path);
-    // File Save / Save As: writes atomically; on failure a German message and false.
+    // File Save / Save As: writes atomically; on failure a message and false.
     bool OnSaveDocument(const std::string& path);
 
     // ---- Document commands

@@ -5,9 +5,11 @@
 #include <cmath>
 
 #include "document/CBrelvanDoc.h"
+#include "document/DocumentTexts.h"
 
 namespace brelvan {
 
+using document::tx;
 using table::Cell;
 using table::Column;
 using table::Date;
@@ -39,22 +41,22 @@ Cell number(float v) {
 
 Table reportTable(const CBrelvanDoc& doc) {
     Table t;
-    t.name = "Bericht";
-    t.columns = {{"Datum", -1, 12},
-                 {"Zeit (Tage)", 0, 0},
-                 {"Gp (Mio m3)", 3, 0},
-                 {"Druck berechnet (bar)", 1, 0},
-                 {"Druck gemessen (bar)", 1, 0},
-                 {"p/z berechnet (bar)", 1, 0},
-                 {"p/z gemessen (bar)", 1, 0},
-                 {"WE (Mio m3)", 3, 0},
-                 {"OGIP-Schätzung (Mio m3)", 1, 0}};
+    t.name = tx("Bericht");
+    t.columns = {{tx("Datum"), -1, 12},
+                 {tx("Zeit (Tage)"), 0, 0},
+                 {tx("Gp (Mio m3)"), 3, 0},
+                 {tx("Druck berechnet (bar)"), 1, 0},
+                 {tx("Druck gemessen (bar)"), 1, 0},
+                 {tx("p/z berechnet (bar)"), 1, 0},
+                 {tx("p/z gemessen (bar)"), 1, 0},
+                 {tx("WE (Mio m3)"), 3, 0},
+                 {tx("OGIP-Schätzung (Mio m3)"), 1, 0}};
     // Produced water, where the case has any, as the last column.
     bool water = false;
     for (const engine::RowRecord& r : doc.m_Tabelle)
         water = water || r.wp != 0;
     if (water)
-        t.columns.push_back({"Wp (Mio m3)", 3, 0});
+        t.columns.push_back({tx("Wp (Mio m3)"), 3, 0});
     for (const engine::RowRecord& r : doc.m_Tabelle) {
         std::vector<Cell> row = {Date{r.day, r.month, r.year}, number(r.days), number(r.gp),
                                  number(r.p)};
@@ -72,38 +74,40 @@ Table reportTable(const CBrelvanDoc& doc) {
 
 Table caseTable(const CBrelvanDoc& doc) {
     Table t;
-    t.name = "Falldaten";
-    t.columns = {{"Größe", -1, 34}, {"Wert", -1, 16}, {"Einheit", -1, 14}};
+    t.name = tx("Falldaten");
+    t.columns = {{tx("Größe"), -1, 34}, {tx("Wert"), -1, 16}, {tx("Einheit"), -1, 14}};
     auto add = [&t](const char* name, Cell value, const char* unit) {
         t.rows.push_back({std::string(name), std::move(value), std::string(unit)});
     };
-    add("Feld", doc.m_strFeldname, "");
-    add("Förderbeginn", Date{doc.m_iTag, doc.m_iMonat, doc.m_iJahr}, "");
-    add("Lagerstättentemperatur", number(doc.m_dTemperatur), "Grad C");
-    add("Original-Gas-in-place (OGIP)", number(doc.m_dOGIP), "Mio m3");
-    add("Original-Wasser-in-place (WIP)", number(doc.m_dWIP), "Mio m3");
-    add("Initialer Lagerstättendruck", number(doc.m_dDruck), "bar");
-    add("Initialer z-Wert", number(doc.m_dZInit), "-");
-    add("Kompressibilität", number(doc.m_dKompress), "1E-5/bar");
-    add("J-Wert nach Fetkovich", number(doc.m_dJWert), "m3/(Tag·bar)");
+    add(tx("Feld"), doc.m_strFeldname, "");
+    add(tx("Förderbeginn"), Date{doc.m_iTag, doc.m_iMonat, doc.m_iJahr}, "");
+    add(tx("Lagerstättentemperatur"), number(doc.m_dTemperatur), tx("Grad C"));
+    add(tx("Original-Gas-in-place (OGIP)"), number(doc.m_dOGIP), tx("Mio m3"));
+    add(tx("Original-Wasser-in-place (WIP)"), number(doc.m_dWIP), tx("Mio m3"));
+    add(tx("Initialer Lagerstättendruck"), number(doc.m_dDruck), "bar");
+    add(tx("Initialer z-Wert"), number(doc.m_dZInit), "-");
+    add(tx("Kompressibilität"), number(doc.m_dKompress), "1E-5/bar");
+    add(tx("J-Wert nach Fetkovich"), number(doc.m_dJWert), tx("m3/(Tag·bar)"));
     // The gas zone's values where the case has them.
     if (doc.m_dKompressFormation != 0 || doc.m_dKompressWasser != 0 || doc.m_dSwi != 0 ||
         doc.m_dBw != 1) {
-        add("Kompressibilität Gestein der Gaszone", number(doc.m_dKompressFormation), "1E-5/bar");
-        add("Kompressibilität Haftwasser", number(doc.m_dKompressWasser), "1E-5/bar");
-        add("Haftwassersättigung", number(doc.m_dSwi), "-");
-        add("Formationsvolumenfaktor Wasser", number(doc.m_dBw), "m3/m3");
+        add(tx("Kompressibilität Gestein der Gaszone"), number(doc.m_dKompressFormation),
+            "1E-5/bar");
+        add(tx("Kompressibilität Haftwasser"), number(doc.m_dKompressWasser), "1E-5/bar");
+        add(tx("Haftwassersättigung"), number(doc.m_dSwi), "-");
+        add(tx("Formationsvolumenfaktor Wasser"), number(doc.m_dBw), "m3/m3");
     }
-    add("Grafik x-Achse", std::string(doc.m_iGrafiktyp == 0 ? "Tage" : "Kum.Produktion"), "");
-    add("Permeabilität", number(doc.m_fPermeabilitaet), "mD");
-    add("Mächtigkeit", number(doc.m_fMaechtigkeit), "m");
-    add("Viskosität", number(doc.m_fViskositaet), "cp");
-    add("Porosität", number(doc.m_fPorositaet), "-");
-    add("Radius bis GWC", number(doc.m_fRadiusGWC), "m");
-    add("Radius bis Ende der Wasserzone", number(doc.m_fRadiusEnde), "m");
-    add("Tiefe (lineare Wasserzone)", number(doc.m_fTiefe), "m");
-    add("Breite (lineare Wasserzone)", number(doc.m_fBreite), "m");
-    add("Winkel", number(doc.m_fWinkel), "Grad");
+    add(tx("Grafik x-Achse"),
+        std::string(doc.m_iGrafiktyp == 0 ? tx("Tage") : tx("Kum.Produktion")), "");
+    add(tx("Permeabilität"), number(doc.m_fPermeabilitaet), "mD");
+    add(tx("Mächtigkeit"), number(doc.m_fMaechtigkeit), "m");
+    add(tx("Viskosität"), number(doc.m_fViskositaet), "cp");
+    add(tx("Porosität"), number(doc.m_fPorositaet), "-");
+    add(tx("Radius bis GWC"), number(doc.m_fRadiusGWC), "m");
+    add(tx("Radius bis Ende der Wasserzone"), number(doc.m_fRadiusEnde), "m");
+    add(tx("Tiefe (lineare Wasserzone)"), number(doc.m_fTiefe), "m");
+    add(tx("Breite (lineare Wasserzone)"), number(doc.m_fBreite), "m");
+    add(tx("Winkel"), number(doc.m_fWinkel), tx("Grad"));
     for (int i = 0; i < CBrelvanDoc::kComponents; ++i)
         add(kComponentNames[i], number(doc.m_fGas[static_cast<std::size_t>(i)]), "%");
     return t;
@@ -111,12 +115,12 @@ Table caseTable(const CBrelvanDoc& doc) {
 
 Table sensitivityTable(const CBrelvanDoc& doc) {
     Table t;
-    t.name = "Sensitivität";
-    t.columns = {{"Fall", 0, 0},
-                 {"Mittlerer Fehler (bar)", 4, 0},
-                 {"OGIP (Mio m3)", 1, 0},
-                 {"WIP (Mio m3)", 1, 0},
-                 {"J-Wert (m3/(Tag·bar))", 1, 0}};
+    t.name = tx("Sensitivität");
+    t.columns = {{tx("Fall"), 0, 0},
+                 {tx("Mittlerer Fehler (bar)"), 4, 0},
+                 {tx("OGIP (Mio m3)"), 1, 0},
+                 {tx("WIP (Mio m3)"), 1, 0},
+                 {tx("J-Wert (m3/(Tag·bar))"), 1, 0}};
     int n = 0;
     for (const CBrelvanDoc::SensWert& s : doc.m_SensWerte)
         t.rows.push_back({static_cast<double>(++n), number(s.error), number(s.ogip), number(s.wip),
@@ -135,7 +139,7 @@ std::vector<Table> exportTables(const CBrelvanDoc& doc, ExportFormat format) {
 
 IoResult<> exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format) {
     if (doc.m_Tabelle.empty())
-        return IoResult<>::failure("es liegen keine berechneten Zeilen vor");
+        return IoResult<>::failure(tx("es liegen keine berechneten Zeilen vor"));
     const std::vector<Table> tables = exportTables(doc, format);
     switch (format) {
     case ExportFormat::Xlsx:

@@ -25,7 +25,7 @@ table::Table sensitivityTable(const CBrelvanDoc& doc);
 // the sensitivity cases on a third.
 std::vector<table::Table> exportTables(const CBrelvanDoc& doc, ExportFormat format);
 
-// Writes the export; the failure's reason (German, without the path) when there are no results
+// Writes the export; the failure's reason (without the path) when there are no results
 // yet or the file cannot be written.
 IoResult<> exportCase(const CBrelvanDoc& doc, const std::string& path, ExportFormat format);
 

@@ -6,9 +6,12 @@
 
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
+#include "document/DocumentTexts.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::caseext {
+
+using document::tx;
 
 namespace {
 
@@ -26,15 +29,17 @@ struct GasZoneField {
     const char (&tag)[4];
     double ReservoirData::*member;
     double fallback;
-    double min, max; // inclusive; a stored value outside makes the block damaged
-    const char* name;
+    double min, max;       // inclusive; a stored value outside makes the block damaged
+    const char* (*name)(); // for the message, in the language of the moment
 };
 const GasZoneField kGasZoneFields[] = {
-    {kRockTag, &ReservoirData::m_dKompressFormation, 0, 0, 1e6, "die Gesteinskompressibilität"},
+    {kRockTag, &ReservoirData::m_dKompressFormation, 0, 0, 1e6,
+     [] { return tx("die Gesteinskompressibilität"); }},
     {kConnateWaterTag, &ReservoirData::m_dKompressWasser, 0, 0, 1e6,
-     "die Haftwasserkompressibilität"},
-    {kSwiTag, &ReservoirData::m_dSwi, 0, 0, 0.99, "die Haftwassersättigung"},
-    {kBwTag, &ReservoirData::m_dBw, 1, 0.01, 100, "der Formationsvolumenfaktor des Wassers"},
+     [] { return tx("die Haftwasserkompressibilität"); }},
+    {kSwiTag, &ReservoirData::m_dSwi, 0, 0, 0.99, [] { return tx("die Haftwassersättigung"); }},
+    {kBwTag, &ReservoirData::m_dBw, 1, 0.01, 100,
+     [] { return tx("der Formationsvolumenfaktor des Wassers"); }},
 };
 
 } // namespace
@@ -73,20 +78,20 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
         return {};
     auto damaged = [&](const std::string& why) {
         return IoResult<>::failure(
-            cformat("der Erweiterungsblock ab Byte %u ist beschädigt: %s", start, why));
+            cformat(tx("der Erweiterungsblock ab Byte %u ist beschädigt: %s"), start, why));
     };
 
     std::string_view tag;
     std::uint32_t length = 0;
     if (!ar.readBytes(4, tag) || !ar.readUInt32(length))
-        return damaged("er endet vor seiner Länge");
+        return damaged(tx("er endet vor seiner Länge"));
     if (!isTag(tag, kBlockTag))
-        return damaged("er beginnt nicht mit „BRVX“");
+        return damaged(tx("er beginnt nicht mit „BRVX“"));
     if (length > ar.remaining())
-        return damaged(cformat("er soll %u Bytes lang sein, die Datei hat danach nur %u Bytes",
+        return damaged(cformat(tx("er soll %u Bytes lang sein, die Datei hat danach nur %u Bytes"),
                                length, ar.remaining()));
     if (length < ar.remaining())
-        return damaged(cformat("nach ihm folgen noch %u Bytes", ar.remaining() - length));
+        return damaged(cformat(tx("nach ihm folgen noch %u Bytes"), ar.remaining() - length));
 
     int verfahren = 0, modell = 0;
     ReservoirData gasZone; // the defaults
@@ -95,10 +100,10 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
         std::string_view fieldTag;
         std::uint32_t fieldLength = 0;
         if (!ar.readBytes(4, fieldTag) || !ar.readUInt32(fieldLength))
-            return damaged(cformat("das Feld ab Byte %u endet vor seiner Länge", at));
+            return damaged(cformat(tx("das Feld ab Byte %u endet vor seiner Länge"), at));
         if (fieldLength > ar.remaining())
-            return damaged(cformat("das Feld ab Byte %u soll %u Bytes lang sein, der Block hat "
-                                   "danach nur %u Bytes",
+            return damaged(cformat(tx("das Feld ab Byte %u soll %u Bytes lang sein, der Block hat "
+                                      "danach nur %u Bytes"),
                                    at, fieldLength, ar.remaining()));
         std::string_view payload;
         ar.readBytes(fieldLength, payload);
@@ -106,13 +111,15 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
             ByteReader value(payload);
             std::int32_t v = 0;
             if (fieldLength != 4 || !value.readInt32(v) || (v != 0 && v != 1))
-                return damaged(cformat("das Rechenverfahren ab Byte %u ist weder 0 noch 1", at));
+                return damaged(
+                    cformat(tx("das Rechenverfahren ab Byte %u ist weder 0 noch 1"), at));
             verfahren = v;
         } else if (isTag(fieldTag, kModelTag)) {
             ByteReader value(payload);
             std::int32_t v = 0;
             if (fieldLength != 4 || !value.readInt32(v) || v < 0 || v > 3)
-                return damaged(cformat("das Zuflussmodell ab Byte %u ist keines von 0 bis 3", at));
+                return damaged(
+                    cformat(tx("das Zuflussmodell ab Byte %u ist keines von 0 bis 3"), at));
             modell = v;
         }
         for (const GasZoneField& f : kGasZoneFields) {
@@ -121,8 +128,8 @@ IoResult<> read(ByteReader& ar, CBrelvanDoc& doc) {
             ByteReader value(payload);
             double v = 0;
             if (fieldLength != 8 || !value.readDouble(v) || !(v >= f.min && v <= f.max))
-                return damaged(cformat("%s ab Byte %u ist keine Zahl von %g bis %g", f.name, at,
-                                       f.min, f.max));
+                return damaged(cformat(tx("%s ab Byte %u ist keine Zahl von %g bis %g"), f.name(),
+                                       at, f.min, f.max));
             gasZone.*f.member = v;
         }
         // Fields of other tags belong to later versions of the program and are skipped.

@@ -42,7 +42,7 @@ inline constexpr char kModelTag[4] = {'M', 'O', 'D', 'L'};
 void write(ByteWriter& ar, const CBrelvanDoc& doc);
 
 // Reads what follows the line list into the options of `doc` (which hold their defaults).
-// The reason (German) when those bytes are not one complete, valid block.
+// The reason (in the user's language) when those bytes are not one complete, valid block.
 IoResult<> read(ByteReader& ar, CBrelvanDoc& doc);
 
 } // namespace brelvan::caseext

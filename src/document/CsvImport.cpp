@@ -12,12 +12,15 @@
 #include <system_error>
 
 #include "document/DocumentCommands.h"
+#include "document/DocumentTexts.h"
 #include "document/ListLine.h"
 #include "engine/DayNumber.h"
 #include "support/Cp1252.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::csv {
+
+using document::tx;
 
 namespace {
 
@@ -340,9 +343,10 @@ char decideDecimal(const std::vector<Record>& records, std::size_t first,
         }
     }
     if (comma && point) {
-        result.error = cformat("Die Zahlen der Datei haben teils ein Dezimalkomma („%s“ in Zeile "
-                               "%d), teils einen Dezimalpunkt („%s“ in Zeile %d).",
-                               comma->text, comma->lineNumber, point->text, point->lineNumber);
+        result.error =
+            cformat(tx("Die Zahlen der Datei haben teils ein Dezimalkomma („%s“ in Zeile "
+                       "%d), teils einen Dezimalpunkt („%s“ in Zeile %d)."),
+                    comma->text, comma->lineNumber, point->text, point->lineNumber);
         result.undecided = Undecided::Decimal;
         return 0;
     }
@@ -357,8 +361,8 @@ char decideDecimal(const std::vector<Record>& records, std::size_t first,
         std::erase(plain, mark);
         std::string decimal = text;
         std::replace(decimal.begin(), decimal.end(), mark, ',');
-        result.error = cformat("„%s“ in Zeile %d kann %s oder %s bedeuten, und nichts in der "
-                               "Datei entscheidet, ob „%c“ das Dezimalzeichen ist.",
+        result.error = cformat(tx("„%s“ in Zeile %d kann %s oder %s bedeuten, und nichts in der "
+                                  "Datei entscheidet, ob „%c“ das Dezimalzeichen ist."),
                                text, ambiguous->lineNumber, decimal, plain, mark);
         result.undecided = Undecided::Decimal;
         return 0;
@@ -402,8 +406,8 @@ DateOrder decideDateOrder(const std::vector<Record>& records, std::size_t first,
     }
     if (dayFirst && monthFirst) {
         result.error =
-            cformat("Die Daten der Datei stehen teils mit dem Tag zuerst („%s“ in "
-                    "Zeile %d), teils mit dem Monat zuerst („%s“ in Zeile %d).",
+            cformat(tx("Die Daten der Datei stehen teils mit dem Tag zuerst („%s“ in "
+                       "Zeile %d), teils mit dem Monat zuerst („%s“ in Zeile %d)."),
                     dayFirst->text, dayFirst->lineNumber, monthFirst->text, monthFirst->lineNumber);
         result.undecided = Undecided::DateOrder;
         return DateOrder::Automatic;
@@ -414,10 +418,11 @@ DateOrder decideDateOrder(const std::vector<Record>& records, std::size_t first,
         return DateOrder::DayMonthYear;
     int a = 0, b = 0;
     slashFields(open->text, a, b);
-    result.error = cformat("Das Datum „%s“ in Zeile %d kann der %d.%d. oder der %d.%d. sein, und "
-                           "kein Datum der Datei entscheidet, ob der Tag oder der Monat zuerst "
-                           "steht.",
-                           open->text, open->lineNumber, a, b, b, a);
+    result.error =
+        cformat(tx("Das Datum „%s“ in Zeile %d kann der %d.%d. oder der %d.%d. sein, und "
+                   "kein Datum der Datei entscheidet, ob der Tag oder der Monat zuerst "
+                   "steht."),
+                open->text, open->lineNumber, a, b, b, a);
     result.undecided = Undecided::DateOrder;
     return DateOrder::Automatic;
 }
@@ -548,20 +553,20 @@ bool parseNumber(std::string_view text, char decimal, double& value) {
 }
 
 const char* decimalName(char decimal) {
-    return decimal == '.' ? "Punkt" : "Komma";
+    return decimal == '.' ? tx("Punkt") : tx("Komma");
 }
 
 const char* dateOrderName(DateOrder order) {
     switch (order) {
     case DateOrder::MonthDayYear:
-        return "MTJ";
+        return tx("MTJ");
     case DateOrder::YearMonthDay:
-        return "JMT";
+        return tx("JMT");
     case DateOrder::DayMonthYear:
     case DateOrder::Automatic:
         break;
     }
-    return "TMJ";
+    return tx("TMJ");
 }
 
 bool isCsvPath(std::string_view path) {
@@ -588,7 +593,7 @@ Result read(std::string_view bytes, const Options& options) {
     Result result;
     if (bytes.size() > kMaxBytes) {
         result.error =
-            cformat("Die Datei ist größer als %d MB.", static_cast<int>(kMaxBytes >> 20));
+            cformat(tx("Die Datei ist größer als %d MB."), static_cast<int>(kMaxBytes >> 20));
         return result;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -599,7 +604,7 @@ Result read(std::string_view bytes, const Options& options) {
     std::vector<Record> records = split(text, result.separator);
     std::erase_if(records, allEmpty);
     if (records.empty()) {
-        result.error = "Die Datei enthält keine Zeilen.";
+        result.error = tx("Die Datei enthält keine Zeilen.");
         return result;
     }
 
@@ -610,8 +615,8 @@ Result read(std::string_view bytes, const Options& options) {
             if (records[i].lineNumber == options.headerLine)
                 heading = static_cast<int>(i);
         if (heading < 0) {
-            result.error = cformat("Die Zeile %d der Datei ist leer oder fehlt; sie kann nicht "
-                                   "die Überschrift sein.",
+            result.error = cformat(tx("Die Zeile %d der Datei ist leer oder fehlt; sie kann nicht "
+                                      "die Überschrift sein."),
                                    options.headerLine);
             return result;
         }
@@ -627,7 +632,7 @@ Result read(std::string_view bytes, const Options& options) {
     const Record& first = records.front();
     for (int c = 0; c < result.columnCount; ++c) {
         const std::string name = result.header ? std::string(trim(cellAt(first, c))) : "";
-        result.columnNames.push_back(name.empty() ? cformat("Spalte %d", c + 1) : name);
+        result.columnNames.push_back(name.empty() ? cformat(tx("Spalte %d"), c + 1) : name);
     }
     const std::size_t firstData = result.header ? 1 : 0;
 
@@ -690,11 +695,11 @@ Result read(std::string_view bytes, const Options& options) {
     result.columnGp = gp;
     result.columnPressure = pressure;
     if (date < 0 || date >= result.columnCount) {
-        result.error = "Keine Spalte mit dem Datum gefunden.";
+        result.error = tx("Keine Spalte mit dem Datum gefunden.");
         return result;
     }
     if (gp < 0 || gp >= result.columnCount) {
-        result.error = "Keine Spalte mit der kumulativen Produktion (Gp) gefunden.";
+        result.error = tx("Keine Spalte mit der kumulativen Produktion (Gp) gefunden.");
         return result;
     }
     if (pressure >= result.columnCount)
@@ -730,38 +735,38 @@ Result read(std::string_view bytes, const Options& options) {
         const std::string_view gpText = trim(cellAt(rec, gp));
         const std::string_view pText = trim(cellAt(rec, pressure));
         if (dateText.empty()) {
-            skip("Datum fehlt");
+            skip(tx("Datum fehlt"));
             continue;
         }
         if (!parseDate(dateText, row.day, row.month, row.year, result.dateOrder)) {
-            skip(cformat("„%s“ ist kein Datum (T.M.JJJJ, JJJJ-MM-TT oder %s)", dateText,
-                         result.dateOrder == DateOrder::MonthDayYear   ? "MM/TT/JJJJ"
-                         : result.dateOrder == DateOrder::YearMonthDay ? "JJJJ/MM/TT"
-                                                                       : "TT/MM/JJJJ"));
+            skip(cformat(tx("„%s“ ist kein Datum (T.M.JJJJ, JJJJ-MM-TT oder %s)"), dateText,
+                         result.dateOrder == DateOrder::MonthDayYear   ? tx("MM/TT/JJJJ")
+                         : result.dateOrder == DateOrder::YearMonthDay ? tx("JJJJ/MM/TT")
+                                                                       : tx("TT/MM/JJJJ")));
             continue;
         }
         if (gpText.empty()) {
-            skip("Gp fehlt");
+            skip(tx("Gp fehlt"));
             continue;
         }
         double gpValue = 0;
         if (!parseNumber(gpText, result.decimal, gpValue) || std::fabs(gpValue) > FLT_MAX) {
-            skip(cformat("Gp „%s“ ist keine Zahl", gpText));
+            skip(cformat(tx("Gp „%s“ ist keine Zahl"), gpText));
             continue;
         }
         if (gpValue < 0) {
-            skip("Gp ist negativ");
+            skip(tx("Gp ist negativ"));
             continue;
         }
         row.gp = static_cast<float>(gpValue);
         if (!pText.empty()) {
             double p = 0;
             if (!parseNumber(pText, result.decimal, p) || std::fabs(p) > FLT_MAX) {
-                skip(cformat("Druck „%s“ ist keine Zahl", pText));
+                skip(cformat(tx("Druck „%s“ ist keine Zahl"), pText));
                 continue;
             }
             if (p < 0) {
-                skip("Druck ist negativ");
+                skip(tx("Druck ist negativ"));
                 continue;
             }
             row.pressure = static_cast<float>(p);
@@ -769,11 +774,11 @@ Result read(std::string_view bytes, const Options& options) {
         if (const std::string_view wText = trim(cellAt(rec, water)); !wText.empty()) {
             double w = 0;
             if (!parseNumber(wText, result.decimal, w) || std::fabs(w) > FLT_MAX) {
-                skip(cformat("Wp „%s“ ist keine Zahl", wText));
+                skip(cformat(tx("Wp „%s“ ist keine Zahl"), wText));
                 continue;
             }
             if (w < 0) {
-                skip("Wp ist negativ");
+                skip(tx("Wp ist negativ"));
                 continue;
             }
             row.water = static_cast<float>(w);
@@ -787,10 +792,10 @@ Result read(std::string_view bytes, const Options& options) {
         case LineFault::None:
             break;
         case LineFault::NoSuchDate:
-            skip(cformat("Das Datum %d.%d.%d gibt es nicht", row.day, row.month, row.year));
+            skip(cformat(tx("Das Datum %d.%d.%d gibt es nicht"), row.day, row.month, row.year));
             continue;
         case LineFault::NotAfterStart:
-            skip("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)");
+            skip(tx("Keine zeitliche Reihenfolge (nicht nach dem Förderbeginn)"));
             continue;
         case LineFault::Value:
             // The message ends with its own full stop, as the dialog shows it.
@@ -802,11 +807,11 @@ Result read(std::string_view bytes, const Options& options) {
         }
         const double t = tage(row.day, row.month, row.year, nullptr);
         if (lastLine > 0 && t == lastDay) {
-            skip(cformat("Das Datum steht schon in Zeile %d", lastLine));
+            skip(cformat(tx("Das Datum steht schon in Zeile %d"), lastLine));
             continue;
         }
         if (lastLine > 0 && t < lastDay) {
-            skip(cformat("Keine zeitliche Reihenfolge (vor dem Datum der Zeile %d)", lastLine));
+            skip(cformat(tx("Keine zeitliche Reihenfolge (vor dem Datum der Zeile %d)"), lastLine));
             continue;
         }
         lastDay = t;

@@ -49,14 +49,14 @@ struct Row {
 struct Skipped {
     int lineNumber = 0;
     std::string text;   // the row as it stands in the file
-    std::string reason; // German
+    std::string reason; // in the user's language
 };
 
 // The choice a stopped import needs from the user.
 enum class Undecided { Nothing, Decimal, DateOrder };
 
 struct Result {
-    std::string error; // German; set when the file as a whole cannot be read
+    std::string error; // in the user's language; set when the file as a whole cannot be read
     Undecided undecided = Undecided::Nothing;
     char separator = ';';
     char decimal = ',';
@@ -65,7 +65,7 @@ struct Result {
     bool header = false;
     int headerLine = 0; // the heading's line in the file (from 1); 0 none
     int columnCount = 0;
-    std::vector<std::string> columnNames; // the heading's names, or "Spalte 1", ...
+    std::vector<std::string> columnNames; // the heading's names, or "Spalte 1" (German), ...
     int columnDate = -1, columnGp = -1, columnPressure = -1;
     int columnWater = -1;          // produced water Wp ("Wp", "Wasser", "Water"); -1 none
     bool columnsFromNames = false; // date and Gp were found by their heading names
@@ -88,14 +88,15 @@ bool parseDate(std::string_view text, int& day, int& month, int& year,
 // group thousands by threes. False for anything else, also for a value that is not finite.
 bool parseNumber(std::string_view text, char decimal, double& value);
 
-// German names of the choices, for messages: "Komma", "Punkt"; "TMJ", "MTJ", "JMT".
+// The names of the choices, for messages, in the user's language: "Komma", "Punkt"; "TMJ",
+// "MTJ", "JMT" in German.
 const char* decimalName(char decimal);
 const char* dateOrderName(DateOrder order);
 
 // True when `path` ends in ".csv" (any case).
 bool isCsvPath(std::string_view path);
 
-// The bytes of the file at `path` (UTF-8); false and `error` (German) when it cannot be read
+// The bytes of the file at `path` (UTF-8); false and `error` when it cannot be read
 // or is larger than kMaxBytes.
 bool readFile(const std::string& path, std::string& bytes, std::string& error);
 

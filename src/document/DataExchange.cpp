@@ -2,19 +2,23 @@
 
 #include <cmath>
 
+#include "document/DocumentTexts.h"
 #include "support/TextFormat.h"
 
 namespace brelvan {
 
+using document::tx;
+
 std::string notANumberMessage(bool integer) {
-    return integer ? "Geben Sie eine ganze Zahl ein." : "Geben Sie eine Zahl ein.";
+    return integer ? tx("Geben Sie eine ganze Zahl ein.") : tx("Geben Sie eine Zahl ein.");
 }
 
 std::string rangeMessage(double min, double max, bool integer) {
     const std::string lo = integer ? cformat("%.0f", min) : formatDouble(min);
     const std::string hi = integer ? cformat("%.0f", max) : formatDouble(max);
-    return (integer ? "Geben Sie eine ganze Zahl zwischen " : "Geben Sie eine Zahl zwischen ") +
-           lo + " und " + hi + " ein.";
+    return cformat(integer ? tx("Geben Sie eine ganze Zahl zwischen %s und %s ein.")
+                           : tx("Geben Sie eine Zahl zwischen %s und %s ein."),
+                   lo, hi);
 }
 
 bool inRange(double v, double min, double max) {

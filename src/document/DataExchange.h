@@ -1,5 +1,5 @@
 // The conversions between field texts and members that the dialogs' data exchange uses, and
-// its German messages. Doubles are shown with up to 15 significant digits, floats with up to
+// its messages. Doubles are shown with up to 15 significant digits, floats with up to
 // 6, in the shortest general form; ranges are inclusive; a value that is not finite fails.
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "document/DlgInputData.h"
 
 #include "document/DataExchange.h"
+#include "document/DocumentTexts.h"
 #include "document/ListLine.h"
 #include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
@@ -44,9 +45,13 @@ float& DlgInputData::gasField(int index) {
     }
 }
 
+using brelvan::document::tx;
+
 namespace {
 
-constexpr const char* kKeineDruckmesswerte = "Es liegen keine Druckmeßwerte vor!";
+const char* keineDruckmesswerte() {
+    return tx("Es liegen keine Druckmeßwerte vor!");
+}
 
 // The composition summed in single precision, in component order, starting from 0.
 float gasSum(const std::array<float, DlgInputData::kComponents>& gas) {
@@ -171,7 +176,7 @@ void DlgInputData::OnKillfocusBeginn(brelvan::UserInterface& ui) {
 
 bool DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     if (m_Zeilen.empty()) {
-        ui.message("Es liegen keine Meßwerte vor!");
+        ui.message(tx("Es liegen keine Meßwerte vor!"));
         return false;
     }
     // The largest Gp is found afresh from the lines each time, so correcting or deleting the
@@ -182,7 +187,7 @@ bool DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
     for (std::size_t i = 0; i < m_Zeilen.size(); ++i) {
         const std::string problem = brelvan::pressureLineProblem(m_Zeilen[i]);
         if (!problem.empty()) {
-            ui.message(brelvan::cformat("%d.Zeile: %s.\n%s", i + 1, problem, m_Zeilen[i]));
+            ui.message(brelvan::cformat(tx("%d.Zeile: %s.\n%s"), i + 1, problem, m_Zeilen[i]));
             return false;
         }
     }
@@ -199,7 +204,7 @@ bool DlgInputData::PruefeMesswerte(brelvan::UserInterface& ui) {
         ++measured;
     }
     if (measured == 0) {
-        ui.message(kKeineDruckmesswerte);
+        ui.message(keineDruckmesswerte());
         return false;
     }
     return true;
@@ -221,16 +226,16 @@ bool DlgInputData::OnButtonOK(brelvan::UserInterface& ui) {
         return false;
     }
     if (n == 0)
-        ui.message("Es wurden keine Schließdruckwerte eingegeben");
+        ui.message(tx("Es wurden keine Schließdruckwerte eingegeben"));
     else if (!(sum > 0))
-        ui.message("Bitte Gaskomponenten eingeben");
+        ui.message(tx("Bitte Gaskomponenten eingeben"));
     else if (sum > 100)
-        ui.message("Die Summe der Gaskomponenten ist > 100 !");
+        ui.message(tx("Die Summe der Gaskomponenten ist > 100 !"));
     else if (m_dMaxGp >= m_dOGIP)
-        ui.message(
-            brelvan::cformat("Die max.Kum.Produktion %5.2f >= OGIP von %5.2f", m_dMaxGp, m_dOGIP));
+        ui.message(brelvan::cformat(tx("Die max.Kum.Produktion %5.2f >= OGIP von %5.2f"), m_dMaxGp,
+                                    m_dOGIP));
     else if (m_dMaxGp == 0)
-        ui.message(kKeineDruckmesswerte);
+        ui.message(keineDruckmesswerte());
     return false;
 }
 
@@ -245,7 +250,7 @@ bool DlgInputData::OnDblclkListe() {
         return false;
     m_iAuswahl = m_iListSelection;
     m_strZeile = m_ListDruck[static_cast<std::size_t>(m_iAuswahl)];
-    m_strStatus = brelvan::cformat("%d.Zeile ausgewählt", m_iAuswahl + 1);
+    m_strStatus = brelvan::cformat(tx("%d.Zeile ausgewählt"), m_iAuswahl + 1);
     return true;
 }
 
@@ -268,12 +273,12 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
 
     // Change, insert and delete work on the line chosen in the list.
     if (m_iOption >= 0 && m_iOption != 1 && m_iOption <= 3 && m_iAuswahl < 0) {
-        static const char* const kWhich[] = {"die zu ändernde Zeile", nullptr,
-                                             "die Zeile, vor der eingefügt werden soll,",
-                                             "die zu löschende Zeile"};
-        ui.message(brelvan::cformat("Keine Zeile ausgewählt: Bitte wählen Sie zuerst %s in der "
-                                    "Liste mit Doppelklick aus.",
-                                    kWhich[m_iOption]));
+        const char* const which = m_iOption == 0   ? tx("die zu ändernde Zeile")
+                                  : m_iOption == 2 ? tx("die Zeile, vor der eingefügt werden soll,")
+                                                   : tx("die zu löschende Zeile");
+        ui.message(brelvan::cformat(tx("Keine Zeile ausgewählt: Bitte wählen Sie zuerst %s in der "
+                                       "Liste mit Doppelklick aus."),
+                                    which));
         m_Zeilen = m_ListDruck;
         return false;
     }
@@ -288,36 +293,37 @@ bool DlgInputData::OnKillfocusZeile(brelvan::UserInterface& ui) {
     };
     switch (m_iOption) {
     case 0: // change
-        if (m_iAuswahl >= 0 && ui.question("Soll diese Zeile geändert werden?\n" + m_strZeile)) {
+        if (m_iAuswahl >= 0 &&
+            ui.question(tx("Soll diese Zeile geändert werden?\n") + m_strZeile)) {
             *at(m_iAuswahl) = text;
             m_iListSelection = -1;
-            m_strStatus = brelvan::cformat("%d.Zeile wurde geändert", m_iAuswahl + 1);
+            m_strStatus = brelvan::cformat(tx("%d.Zeile wurde geändert"), m_iAuswahl + 1);
             applied = true;
         }
         break;
     case 1: // append
-        if (ui.question("Soll diese Zeile angehängt werden?\n" + m_strZeile)) {
+        if (ui.question(tx("Soll diese Zeile angehängt werden?\n") + m_strZeile)) {
             m_ListDruck.push_back(text);
-            m_strStatus = brelvan::cformat("%d.Zeile angehängt", m_ListDruck.size());
+            m_strStatus = brelvan::cformat(tx("%d.Zeile angehängt"), m_ListDruck.size());
             applied = true;
         }
         break;
     case 2: // insert before the selected line; refused without one
         if (m_iAuswahl >= 0 &&
-            ui.question("Soll diese Zeile vor der markarkierten eingefügt werden?\n" +
+            ui.question(tx("Soll diese Zeile vor der markarkierten eingefügt werden?\n") +
                         m_strZeile)) {
             m_ListDruck.insert(at(m_iAuswahl), text);
             m_iListSelection = m_iAuswahl + 1; // the selection stays on the line it marked
-            m_strStatus = brelvan::cformat("%d.Zeile eingefügt", m_iAuswahl + 1);
+            m_strStatus = brelvan::cformat(tx("%d.Zeile eingefügt"), m_iAuswahl + 1);
             applied = true;
         }
         break;
     case 3: // delete the selected line; refused without one
         if (m_iAuswahl >= 0 &&
-            ui.question("Soll diese Zeile wirklich gelöscht werden?\n" + m_strZeile)) {
+            ui.question(tx("Soll diese Zeile wirklich gelöscht werden?\n") + m_strZeile)) {
             m_ListDruck.erase(at(m_iAuswahl));
             m_iListSelection = -1;
-            m_strStatus = brelvan::cformat("%d.Zeile gelöscht", m_iAuswahl + 1);
+            m_strStatus = brelvan::cformat(tx("%d.Zeile gelöscht"), m_iAuswahl + 1);
             applied = true;
         }
         break;
@@ -333,7 +339,8 @@ void DlgInputData::importPressureFile(const std::string& path, brelvan::UserInte
     // cannot be read leaves the list as it was.
     const brelvan::IoResult<std::string> read = brelvan::readFileBounded(path);
     if (!read) {
-        ui.error("Die Datei " + path + " kann nicht geöffnet werden: " + read.error() + ".");
+        ui.error(brelvan::cformat(tx("Die Datei %s kann nicht geöffnet werden: %s."), path,
+                                  read.error()));
         return;
     }
     importPressureText(path, read.value(), ui);
@@ -345,7 +352,7 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
     m_Zeilen.clear();
     m_ListDruck.clear();
     m_iListSelection = -1;
-    ui.message(path + " wird geöffnet");
+    ui.message(brelvan::cformat(tx("%s wird geöffnet"), path));
 
     // Lines are read as text: a carriage return before a line feed is dropped. A read takes
     // at most 99 characters of a line (its line feed included); a line that fills it ends the
@@ -371,7 +378,7 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
             raw.push_back(c);
         }
         if (raw.size() + (lineEnd ? 1 : 0) >= kReadLimit) {
-            ui.message(brelvan::cformat("In der %d.Zeile 100 Zeichen gelesen", number + 1));
+            ui.message(brelvan::cformat(tx("In der %d.Zeile 100 Zeichen gelesen"), number + 1));
             break;
         }
         const std::string text = brelvan::cp1252ToUtf8(raw);
@@ -379,13 +386,13 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
             continue; // the heading
         if (const std::string problem = brelvan::pressureLineProblem(text); !problem.empty()) {
             if (skipped++ == 0)
-                firstSkipped = brelvan::cformat("%d.Zeile: %s", number + 1, problem);
+                firstSkipped = brelvan::cformat(tx("%d.Zeile: %s"), number + 1, problem);
             continue;
         }
         brelvan::PressureLineF line;
         const int fields = brelvan::scanPressureLine(text, line);
         if (fields < brelvan::kProductionLineFields) {
-            ui.message(brelvan::cformat("Die Zeile enhält keine 6 Werte\n %s", text));
+            ui.message(brelvan::cformat(tx("Die Zeile enhält keine 6 Werte\n %s"), text));
             break;
         }
         const bool withPressure = fields == brelvan::kMeasuredLineFields;
@@ -398,17 +405,17 @@ void DlgInputData::importPressureText(const std::string& path, const std::string
     }
 
     if (skipped > 0)
-        ui.message(brelvan::cformat("%d Zeilen mit ungültigen Zahlen wurden übersprungen.\n"
-                                    "Die erste: %s.",
+        ui.message(brelvan::cformat(tx("%d Zeilen mit ungültigen Zahlen wurden übersprungen.\n"
+                                       "Die erste: %s."),
                                     skipped, firstSkipped));
-    m_strStatus = brelvan::cformat("%d Zeilen wurden eingelesen", m_Zeilen.size());
+    m_strStatus = brelvan::cformat(tx("%d Zeilen wurden eingelesen"), m_Zeilen.size());
     m_strZeile.assign(1, ' '); // one blank
 }
 
 void DlgInputData::takeJWert(const DlgJWertData& jwert, brelvan::UserInterface& ui) {
     if (jwert.m_dJWert != m_dJWert &&
-        ui.question(brelvan::cformat("Soll der neue J-Wert von %5.2f und der neue WI-Wert von "
-                                     "%5.1f genommen werden?",
+        ui.question(brelvan::cformat(tx("Soll der neue J-Wert von %5.2f und der neue WI-Wert von "
+                                        "%5.1f genommen werden?"),
                                      jwert.m_dJWert, jwert.m_dWIP))) {
         m_dJWert = jwert.m_dJWert;
         m_dWIP = jwert.m_dWIP;
@@ -422,7 +429,7 @@ void DlgInputData::giveJWert(DlgJWertData& jwert) const {
 
 bool DlgInputData::mayOpenSensitivity(brelvan::UserInterface& ui) const {
     if (m_Zeilen.empty()) {
-        ui.message(kKeineDruckmesswerte);
+        ui.message(keineDruckmesswerte());
         return false;
     }
     return true;

@@ -3,8 +3,11 @@
 #include <cmath>
 
 #include "document/DataExchange.h"
+#include "document/DocumentTexts.h"
 #include "engine/JWert.h"
 #include "support/TextFormat.h"
+
+using brelvan::document::tx;
 
 int DlgJWertData::checkRanges(brelvan::UserInterface& ui) const {
     struct Field {
@@ -50,7 +53,7 @@ bool DlgJWertData::OnKillfocusRadiusEnde(brelvan::UserInterface& ui) {
     if (!(m_fWinkel > 0))
         return false;
     if (m_fRadiusEnde <= m_fRadiusGWC) {
-        ui.message("Re-Wert <= Rw-Wert");
+        ui.message(tx("Re-Wert <= Rw-Wert"));
         return false;
     }
     if (!brelvan::isThinRing(m_fRadiusGWC, m_fRadiusEnde))
@@ -61,24 +64,25 @@ bool DlgJWertData::OnKillfocusRadiusEnde(brelvan::UserInterface& ui) {
     m_fWinkel = 0;
     m_fBreite = strip.breite;
     m_fTiefe = strip.tiefe;
-    ui.message(brelvan::cformat("Da Re/Rw < 2.943 ist, wird ein lineares Brelvan gerechnet\n mit "
-                                "der Breite B: %7.2f und der Tiefe L: %7.2f",
-                                m_fBreite, m_fTiefe));
+    ui.message(
+        brelvan::cformat(tx("Da Re/Rw < 2.943 ist, wird ein lineares Brelvan gerechnet\n mit "
+                            "der Breite B: %7.2f und der Tiefe L: %7.2f"),
+                         m_fBreite, m_fTiefe));
     return true;
 }
 
 bool DlgJWertData::OnButtonOK(brelvan::UserInterface& ui) {
     if (m_fPermeabilitaet == 0 || m_fMaechtigkeit == 0) {
-        ui.message("Die Permeabilität bzw.die Mächtigkeit sind Null");
+        ui.message(tx("Die Permeabilität bzw.die Mächtigkeit sind Null"));
         return false;
     }
     if (m_fPorositaet == 0) {
-        ui.message("Die Porosität ist Null");
+        ui.message(tx("Die Porosität ist Null"));
         return false;
     }
     // Both formulas divide by the viscosity.
     if (!(m_fViskositaet > 0)) {
-        ui.message("Die Wasserviskosität muss größer als Null sein");
+        ui.message(tx("Die Wasserviskosität muss größer als Null sein"));
         return false;
     }
 
@@ -91,9 +95,9 @@ bool DlgJWertData::OnButtonOK(brelvan::UserInterface& ui) {
         accepted = true;
     }
     if (m_fWinkel == 0 && m_fTiefe == 0)
-        ui.message("Die Tiefe des linearen Brelvans ist Null");
+        ui.message(tx("Die Tiefe des linearen Brelvans ist Null"));
     if (m_fWinkel == 0 && m_fBreite == 0)
-        ui.message("Die Breite des linearen Brelvans ist Null");
+        ui.message(tx("Die Breite des linearen Brelvans ist Null"));
     if (m_fWinkel > 0 && m_fRadiusGWC > 0 && m_fRadiusEnde > 0 && m_fRadiusEnde > m_fRadiusGWC &&
         positive) {
         result = brelvan::radialJWert(m_fAnteil, m_fPermeabilitaet, m_fMaechtigkeit, m_fViskositaet,
@@ -101,9 +105,9 @@ bool DlgJWertData::OnButtonOK(brelvan::UserInterface& ui) {
         // A ring with ln(Re/Rw) <= 0.75 (outer radius up to about 2.117 times the inner one,
         // possible when the thin-ring conversion did not run) gives no usable J value.
         if (!(std::isfinite(result.jwert) && result.jwert > 0)) {
-            ui.message("Der Ring ist zu schmal für die radiale Formel (Re/Rw zu klein); "
-                       "verlassen Sie das Feld \"Radius bis Brelvanende\", damit ein lineares "
-                       "Brelvan gerechnet wird");
+            ui.message(tx("Der Ring ist zu schmal für die radiale Formel (Re/Rw zu klein); "
+                          "verlassen Sie das Feld \"Radius bis Brelvanende\", damit ein lineares "
+                          "Brelvan gerechnet wird"));
             return false;
         }
         accepted = true;
@@ -114,8 +118,8 @@ bool DlgJWertData::OnButtonOK(brelvan::UserInterface& ui) {
         return true;
     }
     if (m_fWinkel > 0 && m_fRadiusEnde <= m_fRadiusGWC)
-        ui.message("Radius bis Brelvanende <= Radius bis GWC");
+        ui.message(tx("Radius bis Brelvanende <= Radius bis GWC"));
     if ((m_fWinkel > 0 && m_fRadiusGWC == 0) || m_fRadiusEnde == 0)
-        ui.message("Radius bis GWC bzw.Radius bis Brelvanende sind Null");
+        ui.message(tx("Radius bis GWC bzw.Radius bis Brelvanende sind Null"));
     return false;
 }

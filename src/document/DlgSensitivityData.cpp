@@ -5,6 +5,10 @@
 #include <optional>
 
 #include "document/DataExchange.h"
+#include "document/DocumentTexts.h"
+#include "support/TextFormat.h"
+
+using brelvan::document::tx;
 
 namespace {
 
@@ -42,17 +46,18 @@ bool DlgSensitivityData::OnButtonOK(brelvan::UserInterface& ui) {
     const struct {
         const char* name;
         double min, max;
-    } pairs[] = {{"JWert", m_dMinJ, m_dMaxJ},
+    } pairs[] = {{tx("JWert"), m_dMinJ, m_dMaxJ},
                  {"OGIP", m_dMinOGIP, m_dMaxOGIP},
                  {"WIP", m_dMinWIP, m_dMaxWIP}};
     for (const auto& p : pairs) {
         if (!validPair(p.min, p.max)) {
-            ui.message(std::string(p.name) + "=0 bzw Max.Wert<=Min.Wert");
+            ui.message(brelvan::cformat(tx("%s=0 bzw Max.Wert<=Min.Wert"), p.name));
             return false;
         }
         if (!finiteGrid(p.min, p.max)) {
-            ui.message(std::string(p.name) +
-                       ": Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen");
+            ui.message(brelvan::cformat(
+                tx("%s: Der Bereich ist zu groß, seine Rasterwerte sind keine endlichen Zahlen"),
+                p.name));
             return false;
         }
     }

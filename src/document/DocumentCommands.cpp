@@ -7,8 +7,11 @@
 #include "document/Archive.h"
 #include "document/CBrelvanDoc.h"
 #include "document/DlgInputData.h"
+#include "document/DocumentTexts.h"
 #include "support/Cp1252.h"
 #include "support/TextFormat.h"
+
+using brelvan::document::tx;
 
 namespace {
 
@@ -34,7 +37,7 @@ std::string ausTxtFolderLine(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(pathFromUtf8(path), ec);
     const std::filesystem::path folder = (ec ? pathFromUtf8(path) : absolute).parent_path();
-    return "\nOrdner: " + utf8FromPath(folder);
+    return tx("\nOrdner: ") + utf8FromPath(folder);
 }
 
 std::string reportFileText(const CBrelvanDoc& doc) {
@@ -165,14 +168,14 @@ void CBrelvanDoc::OnFileNew() {
 bool CBrelvanDoc::OnOpenDocument(const std::string& path) {
     const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
     if (!bytes) {
-        ui().error(brelvan::cformat("Die Datei „%s“ kann nicht geöffnet werden: %s.", path,
+        ui().error(brelvan::cformat(tx("Die Datei „%s“ kann nicht geöffnet werden: %s."), path,
                                     bytes.error()));
         return false;
     }
     ByteReader ar(bytes.value());
     if (const brelvan::IoResult<> read = Serialize(ar); !read) {
-        ui().error(brelvan::cformat("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: "
-                                    "%s.\nDer geöffnete Fall bleibt unverändert.",
+        ui().error(brelvan::cformat(tx("Die Datei „%s“ ist keine vollständige Brelvan-Falldatei: "
+                                       "%s.\nDer geöffnete Fall bleibt unverändert."),
                                     path, read.error()));
         return false;
     }
@@ -196,9 +199,9 @@ bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
     // A file that Open would refuse is not written: the old file stays, and the case with it.
     if (bytes.size() > brelvan::kMaxFileBytes) {
         ui().error(brelvan::cformat(
-            "Der Fall kann nicht in der Datei „%s“ gespeichert werden: er wäre über %zu MiB groß, "
-            "eine Falldatei darf aber höchstens %zu MiB haben, sonst ließe sie sich nicht wieder "
-            "öffnen. Bitte die Meßdaten kürzen.",
+            tx("Der Fall kann nicht in der Datei „%s“ gespeichert werden: er wäre über %zu MiB "
+               "groß, eine Falldatei darf aber höchstens %zu MiB haben, sonst ließe sie sich nicht "
+               "wieder öffnen. Bitte die Meßdaten kürzen."),
             path, bytes.size() >> 20, brelvan::kMaxFileBytes >> 20));
         return false;
     }
@@ -207,10 +210,9 @@ bool CBrelvanDoc::OnSaveDocument(const std::string& path) {
     if (!written) {
         std::error_code ec;
         const bool existed = std::filesystem::exists(brelvan::pathFromUtf8(path), ec);
-        ui().error(brelvan::cformat("Der Fall konnte nicht in der Datei „%s“ gespeichert werden: "
-                                    "%s.%s",
-                                    path, written.error(),
-                                    existed ? "\nDie bisherige Datei bleibt unverändert." : ""));
+        ui().error(brelvan::cformat(
+            tx("Der Fall konnte nicht in der Datei „%s“ gespeichert werden: %s.%s"), path,
+            written.error(), existed ? tx("\nDie bisherige Datei bleibt unverändert.") : ""));
         return false;
     }
     SetPathName(path);
@@ -225,11 +227,11 @@ void CBrelvanDoc::OnWriteAusTxt() {
     const brelvan::IoResult<> written = brelvan::writeReportFile(*this, path);
     if (!written) {
         ui().error(brelvan::cformat(
-            "Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben werden (%s): %s!", path,
-            written.error()));
+            tx("Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben werden (%s): %s!"),
+            path, written.error()));
         return;
     }
-    ui().message("Die Ergebnisse sind in die Datei aus.txt geschrieben!" +
+    ui().message(tx("Die Ergebnisse sind in die Datei aus.txt geschrieben!") +
                  brelvan::ausTxtFolderLine(path));
 }
 
@@ -238,19 +240,19 @@ void CBrelvanDoc::OnReadAusTxt() {
     const brelvan::IoResult<std::string> bytes = brelvan::readFileBounded(path);
     if (!bytes) {
         // The report stays as it is.
-        ui().error(brelvan::cformat("Die Datei aus.txt (%s) kann nicht gelesen werden: %s. "
-                                    "Der Bericht bleibt unverändert.",
+        ui().error(brelvan::cformat(tx("Die Datei aus.txt (%s) kann nicht gelesen werden: %s. "
+                                       "Der Bericht bleibt unverändert."),
                                     path, bytes.error()));
         return;
     }
     m_Ausgabe = brelvan::readReportLines(bytes.value());
     m_bBerechnet = true;
     ui().updateAllViews();
-    ui().message(brelvan::cformat("%d Zeilen wurden eingelesen", m_Ausgabe.size()) +
+    ui().message(brelvan::cformat(tx("%d Zeilen wurden eingelesen"), m_Ausgabe.size()) +
                  brelvan::ausTxtFolderLine(path));
 }
 
 void CBrelvanDoc::OnHilfe() {
     if (!ui().showHelp())
-        ui().message("Hilfedatei nicht gefunden!");
+        ui().message(tx("Hilfedatei nicht gefunden!"));
 }

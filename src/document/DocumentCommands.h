@@ -26,7 +26,7 @@ std::string ausTxtFolderLine(const std::string& path);
 // report line, each followed by a line break, in Windows-1252, the texts literally.
 std::string reportFileText(const CBrelvanDoc& doc);
 
-// Writes reportFileText to `path` atomically (see writeFileAtomically); the reason (German)
+// Writes reportFileText to `path` atomically (see writeFileAtomically); the reason
 // when the file cannot be written.
 IoResult<> writeReportFile(const CBrelvanDoc& doc, const std::string& path);
 

@@ -5,6 +5,7 @@
 
 #include "document/CBrelvanDoc.h"
 #include "document/DataExchange.h"
+#include "document/DocumentTexts.h"
 #include "document/FitCase.h"
 #include "document/WaterZoneCase.h"
 #include "engine/DayNumber.h"
@@ -126,21 +127,23 @@ void CBrelvanDoc::sensitivity() {
                 (chosen < 0 || e < s.errors[static_cast<std::size_t>(chosen)]))
                 chosen = c;
         }
+        using brelvan::document::tx;
         std::string text = brelvan::cformat(
-            "Der beste Fall (OGIP %.3f, WIP %.3f, J-Wert %.4f) liegt außerhalb der Grenzen der "
-            "Eingabe (OGIP und WIP %g bis %g Mio m3, J-Wert %g bis %g m3/(Tag bar)). ",
+            tx("Der beste Fall (OGIP %.3f, WIP %.3f, J-Wert %.4f) liegt außerhalb der Grenzen der "
+               "Eingabe (OGIP und WIP %g bis %g Mio m3, J-Wert %g bis %g m3/(Tag bar)). "),
             s.best.ogip, s.best.wip, s.best.jValue, limits.lo[0], limits.hi[0], limits.lo[2],
             limits.hi[2]);
         if (chosen >= 0) {
             adopt = gridValues(ranges, chosen);
-            text += brelvan::cformat("Übernommen wird der beste Fall innerhalb der Grenzen: "
-                                     "OGIP %.3f, WIP %.3f, J-Wert %.4f (mittlerer Fehler %.4f).",
-                                     adopt.ogip, adopt.wip, adopt.jValue,
-                                     s.errors[static_cast<std::size_t>(chosen)]);
+            text += brelvan::cformat(
+                tx("Übernommen wird der beste Fall innerhalb der Grenzen: "
+                   "OGIP %.3f, WIP %.3f, J-Wert %.4f (mittlerer Fehler %.4f)."),
+                adopt.ogip, adopt.wip, adopt.jValue, s.errors[static_cast<std::size_t>(chosen)]);
         } else {
             adopt = {m_dOGIP, m_dWIP, m_dJWert};
-            text += "Kein Fall innerhalb der Grenzen ergab einen Fehlerwert; die Werte des Falls "
-                    "bleiben.";
+            text +=
+                tx("Kein Fall innerhalb der Grenzen ergab einen Fehlerwert; die Werte des Falls "
+                   "bleiben.");
         }
         ui().message(text);
     }

@@ -38,7 +38,7 @@ enum class LineFault {
 
 struct LineCheck {
     LineFault fault = LineFault::None;
-    std::string message; // German, as the input dialog shows it ("" when the line passes)
+    std::string message; // as the input dialog shows it ("" when the line passes)
     PressureLineF line;  // the fields read
     int fields = 0;      // as scanPressureLine counts them
 };

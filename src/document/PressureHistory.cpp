@@ -2,10 +2,13 @@
 
 #include <optional>
 
+#include "document/DocumentTexts.h"
 #include "support/Numbers.h"
 #include "support/TextFormat.h"
 
 namespace brelvan {
+
+using document::tx;
 
 namespace {
 
@@ -53,30 +56,30 @@ bool parsePressureHistory(std::string_view text, PressureHistory& out, std::stri
                 headingAllowed = false;
                 continue;
             }
-            error = cformat("Zeile %d des Druckverlaufs enthält nicht genau zwei Zahlen (Tage und "
-                            "Druck).",
+            error = cformat(tx("Zeile %d des Druckverlaufs enthält nicht genau zwei Zahlen (Tage "
+                               "und Druck)."),
                             static_cast<int>(lineNo));
             return false;
         }
         headingAllowed = false;
         if (out.days.size() >= kMaxHistoryRows) {
-            error = cformat("Der Druckverlauf hat mehr als %d Zeilen.",
+            error = cformat(tx("Der Druckverlauf hat mehr als %d Zeilen."),
                             static_cast<int>(kMaxHistoryRows));
             return false;
         }
         if (out.days.empty() && *day != 0) {
-            error = cformat("Die erste Zeile des Druckverlaufs (Zeile %d) muss Tag 0 mit dem "
-                            "Anfangsdruck sein.",
+            error = cformat(tx("Die erste Zeile des Druckverlaufs (Zeile %d) muss Tag 0 mit dem "
+                               "Anfangsdruck sein."),
                             static_cast<int>(lineNo));
             return false;
         }
         if (!out.days.empty() && *day < out.days.back()) {
-            error = cformat("Zeile %d des Druckverlaufs liegt zeitlich vor der vorigen.",
+            error = cformat(tx("Zeile %d des Druckverlaufs liegt zeitlich vor der vorigen."),
                             static_cast<int>(lineNo));
             return false;
         }
         if (!(*p > 0)) {
-            error = cformat("Der Druck in Zeile %d des Druckverlaufs ist nicht größer als 0.",
+            error = cformat(tx("Der Druck in Zeile %d des Druckverlaufs ist nicht größer als 0."),
                             static_cast<int>(lineNo));
             return false;
         }
@@ -84,7 +87,7 @@ bool parsePressureHistory(std::string_view text, PressureHistory& out, std::stri
         out.pressures.push_back(*p);
     }
     if (out.days.empty()) {
-        error = "Der Druckverlauf enthält keine Zeile mit Tagen und Druck.";
+        error = tx("Der Druckverlauf enthält keine Zeile mit Tagen und Druck.");
         return false;
     }
     return true;

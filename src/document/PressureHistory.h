@@ -17,7 +17,7 @@ struct PressureHistory {
     std::vector<double> pressures;
 };
 
-// False with a German message naming the line for anything else: too many rows, a line without
+// False with a message naming the line for anything else: too many rows, a line without
 // two numbers, a first time other than 0, a time before the previous one, a pressure not above 0.
 bool parsePressureHistory(std::string_view text, PressureHistory& out, std::string& error);
 

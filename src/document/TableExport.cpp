@@ -12,11 +12,13 @@
 #include <xlsxwriter.h>
 
 #include "document/DocumentCommands.h"
+#include "document/DocumentTexts.h"
 #include "support/TextFormat.h"
 
 namespace brelvan::table {
 
 namespace fs = std::filesystem;
+using document::tx;
 
 namespace {
 
@@ -67,7 +69,7 @@ std::string sheetName(const std::string& wanted, std::vector<std::string>& used)
     while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0xC0)
         name.pop_back();
     if (name.empty())
-        name = "Tabelle";
+        name = tx("Tabelle");
     std::string unique = name;
     for (int n = 2; std::find(used.begin(), used.end(), unique) != used.end(); ++n)
         unique = cformat("%s %d", name, n);
@@ -128,25 +130,26 @@ private:
 IoResult<> writeXlsx(const std::string& path, const std::vector<Table>& tables) {
     using R = IoResult<>;
     if (pathOf(path).filename().empty())
-        return R::failure("kein Dateiname");
+        return R::failure(tx("kein Dateiname"));
     // The workbook goes to a private temporary file first; its bytes then replace the target
     // as every file of the program is replaced (atomically, through links, keeping the mode).
     // The temporary file goes on every way out.
     std::error_code ec;
     const fs::path tempFolder = fs::temp_directory_path(ec);
     if (ec)
-        return R::failure("die Arbeitsmappe kann nicht angelegt werden: der Ordner für "
-                          "temporäre Dateien fehlt");
+        return R::failure(tx("die Arbeitsmappe kann nicht angelegt werden: der Ordner für "
+                             "temporäre Dateien fehlt"));
     std::string tempName = (tempFolder / "brelvan-XXXXXX.xlsx").string();
     const int fd = mkstemps(tempName.data(), 5);
     if (fd < 0)
-        return R::failure("die Arbeitsmappe kann nicht angelegt werden: " + systemErrorText(errno));
+        return R::failure(
+            cformat(tx("die Arbeitsmappe kann nicht angelegt werden: %s"), systemErrorText(errno)));
     close(fd);
     const TemporaryFile temp{fs::path(tempName)};
 
     lxw_workbook* book = workbook_new(tempName.c_str());
     if (!book)
-        return R::failure("die Arbeitsmappe kann nicht angelegt werden");
+        return R::failure(tx("die Arbeitsmappe kann nicht angelegt werden"));
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
     format_set_text_wrap(bold);
@@ -200,8 +203,8 @@ IoResult<> writeXlsx(const std::string& path, const std::vector<Table>& tables) 
     }
     const lxw_error status = workbook_close(book);
     if (status != LXW_NO_ERROR)
-        return R::failure(
-            cformat("die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(status)));
+        return R::failure(cformat(tx("die Arbeitsmappe kann nicht geschrieben werden (%s)"),
+                                  lxw_strerror(status)));
     const IoResult<std::string> bytes = readFileBounded(tempName);
     if (!bytes)
         return R::failure(bytes.error());

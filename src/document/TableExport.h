@@ -47,7 +47,8 @@ inline constexpr CsvStyle kCsvPoint{',', '.'};
 // mark, so that spreadsheets take the text as UTF-8. Lines end with CR LF.
 std::string toCsv(const std::vector<Table>& tables, CsvStyle style);
 
-// Writes toCsv atomically to `path`; the failure's reason is German, without the path.
+// Writes toCsv atomically to `path`; the failure's reason is in the user's language, without
+// the path.
 IoResult<> writeCsv(const std::string& path, const std::vector<Table>& tables, CsvStyle style);
 
 // Writes an XLSX workbook with one sheet per table: headings bold, the heading row frozen,

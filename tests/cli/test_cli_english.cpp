@@ -306,12 +306,11 @@ TEST(CliEnglish, ChartProgramGetsTheChosenLanguage) {
     writeFile(chart, "#!/bin/sh\nprintf '%s\\n' \"$@\"\n");
     std::filesystem::permissions(chart, std::filesystem::perms::owner_all);
     const auto run = [&](std::vector<std::string> args, const std::string& env) {
-        std::string command = "env -u LC_ALL -u LC_MESSAGES -u LANG " + env + " " + quoted(copy);
-        for (const std::string& a : args)
-            command.append(" ").append(quoted(a));
-        command.append(" >").append(quoted(dir.file("out"))).append(" 2>&1");
-        const int raw = std::system(command.c_str());
-        return std::make_pair(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir.file("out")));
+        cli_run::Options options;
+        options.environment = "-u LC_ALL -u LC_MESSAGES -u LANG " + env;
+        options.program = copy;
+        const cli_run::Result r = cli_run::run(args, options);
+        return std::make_pair(r.status, r.out + r.err);
     };
     const auto probe = run({"grafik", "a.brv", "b.svg"}, "LANG=C.UTF-8");
     if (probe.first == 1)
