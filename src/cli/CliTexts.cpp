@@ -7,7 +7,7 @@ namespace cli {
 namespace {
 
 // German text, English text.
-constexpr std::array<brelvan::TextPair, 134> kTexts{{
+constexpr auto kTexts = std::to_array<brelvan::TextPair>({
     {" -> Ja", " -> Yes"},
     {" -> Nein", " -> No"},
     {"„%s“ ist keine gültige Zahl für --%s.", "“%s” is not a valid number for --%s."},
@@ -586,7 +586,7 @@ constexpr std::array<brelvan::TextPair, 134> kTexts{{
      "Exit status: 0 success, 1 usage error, 2 file not readable or writable, or input\n"
      "refused, 3 computation ended with an abort (the report is still printed)."},
     {"Unbekannter Befehl „%s“.\n", "Unknown command “%s”.\n"},
-}};
+});
 
 } // namespace
 

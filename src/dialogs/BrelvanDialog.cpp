@@ -174,7 +174,7 @@ void BrelvanDialog::fitListLines(QListWidget* list, const QStringList& lines) {
     const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     const int available = list->width() - 2 * list->frameWidth() - scrollBar - margins - 2;
-    if (QFontInfo(list->font()).fixedPitch()) {
+    if (fitted::fixedPitch(list->font())) {
         // Columns of a fixed-pitch font line up only with blanks as wide as every character:
         // a smaller font instead of narrower blanks, down to 6 points.
         entries->setBlankWidth(-1);

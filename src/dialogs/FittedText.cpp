@@ -1,6 +1,7 @@
 #include "dialogs/FittedText.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -88,6 +89,17 @@ qreal blankToFit(const QFontMetricsF& fm, const QStringList& texts, qreal availa
             std::min(blank, std::floor((available - rest) / static_cast<qreal>(following) * 4) / 4);
     }
     return std::max<qreal>(0.0, blank);
+}
+
+bool fixedPitch(const QFont& font) {
+    if (QFontInfo(font).fixedPitch())
+        return true;
+    const QFontMetricsF fm(font);
+    const qreal w = fm.horizontalAdvance(QLatin1Char('M'));
+    for (const QChar c : QStringLiteral("il1.: 0W"))
+        if (fm.horizontalAdvance(c) != w)
+            return false;
+    return true;
 }
 
 } // namespace fitted

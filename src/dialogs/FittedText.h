@@ -5,6 +5,7 @@
 // keeps its width, the further blanks of a run shrink (to nothing at most).
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 #include <QStringList>
 #include <QStyledItemDelegate>
@@ -21,6 +22,10 @@ qreal width(const QFontMetricsF& fm, const QString& text, qreal blank);
 // The widest such blank (at most the font's) with which every text fits into `available`
 // pixels; 0 when even that is not enough.
 qreal blankToFit(const QFontMetricsF& fm, const QStringList& texts, qreal available);
+
+// Whether every character of the font is as wide as every other. Fontconfig does not mark
+// some monospaced fonts (Noto Sans Mono) as such, so the widths decide, not only the flag.
+bool fixedPitch(const QFont& font);
 
 } // namespace fitted
 

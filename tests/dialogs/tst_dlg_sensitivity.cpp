@@ -8,6 +8,7 @@
 
 #include "dialogs/DlgSensResults.h"
 #include "dialogs/DlgSensitivity.h"
+#include "dialogs/FittedText.h"
 #include "document/DataExchange.h"
 #include "testing/DialogFixture.h"
 
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(d.minimumWidth() < d.maximumWidth());
         QVERIFY(d.minimumHeight() < d.maximumHeight());
         QListWidget* list = d.m_ListErgebnisse;
-        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QVERIFY(fitted::fixedPitch(list->font()));
         QCOMPARE(list->count(), 64);
         QVERIFY(list->viewport()->height() / list->sizeHintForRow(0) >= 16);
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 
+#include "dialogs/FittedText.h"
 #include "testing/DialogFixture.h"
 
 namespace {
@@ -171,7 +172,7 @@ private slots:
     void listColumnsLineUp() {
         DlgInput& d = open();
         QListWidget* list = d.list();
-        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QVERIFY(fitted::fixedPitch(list->font()));
         const QFontMetricsF fm(list->font());
         for (int i = 0; i < list->count(); ++i) {
             QString text = list->item(i)->text();
