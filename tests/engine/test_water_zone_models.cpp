@@ -53,7 +53,8 @@ TEST(WaterZoneModels, InfiniteRingAgreesWithPublishedTablesToOnePerMille) {
 // diffusivity equations" with its tables C.1 (infinite radial system) and C.2 (finite, closed):
 // p_D = 1.275 at t_D = 4 from table C.1, 2.401 at t_D = 40 from table C.2 (reD 10) and 9.6751 at
 // t_D = 400 from its pseudo-steady equation C.4. Read in the reproduction of that appendix at
-// https://www.scribd.com/document/227353402/Tablas (Lee, Well Testing, 1982, appendix C).
+// https://www.scribd.com/document/227353402/Tablas, which does not name the book (by its content
+// likely Lee, Well Testing, 1982, appendix C; not checked against the book).
 TEST(WaterZoneModels, ClosedRingAgreesWithThePublishedExample) {
     EXPECT_LT(relative(pdRadial(4, 0).pd, 1.275), 1e-3);
     EXPECT_LT(relative(pdRadial(4, 10).pd, 1.275), 1e-3); // the boundary is not felt yet
