@@ -298,7 +298,7 @@ private slots:
             QVERIFY(views::exportChart(doc, path, {}));
             const QByteArray svg = fileBytes(path);
             QVERIFY(svg.contains(
-                english ? QByteArray("Shut-in Pressures and Water Influx")
+                english ? QByteArray("Shut-in Pressures, Water Influx")
                         : QString::fromUtf8("Schließdrücke und Wasserinvasion").toUtf8()));
         }
     }

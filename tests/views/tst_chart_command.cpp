@@ -135,7 +135,7 @@ private slots:
         QTest::newRow("en over German environment")
             << "--sprache=en"
             << "de_DE.UTF-8"
-            << "Shut-in Pressures and Water Influx"
+            << "Shut-in Pressures, Water Influx"
             << "The case file and the output file must be given.";
         QTest::newRow("de over English environment")
             << "--language=de"
@@ -144,7 +144,7 @@ private slots:
             << "Anzugeben sind die Falldatei und die Ausgabedatei.";
         QTest::newRow("English environment") << ""
                                              << "en_US.UTF-8"
-                                             << "Shut-in Pressures and Water Influx"
+                                             << "Shut-in Pressures, Water Influx"
                                              << "The case file and the output file must be given.";
     }
     void chartProgramSpeaksTheLanguageAsked() {

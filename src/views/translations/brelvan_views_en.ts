@@ -184,7 +184,7 @@
     <name>GraphChart</name>
     <message>
         <source>Schließdrücke und Wasserinvasion</source>
-        <translation>Shut-in Pressures and Water Influx</translation>
+        <translation>Shut-in Pressures, Water Influx</translation>
     </message>
     <message>
         <source>Dokument %1</source>
