@@ -71,7 +71,7 @@ std::vector<std::string> namedTexts(const std::string& header) {
     return out;
 }
 
-// The parts of a format before each of its conversions.
+// The pieces of a format before each of its conversions.
 std::vector<std::string> partsBeforeConversions(const std::string& format) {
     std::vector<std::string> parts;
     std::size_t from = 0;
