@@ -201,98 +201,6 @@ void FitDialog::onCompare() {
 
 // ---- The job
 
-FitJob::FitJob(fit::Objective objective, FitSettings settings, fit::Point caseValues,
-               QObject* parent)
-    : QObject(parent), m_objective(std::move(objective)), m_settings(settings),
-      m_caseValues(caseValues) {
-    m_timer.setInterval(30);
-    connect(&m_timer, &QTimer::timeout, this, &FitJob::poll);
-}
-
-FitJob::~FitJob() {
-    m_cancel = true;
-    if (m_worker.joinable())
-        m_worker.join();
-}
-
-void FitJob::start() {
-    if (m_worker.joinable())
-        return;
-    m_worker = std::thread([this] { run(); });
-    m_timer.start();
-}
-
-void FitJob::run() {
-    FitOutcome out;
-    parallel::Control control;
-    control.cancel = &m_cancel;
-    fit::FitOptions options;
-    options.refine.bounds = m_settings.box;
-    options.refine.free = m_settings.free;
-    options.caseValues = m_caseValues;
-    options.fromGrid = m_settings.fromGrid;
-    control.progress = [this](int done, int total) { m_progress = 100 * done / total; };
-    const fit::FitResult result = fit::fitCase(m_objective, options, control);
-    out.start = result.start;
-    out.best = result.best;
-    out.ranges = result.ranges;
-    out.starts = result.starts;
-    out.atOptimum = result.atOptimum;
-    out.restarts = result.restarts;
-    if (m_cancel) {
-        out.cancelled = true;
-    } else if (!out.best.valid) {
-        out.error =
-            QCoreApplication::translate(
-                "FitDialog", "Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert "
-                             "verglichen oder Abbruch); es wurde nichts angepasst.")
-                .toStdString();
-    } else {
-        out.finished = true;
-    }
-    m_outcome = std::move(out);
-    m_progress = 100;
-    m_done = true;
-}
-
-void FitJob::poll() {
-    const int p = m_progress.load();
-    if (p != m_lastProgress) {
-        m_lastProgress = p;
-        emit progressChanged(p);
-    }
-    if (m_done) {
-        m_timer.stop();
-        m_worker.join();
-        emit finished();
-    }
-}
-
-FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
-                              const FitSettings& settings, const fit::Point& caseValues) {
-    FitJob job(std::move(objective), settings, caseValues);
-    QProgressDialog progress(QCoreApplication::translate("FitDialog", "Anpassung läuft …"),
-                             QCoreApplication::translate("FitDialog", "Abbrechen"), 0, 100, parent);
-    progress.setObjectName(QStringLiteral("FitProgress"));
-    progress.setWindowTitle(QCoreApplication::translate("FitDialog", "Anpassung"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    QEventLoop loop;
-    QObject::connect(&job, &FitJob::progressChanged, &progress, &QProgressDialog::setValue);
-    QObject::connect(&progress, &QProgressDialog::canceled, &job, [&job, &progress] {
-        progress.setLabelText(QCoreApplication::translate("FitDialog", "Wird abgebrochen …"));
-        job.cancel();
-    });
-    QObject::connect(&job, &FitJob::finished, &loop, &QEventLoop::quit);
-    progress.show();
-    job.start();
-    loop.exec();
-    progress.hide();
-    return job.outcome();
-}
-
 // ---- Any job
 
 WorkerJob::WorkerJob(std::function<void(const parallel::Control&)> work, QObject* parent)
@@ -336,18 +244,49 @@ void WorkerJob::poll() {
     }
 }
 
-fit::ModelComparison runComparisonWithProgress(QWidget* parent, const engine::RunInputs& in,
-                                               const fit::RefineOptions& options,
-                                               const fit::Point& start, bool fromGrid) {
-    fit::ModelComparison result;
-    WorkerJob job([&](const parallel::Control& control) {
-        result = fit::compareModels(in, options, start, fromGrid, true, control);
-    });
-    QProgressDialog progress(
-        QCoreApplication::translate("FitDialog", "Die Modelle werden verglichen …"),
-        QCoreApplication::translate("FitDialog", "Abbrechen"), 0, 100, parent);
-    progress.setObjectName(QStringLiteral("ComparisonProgress"));
-    progress.setWindowTitle(QCoreApplication::translate("FitDialog", "Modelle vergleichen"));
+FitJob::FitJob(fit::Objective objective, FitSettings settings, fit::Point caseValues,
+               QObject* parent)
+    : WorkerJob([this](const parallel::Control& control) { run(control); }, parent),
+      m_objective(std::move(objective)), m_settings(settings), m_caseValues(caseValues) {}
+
+void FitJob::run(const parallel::Control& control) {
+    FitOutcome out;
+    fit::FitOptions options;
+    options.refine.bounds = m_settings.box;
+    options.refine.free = m_settings.free;
+    options.caseValues = m_caseValues;
+    options.fromGrid = m_settings.fromGrid;
+    const fit::FitResult result = fit::fitCase(m_objective, options, control);
+    out.start = result.start;
+    out.best = result.best;
+    out.ranges = result.ranges;
+    out.starts = result.starts;
+    out.atOptimum = result.atOptimum;
+    out.restarts = result.restarts;
+    if (cancelled()) {
+        out.cancelled = true;
+    } else if (!out.best.valid) {
+        out.error =
+            QCoreApplication::translate(
+                "FitDialog", "Am Startpunkt ergibt die Rechnung keinen Fehlerwert (kein Meßwert "
+                             "verglichen oder Abbruch); es wurde nichts angepasst.")
+                .toStdString();
+    } else {
+        out.finished = true;
+    }
+    m_outcome = std::move(out);
+}
+
+namespace {
+
+// Runs the job with a modal progress dialog ("Abbrechen" cancels) until it has finished; the
+// window stays responsive meanwhile.
+void runWithProgress(QWidget* parent, WorkerJob& job, const QString& label, const QString& title,
+                     const QString& objectName) {
+    QProgressDialog progress(label, QCoreApplication::translate("FitDialog", "Abbrechen"), 0, 100,
+                             parent);
+    progress.setObjectName(objectName);
+    progress.setWindowTitle(title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -363,6 +302,30 @@ fit::ModelComparison runComparisonWithProgress(QWidget* parent, const engine::Ru
     job.start();
     loop.exec();
     progress.hide();
+}
+
+} // namespace
+
+FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
+                              const FitSettings& settings, const fit::Point& caseValues) {
+    FitJob job(std::move(objective), settings, caseValues);
+    runWithProgress(parent, job, QCoreApplication::translate("FitDialog", "Anpassung läuft …"),
+                    QCoreApplication::translate("FitDialog", "Anpassung"),
+                    QStringLiteral("FitProgress"));
+    return job.outcome();
+}
+
+fit::ModelComparison runComparisonWithProgress(QWidget* parent, const engine::RunInputs& in,
+                                               const fit::RefineOptions& options,
+                                               const fit::Point& start, bool fromGrid) {
+    fit::ModelComparison result;
+    WorkerJob job([&](const parallel::Control& control) {
+        result = fit::compareModels(in, options, start, fromGrid, true, control);
+    });
+    runWithProgress(parent, job,
+                    QCoreApplication::translate("FitDialog", "Die Modelle werden verglichen …"),
+                    QCoreApplication::translate("FitDialog", "Modelle vergleichen"),
+                    QStringLiteral("ComparisonProgress"));
     if (job.cancelled())
         result.cancelled = true;
     return result;

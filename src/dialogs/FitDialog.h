@@ -94,43 +94,6 @@ struct FitOutcome {
 
 // One fit on a worker thread. Progress (0 to 100) and the end are polled on the thread of the
 // object, so its signals arrive in the user interface thread.
-class FitJob : public QObject {
-    Q_OBJECT
-public:
-    FitJob(fit::Objective objective, FitSettings settings, fit::Point caseValues,
-           QObject* parent = nullptr);
-    ~FitJob() override;
-
-    void start();
-    void cancel() { m_cancel = true; }
-    bool running() const { return m_worker.joinable() && !m_done; }
-    int progress() const { return m_progress.load(); }
-    const FitOutcome& outcome() const { return m_outcome; }
-
-signals:
-    void progressChanged(int percent);
-    void finished();
-
-private:
-    void run();
-    void poll();
-
-    fit::Objective m_objective;
-    FitSettings m_settings;
-    fit::Point m_caseValues;
-    FitOutcome m_outcome;
-    std::thread m_worker;
-    std::atomic<bool> m_cancel{false};
-    std::atomic<bool> m_done{false};
-    std::atomic<int> m_progress{0};
-    int m_lastProgress = -1;
-    QTimer m_timer;
-};
-
-// Runs the job with a modal progress dialog ("Abbrechen" cancels); the window stays responsive.
-FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
-                              const FitSettings& settings, const fit::Point& caseValues);
-
 // Any computation on a worker thread, given the control to report progress (percent of 100)
 // and to watch the cancel flag. Progress and the end are polled on the object's thread.
 class WorkerJob : public QObject {
@@ -159,6 +122,27 @@ private:
     int m_lastProgress = -1;
     QTimer m_timer;
 };
+
+// The fit of one case as a worker job; its outcome is ready once the job has finished.
+class FitJob : public WorkerJob {
+public:
+    FitJob(fit::Objective objective, FitSettings settings, fit::Point caseValues,
+           QObject* parent = nullptr);
+
+    const FitOutcome& outcome() const { return m_outcome; }
+
+private:
+    void run(const parallel::Control& control);
+
+    fit::Objective m_objective;
+    FitSettings m_settings;
+    fit::Point m_caseValues;
+    FitOutcome m_outcome;
+};
+
+// Runs the job with a modal progress dialog ("Abbrechen" cancels); the window stays responsive.
+FitOutcome runFitWithProgress(QWidget* parent, fit::Objective objective,
+                              const FitSettings& settings, const fit::Point& caseValues);
 
 // The model comparison of `in` on a worker thread with a modal progress dialog ("Abbrechen"
 // cancels: the result says cancelled); the window stays responsive.
